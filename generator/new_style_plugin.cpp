@@ -1,0 +1,47 @@
+#include "generator/new_style_plugin.h"
+
+namespace korvane {
+
+void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
+{
+    const std::u16string_view indent = u"       ";
+    out.AppendLine(u"#include <amxmodx>");
+    out.AppendLine(u"");
+    out.AppendLine(u"#define PLUGIN \"New Plug-In\"");
+    out.AppendLine(u"#define VERSION \"1.0\"");
+    out.AppendLine(u"#define AUTHOR \"author\"");
+    out.AppendLine(u"");
+    out.AppendLine(u"public plugin_init() {");
+    out.AppendLine(u"");
+    out.AppendJoined(indent, u"register_clcmd(\"", menu.command, u"\", \"cmdMenu\", ", menu.flag, u");");
+    out.AppendJoined(indent, u"register_plugin(PLUGIN, VERSION, AUTHOR);");
+    out.AppendLine(u"}");
+    out.AppendLine(u"");
+    out.AppendLine(u"public cmdMenu(id) {");
+    out.AppendJoined(indent, u"new i_Menu = menu_create(\"", menu.title, u"\", \"menu_handler\");");
+    for (std::size_t k = 1; k <= menu.items.size(); ++k)
+        out.AppendJoined(indent, u"menu_additem(i_Menu, \"", menu.items[k - 1], u"\", \"",
+                         DecimalText(static_cast<long long>(k)), u"\", 0);");
+    out.AppendJoined(indent, u"menu_setprop(i_Menu, MPROP_NEXTNAME, \"Далее\");");
+    out.AppendJoined(indent, u"menu_setprop(i_Menu, MPROP_BACKNAME, \"Назад\");");
+    out.AppendJoined(indent, u"menu_setprop(i_Menu, MPROP_EXITNAME, \"Выход\");");
+    out.AppendLine(u"");
+    out.AppendJoined(indent, u"menu_display(id, i_Menu, 0)");
+    out.AppendLine(u"}");
+    out.AppendLine(u"");
+    out.AppendLine(u"public menu_handler(id, menu, item) {");
+    out.AppendJoined(indent, u"if( item < 0 ) return PLUGIN_CONTINUE;");
+    out.AppendJoined(indent, u"new cmd[3], access, callback;");
+    out.AppendJoined(indent, u"menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);");
+    out.AppendJoined(indent, u"new Choise = str_to_num(cmd)");
+    out.AppendJoined(indent, u"switch (Choise) {");
+    for (std::size_t k = 1; k <= menu.items.size(); ++k) {
+        out.AppendJoined(indent, u"case ", DecimalText(static_cast<long long>(k)), u": {");
+        out.AppendJoined(indent, u"}");
+    }
+    out.AppendJoined(indent, u"}");
+    out.AppendJoined(indent, u"return PLUGIN_HANDLED;");
+    out.AppendLine(u"}");
+}
+
+} // namespace korvane

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+#include "generator/plugin_text.h"
+
+namespace korvane {
+
+// Appends the AMX Mod X new-style menu plug-in (menu_create) for the menu: 30 + 3n lines for n
+// items. Items are numbered from 1. Nothing is escaped.
+void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out);
+
+} // namespace korvane

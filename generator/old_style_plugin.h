@@ -1,0 +1,22 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+#include "generator/plugin_text.h"
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// The key-mask line "#define KEYS (1 << s)|(1 << s)..." with one term per keys character, in
+// order, repetitions kept. The shift is the key's index in the menu handler: key 1 is 0 ...
+// key 9 is 8, key 0 is 9. Throws std::runtime_error "'%s' is not a valid integer value" for a
+// character that is not a digit.
+std::u16string KeyMaskLine(std::u16string_view keys);
+
+// Appends the AMX Mod X old-style menu plug-in (show_menu): 22 + 2m lines, m the number of
+// distinct keys; the switch has one case per distinct key, in order of first appearance. When a
+// key is not a digit, the error is thrown after the first five lines were appended.
+void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out);
+
+} // namespace korvane

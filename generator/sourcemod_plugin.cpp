@@ -1,0 +1,58 @@
+#include "generator/sourcemod_plugin.h"
+
+namespace korvane {
+
+void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
+{
+    const std::u16string_view tab = u"\t";
+    const std::u16string_view tabs2 = u"\t\t";
+    out.AppendLine(u"#include <sourcemod>");
+    out.AppendLine(u"");
+    out.AppendLine(u"public Plugin:myinfo =");
+    out.AppendLine(u"{");
+    out.AppendJoined(tab, u"name = \"New Plugin\",");
+    out.AppendJoined(tab, u"author = \"Unknown\",");
+    out.AppendJoined(tab, u"description = \"<- Description ->\",");
+    out.AppendJoined(tab, u"version = \"1.0\",");
+    out.AppendJoined(tab, u"url = \"", kAuthorWebAddress, u"\"");
+    out.AppendLine(u"}");
+    out.AppendLine(u"");
+    out.AppendLine(u"public OnPluginStart()");
+    out.AppendLine(u"{");
+    out.AppendJoined(tab, u"RegConsoleCmd(\"", menu.command, u"\", cmdMenu);");
+    out.AppendLine(u"}");
+    out.AppendLine(u"");
+    out.AppendLine(u"public Action:cmdMenu(client, args)");
+    out.AppendLine(u"{");
+    out.AppendJoined(tab, u"if (!(GetUserFlagBits(client) & ", menu.flag, u")) {");
+    out.AppendJoined(tabs2, u"ReplyToCommand(client, \"You know, you don't allow to be here...\");");
+    out.AppendJoined(tabs2, u"return Plugin_Handled;");
+    out.AppendJoined(tab, u"}");
+    out.AppendJoined(tab, u"new Handle:menu = CreateMenu(MenuHandler);");
+    out.AppendJoined(tab, u"SetMenuTitle(menu, \"", menu.title, u"\");");
+    for (std::size_t k = 0; k < menu.items.size(); ++k)
+        out.AppendJoined(tab, u"AddMenuItem(menu, \"", DecimalText(static_cast<long long>(k)), u"\", \"",
+                         menu.items[k], u"\");");
+    out.AppendJoined(tab, u"DisplayMenu(menu, client, MENU_TIME_FOREVER);");
+    out.AppendJoined(tab, u"return Plugin_Handled;");
+    out.AppendLine(u"}");
+    out.AppendLine(u"");
+    out.AppendLine(u"public MenuHandler(Handle:menu, MenuAction:action, param1, param2)");
+    out.AppendLine(u"{");
+    out.AppendJoined(tab, u"if (action == MenuAction_Select)");
+    out.AppendJoined(tab, u"{");
+    out.AppendJoined(tabs2, u"decl String:info[32];");
+    out.AppendJoined(tabs2, u"GetMenuItem(menu, param2, info, sizeof(info));");
+    for (std::size_t k = 0; k < menu.items.size(); ++k) {
+        out.AppendJoined(tabs2, u"if (strcmp(info, \"", DecimalText(static_cast<long long>(k)), u"\") == 0) {");
+        out.AppendJoined(tabs2, u"}");
+    }
+    out.AppendJoined(tab, u"}");
+    out.AppendJoined(tab, u"if (action == MenuAction_End)");
+    out.AppendJoined(tab, u"{");
+    out.AppendJoined(tabs2, u"CloseHandle(menu);");
+    out.AppendJoined(tab, u"}");
+    out.AppendLine(u"}");
+}
+
+} // namespace korvane

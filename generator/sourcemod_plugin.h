@@ -1,0 +1,17 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+#include "generator/plugin_text.h"
+
+#include <string_view>
+
+namespace korvane {
+
+// The author's web address written into the plug-in's information block.
+inline constexpr std::u16string_view kAuthorWebAddress = u"korvane.example";
+
+// Appends the SourceMod menu plug-in (CreateMenu) for the menu: 40 + 3n lines for n items,
+// indented with tabs. Items are numbered from 0. Nothing is escaped.
+void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out);
+
+} // namespace korvane

@@ -1,0 +1,106 @@
+#include "generator/new_style_plugin.h"
+#include "support/plugin_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::PluginLines;
+
+std::vector<std::u16string> Generate(const NewStyleMenu& menu)
+{
+    PluginText text;
+    ComposeNewStylePlugin(menu, text);
+    const auto lines = PluginLines(text.Text());
+    EXPECT_EQ(lines.size(), text.LineCount());
+    return lines;
+}
+
+TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
+{
+    const auto lines = Generate({u"Main menu", u"mymenu", u"ADMIN_KICK", {u"Kick", u"Ban"}});
+    const std::vector<std::u16string> expected = {
+        u"#include <amxmodx>",
+        u"",
+        u"#define PLUGIN \"New Plug-In\"",
+        u"#define VERSION \"1.0\"",
+        u"#define AUTHOR \"author\"",
+        u"",
+        u"public plugin_init() {",
+        u"",
+        u"       register_clcmd(\"mymenu\", \"cmdMenu\", ADMIN_KICK);",
+        u"       register_plugin(PLUGIN, VERSION, AUTHOR);",
+        u"}",
+        u"",
+        u"public cmdMenu(id) {",
+        u"       new i_Menu = menu_create(\"Main menu\", \"menu_handler\");",
+        u"       menu_additem(i_Menu, \"Kick\", \"1\", 0);",
+        u"       menu_additem(i_Menu, \"Ban\", \"2\", 0);",
+        u"       menu_setprop(i_Menu, MPROP_NEXTNAME, \"Далее\");",
+        u"       menu_setprop(i_Menu, MPROP_BACKNAME, \"Назад\");",
+        u"       menu_setprop(i_Menu, MPROP_EXITNAME, \"Выход\");",
+        u"",
+        u"       menu_display(id, i_Menu, 0)",
+        u"}",
+        u"",
+        u"public menu_handler(id, menu, item) {",
+        u"       if( item < 0 ) return PLUGIN_CONTINUE;",
+        u"       new cmd[3], access, callback;",
+        u"       menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);",
+        u"       new Choise = str_to_num(cmd)",
+        u"       switch (Choise) {",
+        u"       case 1: {",
+        u"       }",
+        u"       case 2: {",
+        u"       }",
+        u"       }",
+        u"       return PLUGIN_HANDLED;",
+        u"}",
+    };
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+}
+
+TEST(NewStylePlugin, LineCountIsThirtyPlusThreePerItem)
+{
+    for (std::size_t n : {1u, 2u, 7u, 12u}) {
+        NewStyleMenu menu{u"T", u"c", u"ADMIN_ALL", {}};
+        for (std::size_t k = 0; k < n; ++k)
+            menu.items.push_back(u"item");
+        EXPECT_EQ(Generate(menu).size(), 30 + 3 * n) << n << " items";
+    }
+}
+
+TEST(NewStylePlugin, ItemNumbersOfAddLinesAndCasesAgreeFromOne)
+{
+    const auto lines = Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
+    EXPECT_EQ(lines[14 + 10], u"       menu_additem(i_Menu, \"k\", \"11\", 0);");
+    // 14 header lines, 11 add lines, 13 fixed lines, then the case pairs.
+    EXPECT_EQ(lines[38], u"       case 1: {");
+    EXPECT_EQ(lines[38 + 20], u"       case 11: {");
+    EXPECT_EQ(lines[38 + 21], u"       }");
+}
+
+TEST(NewStylePlugin, InputsAreCopiedAsTypedWithoutEscaping)
+{
+    const auto lines = Generate({u"Say \"hi\" 100% \\o/", u"", u"ADMIN_USER", {u"  padded  ", u"Меню ✓"}});
+    EXPECT_EQ(lines[8], u"       register_clcmd(\"\", \"cmdMenu\", ADMIN_USER);");
+    EXPECT_EQ(lines[13], u"       new i_Menu = menu_create(\"Say \"hi\" 100% \\o/\", \"menu_handler\");");
+    EXPECT_EQ(lines[14], u"       menu_additem(i_Menu, \"  padded  \", \"1\", 0);");
+    EXPECT_EQ(lines[15], u"       menu_additem(i_Menu, \"Меню ✓\", \"2\", 0);");
+}
+
+TEST(NewStylePlugin, NoLineHasTrailingBlanksOrTabs)
+{
+    for (const auto& line : Generate({u"T", u"c", u"ADMIN_ALL", {u"x"}})) {
+        EXPECT_EQ(line.find(u'\t'), std::u16string::npos);
+        if (!line.empty()) {
+            EXPECT_NE(line.back(), u' ') << test::Narrow(line);
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,136 @@
+#include "generator/old_style_plugin.h"
+#include "support/plugin_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace korvane {
+namespace {
+
+using test::PluginLines;
+
+OldStyleMenu Menu(std::u16string keys)
+{
+    return {std::move(keys), u"mymenu", u"My Menu", u"ADMIN_ALL", u"\\w1. Kick^n"};
+}
+
+std::vector<std::u16string> Generate(const OldStyleMenu& menu)
+{
+    PluginText text;
+    ComposeOldStylePlugin(menu, text);
+    return PluginLines(text.Text());
+}
+
+TEST(OldStylePlugin, OneKeyGivesTheWholeTemplateLineByLine)
+{
+    const auto lines = Generate(Menu(u"1"));
+    const std::vector<std::u16string> expected = {
+        u"#include <amxmodx>",
+        u"",
+        u"#define PLUGIN \"New Plug-In\"",
+        u"#define VERSION \"1.0\"",
+        u"#define AUTHOR \"author\"",
+        u"#define KEYS (1 << 0)",
+        u"",
+        u"public plugin_init() {",
+        u"",
+        u"       register_plugin(PLUGIN, VERSION, AUTHOR);",
+        u"       register_clcmd(\"mymenu\", \"cmdMenu\", ADMIN_ALL);",
+        u"       register_menucmd(register_menuid(\"My Menu\"), KEYS, \"MenuPressed\");",
+        u"}",
+        u"",
+        u"public cmdMenu(id) {",
+        u"       show_menu(id, KEYS, \"\\w1. Kick^n\", -1, \"mymenu\");",
+        u"}",
+        u"",
+        u"public MenuPressed(id, key) {",
+        u"       switch (key) {",
+        u"       case 0: {",
+        u"       }",
+        u"       }",
+        u"}",
+    };
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+}
+
+TEST(OldStylePlugin, KeyMaskShiftsAreTheHandlersKeyIndexes)
+{
+    EXPECT_EQ(KeyMaskLine(u"12"), u"#define KEYS (1 << 0)|(1 << 1)");
+    EXPECT_EQ(KeyMaskLine(u"120"), u"#define KEYS (1 << 0)|(1 << 1)|(1 << 9)");
+    EXPECT_EQ(KeyMaskLine(u"13"), u"#define KEYS (1 << 0)|(1 << 2)");
+    EXPECT_EQ(KeyMaskLine(u"9"), u"#define KEYS (1 << 8)");
+    EXPECT_EQ(KeyMaskLine(u"0"), u"#define KEYS (1 << 9)");
+    // Every term is kept, repetitions too.
+    EXPECT_EQ(KeyMaskLine(u"11"), u"#define KEYS (1 << 0)|(1 << 0)");
+}
+
+TEST(OldStylePlugin, CasesAreOnePerDistinctKeyInOrderOfFirstAppearance)
+{
+    auto cases = [](const std::vector<std::u16string>& lines) {
+        std::vector<std::u16string> found;
+        for (const auto& line : lines)
+            if (line.starts_with(u"       case "))
+                found.push_back(line);
+        return found;
+    };
+    EXPECT_EQ(cases(Generate(Menu(u"120"))),
+              (std::vector<std::u16string>{u"       case 0: {", u"       case 1: {", u"       case 9: {"}));
+    EXPECT_EQ(cases(Generate(Menu(u"13"))),
+              (std::vector<std::u16string>{u"       case 0: {", u"       case 2: {"}));
+    EXPECT_EQ(cases(Generate(Menu(u"11"))), (std::vector<std::u16string>{u"       case 0: {"}));
+    EXPECT_EQ(cases(Generate(Menu(u"3121"))),
+              (std::vector<std::u16string>{u"       case 2: {", u"       case 0: {", u"       case 1: {"}));
+}
+
+TEST(OldStylePlugin, LineCountIsTwentyTwoPlusTwoPerDistinctKey)
+{
+    EXPECT_EQ(Generate(Menu(u"1")).size(), 24u);
+    EXPECT_EQ(Generate(Menu(u"120")).size(), 28u);
+    EXPECT_EQ(Generate(Menu(u"1111")).size(), 24u);
+    EXPECT_EQ(Generate(Menu(u"1234567890")).size(), 42u);
+}
+
+TEST(OldStylePlugin, NonDigitKeyFailsAfterTheFirstFiveLines)
+{
+    PluginText text;
+    try {
+        ComposeOldStylePlugin(Menu(u"1x2"), text);
+        FAIL() << "a non-digit key must fail";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
+    }
+    const auto lines = PluginLines(text.Text());
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[4], u"#define AUTHOR \"author\"");
+}
+
+TEST(OldStylePlugin, NonAsciiKeyIsNamedInTheError)
+{
+    PluginText text;
+    EXPECT_THROW(
+        {
+            try {
+                ComposeOldStylePlugin(Menu(u"Д"), text);
+            } catch (const std::runtime_error& e) {
+                EXPECT_STREQ(e.what(), "'Д' is not a valid integer value");
+                throw;
+            }
+        },
+        std::runtime_error);
+}
+
+TEST(OldStylePlugin, NameCommandAndMenuTextAreCopiedAsTyped)
+{
+    OldStyleMenu menu{u"1", u"open menu", u"Big \"Menu\" 50%", u"ADMIN_RCON", u""};
+    const auto lines = Generate(menu);
+    EXPECT_EQ(lines[10], u"       register_clcmd(\"open menu\", \"cmdMenu\", ADMIN_RCON);");
+    EXPECT_EQ(lines[11], u"       register_menucmd(register_menuid(\"Big \"Menu\" 50%\"), KEYS, \"MenuPressed\");");
+    // An empty menu text leaves the first quotes empty; the last argument is the command.
+    EXPECT_EQ(lines[15], u"       show_menu(id, KEYS, \"\", -1, \"open menu\");");
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,98 @@
+#include "generator/sourcemod_plugin.h"
+#include "support/plugin_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::PluginLines;
+
+std::vector<std::u16string> Generate(const SourceModMenu& menu)
+{
+    PluginText text;
+    ComposeSourceModPlugin(menu, text);
+    return PluginLines(text.Text());
+}
+
+TEST(SourceModPlugin, NoItemsGiveFortyLinesWithOnlyTheInfoLinesInTheSelectBlock)
+{
+    const auto lines = Generate({u"menu", u"ADMFLAG_RESERVATION", u"", {}});
+    const std::vector<std::u16string> expected = {
+        u"#include <sourcemod>",
+        u"",
+        u"public Plugin:myinfo =",
+        u"{",
+        u"\tname = \"New Plugin\",",
+        u"\tauthor = \"Unknown\",",
+        u"\tdescription = \"<- Description ->\",",
+        u"\tversion = \"1.0\",",
+        u"\turl = \"korvane.example\"",
+        u"}",
+        u"",
+        u"public OnPluginStart()",
+        u"{",
+        u"\tRegConsoleCmd(\"menu\", cmdMenu);",
+        u"}",
+        u"",
+        u"public Action:cmdMenu(client, args)",
+        u"{",
+        u"\tif (!(GetUserFlagBits(client) & ADMFLAG_RESERVATION)) {",
+        u"\t\tReplyToCommand(client, \"You know, you don't allow to be here...\");",
+        u"\t\treturn Plugin_Handled;",
+        u"\t}",
+        u"\tnew Handle:menu = CreateMenu(MenuHandler);",
+        u"\tSetMenuTitle(menu, \"\");",
+        u"\tDisplayMenu(menu, client, MENU_TIME_FOREVER);",
+        u"\treturn Plugin_Handled;",
+        u"}",
+        u"",
+        u"public MenuHandler(Handle:menu, MenuAction:action, param1, param2)",
+        u"{",
+        u"\tif (action == MenuAction_Select)",
+        u"\t{",
+        u"\t\tdecl String:info[32];",
+        u"\t\tGetMenuItem(menu, param2, info, sizeof(info));",
+        u"\t}",
+        u"\tif (action == MenuAction_End)",
+        u"\t{",
+        u"\t\tCloseHandle(menu);",
+        u"\t}",
+        u"}",
+    };
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+}
+
+TEST(SourceModPlugin, ThreeItemsAreNumberedFromZeroInAddLinesAndComparisons)
+{
+    const auto lines = Generate({u" cmd ", u"ADMFLAG_ROOT", u"Title \"x\"", {u"One", u"Two", u"Три"}});
+    ASSERT_EQ(lines.size(), 40u + 9u);
+    EXPECT_EQ(lines[13], u"\tRegConsoleCmd(\" cmd \", cmdMenu);");
+    EXPECT_EQ(lines[23], u"\tSetMenuTitle(menu, \"Title \"x\"\");");
+    EXPECT_EQ(lines[24], u"\tAddMenuItem(menu, \"0\", \"One\");");
+    EXPECT_EQ(lines[25], u"\tAddMenuItem(menu, \"1\", \"Two\");");
+    EXPECT_EQ(lines[26], u"\tAddMenuItem(menu, \"2\", \"Три\");");
+    EXPECT_EQ(lines[37], u"\t\tif (strcmp(info, \"0\") == 0) {");
+    EXPECT_EQ(lines[38], u"\t\t}");
+    EXPECT_EQ(lines[41], u"\t\tif (strcmp(info, \"2\") == 0) {");
+    EXPECT_EQ(lines[42], u"\t\t}");
+    EXPECT_EQ(lines[43], u"\t}");
+}
+
+TEST(SourceModPlugin, IndentationIsTabsOnlyAndNoLineEndsInABlank)
+{
+    for (const auto& line : Generate({u"m", u"ADMFLAG_KICK", u"T", {u"a", u"b"}})) {
+        const auto firstNonTab = line.find_first_not_of(u'\t');
+        if (firstNonTab != std::u16string::npos) {
+            EXPECT_NE(line[firstNonTab], u' ') << test::Narrow(line);
+        }
+        if (!line.empty()) {
+            EXPECT_NE(line.back(), u' ') << test::Narrow(line);
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane

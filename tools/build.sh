@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Configures and builds both builds: build/native (Linux) and build/windows (MinGW-w64).
+# Usage: tools/build.sh [native|windows|all]   (default: all)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+what=${1:-all}
+"$repo/tools/setup.sh"
+if [ "$what" = all ] || [ "$what" = native ]; then
+  cmake -S "$repo" -B "$repo/build/native" -G Ninja -Wno-dev >/dev/null
+  cmake --build "$repo/build/native"
+fi
+if [ "$what" = all ] || [ "$what" = windows ]; then
+  cmake -S "$repo" -B "$repo/build/windows" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" >/dev/null
+  cmake --build "$repo/build/windows"
+fi
