@@ -26,9 +26,11 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
+  sudo=
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  $sudo apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 # xdotool types Cyrillic only in a UTF-8 locale; C.UTF-8 ships with libc, so nothing to generate.
