@@ -3,6 +3,7 @@
 #include "encoding/save_file.h"
 #include "encoding/utf8.h"
 #include "tools/cli/plugin_request.h"
+#include "tools/cli/skin_commands.h"
 
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,10 @@ Usage:
   korvane-cli generate REQUEST.json [-o FILE]
       Writes the plug-in source the request describes to FILE as UTF-8 (no byte-order mark,
       CR LF after every line), or to standard output when -o is not given.
+  korvane-cli skin-pack FOLDER -o FILE.asz
+      Packs a skin folder (Options.dat, then its images in name order) into a skin package.
+  korvane-cli skin-info PATH
+      Loads a skin package or skin folder and prints its tables as one JSON object.
   korvane-cli --help
       Shows this text.
 
@@ -119,6 +124,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (command == "generate")
         return Generate(args, out, err);
+    if (command == "skin-pack")
+        return RunSkinPack(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "skin-info")
+        return RunSkinInfo(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     err << "korvane-cli: unknown command \"" << command << "\" (see korvane-cli --help)\n";
     return 2;
 }

@@ -1,0 +1,226 @@
+#include "skin/skin_convertor.h"
+
+#include <zlib.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <string>
+
+#include "skin/skin_text.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr char kMagic[4] = {'A', 'S', 'z', 'f'};
+// Deflate cannot expand data by more than about 1032:1, so a member claiming more than this
+// many bytes per remaining packed byte cannot be genuine; refusing it avoids a huge allocation.
+constexpr uint64_t kMaxInflateRatio = 1032;
+// The smallest member record: name length, size and an empty zlib stream (8 bytes).
+constexpr std::size_t kMinMemberBytes = 4 + 4 + 8;
+
+std::string Quoted(std::u16string_view name)
+{
+    return "'" + ToUtf8(name) + "'";
+}
+
+class ByteCursor {
+public:
+    explicit ByteCursor(std::span<const uint8_t> data) : m_data(data) {}
+
+    std::size_t Left() const { return m_data.size() - m_pos; }
+    std::span<const uint8_t> Rest() const { return m_data.subspan(m_pos); }
+    void Skip(std::size_t n) { m_pos += n; }
+
+    int32_t ReadInt32(const std::string& what)
+    {
+        if (Left() < 4) {
+            throw SkinPackageError("Skin package is cut off: " + what + " is missing at offset " +
+                                   std::to_string(m_pos));
+        }
+        const uint8_t* p = m_data.data() + m_pos;
+        m_pos += 4;
+        const uint32_t v = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+                           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+        return static_cast<int32_t>(v);
+    }
+
+private:
+    std::span<const uint8_t> m_data;
+    std::size_t m_pos = 0;
+};
+
+class InflateStream {
+public:
+    InflateStream()
+    {
+        std::memset(&m_stream, 0, sizeof(m_stream));
+        m_ready = inflateInit(&m_stream) == Z_OK;
+    }
+    ~InflateStream()
+    {
+        if (m_ready) {
+            inflateEnd(&m_stream);
+        }
+    }
+    InflateStream(const InflateStream&) = delete;
+    InflateStream& operator=(const InflateStream&) = delete;
+
+    bool Ready() const { return m_ready; }
+    z_stream& Get() { return m_stream; }
+
+private:
+    z_stream m_stream;
+    bool m_ready = false;
+};
+
+std::string ZlibText(int code, const z_stream& stream)
+{
+    std::string text = zError(code);
+    if (stream.msg != nullptr && text != stream.msg) {
+        text += " (";
+        text += stream.msg;
+        text += ")";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<uint8_t> InflateMember(std::span<const uint8_t> source, std::size_t size, std::u16string_view member,
+                                   std::size_t& consumed)
+{
+    InflateStream inflater;
+    if (!inflater.Ready()) {
+        throw SkinPackageError("Skin package member " + Quoted(member) + ": zlib could not be initialised");
+    }
+    z_stream& z = inflater.Get();
+    std::vector<uint8_t> out(size);
+    // zlib counts in uInt; packages never come near 4 GiB, and larger inputs are clamped.
+    z.next_in = const_cast<Bytef*>(source.data());
+    z.avail_in = static_cast<uInt>(std::min<std::size_t>(source.size(), std::numeric_limits<uInt>::max()));
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(size);
+    int rc = inflate(&z, Z_FINISH);
+    if (rc != Z_STREAM_END && z.avail_out == 0 && (rc == Z_OK || rc == Z_BUF_ERROR)) {
+        // All S bytes are out; the stream must end now, without producing another byte.
+        uint8_t extra = 0;
+        z.next_out = &extra;
+        z.avail_out = 1;
+        rc = inflate(&z, Z_FINISH);
+        if (z.avail_out == 0) {
+            throw SkinPackageError("Skin package member " + Quoted(member) + " inflates to more than its size of " +
+                                   std::to_string(size) + " bytes");
+        }
+    }
+    if (rc == Z_STREAM_END) {
+        if (z.total_out != size) {
+            throw SkinPackageError("Skin package member " + Quoted(member) + " inflates to " +
+                                   std::to_string(z.total_out) + " bytes instead of " + std::to_string(size));
+        }
+        consumed = static_cast<std::size_t>(z.total_in);
+        return out;
+    }
+    if (rc == Z_BUF_ERROR || (rc == Z_OK && z.avail_in == 0)) {
+        throw SkinPackageError("Skin package is cut off: the data of member " + Quoted(member) + " ends after " +
+                               std::to_string(z.total_out) + " of " + std::to_string(size) + " bytes");
+    }
+    throw SkinPackageError("Skin package member " + Quoted(member) + ": " + ZlibText(rc, z));
+}
+
+void TacSkinConvertor::Parse(std::span<const uint8_t> packed)
+{
+    Clear();
+    try {
+        if (packed.size() < 4 || std::memcmp(packed.data(), kMagic, 4) != 0) {
+            throw SkinPackageError("Loaded data is not a packed skin file");
+        }
+        ByteCursor cursor(packed);
+        cursor.Skip(4);
+        const int32_t count = cursor.ReadInt32("the member count");
+        if (count < 0 || static_cast<uint64_t>(count) * kMinMemberBytes > cursor.Left()) {
+            throw SkinPackageError("Skin package is damaged: member count " + std::to_string(count) +
+                                   " does not fit in the remaining " + std::to_string(cursor.Left()) + " bytes");
+        }
+        ImageMemberCount = count - 1;
+        for (int32_t i = 0; i < count; ++i) {
+            const std::string which = "member " + std::to_string(i + 1) + " of " + std::to_string(count);
+            const int32_t nameLength = cursor.ReadInt32("the name length of " + which);
+            if (nameLength < 0 || static_cast<std::size_t>(nameLength) > cursor.Left()) {
+                throw SkinPackageError("Skin package is damaged: the name length " + std::to_string(nameLength) +
+                                       " of " + which + " does not fit in the remaining " +
+                                       std::to_string(cursor.Left()) + " bytes");
+            }
+            const auto nameBytes = cursor.Rest().first(static_cast<std::size_t>(nameLength));
+            const std::u16string name =
+                DecodeAnsi(std::string_view(reinterpret_cast<const char*>(nameBytes.data()), nameBytes.size()));
+            cursor.Skip(nameBytes.size());
+            const int32_t size = cursor.ReadInt32("the size of member " + Quoted(name));
+            if (size < 0 || static_cast<uint64_t>(size) > cursor.Left() * kMaxInflateRatio + 64) {
+                throw SkinPackageError("Skin package is damaged: member " + Quoted(name) + " claims " +
+                                       std::to_string(size) + " bytes, more than the remaining " +
+                                       std::to_string(cursor.Left()) + " packed bytes can hold");
+            }
+            std::size_t consumed = 0;
+            std::vector<uint8_t> data = InflateMember(cursor.Rest(), static_cast<std::size_t>(size), name, consumed);
+            cursor.Skip(consumed);
+            if (UpperAscii(name) == u"OPTIONS.DAT") {
+                Options = std::make_unique<std::vector<uint8_t>>(std::move(data));
+                continue;
+            }
+            TacImageItem item;
+            item.Name = name;
+            const std::size_t dot = name.rfind(u'.');
+            item.IsBitmap = dot != std::u16string::npos && UpperAscii(std::u16string_view(name).substr(dot)) == u".BMP";
+            item.Data = std::move(data);
+            ImageItems.push_back(std::move(item));
+        }
+    } catch (...) {
+        Clear();
+        throw;
+    }
+}
+
+bool TacSkinConvertor::LoadFromFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        throw SkinPackageError("Cannot open the skin package " + ToUtf8(file.u16string()));
+    }
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Parse(bytes);
+    return true;
+}
+
+void TacSkinConvertor::Clear()
+{
+    ImageItems.clear();
+    Options.reset();
+    ImageMemberCount = 0;
+}
+
+const TacImageItem* TacSkinConvertor::FindImage(std::u16string_view upperName) const
+{
+    for (const TacImageItem& item : ImageItems) {
+        if (UpperAscii(item.Name) == upperName) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+std::span<const uint8_t> TacSkinConvertor::OptionsBytes() const
+{
+    if (!Options) {
+        throw SkinPackageError("Options.dat not found in the skin package");
+    }
+    return *Options;
+}
+
+}  // namespace korvane

@@ -1,0 +1,99 @@
+#include "skin/skin_files.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "skin/skin_text.h"
+
+namespace korvane {
+
+std::filesystem::path SkinFsPath(std::u16string_view path)
+{
+    std::u16string text(path);
+    if constexpr (std::filesystem::path::preferred_separator == '/') {
+        for (char16_t& c : text) {
+            if (c == u'\\') {
+                c = u'/';
+            }
+        }
+    }
+    return std::filesystem::path(text);
+}
+
+namespace {
+
+// Windows finds files whatever the case of their names; on file systems that tell case apart
+// the folder is searched for a name that differs only in ASCII case.
+std::optional<std::filesystem::path> FindFile(std::u16string_view path)
+{
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    const std::filesystem::path exact = SkinFsPath(path);
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(exact, ec)) {
+        return exact;
+    }
+    if constexpr (std::filesystem::path::preferred_separator == '/') {
+        const std::u16string wanted = UpperAscii(exact.filename().u16string());
+        std::filesystem::directory_iterator it(exact.parent_path().empty() ? "." : exact.parent_path(), ec);
+        if (ec) {
+            return std::nullopt;
+        }
+        for (const auto& entry : it) {
+            std::error_code typeError;
+            if (entry.is_regular_file(typeError) && UpperAscii(entry.path().filename().u16string()) == wanted) {
+                return entry.path();
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool SkinFileExists(std::u16string_view path)
+{
+    return FindFile(path).has_value();
+}
+
+bool SkinFolderExists(std::u16string_view path)
+{
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_directory(SkinFsPath(path), ec);
+}
+
+std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path)
+{
+    const auto file = FindFile(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::ifstream in(*file, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("Cannot open the file " + ToUtf8(path));
+    }
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        throw std::runtime_error("Cannot read the file " + ToUtf8(path));
+    }
+    return bytes;
+}
+
+std::vector<SkinFolderEntry> ListSkinFolder(std::u16string_view path)
+{
+    std::vector<SkinFolderEntry> entries;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(SkinFsPath(path), ec);
+    if (ec) {
+        return entries;
+    }
+    for (const auto& entry : it) {
+        std::error_code typeError;
+        entries.push_back({entry.path().filename().u16string(), entry.is_directory(typeError)});
+    }
+    return entries;
+}
+
+}  // namespace korvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// File access for skins. Skin paths are written Windows-style ("c:\Skins\Name\"); on systems
+// whose separator is "/" backslashes are taken as separators and file names are matched without
+// regard to ASCII case, as Windows does, so the same code runs natively.
+
+std::filesystem::path SkinFsPath(std::u16string_view path);
+bool SkinFileExists(std::u16string_view path);
+bool SkinFolderExists(std::u16string_view path);
+// The whole file, or nothing when it does not exist; throws std::runtime_error when it exists
+// but cannot be read.
+std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path);
+
+struct SkinFolderEntry {
+    std::u16string Name;
+    bool IsFolder = false;
+};
+// Entries of a folder (not recursive); empty when it does not exist.
+std::vector<SkinFolderEntry> ListSkinFolder(std::u16string_view path);
+
+}  // namespace korvane

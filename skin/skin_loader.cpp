@@ -1,0 +1,705 @@
+#include "skin/skin_loader.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "image/image_decoder.h"
+#include "skin/skin_files.h"
+#include "skin/skin_text.h"
+#include "skin/skin_values.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::u16string_view kGlobalInfo = u"GLOBALINFO";
+constexpr std::u16string_view kAbsent = u"?";
+
+// Characters from 1-based position `pos`, `length` long, cut at the end of the text.
+std::u16string_view Copy(std::u16string_view text, std::size_t pos, std::size_t length)
+{
+    if (pos == 0 || pos > text.size()) {
+        return {};
+    }
+    return text.substr(pos - 1, length);
+}
+
+int32_t StrictAt(std::u16string_view text, std::size_t pos, std::size_t length)
+{
+    return ParseStrictInt(Copy(text, pos, length));
+}
+
+// Integer division that treats a zero divisor as 1, so a frame count of 0 cannot crash.
+int32_t SafeDiv(int32_t value, int32_t divisor)
+{
+    return divisor == 0 ? value : value / divisor;
+}
+
+// Widths of a borders mask whose four side widths are 0: UniformWidth for all four when set,
+// else a third of a frame's width and height.
+void ComputeWidths(TsMaskData& mask, int32_t width, int32_t height)
+{
+    if (mask.LeftWidth != 0 || mask.TopWidth != 0 || mask.RightWidth != 0 || mask.BottomWidth != 0) {
+        return;
+    }
+    if (mask.UniformWidth != 0) {
+        mask.LeftWidth = mask.TopWidth = mask.RightWidth = mask.BottomWidth = mask.UniformWidth;
+        return;
+    }
+    mask.LeftWidth = Low16(SafeDiv(width, mask.ImageCount * 3));
+    mask.TopWidth = Low16(SafeDiv(height, (mask.MaskType + 1) * 3));
+    mask.RightWidth = mask.LeftWidth;
+    mask.BottomWidth = mask.TopWidth;
+}
+
+MaskRect FixedRect(std::u16string_view value)
+{
+    MaskRect rect;
+    rect.Left = StrictAt(value, 2, 4);
+    rect.Top = StrictAt(value, 7, 4);
+    rect.Right = StrictAt(value, 12, 4);
+    rect.Bottom = StrictAt(value, 17, 4);
+    return rect;
+}
+
+std::string NameForErrors(std::u16string_view name)
+{
+    return ToUtf8(name);
+}
+
+}  // namespace
+
+SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options,
+                       const OptionsText& common, SkinImageSource source, SkinManagerCore* manager,
+                       std::u16string skinName)
+    : m_tables(tables),
+      m_platform(platform),
+      m_options(options),
+      m_common(common),
+      m_source(std::move(source)),
+      m_manager(manager),
+      m_skinName(std::move(skinName))
+{
+}
+
+std::optional<DecodedImage> SkinLoader::LoadImage(std::u16string_view memberName, std::u16string_view fileName,
+                                                  bool filesOnly)
+{
+    std::u16string cacheKey;
+    const TacImageItem* item = nullptr;
+    std::u16string path;
+    if (m_source.Package != nullptr && !filesOnly) {
+        item = m_source.Package->FindImage(memberName);
+        if (item == nullptr) {
+            return std::nullopt;
+        }
+        cacheKey = u"member:" + item->Name;
+    } else {
+        path = std::u16string(fileName);
+        if (!Contains(fileName, u":")) {
+            path = m_source.SkinPath + path;
+        }
+        cacheKey = u"file:" + path;
+    }
+    if (const auto found = m_decoded.find(cacheKey); found != m_decoded.end()) {
+        return found->second;
+    }
+    DecodedImage image;
+    if (item != nullptr) {
+        image = DecodeImage(item->Data, NameForErrors(item->Name));
+    } else {
+        const auto bytes = ReadSkinFile(path);
+        if (!bytes) {
+            return std::nullopt;
+        }
+        image = DecodeImage(*bytes, NameForErrors(path));
+    }
+    return m_decoded.emplace(cacheKey, std::move(image)).first->second;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Image pass
+
+void SkinLoader::ClearImages()
+{
+    m_tables.Masks.clear();
+    m_tables.MasterBitmap = std::make_shared<Bitmap32>();
+}
+
+void SkinLoader::LoadImages()
+{
+    ClearImages();
+    const std::u16string master = m_options.Read(kGlobalInfo, u"MASTERBITMAP", u"");
+    if (!master.empty()) {
+        // Package members are matched against the value as written, so it must be in capitals.
+        auto image = LoadImage(master, master, false);
+        if (image) {
+            if (image->BitsPerPixel != 32) {
+                MakeOpaqueExceptKey(image->Bitmap);
+            }
+            m_tables.MasterBitmap = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+        }
+    }
+    for (const OptionsText::Section& section : m_options.Sections()) {
+        const bool isGlobal = SameTextAnsi(section.Name, kGlobalInfo);
+        for (const std::u16string& key : m_options.Keys(section.Name)) {
+            if (isGlobal && SameTextAnsi(key, u"MASTERBITMAP")) {
+                continue;
+            }
+            const std::u16string value = m_options.Read(section.Name, key, u"");
+            if (!value.empty()) {
+                AddImageEntry(section.Name, key, value);
+            }
+        }
+    }
+    AddCommonImages();
+}
+
+void SkinLoader::AddImageEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    switch (value.front()) {
+    case u'@':
+        AddGlyphEntry(section, key, value);
+        return;
+    case u'^':
+        AddBordersEntry(section, key, value);
+        return;
+    case u'~':
+        AddTextureEntry(section, key, value);
+        return;
+    case u'!':
+        AddFileEntry(section, key, value);
+        return;
+    default:
+        break;
+    }
+    if (Contains(value, u"#") && value != u"#") {
+        AddLegacyEntry(section, key, value);
+    } else if (Contains(UpperAnsi(value), u".BMP")) {
+        AddPlainBitmapEntry(section, key, value);
+    }
+}
+
+void SkinLoader::AddGlyphEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    TsMaskData mask;
+    mask.SectionName = section;
+    mask.PropertyName = key;
+    mask.Rect = FixedRect(value);
+    mask.ImageCount = Low16(StrictAt(value, 22, 1));
+    mask.MaskType = Low16(StrictAt(value, 24, 1));
+    mask.ImgType = kImgGlyph;
+    mask.Manager = m_manager;
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+void SkinLoader::AddBordersEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    TsMaskData mask;
+    mask.SectionName = section;
+    mask.PropertyName = key;
+    mask.Rect = FixedRect(value);
+    mask.LeftWidth = Low16(StrictAt(value, 22, 4));
+    mask.TopWidth = Low16(StrictAt(value, 27, 4));
+    mask.RightWidth = Low16(StrictAt(value, 32, 4));
+    mask.BottomWidth = Low16(StrictAt(value, 37, 4));
+    mask.ImageCount = Low16(StrictAt(value, 42, 1));
+    mask.MaskType = Low16(StrictAt(value, 44, 1));
+    mask.DrawMode = Low16(StrictAt(value, 46, 1));
+    mask.UniformWidth = Low16(StrictAt(value, 48, 1));
+    mask.ImgType = kImgBordersMask;
+    mask.Manager = m_manager;
+    ComputeWidths(mask, mask.Rect.Width(), mask.Rect.Height());
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+void SkinLoader::AddTextureEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    TsMaskData mask;
+    mask.SectionName = section;
+    mask.PropertyName = key;
+    mask.Rect = FixedRect(value);
+    mask.DrawMode = Low16(StrictAt(value, 22, 2));
+    mask.MaskType = value.size() > 24 ? Low16(StrictAt(value, 25, 1)) : 0;
+    mask.ImageCount = 1;
+    mask.ImgType = kImgTexture;
+    mask.Manager = m_manager;
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    const auto words = SplitWords(value, u"!");
+    const std::u16string_view file = WordAt(words, 1);
+    if (!Contains(file, u".BMP") && !Contains(file, u".PNG")) {
+        return;
+    }
+    TsMaskData mask;
+    mask.SectionName = section;
+    mask.PropertyName = key;
+    mask.ImageCount = Low16(ParseStrictInt(WordAt(words, 2)));
+    mask.MaskType = Low16(ParseStrictInt(WordAt(words, 3)));
+    mask.ImgType = static_cast<uint8_t>(std::clamp(ParseStrictInt(WordAt(words, 4)), 0, 4));
+    const bool ownWidths = words.size() > 4;
+    if (ownWidths) {
+        mask.LeftWidth = Low16(ParseStrictInt(WordAt(words, 5)));
+        mask.TopWidth = Low16(ParseStrictInt(WordAt(words, 6)));
+        mask.RightWidth = Low16(ParseStrictInt(WordAt(words, 7)));
+        mask.BottomWidth = Low16(ParseStrictInt(WordAt(words, 8)));
+    }
+    mask.DrawMode = words.size() > 8 ? Low16(ParseStrictInt(WordAt(words, 9))) : 1;
+    mask.UniformWidth = 0;
+    mask.Manager = m_manager;
+
+    auto image = LoadImage(file, file, false);
+    if (!image || image->Bitmap.Width() <= 0) {
+        return;
+    }
+    // PNG editors keep cleared pixels as transparent white; they become transparent black.
+    if (image->BitsPerPixel == 32 && image->Format == ImageFormat::Png) {
+        ClearTransparentWhite(image->Bitmap);
+    }
+    if (image->BitsPerPixel != 32) {
+        MakeOpaqueExceptKey(image->Bitmap);
+    }
+    const int32_t width = image->Bitmap.Width();
+    const int32_t height = image->Bitmap.Height();
+    mask.Rect = MaskRect{0, 0, width, height};
+    if (!ownWidths) {
+        mask.LeftWidth = Low16(SafeDiv(width, mask.ImageCount * 3));
+        mask.TopWidth = Low16(SafeDiv(height, (mask.MaskType + 1) * 3));
+        mask.RightWidth = mask.LeftWidth;
+        mask.BottomWidth = mask.TopWidth;
+    }
+    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+void SkinLoader::AddLegacyEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    const auto words = SplitWords(value, u" ()");
+    const auto rectWords = SplitWords(WordAt(words, 2), u", ");
+    const auto countWords = SplitWords(WordAt(words, 3), u", ");
+    TsMaskData mask;
+    mask.SectionName = UpperAnsi(section);
+    mask.PropertyName = UpperAnsi(key);
+    mask.Rect.Left = ParseStrictInt(WordAt(rectWords, 1));
+    mask.Rect.Top = ParseStrictInt(WordAt(rectWords, 2));
+    mask.Rect.Right = ParseStrictInt(WordAt(rectWords, 3));
+    mask.Rect.Bottom = ParseStrictInt(WordAt(rectWords, 4));
+    mask.ImageCount = Low16(std::max(ParseStrictInt(WordAt(countWords, 1)), 1));
+    mask.MaskType = Low16(std::max(ParseStrictInt(WordAt(countWords, 2)), 0));
+    mask.UniformWidth = countWords.size() >= 3 ? Low16(std::max(ParseStrictInt(WordAt(countWords, 3)), 0)) : 0;
+    mask.DrawMode = countWords.size() >= 4 ? Low16(ParseStrictInt(WordAt(countWords, 4))) : 1;
+    mask.ImgType = kImgBordersMask;
+    mask.Manager = m_manager;
+    ComputeWidths(mask, mask.Rect.Width(), mask.Rect.Height());
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+void SkinLoader::AddPlainBitmapEntry(std::u16string_view section, std::u16string_view key,
+                                     std::u16string_view value)
+{
+    auto image = LoadImage(UpperAnsi(value), value, false);
+    if (!image || image->Bitmap.Width() <= 0) {
+        return;
+    }
+    if (image->BitsPerPixel != 32) {
+        MakeOpaqueExceptKey(image->Bitmap);
+    }
+    TsMaskData mask;
+    mask.SectionName = UpperAnsi(section);
+    mask.PropertyName = UpperAnsi(key);
+    const int32_t width = image->Bitmap.Width();
+    const int32_t height = image->Bitmap.Height();
+    mask.Rect = MaskRect{0, 0, width, height};
+    mask.ImageCount = 3;
+    mask.MaskType = 1;
+    mask.LeftWidth = mask.RightWidth = Low16(width / 9);
+    mask.TopWidth = mask.BottomWidth = Low16(height / 6);
+    mask.ImgType = kImgBordersMask;
+    mask.Manager = m_manager;
+    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+void SkinLoader::AddCommonImages()
+{
+    for (const OptionsText::Section& section : m_common.Sections()) {
+        if (UpperAnsi(section.Name) == kGlobalInfo) {
+            continue;
+        }
+        for (const std::u16string& key : m_common.Keys(section.Name)) {
+            const std::u16string value = m_common.Read(section.Name, key, u"-");
+            if (!m_tables.MasterBitmap->Empty() && Contains(value, u"#") && value != u"#") {
+                AddLegacyEntry(section.Name, key, value);
+                continue;
+            }
+            if (!Contains(UpperAnsi(value), u".BMP")) {
+                continue;
+            }
+            auto image = LoadImage(value, value, true);
+            if (!image || image->Bitmap.Width() < 1) {
+                continue;
+            }
+            if (image->BitsPerPixel != 32) {
+                MakeOpaqueExceptKey(image->Bitmap);
+            }
+            TsMaskData mask;
+            mask.SectionName = UpperAnsi(section.Name);
+            mask.PropertyName = UpperAnsi(key);
+            mask.Rect = MaskRect{0, 0, image->Bitmap.Width(), image->Bitmap.Height()};
+            mask.ImageCount = 0;
+            mask.MaskType = 0;
+            mask.Manager = m_manager;
+            mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+            m_tables.Masks.push_back(std::move(mask));
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pattern pass
+
+void SkinLoader::LoadPatterns()
+{
+    m_tables.Patterns.clear();
+    for (const OptionsText::Section& section : m_options.Sections()) {
+        for (const std::u16string& key : m_options.Keys(section.Name)) {
+            const std::u16string upper = UpperAnsi(m_options.Read(section.Name, key, u"-"));
+            if (Contains(upper, u".JPG") || Contains(upper, u".JPEG")) {
+                AddPattern(section.Name, key, upper, false);
+            }
+        }
+    }
+    for (const OptionsText::Section& section : m_common.Sections()) {
+        for (const std::u16string& key : m_common.Keys(section.Name)) {
+            const std::u16string upper = UpperAnsi(m_common.Read(section.Name, key, u"-"));
+            if (Contains(upper, u".JPG") || Contains(upper, u".JPEG")) {
+                AddPattern(section.Name, key, upper, true);
+            }
+        }
+    }
+}
+
+void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
+                            bool filesOnly)
+{
+    auto image = LoadImage(upperValue, upperValue, filesOnly);
+    if (!image || image->Bitmap.Width() == 0) {
+        return;
+    }
+    if (image->BitsPerPixel != 32) {
+        MakeOpaqueExceptKey(image->Bitmap);
+    }
+    const int64_t pixels = static_cast<int64_t>(image->Bitmap.Width()) * image->Bitmap.Height();
+    if (filesOnly || pixels >= kPatternMinPixels) {
+        TsPatternData pattern;
+        pattern.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+        pattern.SectionName = UpperAnsi(section);
+        pattern.PropertyName = UpperAnsi(key);
+        m_tables.Patterns.push_back(std::move(pattern));
+        return;
+    }
+    TsMaskData mask;
+    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.SectionName = UpperAnsi(section);
+    mask.PropertyName = UpperAnsi(key);
+    mask.ImgType = kImgTexture;
+    mask.ImageCount = 1;
+    mask.MaskType = 0;
+    mask.Rect = MaskRect{0, 0, 0, 0};
+    mask.Manager = m_manager;
+    m_tables.Masks.push_back(std::move(mask));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Section pass
+
+std::optional<std::u16string> SkinLoader::ReadInheritedText(const OptionsText& options, std::u16string_view section,
+                                                            std::u16string_view key)
+{
+    std::u16string current(section);
+    // Every step moves to another section; a chain longer than the number of sections loops.
+    for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
+        const std::u16string* value = options.Find(current, key);
+        if (value != nullptr && *value != kAbsent) {
+            return *value;
+        }
+        const std::u16string* parent = options.Find(current, u"PARENTCLASS");
+        if (parent == nullptr || parent->empty() || *parent == kAbsent || *parent == current) {
+            return std::nullopt;
+        }
+        current = *parent;
+    }
+    return std::nullopt;
+}
+
+int32_t SkinLoader::ReadInheritedInt(const OptionsText& options, const SkinPlatform& platform,
+                                     std::u16string_view section, std::u16string_view key, int32_t fallback)
+{
+    std::u16string current(section);
+    for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
+        const std::u16string* value = options.Find(current, key);
+        const int32_t number = value != nullptr ? LenientIntOr(*value, -1) : -1;
+        if (number != -1) {
+            // The section's own value is used as written; an ancestor's is converted.
+            return step == 0 ? number : platform.ConvertColor(number);
+        }
+        const std::u16string* parent = options.Find(current, u"PARENTCLASS");
+        if (parent == nullptr || parent->empty() || *parent == kAbsent || *parent == current) {
+            return fallback;
+        }
+        current = *parent;
+    }
+    return fallback;
+}
+
+void SkinLoader::ReadSkinInfo()
+{
+    TsSkinData& info = m_tables.SkinData;
+    const auto text = [&](std::u16string_view key, std::u16string_view fallback) {
+        return m_options.Read(kGlobalInfo, key, fallback);
+    };
+    const auto lenient = [&](std::u16string_view key, int32_t fallback) {
+        const std::u16string* value = m_options.Find(kGlobalInfo, key);
+        return value != nullptr ? LenientIntOr(*value, fallback) : fallback;
+    };
+    const auto strict = [&](std::u16string_view key, std::u16string_view fallback) {
+        return ParseStrictInt(text(key, fallback));
+    };
+    info.Version = ParseVersion(text(u"VERSION", u"")).value_or(0.0);
+    info.Author = text(u"AUTHOR", u"");
+    info.Description = text(u"DESCRIPTION", u"");
+    info.Shadow1Color = lenient(u"SHADOW1COLOR", 0);
+    info.Shadow1Offset = Low16(strict(u"SHADOW1OFFSET", u"0"));
+    info.Shadow1Blur = Low16(strict(u"SHADOW1BLUR", u"-1"));
+    info.Shadow1Transparency = Low16(strict(u"SHADOW1TRANSPARENCY", u"0"));
+    info.BorderWidth = Low16(lenient(u"BORDERWIDTH", 4));
+    info.TitleHeight = Low16(lenient(u"TITLEHEIGHT", 30));
+    info.MaxHeight = Low16(lenient(u"MAXHEIGHT", 0));
+    if (info.MaxHeight == 0) {
+        info.MaxHeight = info.TitleHeight;
+    }
+    info.FormOffset = Low16(lenient(u"FORMOFFSET", m_platform.SizingFrameWidth()));
+    info.AlignOffset = Low16(lenient(u"ALIGNOFFSET", 0));
+    info.CenterOffset = Low16(lenient(u"CENTEROFFSET", 0));
+    info.BorderMode = Low16(lenient(u"BORDERMODE", 0));
+    info.BorderColor = lenient(u"BORDERCOLOR", 0);
+    info.BISpace = Low16(lenient(u"BISPACE", 0));
+    info.BIVAlign = Low16(lenient(u"BIVALIGN", 0));
+    info.BIRight = Low16(lenient(u"BIRIGHT", 0));
+    info.BILeft = Low16(lenient(u"BILEFT", 0));
+    info.BITop = Low16(lenient(u"BITOP", 0));
+    info.BIKeepHue = Low16(lenient(u"BIKEEPHUE", 0));
+    info.BIconCloseGlow = Low16(strict(u"BICONCLOSEGLOW", u"0"));
+    info.BIconCloseGlowMargin = Low16(strict(u"BICONCLOSEGLOWMARGIN", u"0"));
+    info.BIconMaxGlow = Low16(strict(u"BICONMAXGLOW", u"0"));
+    info.BIconMaxGlowMargin = Low16(strict(u"BICONMAXGLOWMARGIN", u"0"));
+    info.BIconMinGlow = Low16(strict(u"BICONMINGLOW", u"0"));
+    info.BIconMinGlowMargin = Low16(strict(u"BICONMINGLOWMARGIN", u"0"));
+}
+
+void SkinLoader::ReadSection(TsGeneralData& data)
+{
+    const std::u16string& name = data.SectionName;
+    const auto number = [&](std::u16string_view key, int32_t fallback) {
+        return ReadInheritedInt(m_options, m_platform, name, key, fallback);
+    };
+    const auto text = [&](std::u16string_view key, std::u16string_view fallback) {
+        return ReadInheritedText(m_options, name, key).value_or(std::u16string(fallback));
+    };
+    const auto flag = [&](std::u16string_view key) { return ParseFlag(text(key, u"0")); };
+
+    data.ParentClass = m_options.Read(name, u"PARENTCLASS", u"");
+    data.Color = m_platform.ConvertColor(number(u"COLOR", 0xFFFFFF));
+    data.ReservedBoolean = flag(u"RESERVEDBOOLEAN");
+    data.GiveOwnFont = flag(u"GIVEOWNFONT");
+    data.GlowCount = number(u"GLOW", 0);
+    data.GlowMargin = number(u"GLOWMARGIN", 0);
+    data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
+    data.FontColor[1] = number(u"FONTCOLOR", 0);
+    data.FontColor[2] = number(u"TCLEFT", -1);
+    data.FontColor[3] = number(u"TCTOP", -1);
+    data.FontColor[4] = number(u"TCRIGHT", -1);
+    data.FontColor[5] = number(u"TCBOTTOM", -1);
+    data.Transparency = number(u"TRANSPARENCY", 0);
+    data.GradientPercent = number(u"GRADIENTPERCENT", 0);
+    data.ImagePercent = number(u"IMAGEPERCENT", 0);
+    data.GradientData = text(u"GRADIENTDATA", u" ");
+    data.GradientArray = std::make_shared<TsGradArray>();
+    if (data.GradientData.size() >= 2) {
+        *data.GradientArray = ParseGradientData(data.GradientData);
+    } else {
+        data.GradientPercent = 0;
+    }
+    data.ShowFocus = flag(u"SHOWFOCUS");
+    data.FadingEnabled = flag(u"FADINGENABLED");
+    data.FadingIterations = number(u"FADINGITERATIONS", 5);
+    data.GlowColor = m_platform.ConvertColor(number(u"GCOL", 0xFFFFFF));
+    data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", 0));
+
+    TsGenState& normal = data.Props[0];
+    normal.Color = data.Color;
+    normal.FontColor = data.FontColor;
+    normal.GradientPercent = data.GradientPercent;
+    normal.GradientData = data.GradientData;
+    normal.GradientArray = data.GradientArray;
+    normal.ImagePercent = data.ImagePercent;
+    normal.GlowColor = data.GlowColor;
+    normal.GlowSize = data.GlowSize;
+    normal.Transparency = data.Transparency;
+
+    data.States = number(u"STATES", 4);
+    if (data.States < 2) {
+        data.Props[1] = data.Props[0];
+        return;
+    }
+    data.HotFontColor[1] = number(u"HOTFONTCOLOR", 0);
+    data.HotFontColor[2] = number(u"HOTTCLEFT", -1);
+    data.HotFontColor[3] = number(u"HOTTCTOP", -1);
+    data.HotFontColor[4] = number(u"HOTTCRIGHT", -1);
+    data.HotFontColor[5] = number(u"HOTTCBOTTOM", -1);
+    data.HotGlowColor = m_platform.ConvertColor(number(u"HGCOL", 0xFFFFFF));
+    data.HotGlowSize = static_cast<uint8_t>(number(u"HGSIZE", 0));
+    data.HotColor = number(u"HOTCOLOR", 0xFFFFFF);
+    data.HotTransparency = number(u"HOTTRANSPARENCY", 0);
+    data.HotGradientPercent = number(u"HOTGRADIENTPERCENT", 0);
+    data.HotGradientData = text(u"HOTGRADIENTDATA", u"");
+    data.HotGradientArray = std::make_shared<TsGradArray>();
+    if (data.HotGradientData.size() >= 2) {
+        *data.HotGradientArray = ParseGradientData(data.HotGradientData);
+    } else {
+        data.HotGradientPercent = 0;
+    }
+    data.HotImagePercent = number(u"HOTIMAGEPERCENT", 0);
+
+    TsGenState& hot = data.Props[1];
+    hot.Color = data.HotColor;
+    hot.FontColor = data.HotFontColor;
+    hot.GradientPercent = data.HotGradientPercent;
+    hot.GradientData = data.HotGradientData;
+    hot.GradientArray = data.HotGradientArray;
+    hot.ImagePercent = data.HotImagePercent;
+    hot.GlowColor = data.HotGlowColor;
+    hot.GlowSize = data.HotGlowSize;
+    hot.Transparency = data.HotTransparency;
+}
+
+void SkinLoader::AddCommonSections()
+{
+    const std::size_t skinSections = m_tables.Sections.size();
+    for (const OptionsText::Section& section : m_common.Sections()) {
+        const std::u16string& name = section.Name;
+        const bool known = std::any_of(m_tables.Sections.begin(), m_tables.Sections.end(),
+                                       [&](const TsGeneralData& s) { return s.SectionName == name; });
+        if (known) {
+            continue;
+        }
+        TsGeneralData data;
+        data.SectionName = name;
+        data.ParentClass = UpperAnsi(m_common.Read(name, u"PARENTCLASS", u"-1"));
+        const TsGeneralData* parent = nullptr;
+        for (std::size_t i = 0; i < skinSections; ++i) {
+            if (UpperAnsi(m_tables.Sections[i].SectionName) == data.ParentClass) {
+                parent = &m_tables.Sections[i];
+                break;
+            }
+        }
+        const TsGeneralData defaults;
+        const TsGeneralData& base = parent != nullptr ? *parent : defaults;
+        const auto number = [&](std::u16string_view key, int32_t inherited, int32_t fallback) {
+            const int32_t own = LenientIntOr(m_common.Read(name, key, u"-1"), -1);
+            if (own != -1) {
+                return own;
+            }
+            return parent != nullptr ? inherited : fallback;
+        };
+        const auto text = [&](std::u16string_view key, const std::u16string& inherited, std::u16string_view fallback) {
+            std::u16string own = m_common.Read(name, key, kAbsent);
+            if (own != kAbsent) {
+                return own;
+            }
+            return parent != nullptr ? inherited : std::u16string(fallback);
+        };
+        const auto flag = [&](std::u16string_view key, bool inherited) {
+            const std::u16string own = m_common.Read(name, key, kAbsent);
+            if (own != kAbsent) {
+                return ParseFlag(own);
+            }
+            return parent != nullptr && inherited;
+        };
+        const auto gradient = [](const std::u16string& textValue) {
+            auto array = std::make_shared<TsGradArray>();
+            if (textValue.size() >= 2) {
+                *array = ParseGradientData(textValue);
+            }
+            return array;
+        };
+
+        data.Color = m_platform.ConvertColor(number(u"COLOR", base.Color, 0xFFFFFF));
+        data.ReservedBoolean = flag(u"RESERVEDBOOLEAN", base.ReservedBoolean);
+        data.GiveOwnFont = flag(u"GIVEOWNFONT", base.GiveOwnFont);
+        data.GlowCount = number(u"GLOW", base.GlowCount, 0);
+        data.GlowMargin = number(u"GLOWMARGIN", base.GlowMargin, 0);
+        data.FontColor[1] = number(u"FONTCOLOR", base.FontColor[1], 0);
+        data.FontColor[2] = number(u"TCLEFT", base.FontColor[2], -1);
+        data.FontColor[3] = number(u"TCTOP", base.FontColor[3], -1);
+        data.FontColor[4] = number(u"TCRIGHT", base.FontColor[4], -1);
+        data.FontColor[5] = number(u"TCBOTTOM", base.FontColor[5], -1);
+        data.Transparency = number(u"TRANSPARENCY", base.Transparency, 0);
+        data.GradientPercent = number(u"GRADIENTPERCENT", base.GradientPercent, 0);
+        data.ImagePercent = number(u"IMAGEPERCENT", base.ImagePercent, 0);
+        data.GradientData = text(u"GRADIENTDATA", base.GradientData, u" ");
+        data.GradientArray = gradient(data.GradientData);
+        data.ShowFocus = flag(u"SHOWFOCUS", base.ShowFocus);
+        data.FadingEnabled = flag(u"FADINGENABLED", base.FadingEnabled);
+        data.FadingIterations = number(u"FADINGITERATIONS", base.FadingIterations, 5);
+        data.GlowColor = m_platform.ConvertColor(number(u"GCOL", base.GlowColor, 0xFFFFFF));
+        data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", base.GlowSize, 0));
+        data.Props[0] = TsGenState{data.Color,          data.FontColor,     data.GradientPercent,
+                                   data.GradientData,   data.GradientArray, data.ImagePercent,
+                                   data.GlowColor,      data.GlowSize,      data.Transparency};
+        data.States = ReadInheritedInt(m_options, m_platform, name, u"STATES", 4);
+        if (data.States >= 2) {
+            data.HotFontColor[1] = number(u"HOTFONTCOLOR", base.HotFontColor[1], 0);
+            data.HotFontColor[2] = number(u"HOTTCLEFT", base.HotFontColor[2], -1);
+            data.HotFontColor[3] = number(u"HOTTCTOP", base.HotFontColor[3], -1);
+            data.HotFontColor[4] = number(u"HOTTCRIGHT", base.HotFontColor[4], -1);
+            data.HotFontColor[5] = number(u"HOTTCBOTTOM", base.HotFontColor[5], -1);
+            data.HotGlowColor = m_platform.ConvertColor(number(u"HGCOL", base.HotGlowColor, 0xFFFFFF));
+            data.HotGlowSize = static_cast<uint8_t>(number(u"HGSIZE", base.HotGlowSize, 0));
+            data.HotColor = number(u"HOTCOLOR", base.HotColor, 0xFFFFFF);
+            data.HotTransparency = number(u"HOTTRANSPARENCY", base.HotTransparency, 0);
+            data.HotGradientPercent = number(u"HOTGRADIENTPERCENT", base.HotGradientPercent, 0);
+            data.HotGradientData = text(u"HOTGRADIENTDATA", base.HotGradientData, u"");
+            data.HotGradientArray = gradient(data.HotGradientData);
+            data.HotImagePercent = number(u"HOTIMAGEPERCENT", base.HotImagePercent, 0);
+            data.Props[1] = TsGenState{data.HotColor,        data.HotFontColor,     data.HotGradientPercent,
+                                       data.HotGradientData, data.HotGradientArray, data.HotImagePercent,
+                                       data.HotGlowColor,    data.HotGlowSize,      data.HotTransparency};
+        } else {
+            data.Props[1] = data.Props[0];
+        }
+        m_tables.Sections.push_back(std::move(data));
+    }
+}
+
+void SkinLoader::LoadSections()
+{
+    ReadSkinInfo();
+    if (auto notice = VersionNotice(m_tables.SkinData.Version, m_skinName, m_platform.HasAcTestArgument())) {
+        m_platform.ShowNotice(*notice);
+    }
+    m_tables.Sections.clear();
+    for (const OptionsText::Section& section : m_options.Sections()) {
+        TsGeneralData data;
+        data.SectionName = section.Name;
+        ReadSection(data);
+        m_tables.Sections.push_back(std::move(data));
+    }
+    AddCommonSections();
+    m_tables.ResolveSectionImages();
+}
+
+}  // namespace korvane

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "image/decoded_image.h"
+#include "skin/options_text.h"
+#include "skin/skin_convertor.h"
+#include "skin/skin_platform.h"
+#include "skin/skin_tables.h"
+
+namespace korvane {
+
+// Where a skin's separate image files come from: the members of a package, or files in the
+// skin's folder (SkinData.SkinPath).
+struct SkinImageSource {
+    const TacSkinConvertor* Package = nullptr;  // set for a package skin
+    std::u16string SkinPath;                    // folder with trailing backslash, for folder skins
+};
+
+// The loading passes that turn an options text into the skin tables: images, patterns, then
+// sections (with GLOBALINFO into SkinData and the version notice). CommonSections, when not
+// empty, is read after the skin's own options in each pass.
+class SkinLoader {
+public:
+    SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options, const OptionsText& common,
+               SkinImageSource source, SkinManagerCore* manager, std::u16string skinName);
+
+    // Rebuilds the master bitmap and the image table.
+    void LoadImages();
+    // Rebuilds the pattern table (and adds image entries for small JPEG pictures).
+    void LoadPatterns();
+    // Reads GLOBALINFO into SkinData, shows the version notice, rebuilds the section table and
+    // resolves each section's BorderIndex and corner indexes.
+    void LoadSections();
+
+    // Pictures of at least this many pixels stay patterns; smaller ones become textures.
+    static constexpr int64_t kPatternMinPixels = 900000;
+
+    // Reads a key with PARENTCLASS inheritance: nullopt when neither the section nor an ancestor
+    // has it (a value written "?" counts as absent). A loop of PARENTCLASS ends the chain.
+    static std::optional<std::u16string> ReadInheritedText(const OptionsText& options, std::u16string_view section,
+                                                           std::u16string_view key);
+    // Integer with inheritance: the section's own value as written, else an ancestor's value
+    // (converted when it is a system colour), else the default. -1 counts as absent.
+    static int32_t ReadInheritedInt(const OptionsText& options, const SkinPlatform& platform,
+                                    std::u16string_view section, std::u16string_view key, int32_t fallback);
+
+private:
+    void ClearImages();
+    void AddImageEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddGlyphEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddBordersEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddTextureEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddFileEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddLegacyEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddPlainBitmapEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+    void AddCommonImages();
+    void AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
+                    bool filesOnly);
+
+    // Finds and decodes an image: the package member whose ASCII-upper-cased name equals
+    // `memberName`, or (for folder skins, or when filesOnly) the file `fileName` (SkinPath in
+    // front unless it holds ":"). nullopt when there is none; a damaged picture throws.
+    std::optional<DecodedImage> LoadImage(std::u16string_view memberName, std::u16string_view fileName,
+                                          bool filesOnly);
+
+    void ReadSkinInfo();
+    void ReadSection(TsGeneralData& data);
+    void AddCommonSections();
+
+    SkinTables& m_tables;
+    SkinPlatform& m_platform;
+    const OptionsText& m_options;
+    const OptionsText& m_common;
+    SkinImageSource m_source;
+    SkinManagerCore* m_manager;
+    std::u16string m_skinName;
+    // Pictures decoded during this load, by member name or file path: several keys often name
+    // the same picture, which is then decoded once and copied.
+    std::map<std::u16string, DecodedImage> m_decoded;
+};
+
+}  // namespace korvane

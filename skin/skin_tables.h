@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "render/bitmap32.h"
+#include "skin/skin_records.h"
+
+namespace korvane {
+
+// The tables of a loaded skin and the lookups every painter uses. Indexes are 0-based; -1 means
+// none. Names compare exactly (case-sensitive).
+class SkinTables {
+public:
+    TsSkinData SkinData;
+    TsGeneralDataArray Sections;
+    TsMaskArray Masks;
+    TsPatternArray Patterns;
+    // The master bitmap (0 x 0 when the skin has none).
+    std::shared_ptr<Bitmap32> MasterBitmap = std::make_shared<Bitmap32>();
+
+    // Index of the first section named exactly `name`, else -1.
+    int FindSection(std::u16string_view name) const;
+    // First image entry of (sectionName, key); when none, the same for the parent section along
+    // PARENTCLASS. -1 when sectionIndex < 0 or the name is empty.
+    int FindMask(int sectionIndex, std::u16string_view sectionName, std::u16string_view key) const;
+    // The same without parents; -1 when the name is empty.
+    int FindMaskExact(std::u16string_view sectionName, std::u16string_view key) const;
+    // As FindMask, counting only textures (ImgType 1).
+    int FindTexture(int sectionIndex, std::u16string_view sectionName, std::u16string_view key) const;
+    // As FindMask, over the pattern table.
+    int FindPattern(int sectionIndex, std::u16string_view sectionName, std::u16string_view key) const;
+
+    bool IsValidSection(int index) const { return index >= 0 && index < static_cast<int>(Sections.size()); }
+    bool IsValidMask(int index) const { return index >= 0 && index < static_cast<int>(Masks.size()); }
+    bool IsValidPattern(int index) const { return index >= 0 && index < static_cast<int>(Patterns.size()); }
+
+    // Border widths of an entry: the side's own width when above 0, else UniformWidth when above
+    // 0, else the frame width (left/right) or frame height (top/bottom). MaskLeftWidth first
+    // turns an ImageCount of 0 into 1. An invalid index gives 0.
+    int MaskLeftWidth(int index);
+    int MaskRightWidth(int index) const;
+    int MaskTopWidth(int index) const;
+    int MaskBottomWidth(int index) const;
+
+    // Sets every section's BorderIndex and corner indexes (BORDERSMASK, IMGTOPLEFT, IMGTOPRIGHT,
+    // IMGBTMLEFT, IMGBTMRIGHT, through PARENTCLASS); GLOBALINFO keeps -1 in all five.
+    void ResolveSectionImages();
+
+    // Empties the three tables and the master bitmap.
+    void ClearTables();
+
+private:
+    enum class Table { Masks, Textures, Patterns };
+    int FindWithParents(Table table, int sectionIndex, std::u16string_view sectionName, std::u16string_view key) const;
+    int FindInTable(Table table, std::u16string_view sectionName, std::u16string_view key) const;
+};
+
+}  // namespace korvane

@@ -1,0 +1,227 @@
+#include "skin/skin_convertor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/skin_test_data.h"
+
+namespace korvane {
+namespace {
+
+using test::Bytes;
+using test::MakePackage;
+using test::PackageMember;
+
+std::string ParseError(const std::vector<uint8_t>& package)
+{
+    TacSkinConvertor reader;
+    try {
+        reader.Parse(package);
+    } catch (const SkinPackageError& error) {
+        EXPECT_TRUE(reader.ImageItems.empty());
+        EXPECT_EQ(reader.Options, nullptr);
+        return error.what();
+    }
+    ADD_FAILURE() << "package was accepted";
+    return {};
+}
+
+std::vector<uint8_t> SampleMembers(std::vector<PackageMember>& members)
+{
+    members = {{"Options.dat", Bytes("[GLOBALINFO]\r\nVERSION=7.3\r\n")},
+               {"Master.bmp", std::vector<uint8_t>(300, 7)},
+               {"Glow.png", Bytes("png bytes")}};
+    return MakePackage(members);
+}
+
+TEST(SkinConvertor, SplitsOptionsMemberFromImagesInPackageOrder)
+{
+    std::vector<PackageMember> members;
+    TacSkinConvertor reader;
+    reader.Parse(SampleMembers(members));
+    ASSERT_NE(reader.Options, nullptr);
+    EXPECT_EQ(*reader.Options, members[0].Data);
+    ASSERT_EQ(reader.ImageItems.size(), 2u);
+    EXPECT_EQ(reader.ImageItems[0].Name, u"Master.bmp");
+    EXPECT_TRUE(reader.ImageItems[0].IsBitmap);
+    EXPECT_EQ(reader.ImageItems[0].Data, members[1].Data);
+    EXPECT_EQ(reader.ImageItems[1].Name, u"Glow.png");
+    EXPECT_FALSE(reader.ImageItems[1].IsBitmap);
+    EXPECT_EQ(reader.ImageMemberCount, 2);
+}
+
+TEST(SkinConvertor, RecognisesOptionsMemberAndBitmapsInAnyLetterCase)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"options.DAT", Bytes("x")},
+                              {"Frame.Bmp", Bytes("b")},
+                              {"Glow.png.bak", Bytes("c")},
+                              {"NODOT", Bytes("d")}}));
+    ASSERT_NE(reader.Options, nullptr);
+    ASSERT_EQ(reader.ImageItems.size(), 3u);
+    EXPECT_TRUE(reader.ImageItems[0].IsBitmap);
+    EXPECT_FALSE(reader.ImageItems[1].IsBitmap);
+    EXPECT_FALSE(reader.ImageItems[2].IsBitmap);
+}
+
+TEST(SkinConvertor, ReadsMembersThatFollowEachOtherWithoutLengths)
+{
+    // Many small members lie within one 64 KiB stretch: each must start right after the
+    // previous zlib stream, not after a read-ahead block.
+    std::vector<PackageMember> members = {{"Options.dat", Bytes("[A]\n")}};
+    for (int i = 0; i < 200; ++i) {
+        std::vector<uint8_t> data(static_cast<std::size_t>(i * 37 % 500 + 1));
+        for (std::size_t k = 0; k < data.size(); ++k) {
+            data[k] = static_cast<uint8_t>((k * 31 + static_cast<std::size_t>(i)) % 251);
+        }
+        members.push_back({"IMG" + std::to_string(i) + ".PNG", data});
+    }
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage(members));
+    ASSERT_EQ(reader.ImageItems.size(), 200u);
+    for (std::size_t i = 0; i < 200; ++i) {
+        EXPECT_EQ(reader.ImageItems[i].Data, members[i + 1].Data) << i;
+    }
+}
+
+TEST(SkinConvertor, ZeroMembersGiveNoItemsNoOptionsAndCountMinusOne)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({}));
+    EXPECT_TRUE(reader.ImageItems.empty());
+    EXPECT_EQ(reader.Options, nullptr);
+    EXPECT_EQ(reader.ImageMemberCount, -1);
+    try {
+        reader.OptionsBytes();
+        ADD_FAILURE();
+    } catch (const SkinPackageError& error) {
+        EXPECT_STREQ(error.what(), "Options.dat not found in the skin package");
+    }
+}
+
+TEST(SkinConvertor, LaterOptionsMemberReplacesEarlierAndItemsAreCounted)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"Options.dat", Bytes("first")}, {"A.BMP", Bytes("a")}, {"OPTIONS.DAT", Bytes("last")}}));
+    ASSERT_NE(reader.Options, nullptr);
+    EXPECT_EQ(*reader.Options, Bytes("last"));
+    EXPECT_EQ(reader.ImageItems.size(), 1u);
+    EXPECT_EQ(reader.ImageMemberCount, 2);  // as stored; lookups use the item list
+}
+
+TEST(SkinConvertor, FindImageComparesUpperCasedNamesFirstMatchWins)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"Options.dat", Bytes("o")}, {"Glow.png", Bytes("1")}, {"GLOW.PNG", Bytes("2")}}));
+    const TacImageItem* item = reader.FindImage(u"GLOW.PNG");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->Data, Bytes("1"));
+    EXPECT_EQ(reader.FindImage(u"Glow.png"), nullptr);
+}
+
+TEST(SkinConvertorErrors, WrongOrShortMagicIsNotAPackedSkin)
+{
+    EXPECT_EQ(ParseError(Bytes("ASZF\0\0\0\0")), "Loaded data is not a packed skin file");
+    EXPECT_EQ(ParseError(Bytes("ASz")), "Loaded data is not a packed skin file");
+    EXPECT_EQ(ParseError({}), "Loaded data is not a packed skin file");
+}
+
+TEST(SkinConvertorErrors, EveryCutOffPointIsAnErrorNeverAReadPastTheEnd)
+{
+    std::vector<PackageMember> members;
+    const std::vector<uint8_t> package = SampleMembers(members);
+    for (std::size_t length = 4; length < package.size(); ++length) {
+        const std::vector<uint8_t> cut(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(length));
+        const std::string message = ParseError(cut);
+        EXPECT_FALSE(message.empty()) << length;
+    }
+}
+
+TEST(SkinConvertorErrors, CutOffHeaderFieldsAreNamed)
+{
+    std::vector<uint8_t> package = Bytes("ASzf");
+    EXPECT_NE(ParseError(package).find("member count"), std::string::npos);
+    std::vector<uint8_t> big(4000);
+    for (std::size_t i = 0; i < big.size(); ++i) {
+        big[i] = static_cast<uint8_t>(i * 7919 % 251);
+    }
+    const std::vector<uint8_t> one = MakePackage({{"Options.dat", big}});
+    package = MakePackage({{"Options.dat", big}, {"A.BMP", Bytes("abc")}});
+    // Cut inside the second member's name length, then inside its size.
+    EXPECT_NE(ParseError(std::vector<uint8_t>(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(one.size()) + 2))
+                  .find("name length of member 2 of 2"),
+              std::string::npos);
+    EXPECT_NE(ParseError(std::vector<uint8_t>(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(one.size()) + 4 + 5 + 2))
+                  .find("the size of member 'A.BMP'"),
+              std::string::npos);
+}
+
+TEST(SkinConvertorErrors, CountsAndSizesLargerThanTheDataAreRefused)
+{
+    std::vector<uint8_t> package = MakePackage({{"Options.dat", Bytes("abc")}});
+    std::vector<uint8_t> hugeCount = package;
+    hugeCount[4] = 0xFF;
+    hugeCount[5] = 0xFF;
+    hugeCount[6] = 0xFF;
+    hugeCount[7] = 0x7F;
+    EXPECT_NE(ParseError(hugeCount).find("member count"), std::string::npos);
+    std::vector<uint8_t> negativeCount = package;
+    negativeCount[7] = 0x80;
+    EXPECT_NE(ParseError(negativeCount).find("member count"), std::string::npos);
+
+    std::vector<uint8_t> longName = package;
+    longName[8] = 0xF0;
+    longName[9] = 0xFF;
+    EXPECT_NE(ParseError(longName).find("name length"), std::string::npos);
+
+    std::vector<uint8_t> hugeSize = package;
+    const std::size_t sizeAt = 8 + 4 + 11;
+    hugeSize[sizeAt + 3] = 0x7F;
+    EXPECT_NE(ParseError(hugeSize).find("claims"), std::string::npos);
+}
+
+TEST(SkinConvertorErrors, SizeOtherThanTheInflatedLengthIsAnError)
+{
+    std::vector<uint8_t> package = MakePackage({{"Options.dat", Bytes("abcdef")}});
+    const std::size_t sizeAt = 8 + 4 + 11;
+    std::vector<uint8_t> smaller = package;
+    smaller[sizeAt] = 5;
+    EXPECT_NE(ParseError(smaller).find("more than its size"), std::string::npos);
+    std::vector<uint8_t> larger = package;
+    larger[sizeAt] = 7;
+    const std::string message = ParseError(larger);
+    EXPECT_NE(message.find("Options.dat"), std::string::npos);
+}
+
+TEST(SkinConvertorErrors, DamagedZlibDataCarriesZlibsMessage)
+{
+    std::vector<uint8_t> package = MakePackage({{"Options.dat", std::vector<uint8_t>(100, 'x')}});
+    const std::size_t dataAt = 8 + 4 + 11 + 4;
+    package[dataAt] = 0x00;  // header check fails
+    const std::string message = ParseError(package);
+    EXPECT_NE(message.find("'Options.dat'"), std::string::npos);
+    EXPECT_NE(message.find("data error"), std::string::npos);
+}
+
+TEST(SkinConvertorFile, MissingFileLeavesReaderAsItWas)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"Options.dat", Bytes("keep")}}));
+    EXPECT_FALSE(reader.LoadFromFile("/nonexistent/korvane/none.asz"));
+    ASSERT_NE(reader.Options, nullptr);
+    EXPECT_EQ(*reader.Options, Bytes("keep"));
+}
+
+TEST(SkinConvertorFile, LoadsAPackageFile)
+{
+    test::TempFolder folder;
+    const auto file = folder.Write("Skin.asz", MakePackage({{"Options.dat", Bytes("o")}, {"A.BMP", Bytes("a")}}));
+    TacSkinConvertor reader;
+    ASSERT_TRUE(reader.LoadFromFile(file));
+    EXPECT_EQ(reader.ImageItems.size(), 1u);
+}
+
+}  // namespace
+}  // namespace korvane

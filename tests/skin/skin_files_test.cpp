@@ -1,0 +1,40 @@
+#include "skin/skin_files.h"
+
+#include <gtest/gtest.h>
+
+#include "support/skin_test_data.h"
+
+namespace korvane {
+namespace {
+
+TEST(SkinFiles, FindsFilesWrittenWithBackslashesAndAnyLetterCase)
+{
+    test::TempFolder folder;
+    folder.Write("Blue/Master.bmp", "bm");
+    const std::u16string blue = folder.SkinPath() + u"Blue\\";
+    EXPECT_TRUE(SkinFolderExists(blue));
+    EXPECT_TRUE(SkinFileExists(blue + u"MASTER.BMP"));
+    const auto bytes = ReadSkinFile(blue + u"master.BMP");
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(*bytes, test::Bytes("bm"));
+    EXPECT_FALSE(ReadSkinFile(blue + u"Other.bmp").has_value());
+    EXPECT_FALSE(SkinFileExists(u""));
+}
+
+TEST(SkinFiles, ListsFoldersAndFiles)
+{
+    test::TempFolder folder;
+    folder.Write("Sub/x.txt", "x");
+    folder.Write("a.asz", "y");
+    const auto entries = ListSkinFolder(folder.SkinPath());
+    ASSERT_EQ(entries.size(), 2u);
+    int folders = 0;
+    for (const SkinFolderEntry& entry : entries) {
+        folders += entry.IsFolder ? 1 : 0;
+    }
+    EXPECT_EQ(folders, 1);
+    EXPECT_TRUE(ListSkinFolder(u"/nonexistent/korvane").empty());
+}
+
+}  // namespace
+}  // namespace korvane
