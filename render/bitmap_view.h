@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace korvane {
+
+// Rectangle in pixels, right and bottom exclusive.
+struct PixelRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Non-owning view of a 32-bit bitmap: bytes blue, green, red, alpha, so a pixel read as a
+// little-endian uint32_t is 0xAARRGGBB. Rows may be padded (stride in bytes) and may run
+// bottom-up (negative stride) as in a Windows DIB section.
+struct BitmapView {
+    std::uint8_t* Data = nullptr;
+    int Width = 0;
+    int Height = 0;
+    std::ptrdiff_t Stride = 0;
+
+    bool IsEmpty() const { return Data == nullptr || Width <= 0 || Height <= 0; }
+    std::uint32_t* Row(int y) const { return reinterpret_cast<std::uint32_t*>(Data + Stride * y); }
+    std::uint32_t& At(int x, int y) const { return Row(y)[x]; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
+    bool SameAs(const BitmapView& other) const { return Data != nullptr && Data == other.Data; }
+};
+
+}  // namespace korvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+#include "render/bitmap_view.h"
+#include "render/parent_background.h"
+#include "skin/skin_records.h"
+
+namespace korvane {
+
+// How far a glow image reaches out of the control on each side.
+struct GlowMargins {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+
+// Each side's own width when above 0, else UniformWidth when above 0, else the frame width
+// (left, right) or frame height (top, bottom); an ImageCount of 0 counts as 1. 16-bit values.
+GlowMargins GlowMarginsOf(const TsMaskData& entry);
+
+// Where a glow window lies and which part of the glow picture it shows.
+struct GlowLayout {
+    int ImageWidth = 0;   // W: the whole glow picture
+    int ImageHeight = 0;  // H
+    PixelRect Cut;        // the part of the picture the window shows (starts at (cl, ct))
+    int WindowX = 0;      // screen position of the window
+    int WindowY = 0;
+};
+
+// The glow around a control at `controlRect` (screen) of which `visible` (control coordinates)
+// can be seen, with glow margins `margins` and margin `margin`: the picture measures
+// W = width + GL + GR - 2M by H = height + GT + GB - 2M and is cut on the sides where the
+// control is hidden.
+GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargins& margins, int margin);
+
+// Composites a 32-bit image with alpha onto a 32-bit destination. The rectangles are clipped to
+// each other and to both bitmaps; key pixels (0x00FF00FF) take the background's bitmap pixel
+// with `fillTransparent`, else stay. Other pixels: c = ((S - D) * a + D * 256) >> 8 per colour
+// channel with a the source alpha (reduced to (100 - t) * a / 100 with a transparency t, which
+// then keeps the destination alpha; else alpha = max(D, S)). `grey` turns the source grey first;
+// a tint colour other than TransparentKey moves it halfway toward that colour.
+void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const BitmapView& destination, bool grey,
+                    int transparency, std::uint32_t tintColor, bool fillTransparent,
+                    const ParentBackground& background, const BitmapView& source);
+
+}  // namespace korvane

@@ -1,0 +1,264 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "render/bitmap32.h"
+#include "render/fade_timer.h"
+#include "render/glow.h"
+#include "render/glow_geometry.h"
+#include "render/parent_background.h"
+#include "render/state_image.h"
+
+namespace korvane {
+namespace {
+
+constexpr wchar_t kGlowClass[] = L"KorvaneGlowWindow";
+constexpr wchar_t kTagProperty[] = L"KorvaneTag";
+constexpr DWORD kGlowExStyle = WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT;  // 0x080800A0
+
+using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
+
+// Looked up by name once: layered windows with per-pixel alpha may be missing.
+UpdateLayeredWindowFn LayeredUpdate() {
+    static const UpdateLayeredWindowFn function = [] {
+        const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+        return user32 != nullptr
+                   ? reinterpret_cast<UpdateLayeredWindowFn>(
+                         reinterpret_cast<void*>(GetProcAddress(user32, "UpdateLayeredWindow")))
+                   : nullptr;
+    }();
+    return function;
+}
+
+// The glow window answers every hit test with "transparent" so clicks reach what lies below.
+LRESULT CALLBACK GlowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCHITTEST) {
+        return HTTRANSPARENT;
+    }
+    if (message == WM_MOUSEACTIVATE) {
+        return MA_NOACTIVATE;
+    }
+    if (message == WM_NCDESTROY) {
+        RemovePropW(window, kTagProperty);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void RegisterGlowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = GlowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kGlowClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+struct DeleteDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct DeleteBitmap {
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc>;
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteBitmap>;
+
+// The screen device context, released on scope exit.
+class ScreenDc {
+public:
+    ScreenDc() : m_dc(GetDC(nullptr)) {}
+    ~ScreenDc() {
+        if (m_dc != nullptr) {
+            ReleaseDC(nullptr, m_dc);
+        }
+    }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
+// One glow: its window, the manager, the entry and the margin.
+struct TacGlowEffect {
+    HWND Window = nullptr;
+    const SkinPaintSource* Manager = nullptr;
+    int MaskIndex = -1;
+    int Margin = 0;
+};
+
+// Slots stay in place when glows are freed so indexes stay valid.
+std::vector<std::unique_ptr<TacGlowEffect>>& GlowList() {
+    static std::vector<std::unique_ptr<TacGlowEffect>> list;
+    return list;
+}
+
+void FreeGlow(std::unique_ptr<TacGlowEffect>& glow) {
+    if (glow && glow->Window != nullptr && IsWindow(glow->Window)) {
+        DestroyWindow(glow->Window);
+    }
+    glow.reset();
+}
+
+// Hands the picture to the layered window: per-pixel alpha, constant alpha `alpha`.
+void UpdateGlowWindow(HWND window, const Bitmap32& picture, int alpha) {
+    const UpdateLayeredWindowFn update = LayeredUpdate();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.Width();
+    info.bmiHeader.biHeight = -picture.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    OwnedBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    OwnedDc memory(CreateCompatibleDC(nullptr));
+    if (!dib || !memory || bits == nullptr || update == nullptr) {
+        return;
+    }
+    auto* pixels = static_cast<std::uint8_t*>(bits);
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.Width()) * 4;
+    for (int y = 0; y < picture.Height(); ++y) {
+        std::memcpy(pixels + rowBytes * y, picture.Row(y), rowBytes);
+    }
+    const HGDIOBJ previous = SelectObject(memory.get(), dib.get());
+    ScreenDc screen;
+    SIZE size{picture.Width(), picture.Height()};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), AC_SRC_ALPHA};
+    update(window, screen.get(), nullptr, &size, memory.get(), &source, 0, &blend, ULW_ALPHA);
+    SelectObject(memory.get(), previous);
+}
+
+}  // namespace
+
+bool GlowsAvailable() { return LayeredUpdate() != nullptr; }
+
+int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sectionName,
+             const SkinPaintSource* manager, void* ownerWindow, int alpha, int margin,
+             const std::u16string& glowKey) {
+    if (manager == nullptr) {
+        manager = DefaultSkinPaintSource();
+    }
+    if (!GlowsAvailable() || manager == nullptr || Animation().EffectsSuppressed || !Animation().AllowGlowing) {
+        return -1;
+    }
+    const int sectionIndex = manager->FindSection(sectionName);
+    const int maskIndex = manager->FindMask(sectionIndex, sectionName, glowKey + u"0");
+    const TsMaskData* entry = manager->Mask(maskIndex);
+    if (entry == nullptr) {
+        return -1;
+    }
+    auto glow = std::make_unique<TacGlowEffect>();
+    glow->Manager = manager;
+    glow->MaskIndex = maskIndex;
+    glow->Margin = margin;
+    auto& list = GlowList();
+    list.push_back(std::move(glow));
+    const int index = static_cast<int>(list.size()) - 1;
+    TacGlowEffect& effect = *list.back();
+
+    // The picture: transparent black, the glow entry painted over all of it in state 0.
+    const GlowLayout layout = LayoutGlow(controlRect, visible, GlowMarginsOf(*entry), margin);
+    if (layout.ImageWidth <= 0 || layout.ImageHeight <= 0 || layout.Cut.IsEmpty()) {
+        return index;  // nothing to show
+    }
+    Bitmap32 picture(layout.ImageWidth, layout.ImageHeight);
+    picture.Fill(0);
+    PaintBordersMask(picture.View(), {0, 0, layout.ImageWidth, layout.ImageHeight}, EmptyBackground, *entry, 0, false,
+                     manager->MasterBitmap());
+    const Bitmap32 shown =
+        picture.Copy(layout.Cut.Left, layout.Cut.Top, layout.Cut.Width(), layout.Cut.Height());
+
+    RegisterGlowClass();
+    HWND window = CreateWindowExW(kGlowExStyle, kGlowClass, L"", WS_POPUP, layout.WindowX, layout.WindowY,
+                                  shown.Width(), shown.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window == nullptr) {
+        return index;
+    }
+    effect.Window = window;
+    SetPropW(window, kTagProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(kGlowWindowTag)));
+    const HWND owner = static_cast<HWND>(ownerWindow);
+    HWND insertAfter = HWND_TOP;
+    if (owner != nullptr && IsWindow(owner)) {
+        if ((GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
+            insertAfter = HWND_TOPMOST;
+        } else {
+            // Right above the owner: after the window that precedes it, or at the top when it
+            // is the top window (placing it after the owner would hide the glow behind it).
+            const HWND previous = GetWindow(owner, GW_HWNDPREV);
+            insertAfter = previous != nullptr ? previous : HWND_TOP;
+        }
+    }
+    SetWindowPos(window, insertAfter, layout.WindowX, layout.WindowY, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOOWNERZORDER);
+    UpdateGlowWindow(window, shown, alpha);
+    // Shown in place: ShowWindow on a hidden window would raise it to the top under Wine.
+    SetWindowPos(window, insertAfter, 0, 0, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER | SWP_SHOWWINDOW);
+    return index;
+}
+
+void HideGlow(int index) {
+    auto& list = GlowList();
+    if (index < 0 || index >= static_cast<int>(list.size())) {
+        return;
+    }
+    FreeGlow(list[index]);
+}
+
+void ClearGlows() {
+    auto& list = GlowList();
+    for (auto& glow : list) {
+        FreeGlow(glow);
+    }
+    list.clear();
+}
+
+void* GlowWindow(int index) {
+    const auto& list = GlowList();
+    if (index < 0 || index >= static_cast<int>(list.size()) || !list[index]) {
+        return nullptr;
+    }
+    return list[index]->Window;
+}
+
+bool IsGlowWindow(void* window) {
+    return window != nullptr &&
+           reinterpret_cast<INT_PTR>(GetPropW(static_cast<HWND>(window), kTagProperty)) == kGlowWindowTag;
+}
+
+int UpdateWindowGlow(void* window, int currentGlow, bool hide, int sectionIndex, const SkinPaintSource* manager) {
+    if (manager == nullptr) {
+        manager = DefaultSkinPaintSource();
+    }
+    const TsGeneralData* section = manager != nullptr ? manager->Section(sectionIndex) : nullptr;
+    if (!GlowsAvailable() || section == nullptr || section->GlowCount < 1) {
+        return currentGlow;
+    }
+    HideGlow(currentGlow);
+    const HWND handle = static_cast<HWND>(window);
+    if (hide || handle == nullptr || !IsWindow(handle)) {
+        return -1;
+    }
+    RECT windowRect{};
+    GetWindowRect(handle, &windowRect);
+    RECT clip{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
+    if (HDC dc = GetWindowDC(handle)) {
+        GetClipBox(dc, &clip);
+        ReleaseDC(handle, dc);
+    }
+    return ShowGlow({windowRect.left, windowRect.top, windowRect.right, windowRect.bottom},
+                    {clip.left, clip.top, clip.right, clip.bottom}, section->SectionName, manager,
+                    GetAncestor(handle, GA_ROOT), 255, section->GlowMargin, u"GLOW");
+}
+
+}  // namespace korvane

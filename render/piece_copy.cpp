@@ -1,0 +1,281 @@
+#include "render/piece_copy.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "render/color_ops.h"
+#include "render/colors.h"
+#include "skin/skin_records.h"
+
+namespace korvane {
+
+void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect) {
+    if (destination.IsEmpty() || source.IsEmpty()) {
+        return;
+    }
+    if (sourceRect.Left < 0) {
+        dx -= sourceRect.Left;
+        sourceRect.Left = 0;
+    }
+    if (sourceRect.Top < 0) {
+        dy -= sourceRect.Top;
+        sourceRect.Top = 0;
+    }
+    if (dx < 0) {
+        sourceRect.Left -= dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        sourceRect.Top -= dy;
+        dy = 0;
+    }
+    const int width = std::min({sourceRect.Width(), source.Width - sourceRect.Left, destination.Width - dx});
+    const int height = std::min({sourceRect.Height(), source.Height - sourceRect.Top, destination.Height - dy});
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    for (int y = 0; y < height; ++y) {
+        std::memmove(destination.Row(dy + y) + dx, source.Row(sourceRect.Top + y) + sourceRect.Left,
+                     static_cast<std::size_t>(width) * 4);
+    }
+}
+
+void StretchDeleteScans(const BitmapView& destination, PixelRect destinationRect, const BitmapView& source,
+                        PixelRect sourceRect, const PixelRect* clipRect) {
+    const int dw = destinationRect.Width();
+    const int dh = destinationRect.Height();
+    const int sw = sourceRect.Width();
+    const int sh = sourceRect.Height();
+    if (destination.IsEmpty() || source.IsEmpty() || dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) {
+        return;
+    }
+    PixelRect clip = ClipToBitmap(destination, destinationRect);
+    if (clipRect != nullptr) {
+        clip.Left = std::max(clip.Left, clipRect->Left);
+        clip.Top = std::max(clip.Top, clipRect->Top);
+        clip.Right = std::min(clip.Right, clipRect->Right);
+        clip.Bottom = std::min(clip.Bottom, clipRect->Bottom);
+    }
+    if (clip.IsEmpty()) {
+        return;
+    }
+    for (int y = clip.Top; y < clip.Bottom; ++y) {
+        const int sy = sourceRect.Top + static_cast<int>(static_cast<long long>(y - destinationRect.Top) * sh / dh);
+        if (sy < 0 || sy >= source.Height) {
+            continue;
+        }
+        const std::uint32_t* sourceRow = source.Row(sy);
+        std::uint32_t* row = destination.Row(y);
+        for (int x = clip.Left; x < clip.Right; ++x) {
+            const int sx =
+                sourceRect.Left + static_cast<int>(static_cast<long long>(x - destinationRect.Left) * sw / dw);
+            if (sx >= 0 && sx < source.Width) {
+                row[x] = sourceRow[sx];
+            }
+        }
+    }
+}
+
+void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int x, int y, PixelRect sourceRect,
+                    std::uint32_t keyColor, const ParentBackground& background, bool fillTransparent) {
+    if (destination.IsEmpty() || source.IsEmpty()) {
+        return;
+    }
+    // Right and bottom are inclusive here.
+    sourceRect.Left = std::max(sourceRect.Left, 0);
+    sourceRect.Top = std::max(sourceRect.Top, 0);
+    sourceRect.Right = std::min(sourceRect.Right, source.Width - 1);
+    sourceRect.Bottom = std::min(sourceRect.Bottom, source.Height - 1);
+    if (sourceRect.Bottom < sourceRect.Top) {
+        return;
+    }
+    const std::uint32_t key = ColorToPixel(keyColor, 0);
+    const BitmapView& back = background.Bitmap;
+    const bool fillFromBitmap = fillTransparent && background.IsBitmap;
+    if (fillFromBitmap && (back.IsEmpty() || back.Width < 2 || back.Height < 2)) {
+        return;
+    }
+    const bool intoBackground = fillFromBitmap && destination.SameAs(back);
+    const std::uint32_t keyReplacement = ColorToPixel(background.Color, 255);
+    for (int sy = sourceRect.Top; sy <= sourceRect.Bottom; ++sy) {
+        const int dy = y + sy - sourceRect.Top;
+        if (dy < 0 || dy >= destination.Height) {
+            continue;
+        }
+        const std::uint32_t* sourceRow = source.Row(sy);
+        std::uint32_t* row = destination.Row(dy);
+        for (int sx = sourceRect.Left; sx <= sourceRect.Right; ++sx) {
+            const int dx = x + sx - sourceRect.Left;
+            if (dx < 0 || dx >= destination.Width) {
+                continue;
+            }
+            const std::uint32_t s = sourceRow[sx];
+            if (fillFromBitmap) {
+                if (s != key) {
+                    row[dx] = s | 0xFF000000u;
+                    continue;
+                }
+                if (intoBackground) {
+                    continue;
+                }
+                const int bx = dx + background.X;
+                const int by = dy + background.Y;
+                if (by >= back.Height) {
+                    continue;
+                }
+                if (bx >= back.Width || by < 0) {
+                    break;
+                }
+                if (bx < 0) {
+                    continue;
+                }
+                row[dx] = back.At(bx, by) | 0xFF000000u;
+            } else if (background.IsBitmap) {
+                if (s != key) {
+                    row[dx] = s;
+                }
+            } else {
+                row[dx] = s == key ? keyReplacement : s;
+            }
+        }
+    }
+}
+
+void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
+                       const BitmapView& source, const ParentBackground& background, bool fillTransparent,
+                       int maskOffset) {
+    if (destination.IsEmpty() || source.IsEmpty()) {
+        return;
+    }
+    int dl = destinationRect.Left;
+    int dt = destinationRect.Top;
+    int sl = sourceRect.Left;
+    int st = sourceRect.Top;
+    int width = std::min(destinationRect.Width(), sourceRect.Width());
+    int height = std::min(destinationRect.Height(), sourceRect.Height());
+    const int shiftX = std::min(dl, sl);
+    if (shiftX < 0) {
+        dl -= shiftX;
+        sl -= shiftX;
+        width += shiftX;
+    }
+    const int shiftY = std::min(dt, st);
+    if (shiftY < 0) {
+        dt -= shiftY;
+        st -= shiftY;
+        height += shiftY;
+    }
+    width = std::min({width, destination.Width - dl, source.Width - sl});
+    height = std::min({height, destination.Height - dt, source.Height - st});
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const BitmapView& back = background.Bitmap;
+    const bool mixEverything = background.IsBitmap && !fillTransparent;
+    const bool fillFromBitmap = fillTransparent && background.IsBitmap && !back.IsEmpty();
+    const std::uint32_t fillColor = ColorToPixel(background.Color, 0) & 0x00FFFFFFu;
+    for (int row = 0; row < height; ++row) {
+        const int dy = dt + row;
+        const int sy = st + row;
+        const int my = std::clamp(sy + maskOffset, 0, source.Height - 1);
+        const std::uint32_t* sourceRow = source.Row(sy);
+        const std::uint32_t* maskRow = source.Row(my);
+        std::uint32_t* destinationRow = destination.Row(dy);
+        for (int col = 0; col < width; ++col) {
+            const int dx = dl + col;
+            const std::uint32_t s = sourceRow[sl + col];
+            std::uint32_t& d = destinationRow[dx];
+            if (s == kKeyPixel && !mixEverything) {
+                if (!fillTransparent) {
+                    continue;
+                }
+                if (!background.IsBitmap) {
+                    d = (d & 0xFF000000u) | fillColor;
+                    continue;
+                }
+                if (!fillFromBitmap) {
+                    continue;
+                }
+                const int bx = dx + background.X;
+                const int by = dy + background.Y;
+                if (by >= back.Height) {
+                    continue;
+                }
+                if (bx >= back.Width || by < 0) {
+                    break;
+                }
+                if (bx < 0) {
+                    continue;
+                }
+                d = back.At(bx, by) | 0xFF000000u;
+                continue;
+            }
+            const std::uint32_t m = maskRow[sl + col];
+            std::uint32_t result = fillFromBitmap ? 0xFF000000u : (d & 0xFF000000u);
+            for (int shift = 0; shift < 24; shift += 8) {
+                const std::int32_t dc = (d >> shift) & 0xFF;
+                const std::int32_t sc = (s >> shift) & 0xFF;
+                const std::int32_t mc = (m >> shift) & 0xFF;
+                // c = ((D - S) * M + S * 256) >> 8
+                const std::int32_t c = ((dc - sc) * mc + sc * 256) >> 8;
+                result |= static_cast<std::uint32_t>(std::clamp(c, 0, 255)) << shift;
+            }
+            d = result;
+        }
+    }
+}
+
+void CopyMaskedPiece(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
+                     const BitmapView& source, const ParentBackground& background, bool fillTransparent,
+                     const TsMaskData& entry) {
+    CopyMaskedPieceAt(destinationRect, sourceRect, destination, source, background, fillTransparent,
+                      entry.Rect.Height() / 2);
+}
+
+void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t keyColor, double weight,
+                     PixelRect sourceRect, const BitmapView& source) {
+    if (destination.IsEmpty() || source.IsEmpty()) {
+        return;
+    }
+    // The key is compared as a pixel's colour bytes: its red and blue exchanged.
+    const std::uint32_t key = ColorToPixel(keyColor, 0) & 0x00FFFFFFu;
+    for (int sy = sourceRect.Top; sy < sourceRect.Bottom; ++sy) {
+        const int dy = y + sy - sourceRect.Top;
+        if (sy < 0 || sy >= source.Height || dy < 0 || dy >= destination.Height) {
+            continue;
+        }
+        const std::uint32_t* sourceRow = source.Row(sy);
+        std::uint32_t* row = destination.Row(dy);
+        for (int sx = sourceRect.Left; sx < sourceRect.Right; ++sx) {
+            const int dx = x + sx - sourceRect.Left;
+            if (sx < 0 || sx >= source.Width || dx < 0 || dx >= destination.Width) {
+                continue;
+            }
+            const std::uint32_t s = sourceRow[sx];
+            if ((s & 0x00FFFFFFu) == key) {
+                continue;
+            }
+            const std::uint32_t d = row[dx];
+            std::uint32_t result = d & 0xFF000000u;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const double sc = (s >> shift) & 0xFF;
+                const double dc = (d >> shift) & 0xFF;
+                // c = round(S - (S - D) * weight)
+                result |= static_cast<std::uint32_t>(std::clamp(RoundToInt(sc - (sc - dc) * weight), 0, 255))
+                          << shift;
+            }
+            row[dx] = result;
+        }
+    }
+}
+
+void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right,
+               int top) {
+    FillRectColor(target, {rect.Left, rect.Top, rect.Right, rect.Top + top}, color);
+    FillRectColor(target, {rect.Left, rect.Top + top, rect.Left + left, rect.Bottom}, color);
+    FillRectColor(target, {rect.Left + left, rect.Bottom - bottom, rect.Right, rect.Bottom}, color);
+    FillRectColor(target, {rect.Right - right, rect.Top + top, rect.Right, rect.Bottom - bottom}, color);
+}
+
+}  // namespace korvane
+

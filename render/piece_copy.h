@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+
+#include "render/bitmap_view.h"
+#include "render/parent_background.h"
+
+namespace korvane {
+
+struct TsMaskData;
+
+// Plain block copy of `sourceRect` to (dx, dy), clipped to both bitmaps.
+void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect);
+
+// Nearest-neighbour stretch of `sourceRect` over `destinationRect` that deletes (or repeats)
+// whole rows and columns, the colour-on-colour stretch mode: destination column x takes source
+// column sourceRect.Left + x * sourceWidth / destinationWidth, rows alike. Clipped to both
+// bitmaps and, when given, to `clip`; the same on every platform.
+void StretchDeleteScans(const BitmapView& destination, PixelRect destinationRect, const BitmapView& source,
+                        PixelRect sourceRect, const PixelRect* clip = nullptr);
+
+// Copies `sourceRect` (right and bottom inclusive) to (x, y) with key-colour transparency: key
+// pixels are skipped, filled from the background's bitmap or replaced by its colour.
+void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int x, int y, PixelRect sourceRect,
+                    std::uint32_t keyColor, const ParentBackground& background, bool fillTransparent);
+
+// Copies a piece through a mask lying `maskOffset` rows below the picture in the source:
+// c = ((D - S) * M + S * 256) >> 8 per colour channel. Key pixels are filled from the
+// background when `fillTransparent` is set.
+void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
+                       const BitmapView& source, const ParentBackground& background, bool fillTransparent,
+                       int maskOffset);
+
+// The same with the mask half the height of the entry's `Rect` below the picture.
+void CopyMaskedPiece(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
+                     const BitmapView& source, const ParentBackground& background, bool fillTransparent,
+                     const TsMaskData& entry);
+
+// Mixes the non-key pixels of `sourceRect` into the destination at (x, y):
+// c = round(S - (S - D) * weight); key pixels and pixels outside either bitmap are skipped.
+void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t keyColor, double weight,
+                     PixelRect sourceRect, const BitmapView& source);
+
+// Fills the four strips of a frame inside `rect` with one colour: the top strip over the full
+// width, the left strip below it, the bottom strip right of the left strip, and the right strip
+// between the top and bottom strips.
+void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right,
+               int top);
+
+}  // namespace korvane

@@ -1,0 +1,191 @@
+#include "render/texture_fill.h"
+
+#include <algorithm>
+
+#include "render/color_ops.h"
+#include "render/colors.h"
+#include "render/piece_copy.h"
+
+namespace korvane {
+namespace {
+
+PixelRect Remaining(PixelRect rect) { return rect.IsEmpty() ? kNothingLeft : rect; }
+
+// One tile through its mask (`maskOffset` rows below) at (dx, dy), cut to w x h; key pixels
+// take the parent's colour when known, else its bitmap pixel, else stay.
+void MaskedTile(const BitmapView& canvas, int dx, int dy, const BitmapView& source, int sx, int sy, int w, int h,
+                int maskOffset, const ParentBackground& background) {
+    for (int row = 0; row < h; ++row) {
+        const int y = dy + row;
+        const int my = sy + row + maskOffset;
+        if (y < 0 || y >= canvas.Height || sy + row >= source.Height || my >= source.Height) {
+            continue;
+        }
+        const std::uint32_t* sourceRow = source.Row(sy + row) + sx;
+        const std::uint32_t* maskRow = source.Row(my) + sx;
+        std::uint32_t* canvasRow = canvas.Row(y);
+        for (int col = 0; col < w; ++col) {
+            const int x = dx + col;
+            if (x < 0 || x >= canvas.Width || sx + col >= source.Width) {
+                continue;
+            }
+            const std::uint32_t s = sourceRow[col];
+            std::uint32_t& d = canvasRow[x];
+            if (s == kKeyPixel) {
+                if (background.Color != TransparentKey) {
+                    d = ColorToPixel(background.Color, 255);
+                } else if (background.IsBitmap) {
+                    const int bx = x + background.X;
+                    const int by = y + background.Y;
+                    if (background.Bitmap.Contains(bx, by)) {
+                        d = background.Bitmap.At(bx, by);
+                    }
+                }
+                continue;
+            }
+            const std::uint32_t m = maskRow[col];
+            std::uint32_t result = d & 0xFF000000u;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const std::int32_t dc = (d >> shift) & 0xFF;
+                const std::int32_t sc = (s >> shift) & 0xFF;
+                const std::int32_t mc = (m >> shift) & 0xFF;
+                // c = clamp(((D - S) * M + S * 256) >> 8)
+                result |= static_cast<std::uint32_t>(std::clamp(((dc - sc) * mc + sc * 256) >> 8, 0, 255)) << shift;
+            }
+            d = result;
+        }
+    }
+}
+
+// Fills a strip with the parent's bitmap pixels, or its colour when it has no bitmap.
+void FillFromParent(const BitmapView& canvas, PixelRect strip, const ParentBackground& background) {
+    strip = ClipToBitmap(canvas, strip);
+    if (strip.IsEmpty()) {
+        return;
+    }
+    if (background.IsBitmap) {
+        for (int y = strip.Top; y < strip.Bottom; ++y) {
+            for (int x = strip.Left; x < strip.Right; ++x) {
+                const int bx = x + background.X;
+                const int by = y + background.Y;
+                if (background.Bitmap.Contains(bx, by)) {
+                    canvas.At(x, y) = background.Bitmap.At(bx, by);
+                }
+            }
+        }
+    } else if (background.Color != TransparentKey) {
+        FillRectColor(canvas, strip, background.Color);
+    }
+}
+
+void FillMaskedTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& source, int fillMode,
+                       const TsMaskData& entry, const ParentBackground& background) {
+    const int tw = entry.Rect.Width();
+    const int th = entry.FrameHeight();
+    if (fillMode != kFillTile && fillMode != kFillWholeTiles) {
+        return;  // other modes paint nothing of a masked texture
+    }
+    if (tw <= 0 || th <= 0) {
+        return;
+    }
+    const int sx = entry.Rect.Left;
+    const int sy = entry.Rect.Top;
+    int y = rect.Top;
+    int right = rect.Left;
+    for (; y + th <= rect.Bottom; y += th) {
+        int x = rect.Left;
+        for (; x + tw <= rect.Right; x += tw) {
+            MaskedTile(canvas, x, y, source, sx, sy, tw, th, th, background);
+        }
+        right = x;
+        if (fillMode == kFillTile && x < rect.Right) {
+            MaskedTile(canvas, x, y, source, sx, sy, rect.Right - x, th, th, background);
+        }
+    }
+    if (fillMode == kFillWholeTiles) {
+        if (y > rect.Top) {
+            FillFromParent(canvas, {right, rect.Top, rect.Right, y}, background);
+        }
+        FillFromParent(canvas, {rect.Left, y, rect.Right, rect.Bottom}, background);
+    }
+    rect = kNothingLeft;
+}
+
+}  // namespace
+
+void TileRect(const BitmapView& canvas, PixelRect rect, const BitmapView& tile, PixelRect tileRect) {
+    const int tw = tileRect.Width();
+    const int th = tileRect.Height();
+    if (tw <= 0 || th <= 0 || rect.IsEmpty()) {
+        return;
+    }
+    for (int y = rect.Top; y < rect.Bottom; y += th) {
+        const int h = std::min(th, rect.Bottom - y);
+        for (int x = rect.Left; x < rect.Right; x += tw) {
+            const int w = std::min(tw, rect.Right - x);
+            CopyRect(canvas, x, y, tile, {tileRect.Left, tileRect.Top, tileRect.Left + w, tileRect.Top + h});
+        }
+    }
+}
+
+void FillTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& tileSource, int fillMode,
+                 const TsMaskData& entry, const ParentBackground& background) {
+    if (canvas.IsEmpty() || tileSource.IsEmpty() || rect.IsEmpty()) {
+        return;
+    }
+    if (entry.MaskType > 0) {
+        FillMaskedTexture(canvas, rect, tileSource, fillMode, entry, background);
+        return;
+    }
+    const int tw = entry.Rect.Width();
+    const int th = entry.FrameHeight();
+    if (tw <= 0 || th <= 0) {
+        return;
+    }
+    const PixelRect tile{entry.Rect.Left, entry.Rect.Top, entry.Rect.Right, entry.Rect.Top + th};
+    const PixelRect r = rect;
+    switch (fillMode) {
+        case kFillTile:
+            TileRect(canvas, r, tileSource, tile);
+            rect = kNothingLeft;
+            break;
+        case kFillStretch:
+            StretchDeleteScans(canvas, r, tileSource, tile);
+            rect = kNothingLeft;
+            break;
+        case kFillTopRow:
+            TileRect(canvas, {r.Left, r.Top, r.Right, std::min(r.Top + th, r.Bottom)}, tileSource, tile);
+            rect = Remaining({r.Left, r.Top + th, r.Right, r.Bottom});
+            break;
+        case kFillLeftColumn:
+            TileRect(canvas, {r.Left, r.Top, std::min(r.Left + tw, r.Right), r.Bottom}, tileSource, tile);
+            rect = Remaining({r.Left + tw, r.Top, r.Right, r.Bottom});
+            break;
+        case kFillTopStretched:
+            StretchDeleteScans(canvas, {r.Left, r.Top, r.Right, r.Top + th}, tileSource, tile, &r);
+            rect = Remaining({r.Left, r.Top + th, r.Right, r.Bottom});
+            break;
+        case kFillLeftStretched:
+            StretchDeleteScans(canvas, {r.Left, r.Top, r.Left + tw, r.Bottom}, tileSource, tile, &r);
+            rect = Remaining({r.Left + tw, r.Top, r.Right, r.Bottom});
+            break;
+        case kFillBottomRow:
+            TileRect(canvas, {r.Left, std::max(r.Bottom - th, r.Top), r.Right, r.Bottom}, tileSource, tile);
+            rect = Remaining({r.Left, r.Top, r.Right, r.Bottom - th});
+            break;
+        case kFillWholeTiles: {
+            // Whole rows of tiles while a whole tile fits, the last tile of each row cut at the
+            // right. The strip below the last whole row is left to the caller.
+            const int rows = r.Height() / th;
+            TileRect(canvas, {r.Left, r.Top, r.Right, r.Top + rows * th}, tileSource, tile);
+            rect = Remaining({r.Left, r.Top + rows * th, r.Right, r.Bottom});
+            break;
+        }
+        default:  // 7 and every value not listed: a column of tiles along the right
+            TileRect(canvas, {std::max(r.Right - tw, r.Left), r.Top, r.Right, r.Bottom}, tileSource, tile);
+            rect = Remaining({r.Left, r.Top, r.Right - tw, r.Bottom});
+            break;
+    }
+}
+
+}  // namespace korvane

@@ -1,0 +1,80 @@
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "render/threaded_timer.h"
+
+namespace korvane {
+namespace {
+
+constexpr UINT kRunCall = WM_APP + 0x51;
+constexpr wchar_t kClassName[] = L"KorvaneUiCallWindow";
+
+// Runs the calls handed over by PostMessage on the thread that owns the window.
+LRESULT CALLBACK UiCallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kRunCall) {
+        std::unique_ptr<std::function<void()>> call(reinterpret_cast<std::function<void()>*>(lParam));
+        if (*call) {
+            (*call)();
+        }
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        // Calls still queued for this window are dropped, not leaked.
+        MSG pending;
+        while (PeekMessageW(&pending, window, kRunCall, kRunCall, PM_REMOVE)) {
+            delete reinterpret_cast<std::function<void()>*>(pending.lParam);
+        }
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void RegisterUiCallClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = UiCallProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+// The hidden window; destroyed with the last copy of the poster (on the user-interface thread,
+// which holds the timer that holds the poster).
+class UiCallWindow {
+public:
+    UiCallWindow() {
+        RegisterUiCallClass();
+        m_window = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                                   nullptr);
+    }
+    ~UiCallWindow() {
+        if (m_window != nullptr) {
+            DestroyWindow(m_window);
+        }
+    }
+    UiCallWindow(const UiCallWindow&) = delete;
+    UiCallWindow& operator=(const UiCallWindow&) = delete;
+
+    void Post(std::function<void()> call) const {
+        auto* heapCall = new std::function<void()>(std::move(call));
+        if (m_window == nullptr || !PostMessageW(m_window, kRunCall, 0, reinterpret_cast<LPARAM>(heapCall))) {
+            delete heapCall;
+        }
+    }
+
+private:
+    HWND m_window = nullptr;
+};
+
+}  // namespace
+
+UiPost MakeWindowsUiPost() {
+    auto window = std::make_shared<UiCallWindow>();
+    return [window](std::function<void()> call) { window->Post(std::move(call)); };
+}
+
+}  // namespace korvane

@@ -1,0 +1,77 @@
+#include "render/bitmap32.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace korvane {
+namespace {
+
+TEST(Bitmap32, NewBitmapIsTransparentBlackWithFourBytesPerPixel)
+{
+    Bitmap32 bitmap(5, 3);
+    EXPECT_EQ(bitmap.Width(), 5);
+    EXPECT_EQ(bitmap.Height(), 3);
+    EXPECT_EQ(bitmap.Stride(), 20);
+    EXPECT_EQ(bitmap.Row(2) - bitmap.Row(0), 10);
+    EXPECT_EQ(bitmap.Pixel(4, 2), 0u);
+    EXPECT_TRUE(Bitmap32(0, 7).Empty());
+    EXPECT_TRUE(Bitmap32(-2, 7).Empty());
+}
+
+TEST(Bitmap32, PixelBytesAreBlueGreenRedAlpha)
+{
+    Bitmap32 bitmap(1, 1);
+    bitmap.SetPixel(0, 0, 0x80112233);
+    EXPECT_EQ(bitmap.Bits()[0], 0x33);
+    EXPECT_EQ(bitmap.Bits()[1], 0x22);
+    EXPECT_EQ(bitmap.Bits()[2], 0x11);
+    EXPECT_EQ(bitmap.Bits()[3], 0x80);
+}
+
+TEST(Bitmap32, CopiesAreDeepAndMovesKeepThePixels)
+{
+    Bitmap32 bitmap(2, 2);
+    bitmap.Fill(0xFF0000FF);
+    Bitmap32 copy = bitmap;
+    copy.SetPixel(0, 0, 1);
+    EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF0000FFu);
+    Bitmap32 moved = std::move(copy);
+    EXPECT_EQ(moved.Pixel(0, 0), 1u);
+    EXPECT_EQ(moved.Pixel(1, 1), 0xFF0000FFu);
+    EXPECT_TRUE(copy.Empty());
+    EXPECT_FALSE(moved.SamePixels(bitmap));
+    moved.SetPixel(0, 0, 0xFF0000FF);
+    EXPECT_TRUE(moved.SamePixels(bitmap));
+}
+
+// A bitmap over memory it does not own, as a DIB-section bitmap is.
+class ExternalBitmap : public Bitmap32 {
+public:
+    explicit ExternalBitmap(uint32_t* pixels) : Bitmap32(2, 1, 8, reinterpret_cast<uint8_t*>(pixels)) {}
+};
+
+TEST(Bitmap32, MovingFromBorrowedMemoryCopiesThePixels)
+{
+    uint32_t pixels[2] = {5, 6};
+    ExternalBitmap external(pixels);
+    Bitmap32 owned = std::move(static_cast<Bitmap32&>(external));
+    pixels[0] = 9;
+    EXPECT_EQ(owned.Pixel(0, 0), 5u);
+    EXPECT_EQ(owned.Pixel(1, 0), 6u);
+    EXPECT_NE(owned.Bits(), reinterpret_cast<uint8_t*>(pixels));
+}
+
+TEST(Bitmap32, CopyOfARectangleIsClippedToTheBitmap)
+{
+    Bitmap32 bitmap(4, 4);
+    bitmap.SetPixel(3, 3, 7);
+    const Bitmap32 part = bitmap.Copy(2, 2, 5, 5);
+    EXPECT_EQ(part.Width(), 2);
+    EXPECT_EQ(part.Height(), 2);
+    EXPECT_EQ(part.Pixel(1, 1), 7u);
+    EXPECT_TRUE(bitmap.Copy(4, 0, 2, 2).Empty());
+}
+
+}  // namespace
+}  // namespace korvane
