@@ -11,6 +11,7 @@ if [ "$what" = all ] || [ "$what" = native ]; then
 fi
 if [ "$what" = all ] || [ "$what" = windows ]; then
   cmake -S "$repo" -B "$repo/build/windows" -G Ninja -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
+    -DKORVANE_INTERNAL_SKIN="$repo/build/native/skins/graphite.asz" >/dev/null
   cmake --build "$repo/build/windows"
 fi
