@@ -1,0 +1,73 @@
+#include "app/choose_style_menu.h"
+
+#include "app/form_generated.h"
+#include "editors/new_style_korvane.h"
+#include "editors/old_style_menu.h"
+#include "editors/source_mod_menu.h"
+#include "app/internal_skin.h"
+#include "generator/menu_inputs.h"
+#include "skin/skin_platform_win32.h"
+
+namespace korvane {
+
+TChooseStyleMenu* ChooseStyleMenu = nullptr;
+
+TChooseStyleMenu::TChooseStyleMenu() : Form({L"TChooseStyleMenu", L"Korvane 1.0.1", 502, 467, 370, 194})
+{
+    ChooseStyleMenu = this;
+    ChooseStyleGroup.Skin().SetSection(u"GROUPBOX");
+    RestoreSkinManager();
+    Button1.on_click = [this] { Button1Click(); };
+}
+
+TChooseStyleMenu::~TChooseStyleMenu()
+{
+    if (ChooseStyleMenu == this)
+        ChooseStyleMenu = nullptr;
+}
+
+void TChooseStyleMenu::RestoreSkinManager()
+{
+    static Win32SkinPlatform platform;
+    sSkinManager1 = std::make_unique<TsSkinManager>(platform);
+    // The stored settings, in their order: the stored skins before the folder and the name, since
+    // setting the name loads the skin at once.
+    sSkinManager1->BeginRestore();
+    sSkinManager1->InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
+    sSkinManager1->SetSkinDirectory(u"c:\\Skins");
+    sSkinManager1->SetSkinName(std::u16string(kInternalSkinName));
+}
+
+void TChooseStyleMenu::SettingsRestored()
+{
+    sSkinManager1->EndRestore();
+}
+
+void TChooseStyleMenu::FormCreate()
+{
+    ChooseStyleGroup.SetItemIndex(0);
+}
+
+void TChooseStyleMenu::Button1Click()
+{
+    Hide();
+    switch (ChooseStyleGroup.ItemIndex()) {
+    case 0:
+        Form_Generated->SetCurrentMenu(static_cast<unsigned>(korvane::MenuKind::NewStyle));
+        NewStyleKorvane->ShowModal();
+        break;
+    case 1:
+        Form_Generated->SetCurrentMenu(static_cast<unsigned>(korvane::MenuKind::OldStyle));
+        frm_OldStyleMenu->ShowModal();
+        break;
+    case 2:
+        Form_Generated->SetCurrentMenu(static_cast<unsigned>(korvane::MenuKind::SourceMod));
+        frm_SourceModMenu->ShowModal();
+        break;
+    default:
+        break;
+    }
+    Close();
+}
+
+} // namespace korvane

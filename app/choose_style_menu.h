@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/form.h"
+#include "ui/push_button.h"
+#include "ui/radio_group.h"
+#include "windows/skin_manager.h"
+
+#include <memory>
+
+namespace korvane {
+
+// The chooser: the main window. Its button records the chosen menu kind in the generated-source
+// window and runs the editor chain of that kind; when the chain returns, the program ends.
+class TChooseStyleMenu : public ui::Form {
+public:
+    TChooseStyleMenu();
+    ~TChooseStyleMenu() override;
+
+    ui::RadioGroup ChooseStyleGroup{*this, {8, 15, 353, 137},
+                                    {L"New style menu. Need at least AmxMod X 1.5.", L"Old style menu.",
+                                     L"SourceMod Menu."}};
+    ui::PushButton Button1{*this, {144, 160, 75, 25}, L"Продолжить"};
+    // The program's skin manager, restored from the chooser's stored settings: it loads the
+    // internal skin when the chooser is created and applies it once every window exists.
+    std::unique_ptr<TsSkinManager> sSkinManager1;
+
+    // The chooser's stored settings are fully restored: the skin is applied to every window.
+    void SettingsRestored();
+
+    void FormCreate();
+    void Button1Click();
+
+protected:
+    void OnCreate() override { FormCreate(); }
+
+private:
+    void RestoreSkinManager();
+};
+
+extern TChooseStyleMenu* ChooseStyleMenu;
+
+} // namespace korvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/push_button.h"
+#include "ui/speed_button.h"
+
+namespace korvane {
+
+// The editor of AMX Mod X new-style menus: title, command, access flag and the item list.
+class TNewStyleKorvane : public ui::Form {
+public:
+    TNewStyleKorvane();
+    ~TNewStyleKorvane() override;
+
+    ui::Label Label1{*this, 16, 8, L"Заголовок меню"};
+    ui::Edit NewStyle_Title{*this, {16, 24, 337, 21}};
+    ui::Label Label4{*this, 16, 56, L"Команда вызова меню"};
+    ui::Edit NewStyle_MenuCommand{*this, {16, 72, 337, 21}, L"mymenu"};
+    ui::Label Label3{*this, 16, 104, L"Флаг доступа:"};
+    ui::ComboBox NewStyle_Flags{*this, {16, 120, 145, 21}, 13};
+    ui::Label Label2{*this, 16, 152, L"Пункты меню"};
+    ui::SpeedButton NewStyle_AddBtn{*this, {16, 176, 23, 22}};
+    ui::SpeedButton NewStyle_RmvButton{*this, {40, 176, 23, 22}};
+    ui::SpeedButton NewStyle_UpBtn{*this, {64, 176, 23, 22}};
+    ui::SpeedButton NewStyle_DownBtn{*this, {88, 176, 23, 22}};
+    ui::ListBox NewStyle_Items{*this, {8, 200, 353, 241}, 13};
+    ui::PushButton NewStyle_GenerateBtn{*this, {136, 448, 89, 25}, L"Сгенерировать"};
+
+    // What the generation reads: title, command, selected flag and the items in list order.
+    NewStyleMenu CurrentMenu() const;
+
+    void FormCreate();
+    void FormDestroy();
+    void NewStyle_MenuCommandKeyPress(wchar_t& key);
+    void NewStyle_AddBtnClick();
+    void NewStyle_RmvButtonClick();
+    void NewStyle_UpBtnClick();
+    void NewStyle_DownBtnClick();
+    void NewStyle_GenerateBtnClick();
+
+protected:
+    void OnCreate() override { FormCreate(); }
+    void OnDestroy() override { FormDestroy(); }
+};
+
+extern TNewStyleKorvane* NewStyleKorvane;
+
+} // namespace korvane

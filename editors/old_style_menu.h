@@ -1,0 +1,51 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+#include "ui/bitmap_button.h"
+#include "ui/form.h"
+#include "ui/push_button.h"
+#include "ui/rich_edit.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+// The old-style menu text editor: coloured text on black, four colour buttons (the last chosen
+// one disabled), and the button that opens the options window.
+class Tfrm_OldStyleMenu : public ui::Form {
+public:
+    Tfrm_OldStyleMenu();
+    ~Tfrm_OldStyleMenu() override;
+
+    ui::BitmapButton sBitBtn1{*this, {8, 16, 75, 25}, L"Белый"};
+    ui::PushButton Button2{*this, {96, 16, 73, 25}, L"Желтый"};
+    ui::PushButton Button3{*this, {184, 16, 75, 25}, L"Красный"};
+    ui::PushButton Button4{*this, {272, 16, 75, 25}, L"Серый"};
+    ui::RichEdit OldStyle_MenuEdit{*this, {8, 48, 433, 217}};
+    ui::PushButton Button5{*this, {176, 272, 91, 25}, L"Продолжить"};
+
+    // The edit's rows as displayed, with each character's colour.
+    std::vector<ColoredRow> MenuRows() const;
+    // The same rows as plain text.
+    std::vector<std::u16string> MenuRowTexts() const;
+
+    void FormCreate();
+    void ResetButtons();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+
+protected:
+    void OnCreate() override { FormCreate(); }
+
+private:
+    // Colours the selection (or the typing colour), and leaves only the pressed button disabled.
+    void ChooseColor(COLORREF color, ui::PushButton& pressed);
+};
+
+extern Tfrm_OldStyleMenu* frm_OldStyleMenu;
+
+} // namespace korvane

@@ -1,0 +1,117 @@
+#include "editors/source_mod_menu.h"
+
+#include "app/form_generated.h"
+#include "app/glyphs.h"
+#include "editors/source_mod_add_item.h"
+#include "generator/access_flags.h"
+#include "generator/input_rules.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+
+namespace korvane {
+
+Tfrm_SourceModMenu* frm_SourceModMenu = nullptr;
+
+namespace {
+
+constexpr COLORREF kFieldBackground = RGB(237, 242, 249);
+constexpr COLORREF kFlagLabelColor = RGB(205, 213, 222);
+
+} // namespace
+
+Tfrm_SourceModMenu::Tfrm_SourceModMenu()
+    : Form({L"Tfrm_SourceModMenu", L"Source Mod Korvane", 429, 226, 280, 438})
+{
+    frm_SourceModMenu = this;
+    for (std::u16string_view flag : kSourceModAccessFlags)
+        SourceModMenu_AccessFlags.Add(ui::ToWide(flag));
+    sLabel1.SetFontColor(kFlagLabelColor);
+    SourceModMenu_AccessFlags.SetColor(kFieldBackground);
+    SourceModMenu_AccessFlags.SetFontColor(RGB(0, 0, 0));
+    SourceModMenu_Items.SetColor(kFieldBackground);
+    SourceModMenu_Items.SetFontColor(RGB(0, 0, 0));
+    SourceModMenu_BtnAdd.SetGlyph(LoadGlyph(Glyph::Add));
+    SourceModMenu_BrnRemove.SetGlyph(LoadGlyph(Glyph::Remove));
+    SOurceModMenu_BtnUp.SetGlyph(LoadGlyph(Glyph::Up));
+    SourceModMenu_BtnDown.SetGlyph(LoadGlyph(Glyph::Down));
+    // The controls that take their look from the skin.
+    SourceModMenu_AccessFlags.Skin().SetSection(u"COMBOBOX");
+    SourceModMenu_Items.Skin().SetSection(u"EDIT");
+    SourceModMenu_Btn_Continue.Skin().SetSection(u"BUTTON");
+    for (ui::SpeedButton* button : {&SourceModMenu_BtnAdd, &SourceModMenu_BrnRemove, &SOurceModMenu_BtnUp, &SourceModMenu_BtnDown})
+        button->Skin().SetSection(u"SPEEDBUTTON");
+    SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items,
+                 &SourceModMenu_Btn_Continue, &SourceModMenu_AccessFlags});
+
+    SourceModMenu_CallCommand.on_key_press = [this](wchar_t& key) { SourceModMenu_CallCommandKeyPress(key); };
+    SourceModMenu_BtnAdd.on_click = [this] { SourceModMenu_BtnAddClick(); };
+    SourceModMenu_BrnRemove.on_click = [this] { SourceModMenu_BrnRemoveClick(); };
+    SOurceModMenu_BtnUp.on_click = [this] { SOurceModMenu_BtnUpClick(); };
+    SourceModMenu_BtnDown.on_click = [this] { SourceModMenu_BtnDownClick(); };
+    SourceModMenu_Btn_Continue.on_click = [this] { SourceModMenu_Btn_ContinueClick(); };
+}
+
+Tfrm_SourceModMenu::~Tfrm_SourceModMenu()
+{
+    if (frm_SourceModMenu == this)
+        frm_SourceModMenu = nullptr;
+}
+
+SourceModMenu Tfrm_SourceModMenu::CurrentMenu() const
+{
+    SourceModMenu menu;
+    menu.command = ui::ToU16(SourceModMenu_CallCommand.Text());
+    menu.flag = ui::ToU16(SourceModMenu_AccessFlags.SelectedText());
+    menu.title = ui::ToU16(SourceModMenu_Title.Text());
+    for (const std::wstring& item : SourceModMenu_Items.Items())
+        menu.items.push_back(ui::ToU16(item));
+    return menu;
+}
+
+void Tfrm_SourceModMenu::FormShow()
+{
+    SourceModMenu_AccessFlags.SetItemIndex(0);
+}
+
+void Tfrm_SourceModMenu::SourceModMenu_CallCommandKeyPress(wchar_t& key)
+{
+    if (!PassesCommandFilter(static_cast<char16_t>(key)))
+        key = 0;
+}
+
+void Tfrm_SourceModMenu::SourceModMenu_BtnAddClick()
+{
+    SourceModMenu_AddItem->ShowModal();
+    const std::wstring text = SourceModMenu_AddItem->SourceModMenu_AddItem_Item.Text();
+    if (!IsBlank(ui::ToU16(text)))
+        SourceModMenu_Items.Add(text);
+}
+
+void Tfrm_SourceModMenu::SourceModMenu_BrnRemoveClick()
+{
+    const int index = SourceModMenu_Items.ItemIndex();
+    if (index >= 0)
+        SourceModMenu_Items.Delete(index);
+}
+
+void Tfrm_SourceModMenu::SOurceModMenu_BtnUpClick()
+{
+    SourceModMenu_Items.MoveSelectedItem(-1);
+}
+
+void Tfrm_SourceModMenu::SourceModMenu_BtnDownClick()
+{
+    SourceModMenu_Items.MoveSelectedItem(+1);
+}
+
+void Tfrm_SourceModMenu::SourceModMenu_Btn_ContinueClick()
+{
+    if (const auto problem = CheckSourceModMenu(CurrentMenu())) {
+        ui::ShowErrorBox(Handle(), ui::ToWide(*problem));
+        return;
+    }
+    Form_Generated->ShowModal();
+    Close();
+}
+
+} // namespace korvane

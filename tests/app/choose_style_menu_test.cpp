@@ -1,0 +1,99 @@
+// The chooser: its default choice, the editor each choice opens with the menu kind it records,
+// and the end of the program when the editor returns or the chooser is closed.
+#include "app/korvane_windows_fixture.h"
+
+#include "app/choose_style_menu.h"
+#include "app/form_generated.h"
+#include "editors/new_style_korvane.h"
+#include "editors/old_style_menu.h"
+#include "editors/source_mod_menu.h"
+#include "support/screenshot.h"
+
+namespace korvane::test {
+namespace {
+
+TEST_F(KorvaneWindowsTest, ChooserStartsWithTheFirstItemSelectedAndItsTextsInPlace)
+{
+    ChooseStyleMenu->Show();
+    SaveScreenshot("chooser-start");
+    EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.ItemIndex(), 0);
+    ASSERT_EQ(ChooseStyleMenu->ChooseStyleGroup.Count(), 3);
+    EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.Button(0).Text(), L"New style menu. Need at least AmxMod X 1.5.");
+    EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.Button(1).Text(), L"Old style menu.");
+    EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.Button(2).Text(), L"SourceMod Menu.");
+    EXPECT_EQ(ChooseStyleMenu->Button1.Text(), L"Продолжить");
+    const ui::Bounds group = ChooseStyleMenu->ChooseStyleGroup.WindowBounds();
+    EXPECT_EQ(group.left, 8);
+    EXPECT_EQ(group.top, 15);
+    EXPECT_EQ(group.width, 353);
+    EXPECT_EQ(group.height, 137);
+    const ui::Bounds button = ChooseStyleMenu->Button1.WindowBounds();
+    EXPECT_EQ(button.left, 144);
+    EXPECT_EQ(button.top, 160);
+    EXPECT_EQ(button.width, 75);
+    EXPECT_EQ(button.height, 25);
+}
+
+struct ChoiceCase {
+    int radioIndex;
+    unsigned menuKind;
+    ui::Form* (*editor)();
+};
+
+// Test names and messages show the radio index rather than the bytes of the case.
+void PrintTo(const ChoiceCase& choice, std::ostream* os)
+{
+    *os << "radio " << choice.radioIndex;
+}
+
+class ChooserChoice : public KorvaneWindowsTest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ChooserChoice, OpensTheEditorOfTheKindAndClosingItEndsTheProgram)
+{
+    const ChoiceCase choice = GetParam();
+    ChooseStyleMenu->Show();
+    if (choice.radioIndex != 0)
+        SendMessageW(ChooseStyleMenu->ChooseStyleGroup.Button(choice.radioIndex).Handle(), BM_CLICK, 0, 0);
+    ui::Form* editor = choice.editor();
+    unsigned recorded = 99;
+    bool chooserHidden = false;
+    {
+        ModalDriver driver;
+        driver.WhenShown(
+            editor->Handle(),
+            [&] {
+                recorded = Form_Generated->CurrentMenu();
+                chooserHidden = !IsWindowVisible(ChooseStyleMenu->Handle());
+                PostMessageW(editor->Handle(), WM_CLOSE, 0, 0);
+            },
+            "the chosen editor");
+        Press(ChooseStyleMenu->Button1);
+    }
+    EXPECT_EQ(recorded, choice.menuKind);
+    EXPECT_TRUE(chooserHidden) << "the chooser hides before the editor opens";
+    EXPECT_FALSE(IsWindowVisible(ChooseStyleMenu->Handle())) << "the chooser does not reappear";
+    EXPECT_FALSE(IsWindowVisible(editor->Handle()));
+    EXPECT_TRUE(App().Terminated());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachMenuKind, ChooserChoice,
+    ::testing::Values(ChoiceCase{0, 0, []() -> ui::Form* { return NewStyleKorvane; }},
+                      ChoiceCase{1, 1, []() -> ui::Form* { return frm_OldStyleMenu; }},
+                      ChoiceCase{2, 2, []() -> ui::Form* { return frm_SourceModMenu; }}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& param) {
+        return std::string(param.param.radioIndex == 0 ? "NewStyle" : param.param.radioIndex == 1 ? "OldStyle" : "SourceMod");
+    });
+
+TEST_F(KorvaneWindowsTest, ClosingTheChooserBeforeContinuingEndsTheProgramAtOnce)
+{
+    ChooseStyleMenu->Show();
+    SendMessageW(ChooseStyleMenu->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(App().Terminated());
+    EXPECT_FALSE(IsWindowVisible(ChooseStyleMenu->Handle()));
+    for (ui::Form* form : App().Forms())
+        EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+} // namespace
+} // namespace korvane::test

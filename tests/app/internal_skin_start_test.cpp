@@ -1,0 +1,96 @@
+// At start the chooser's skin manager loads the internal skin from the program's resources and,
+// once every window exists, applies it: every form hears SKC_SETSKIN from it, and every control
+// that takes its look from a skin section resolves that section in the loaded skin.
+#include "app/choose_style_menu.h"
+#include "app/internal_skin.h"
+#include "app/korvane_windows.h"
+#include "skin/skin_platform.h"
+#include "ui/application.h"
+#include "ui/graphic_control.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+// Windows that were sent SKC_SETSKIN, with the LParam they got.
+std::map<HWND, LPARAM> g_setSkin;
+
+LRESULT CALLBACK RecordSetSkin(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == SKM_COMMAND && EngineCommandOf(message->wParam) == SKC_SETSKIN)
+        g_setSkin[message->hwnd] = message->lParam;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct SkinnedControl {
+    std::u16string section;
+    const ui::SkinLink* link;
+};
+
+void CollectSkinnedControls(HWND parent, std::vector<SkinnedControl>& found)
+{
+    if (const ui::Window* owner = ui::Window::FromHandle(parent)) {
+        for (const ui::GraphicControl* control : owner->GraphicControls())
+            if (!control->Skin().Section().empty())
+                found.push_back({control->Skin().Section(), &control->Skin()});
+    }
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (const ui::Window* window = ui::Window::FromHandle(child); window && !window->Skin().Section().empty())
+            found.push_back({window->Skin().Section(), &window->Skin()});
+        CollectSkinnedControls(child, found);
+    }
+}
+
+TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
+{
+    g_setSkin.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSetSkin, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    auto application = std::make_unique<ui::Application>();
+    CreateKorvaneWindows(*application);
+    UnhookWindowsHookEx(hook);
+
+    const TsSkinManager& manager = *ChooseStyleMenu->sSkinManager1;
+    EXPECT_EQ(TsSkinManager::DefaultManager(), &manager);
+    EXPECT_EQ(manager.SkinName(), kInternalSkinName);
+    EXPECT_TRUE(manager.FromPackage());
+    EXPECT_TRUE(manager.SkinData.Active);
+    EXPECT_TRUE(manager.SkinData.SkinPath.empty());
+    EXPECT_TRUE(manager.Hooked());
+
+    // The same package loaded on its own gives the same tables.
+    PortableSkinPlatform platform;
+    SkinManagerCore reference(platform);
+    reference.LoadSkinFromPackageData(InternalSkinPackage(), kInternalSkinName);
+    ASSERT_GT(reference.Sections.size(), 0u);
+    EXPECT_EQ(manager.Sections.size(), reference.Sections.size());
+    EXPECT_EQ(manager.Masks.size(), reference.Masks.size());
+
+    const LPARAM self = reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(&manager));
+    std::vector<SkinnedControl> controls;
+    for (const ui::Form* form : application->Forms()) {
+        ASSERT_TRUE(g_setSkin.count(form->Handle())) << "a form did not hear of the skin";
+        EXPECT_EQ(g_setSkin[form->Handle()], self);
+        CollectSkinnedControls(form->Handle(), controls);
+    }
+    // The chooser's radio group, the eight speed buttons, the four colour buttons and the menu
+    // edit of the old-style editor, and the SourceMod editor's flag list, item list and button.
+    EXPECT_EQ(controls.size(), 17u);
+    for (const SkinnedControl& control : controls) {
+        EXPECT_EQ(control.link->Manager(), &manager);
+        EXPECT_GE(control.link->SectionIndex(), 0) << std::string(control.section.begin(), control.section.end());
+        EXPECT_EQ(control.link->SectionIndex(), manager.FindSection(control.section));
+    }
+    application.reset();
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/control.h"
+
+#include <string>
+
+namespace korvane::ui {
+
+// A drop-down list without free text (CBS_DROPDOWNLIST). bounds.height is the height of the
+// closed control; the list drops below it.
+class ComboBox : public Control {
+public:
+    ComboBox(Window& parent, const Bounds& bounds, int itemHeight);
+
+    int Count() const;
+    std::wstring Item(int index) const;
+    void Add(std::wstring_view item);
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    // The text of the selected entry, or empty.
+    std::wstring SelectedText() const;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+} // namespace korvane::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/control.h"
+
+#include <functional>
+
+namespace korvane::ui {
+
+// A single-line edit. on_key_press sees every typed character (WM_CHAR) before the edit does and
+// may replace it; a character replaced by code 0 is dropped. Pasted text is not filtered.
+class Edit : public Control {
+public:
+    Edit(Window& parent, const Bounds& bounds, std::wstring_view text = {});
+
+    std::function<void(wchar_t& key)> on_key_press;
+
+protected:
+    Edit(Window& parent, const Bounds& bounds, std::wstring_view text, DWORD style);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnReflectedCommand(WORD code) override;
+
+private:
+    bool m_settingText = false;
+};
+
+} // namespace korvane::ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/control.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane::ui {
+
+// One radio button of a radio group.
+class RadioButton : public Control {
+public:
+    RadioButton(Window& parent, const Bounds& bounds, std::wstring_view caption, bool firstOfGroup);
+    bool Checked() const;
+    void SetChecked(bool checked);
+};
+
+// A framed group of radio buttons, one column, exactly one of them checked once an index is set.
+// It is a window of our own class holding the buttons as children, so a skin layer can paint the
+// frame and the background behind them.
+class RadioGroup : public Window {
+public:
+    RadioGroup(Window& parent, const Bounds& bounds, const std::vector<std::wstring>& items);
+
+    int Count() const { return static_cast<int>(m_buttons.size()); }
+    RadioButton& Button(int index) const { return *m_buttons.at(static_cast<std::size_t>(index)); }
+    // The checked item's index, or -1.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::vector<std::unique_ptr<RadioButton>> m_buttons;
+};
+
+} // namespace korvane::ui
