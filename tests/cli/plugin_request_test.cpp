@@ -79,7 +79,9 @@ TEST(PluginRequest, MalformedRequestsNameTheProblem)
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[[{"text":"1","color":"pink"}]]})"),
               "unknown colour \"pink\" (expected white, yellow, red, grey or #RRGGBB)");
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[[{"text":"1\n2","color":"red"}]]})"),
-              "a run's \"text\" may not hold a line break: start a new row instead");
+              "a run's \"text\" (start a new row instead) may not hold a line break");
+    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"a\nb","items":["x"]})"), "field \"title\" may not hold a line break");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":["x\r"]})"), "an item may not hold a line break");
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","keys":"1a","menu":[]})"), "keys: 'a' is not a valid integer value");
 }
 

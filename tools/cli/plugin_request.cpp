@@ -33,6 +33,16 @@ void RequireKnownFields(const json& request, std::string_view kind, std::initial
     }
 }
 
+// The windows' fields are single-line, and a line break inside a quoted string would split a line
+// of the plug-in; a request may not hold one either.
+std::u16string SingleLine(const std::string& utf8, const std::string& what)
+{
+    std::u16string text = Utf8Decode(utf8);
+    if (text.find_first_of(u"\r\n") != std::u16string::npos)
+        Fail(what + " may not hold a line break");
+    return text;
+}
+
 std::u16string StringField(const json& object, const char* name, const char* fallback)
 {
     const auto it = object.find(name);
@@ -43,7 +53,7 @@ std::u16string StringField(const json& object, const char* name, const char* fal
     }
     if (!it->is_string())
         Fail(std::string("field ") + Quoted(name) + " must be a string");
-    return Utf8Decode(it->get_ref<const std::string&>());
+    return SingleLine(it->get_ref<const std::string&>(), std::string("field ") + Quoted(name));
 }
 
 std::vector<std::u16string> ItemsField(const json& object, bool required)
@@ -60,7 +70,7 @@ std::vector<std::u16string> ItemsField(const json& object, bool required)
     for (const json& item : *it) {
         if (!item.is_string())
             Fail("field \"items\" must be an array of strings");
-        items.push_back(Utf8Decode(item.get_ref<const std::string&>()));
+        items.push_back(SingleLine(item.get_ref<const std::string&>(), "an item"));
     }
     return items;
 }
@@ -126,9 +136,8 @@ std::vector<ColoredRow> MenuRows(const json& request)
                 Fail("each run must be an object with \"text\" and \"color\"");
             if (!run["text"].is_string())
                 Fail("a run's \"text\" must be a string");
-            const std::u16string text = Utf8Decode(run["text"].get_ref<const std::string&>());
-            if (text.find_first_of(u"\r\n") != std::u16string::npos)
-                Fail("a run's \"text\" may not hold a line break: start a new row instead");
+            const std::u16string text = SingleLine(run["text"].get_ref<const std::string&>(),
+                                                   "a run's \"text\" (start a new row instead)");
             const std::uint32_t color = ParseColor(run["color"]);
             for (char16_t c : text)
                 out.push_back({c, color});

@@ -15,7 +15,7 @@ korvane_wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 korvane_xvfb_pid=
 
 korvane_prepare_prefix() {
-  [ -f "$WINEPREFIX/.korvane-ready" ] && return 0
+  [ -f "$WINEPREFIX/.korvane-ready-2" ] && return 0
   echo "wine: preparing $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -26,8 +26,10 @@ korvane_prepare_prefix() {
   ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   # Wine draws the non-client areas itself (no window manager runs), and dialogs open at once.
   "$korvane_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A crashing program prints its backtrace and ends; no crash dialog waits for a click.
+  "$korvane_wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$korvane_wineserver" -w
-  touch "$WINEPREFIX/.korvane-ready"
+  touch "$WINEPREFIX/.korvane-ready-2"
 }
 
 wine_session_start() {

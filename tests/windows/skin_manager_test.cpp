@@ -1,0 +1,273 @@
+// The skin manager's window side: who hears of a skin change and in what order, the window under
+// the mouse, the window-creation hook, the application window's messages, load errors and live
+// previews.
+#include "skin/skin_platform_win32.h"
+#include "support/modal_driver.h"
+#include "support/skin_test_data.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/graphic_control.h"
+#include "windows/skin_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+using test::Bytes;
+using test::MakePackage;
+
+// Every engine command a window or windowless control received, in order.
+struct Received {
+    std::wstring who;
+    SkinCommand command;
+    LPARAM lParam;
+};
+std::vector<Received> g_received;
+
+std::vector<std::wstring> WhoGot(SkinCommand command)
+{
+    std::vector<std::wstring> names;
+    for (const Received& r : g_received)
+        if (r.command == command)
+            names.push_back(r.who);
+    return names;
+}
+
+class RecordingForm : public ui::Form {
+public:
+    explicit RecordingForm(const wchar_t* name)
+        : ui::Form({L"KorvaneRecordingForm", name, 100, 100, 200, 120})
+        , m_name(name)
+    {
+    }
+
+protected:
+    bool OnEngineCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        const SkinCommand command = EngineCommandOf(wParam);
+        if (command != SKC_ISSKINNED)
+            g_received.push_back({m_name, command, lParam});
+        result = 0;
+        return command != SKC_ISSKINNED;
+    }
+
+private:
+    std::wstring m_name;
+};
+
+class RecordingGraphic : public ui::GraphicControl {
+public:
+    RecordingGraphic(ui::Window& parent, std::wstring name)
+        : ui::GraphicControl(parent, {4, 4, 16, 16})
+        , m_name(std::move(name))
+    {
+    }
+    void Paint(HDC) override {}
+    bool HandleEngineCommand(WPARAM wParam, LPARAM lParam, LRESULT&) override
+    {
+        g_received.push_back({m_name, EngineCommandOf(wParam), lParam});
+        return false;
+    }
+
+private:
+    std::wstring m_name;
+};
+
+// A child window of a plain class that handles the engine's commands (answers SKC_ISSKINNED).
+LRESULT CALLBACK SkinnedChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == SKM_COMMAND) {
+        if (EngineCommandOf(wParam) == SKC_ISSKINNED)
+            return 1;
+        wchar_t name[64] = {};
+        GetWindowTextW(window, name, 64);
+        g_received.push_back({name, EngineCommandOf(wParam), lParam});
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* name)
+{
+    return CreateWindowExW(0, className, name, WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\n[BUTTON]\r\nCOLOR=255\r\n";
+
+class SkinManagerWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_received.clear();
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = SkinnedChildProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"KorvaneSkinnedChild";
+        RegisterClassW(&wc);
+        m_application = std::make_unique<ui::Application>();
+        m_first = &m_application->CreateForm<FirstForm>();
+        m_second = &m_application->CreateForm<SecondForm>();
+        m_graphic = std::make_unique<RecordingGraphic>(*m_second, L"speed button");
+        // A skinned child gets the command itself; a plain child passes it on to its children.
+        CreateChild(m_second->Handle(), L"KorvaneSkinnedChild", L"skinned child");
+        HWND plain = CreateChild(m_second->Handle(), L"STATIC", L"plain");
+        CreateChild(plain, L"KorvaneSkinnedChild", L"skinned grandchild");
+    }
+    void TearDown() override
+    {
+        m_graphic.reset();
+        m_application.reset();
+    }
+
+    struct FirstForm : RecordingForm {
+        FirstForm() : RecordingForm(L"first form") {}
+    };
+    struct SecondForm : RecordingForm {
+        SecondForm() : RecordingForm(L"second form") {}
+    };
+
+    Win32SkinPlatform m_platform;
+    std::unique_ptr<ui::Application> m_application;
+    RecordingForm* m_first = nullptr;
+    RecordingForm* m_second = nullptr;
+    std::unique_ptr<RecordingGraphic> m_graphic;
+};
+
+TEST_F(SkinManagerWindows, NewSkinReachesFormsLastCreatedFirstAndTheirSkinnedControls)
+{
+    TsSkinManager manager(m_platform);
+    manager.BeginRestore();
+    manager.InternalSkins.push_back({u"Test (internal)", MakePackage({{"Options.dat", Bytes(kOptions)}})});
+    manager.SetSkinDirectory(u"c:\\no such skins folder");
+    manager.SetSkinName(u"Test (internal)");
+    EXPECT_TRUE(WhoGot(SKC_SETSKIN).empty()) << "nothing is applied while settings are restored";
+    manager.EndRestore();
+
+    const std::vector<std::wstring> expected = {L"second form", L"speed button", L"skinned child",
+                                                L"skinned grandchild", L"first form"};
+    EXPECT_EQ(WhoGot(SKC_SETSKIN), expected);
+    for (const Received& r : g_received)
+        EXPECT_EQ(r.lParam, reinterpret_cast<LPARAM>(&manager));
+    EXPECT_TRUE(manager.FromPackage());
+    EXPECT_EQ(manager.SkinName(), u"Test (internal)");
+    EXPECT_TRUE(manager.Hooked()) << "the default manager installs the window-creation hook";
+
+    g_received.clear();
+    manager.SetActive(false);
+    EXPECT_EQ(WhoGot(SKC_REMOVESKIN), expected);
+    EXPECT_FALSE(manager.Hooked());
+}
+
+TEST_F(SkinManagerWindows, OnlyTheFirstManagerIsTheDefault)
+{
+    TsSkinManager first(m_platform);
+    {
+        TsSkinManager second(m_platform);
+        EXPECT_EQ(TsSkinManager::DefaultManager(), &first);
+        EXPECT_FALSE(second.IsDefault());
+    }
+    EXPECT_TRUE(first.IsDefault());
+}
+
+TEST_F(SkinManagerWindows, HotWindowSendsLeaveToThePreviousWindowThenEnterToTheNew)
+{
+    TsSkinManager manager(m_platform);
+    HWND a = m_first->Handle();
+    HWND b = m_second->Handle();
+    manager.SetHotWindow(a);
+    manager.SetHotWindow(a); // the same window again: nothing
+    manager.SetHotWindow(b);
+    manager.SetHotWindow(nullptr);
+    ASSERT_EQ(g_received.size(), 4u);
+    EXPECT_EQ(g_received[0].who, L"first form");
+    EXPECT_EQ(g_received[0].command, SKC_MOUSEENTER);
+    EXPECT_EQ(g_received[1].who, L"first form");
+    EXPECT_EQ(g_received[1].command, SKC_MOUSELEAVE);
+    EXPECT_EQ(g_received[2].who, L"second form");
+    EXPECT_EQ(g_received[2].command, SKC_MOUSEENTER);
+    EXPECT_EQ(g_received[3].command, SKC_MOUSELEAVE);
+    EXPECT_EQ(g_received[3].lParam, reinterpret_cast<LPARAM>(&manager));
+}
+
+TEST_F(SkinManagerWindows, ApplicationWindowIgnoresThemeChangesAndRepaintsVisibleFormsOnActivation)
+{
+    TsSkinManager manager(m_platform);
+    m_second->Show();
+    EXPECT_EQ(SendMessageW(m_application->Handle(), WM_THEMECHANGED, 0, 0), 0);
+    SendMessageW(m_application->Handle(), 0xB000 /* CM_ACTIVATE */, 0, 0);
+    ASSERT_EQ(WhoGot(SKC_REPAINTNOW), std::vector<std::wstring>{L"second form"});
+    EXPECT_EQ(g_received.back().lParam, 0);
+    m_second->Hide();
+}
+
+TEST_F(SkinManagerWindows, DamagedPackageFileKeepsTheOldNameAndShowsTheError)
+{
+    test::TempFolder folder;
+    folder.Write("Broken.asz", std::string("NOPE and more bytes"));
+    TsSkinManager manager(m_platform);
+    manager.BeginRestore();
+    manager.InternalSkins.push_back({u"Test (internal)", MakePackage({{"Options.dat", Bytes(kOptions)}})});
+    const std::wstring dir = folder.Path().wstring();
+    manager.SetSkinDirectory(std::u16string(dir.begin(), dir.end()));
+    manager.SetSkinName(u"Test (internal)");
+    manager.EndRestore();
+
+    test::ModalDriver driver;
+    driver.AnswerMessageBox();
+    manager.SetSkinName(u"Broken");
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.MessageBoxes()[0].caption, L"Error");
+    EXPECT_EQ(driver.MessageBoxes()[0].text, L"Loaded data is not a packed skin file");
+    EXPECT_TRUE(driver.MessageBoxes()[0].errorIcon);
+    EXPECT_EQ(manager.SkinName(), u"Test (internal)");
+}
+
+std::vector<uint8_t> PreviewBlock(uint32_t marker, const std::string& name, const std::wstring& directory,
+                                  const std::string& options, std::size_t size = 30646)
+{
+    std::vector<uint8_t> block(size, 0);
+    std::memcpy(block.data(), &marker, 4);
+    std::memcpy(block.data() + 4, name.data(), name.size());
+    const std::string dir(directory.begin(), directory.end());
+    std::memcpy(block.data() + 132, dir.data(), dir.size());
+    std::memcpy(block.data() + 645, options.data(), options.size());
+    return block;
+}
+
+TEST_F(SkinManagerWindows, LivePreviewIsTakenOnlyWhenEveryCheckPasses)
+{
+    test::TempFolder folder;
+    folder.Write("Preview/Options.dat", kOptions);
+    TsSkinManager manager(m_platform);
+    const std::wstring dir = folder.Path().wstring();
+    const std::string options = "[GLOBALINFO]\r\nVERSION=7.3\r\n[PREVIEWED]\r\nCOLOR=65280\r\n";
+
+    auto send = [&](WPARAM wParam, std::vector<uint8_t> block) {
+        COPYDATASTRUCT data{};
+        data.cbData = static_cast<DWORD>(block.size());
+        data.lpData = block.data();
+        return manager.HandleCopyData(wParam, &data);
+    };
+    EXPECT_FALSE(send(6, PreviewBlock(0xA400, "Preview", dir, options)));
+    EXPECT_FALSE(send(7, PreviewBlock(0xA401, "Preview", dir, options)));
+    EXPECT_FALSE(send(7, PreviewBlock(0xA400, "Preview", dir, options, 30645)));
+    EXPECT_FALSE(manager.HandleCopyData(7, nullptr));
+    EXPECT_EQ(manager.FindSection(u"PREVIEWED"), -1);
+
+    EXPECT_TRUE(send(7, PreviewBlock(0xA400, "Preview", dir, options)));
+    EXPECT_EQ(manager.SkinName(), u"Preview");
+    EXPECT_GE(manager.FindSection(u"PREVIEWED"), 0) << "the preview's own options text is used";
+    EXPECT_FALSE(WhoGot(SKC_SETSKIN).empty());
+}
+
+} // namespace
+} // namespace korvane

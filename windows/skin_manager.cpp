@@ -1,0 +1,299 @@
+#include "windows/skin_manager.h"
+
+#include "image/image_decoder.h"
+#include "render/fade_timer.h"
+#include "render/glow.h"
+#include "ui/application.h"
+#include "ui/graphic_control.h"
+#include "ui/program_resource.h"
+#include "windows/skinned_windows.h"
+
+#include <commctrl.h>
+#include <dwmapi.h>
+
+#include <span>
+
+namespace korvane {
+
+namespace {
+
+TsSkinManager* g_defaultManager = nullptr;
+
+// VCL's message sent to the application window when the program becomes active.
+constexpr UINT CM_ACTIVATE = 0xB000;
+
+WPARAM CommandWParam(SkinCommand command)
+{
+    return static_cast<WPARAM>(EngineCommandWParam(command));
+}
+
+std::wstring Wide(std::u16string_view text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+// A windowed control that handles the engine's commands gets the message; any other passes it
+// on to its own children. Windowless controls drawn by a window get it directly.
+void SendToChildren(HWND parent, WPARAM wParam, LPARAM lParam)
+{
+    if (ui::Window* owner = ui::Window::FromHandle(parent)) {
+        for (ui::GraphicControl* control : owner->GraphicControls()) {
+            LRESULT ignored = 0;
+            control->HandleEngineCommand(wParam, lParam, ignored);
+        }
+    }
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsSkinnedWindow(child))
+            SendMessageW(child, SKM_COMMAND, wParam, lParam);
+        else
+            SendToChildren(child, wParam, lParam);
+    }
+}
+
+void SendToFormAndControls(HWND form, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageW(form, SKM_COMMAND, wParam, lParam);
+    SendToChildren(form, wParam, lParam);
+}
+
+bool LayeredWindowsAvailable()
+{
+    return GetProcAddress(GetModuleHandleW(L"user32.dll"), "UpdateLayeredWindow") != nullptr;
+}
+
+bool DesktopCompositionOn()
+{
+    using IsEnabled = HRESULT(WINAPI*)(BOOL*);
+    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+    if (!dwm)
+        return false;
+    BOOL on = FALSE;
+    if (auto isEnabled = reinterpret_cast<IsEnabled>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled"))))
+        isEnabled(&on);
+    FreeLibrary(dwm);
+    return on != FALSE;
+}
+
+} // namespace
+
+bool IsSkinnedWindow(HWND window)
+{
+    return SendMessageW(window, SKM_COMMAND, CommandWParam(SKC_ISSKINNED), 0) == 1;
+}
+
+TsSkinManager::TsSkinManager(SkinPlatform& platform)
+    : SkinManagerCore(platform)
+    , m_paintSource(*this)
+{
+    if (!g_defaultManager) {
+        g_defaultManager = this;
+        // Painters given no manager read the default one; fades tick on this thread's loop.
+        SetDefaultSkinPaintSource(&m_paintSource);
+        SetUiTimerFactory(MakeWin32UiTimer);
+        Animation().AllowGlowing = GlowsAvailable();
+        AttachApplicationWindow();
+    }
+}
+
+TsSkinManager::~TsSkinManager()
+{
+    // Takes the skin off every window before the tables go.
+    if (Active())
+        SetActive(false);
+    RemoveHook();
+    if (g_defaultManager == this) {
+        DetachApplicationWindow();
+        SetDefaultSkinPaintSource(nullptr);
+        SetUiTimerFactory(nullptr);
+        g_defaultManager = nullptr;
+    }
+}
+
+TsSkinManager* TsSkinManager::DefaultManager()
+{
+    return g_defaultManager;
+}
+
+void TsSkinManager::SetHotWindow(HWND window)
+{
+    if (window == m_hotWindow)
+        return;
+    const HWND previous = m_hotWindow;
+    m_hotWindow = window;
+    if (previous && IsWindow(previous))
+        SendMessageW(previous, SKM_COMMAND, CommandWParam(SKC_MOUSELEAVE), Self());
+    if (window)
+        SendMessageW(window, SKM_COMMAND, CommandWParam(SKC_MOUSEENTER), Self());
+}
+
+void TsSkinManager::Broadcast(SkinBroadcast command)
+{
+    BroadcastCommand(static_cast<SkinCommand>(command), Self());
+}
+
+void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
+{
+    const WPARAM wParam = CommandWParam(command);
+    // 1. The application's forms, last created first. Forms that handle the engine's commands
+    //    themselves carry a skinned frame and are reached through the list of skinned forms.
+    if (ui::Application* application = ui::Application::Current()) {
+        const std::vector<ui::Form*> forms = application->Forms();
+        for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+            const HWND form = (*it)->Handle();
+            if (!form || !IsWindow(form) || IsSkinnedWindow(form))
+                continue;
+            SendToFormAndControls(form, wParam, lParam);
+        }
+    }
+    // 2. Forms with a skinned frame. 3. Visible dialogs adapted by the hook. A window may leave
+    //    the lists while it handles the command, so each list is walked over a copy.
+    const std::vector<HWND> skinnedForms = SkinnedForms();
+    for (HWND form : skinnedForms) {
+        if (IsWindow(form))
+            SendToFormAndControls(form, wParam, lParam);
+    }
+    const std::vector<HWND> dialogs = AdaptedDialogs();
+    for (HWND dialog : dialogs) {
+        if (IsWindow(dialog) && IsWindowVisible(dialog))
+            SendMessageW(dialog, SKM_COMMAND, wParam, lParam);
+    }
+}
+
+void TsSkinManager::RepaintForms(bool /*lockForms*/)
+{
+    BroadcastCommand(SKC_STOPFADE, Self());
+    BroadcastCommand(SKC_REFRESH, Self());
+    if (ui::Application* application = ui::Application::Current()) {
+        for (ui::Form* form : application->Forms()) {
+            if (form->Handle() && IsWindowVisible(form->Handle()))
+                RedrawWindow(form->Handle(), nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }
+    }
+    const std::vector<HWND> dialogs = AdaptedDialogs();
+    for (HWND dialog : dialogs) {
+        if (IsWindow(dialog) && IsWindowVisible(dialog))
+            RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+}
+
+void TsSkinManager::ShowLoadError(const std::u16string& message)
+{
+    const ui::Application* application = ui::Application::Current();
+    MessageBoxW(application ? application->Handle() : nullptr, Wide(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+bool TsSkinManager::ExtendedBorders() const
+{
+    return m_extendedBorders && LayeredWindowsAvailable();
+}
+
+void TsSkinManager::SetExtendedBorders(bool extended)
+{
+    if (extended == m_extendedBorders)
+        return;
+    m_extendedBorders = extended;
+    if (SkinData.Active) {
+        PrepareShadows();
+        if (!Restoring())
+            RepaintForms(true);
+    }
+}
+
+void TsSkinManager::PrepareShadows()
+{
+    Bitmap32 active;
+    Bitmap32 inactive;
+    const bool extended = Active() && ExtendedBorders();
+    if (extended) {
+        // The program's own soft shadows, for skins without an EXBORDER image.
+        try {
+            active = DecodeImage(ui::ProgramResource(L"acSHDA"), "acSHDA").Bitmap;
+            inactive = DecodeImage(ui::ProgramResource(L"acSHDI"), "acSHDI").Bitmap;
+        } catch (const ImageError&) {
+            active = Bitmap32();
+            inactive = Bitmap32();
+        }
+    }
+    m_shadows = PrepareShadowImages(*this, IndexCache.ExBorderMask, extended, active, inactive, DesktopCompositionOn());
+}
+
+void TsSkinManager::ReleaseGlows()
+{
+    ClearGlows();
+}
+
+void TsSkinManager::InstallHook()
+{
+    if (!IsDefault() || m_hook)
+        return;
+    m_hook = SetWindowsHookExW(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId());
+}
+
+void TsSkinManager::RemoveHook()
+{
+    if (!m_hook)
+        return;
+    UnhookWindowsHookEx(m_hook);
+    m_hook = nullptr;
+}
+
+LRESULT CALLBACK TsSkinManager::CbtHookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    // The next hook comes first and its answer is ours; the adapters for new windows attach to
+    // what it let through.
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void TsSkinManager::AttachApplicationWindow()
+{
+    ui::Application* application = ui::Application::Current();
+    if (!application || !application->Handle())
+        return;
+    if (SetWindowSubclass(application->Handle(), ApplicationWindowProc, 1, reinterpret_cast<DWORD_PTR>(this)))
+        m_applicationWindow = application->Handle();
+}
+
+void TsSkinManager::DetachApplicationWindow()
+{
+    if (m_applicationWindow && IsWindow(m_applicationWindow))
+        RemoveWindowSubclass(m_applicationWindow, ApplicationWindowProc, 1);
+    m_applicationWindow = nullptr;
+}
+
+LRESULT CALLBACK TsSkinManager::ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                      UINT_PTR /*id*/, DWORD_PTR /*data*/)
+{
+    switch (message) {
+    case WM_THEMECHANGED:
+        // The skin draws everything; a change of the system theme changes nothing here.
+        return 0;
+    case CM_ACTIVATE:
+        if (ui::Application* application = ui::Application::Current()) {
+            for (ui::Form* form : application->Forms()) {
+                if (form->Handle() && IsWindowVisible(form->Handle()))
+                    SendMessageW(form->Handle(), SKM_COMMAND, CommandWParam(SKC_REPAINTNOW), 0);
+            }
+        }
+        return 0;
+    default:
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+bool TsSkinManager::HandleCopyData(WPARAM wParam, const COPYDATASTRUCT* data)
+{
+    if (!data || m_inPreview)
+        return false;
+    const auto* bytes = static_cast<const uint8_t*>(data->lpData);
+    const std::span<const uint8_t> block(bytes, bytes ? data->cbData : 0);
+    const std::optional<SkinPreviewRequest> request = ParsePreviewMessage(wParam, block);
+    if (!request)
+        return false;
+    m_inPreview = true;
+    ApplyPreview(*request);
+    m_inPreview = false;
+    return true;
+}
+
+} // namespace korvane

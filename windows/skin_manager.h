@@ -1,0 +1,77 @@
+#pragma once
+
+#include "skin/engine_commands.h"
+#include "render/skin_tables_source.h"
+#include "skin/shadow_images.h"
+#include "skin/skin_manager_core.h"
+
+#include <windows.h>
+
+namespace korvane {
+
+// The skin manager of the running program: the portable manager's loading and tables, plus what
+// touches windows. It announces skin changes to every form and control with SKM_COMMAND, follows
+// the window under the mouse (HotWindow), installs the thread's window-creation hook when it is
+// the default manager, watches the application window's messages, and takes live-preview
+// messages handed over by a form's frame.
+class TsSkinManager : public SkinManagerCore {
+public:
+    explicit TsSkinManager(SkinPlatform& platform);
+    ~TsSkinManager() override;
+
+    // The first manager created; every skinned control uses it.
+    static TsSkinManager* DefaultManager();
+    bool IsDefault() const { return DefaultManager() == this; }
+
+    HWND HotWindow() const { return m_hotWindow; }
+    // A different window: SKC_MOUSELEAVE to the previous one, then SKC_MOUSEENTER to the new one.
+    void SetHotWindow(HWND window);
+
+    // Sends an engine command to every form and control, in the broadcast order.
+    void BroadcastCommand(SkinCommand command, LPARAM lParam);
+
+    // A WM_COPYDATA handed over by a form: applies a live preview and returns true when the
+    // message passes the checks; false leaves it to the window's normal handling.
+    bool HandleCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
+
+    bool Hooked() const { return m_hook != nullptr; }
+
+    // Shadow borders drawn outside the frames; reads true only where layered windows exist.
+    bool ExtendedBorders() const;
+    void SetExtendedBorders(bool extended);
+    // The extended-border shadows of active and inactive windows and their margins; nothing is
+    // made and the margins are 0 without extended borders.
+    const ShadowImages& Shadows() const { return m_shadows; }
+
+protected:
+    void Broadcast(SkinBroadcast command) override;
+    void InstallHook() override;
+    void RemoveHook() override;
+    void RepaintForms(bool lockForms) override;
+    void ShowLoadError(const std::u16string& message) override;
+    void ReleaseGlows() override;
+    void PrepareShadows() override;
+
+private:
+    static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                  UINT_PTR id, DWORD_PTR data);
+    // The manager as the commands carry it: a pointer to its portable part.
+    LPARAM Self() const { return reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(this)); }
+    void AttachApplicationWindow();
+    void DetachApplicationWindow();
+
+    // What the painters read of this manager's skin.
+    SkinTablesPaintSource m_paintSource;
+    HWND m_hotWindow = nullptr;
+    HHOOK m_hook = nullptr;
+    HWND m_applicationWindow = nullptr;
+    bool m_inPreview = false;
+    bool m_extendedBorders = false;
+    ShadowImages m_shadows;
+};
+
+// Answers whether a window handles the engine's commands (SKC_ISSKINNED answers 1).
+bool IsSkinnedWindow(HWND window);
+
+} // namespace korvane
