@@ -36,4 +36,27 @@ std::u16string Windows1251ToUtf16(std::string_view text)
     return wide;
 }
 
+std::string Utf16ToWindows1251(std::u16string_view text)
+{
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            narrow.push_back(static_cast<char>(c));
+        } else if (c >= 0x0410 && c <= 0x044F) {
+            narrow.push_back(static_cast<char>(0xC0 + (c - 0x0410)));
+        } else {
+            char found = '?';
+            for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+                if (kUpperHalf[i] == c) {
+                    found = static_cast<char>(0x80 + i);
+                    break;
+                }
+            }
+            narrow.push_back(found);
+        }
+    }
+    return narrow;
+}
+
 } // namespace korvane

@@ -9,4 +9,7 @@ namespace korvane {
 // becomes U+0098).
 std::u16string Windows1251ToUtf16(std::string_view text);
 
+// Narrows UTF-16 text to Windows-1251; a character the code page lacks becomes '?'.
+std::string Utf16ToWindows1251(std::u16string_view text);
+
 } // namespace korvane

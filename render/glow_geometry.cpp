@@ -4,6 +4,7 @@
 
 #include "render/colors.h"
 #include "render/parent_background.h"
+#include "render/piece_copy.h"
 
 namespace korvane {
 
@@ -50,30 +51,11 @@ void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const Bitma
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
-    int dl = destinationRect.Left;
-    int dt = destinationRect.Top;
-    int sl = sourceRect.Left;
-    int st = sourceRect.Top;
-    int width = std::min(destinationRect.Width(), sourceRect.Width());
-    int height = std::min(destinationRect.Height(), sourceRect.Height());
-    // A negative start on either side moves both.
-    const int shiftX = std::min(dl, sl);
-    if (shiftX < 0) {
-        dl -= shiftX;
-        sl -= shiftX;
-        width += shiftX;
-    }
-    const int shiftY = std::min(dt, st);
-    if (shiftY < 0) {
-        dt -= shiftY;
-        st -= shiftY;
-        height += shiftY;
-    }
-    width = std::min({width, destination.Width - dl, source.Width - sl});
-    height = std::min({height, destination.Height - dt, source.Height - st});
-    if (width <= 0 || height <= 0) {
+    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    if (!clip) {
         return;
     }
+    const auto [dl, dt, sl, st, width, height] = *clip;
     const bool tinted = tintColor != TransparentKey;
     const std::uint32_t tint = ColorToPixel(tintColor, 0);
     for (int row = 0; row < height; ++row) {

@@ -9,6 +9,34 @@
 
 namespace korvane {
 
+std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const PixelRect& sourceRect,
+                                    const BitmapView& destination, const BitmapView& source) {
+    int dl = destinationRect.Left;
+    int dt = destinationRect.Top;
+    int sl = sourceRect.Left;
+    int st = sourceRect.Top;
+    int width = std::min(destinationRect.Width(), sourceRect.Width());
+    int height = std::min(destinationRect.Height(), sourceRect.Height());
+    const int shiftX = std::min(dl, sl);
+    if (shiftX < 0) {
+        dl -= shiftX;
+        sl -= shiftX;
+        width += shiftX;
+    }
+    const int shiftY = std::min(dt, st);
+    if (shiftY < 0) {
+        dt -= shiftY;
+        st -= shiftY;
+        height += shiftY;
+    }
+    width = std::min({width, destination.Width - dl, source.Width - sl});
+    height = std::min({height, destination.Height - dt, source.Height - st});
+    if (width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    return ClippedCopy{dl, dt, sl, st, width, height};
+}
+
 void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect) {
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
@@ -147,29 +175,11 @@ void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& source
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
-    int dl = destinationRect.Left;
-    int dt = destinationRect.Top;
-    int sl = sourceRect.Left;
-    int st = sourceRect.Top;
-    int width = std::min(destinationRect.Width(), sourceRect.Width());
-    int height = std::min(destinationRect.Height(), sourceRect.Height());
-    const int shiftX = std::min(dl, sl);
-    if (shiftX < 0) {
-        dl -= shiftX;
-        sl -= shiftX;
-        width += shiftX;
-    }
-    const int shiftY = std::min(dt, st);
-    if (shiftY < 0) {
-        dt -= shiftY;
-        st -= shiftY;
-        height += shiftY;
-    }
-    width = std::min({width, destination.Width - dl, source.Width - sl});
-    height = std::min({height, destination.Height - dt, source.Height - st});
-    if (width <= 0 || height <= 0) {
+    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    if (!clip) {
         return;
     }
+    const auto [dl, dt, sl, st, width, height] = *clip;
     const BitmapView& back = background.Bitmap;
     const bool mixEverything = background.IsBitmap && !fillTransparent;
     const bool fillFromBitmap = fillTransparent && background.IsBitmap && !back.IsEmpty();

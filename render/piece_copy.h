@@ -1,11 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "render/bitmap_view.h"
 #include "render/parent_background.h"
 
 namespace korvane {
+
+// Where a copy of `sourceRect` onto `destinationRect` lands once both are clipped to their
+// bitmaps: the smaller of the two sizes, a negative start on either side moving both starts.
+struct ClippedCopy {
+    int DestinationLeft;
+    int DestinationTop;
+    int SourceLeft;
+    int SourceTop;
+    int Width;
+    int Height;
+};
+// Nothing when no pixel is left to copy.
+std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const PixelRect& sourceRect,
+                                    const BitmapView& destination, const BitmapView& source);
 
 struct TsMaskData;
 

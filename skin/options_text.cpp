@@ -1,4 +1,5 @@
 #include "skin/options_text.h"
+#include "encoding/windows1251.h"
 
 #include "skin/skin_text.h"
 
@@ -6,7 +7,7 @@ namespace korvane {
 
 OptionsText OptionsText::FromAnsi(std::string_view bytes)
 {
-    return FromText(DecodeAnsi(bytes));
+    return FromText(Windows1251ToUtf16(bytes));
 }
 
 OptionsText OptionsText::FromText(std::u16string_view text)

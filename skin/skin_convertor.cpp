@@ -1,4 +1,6 @@
 #include "skin/skin_convertor.h"
+#include "encoding/utf8.h"
+#include "encoding/windows1251.h"
 
 #include <zlib.h>
 
@@ -23,7 +25,7 @@ constexpr std::size_t kMinMemberBytes = 4 + 4 + 8;
 
 std::string Quoted(std::u16string_view name)
 {
-    return "'" + ToUtf8(name) + "'";
+    return "'" + Utf8Encode(name) + "'";
 }
 
 class ByteCursor {
@@ -155,7 +157,7 @@ void TacSkinConvertor::Parse(std::span<const uint8_t> packed)
             }
             const auto nameBytes = cursor.Rest().first(static_cast<std::size_t>(nameLength));
             const std::u16string name =
-                DecodeAnsi(std::string_view(reinterpret_cast<const char*>(nameBytes.data()), nameBytes.size()));
+                Windows1251ToUtf16(std::string_view(reinterpret_cast<const char*>(nameBytes.data()), nameBytes.size()));
             cursor.Skip(nameBytes.size());
             const int32_t size = cursor.ReadInt32("the size of member " + Quoted(name));
             if (size < 0 || static_cast<uint64_t>(size) > cursor.Left() * kMaxInflateRatio + 64) {
@@ -191,7 +193,7 @@ bool TacSkinConvertor::LoadFromFile(const std::filesystem::path& file)
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        throw SkinPackageError("Cannot open the skin package " + ToUtf8(file.u16string()));
+        throw SkinPackageError("Cannot open the skin package " + Utf8Encode(file.u16string()));
     }
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Parse(bytes);

@@ -1,4 +1,5 @@
 #include "skin/skin_files.h"
+#include "encoding/utf8.h"
 
 #include <fstream>
 #include <iterator>
@@ -72,11 +73,11 @@ std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path)
     }
     std::ifstream in(*file, std::ios::binary);
     if (!in) {
-        throw std::runtime_error("Cannot open the file " + ToUtf8(path));
+        throw std::runtime_error("Cannot open the file " + Utf8Encode(path));
     }
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) {
-        throw std::runtime_error("Cannot read the file " + ToUtf8(path));
+        throw std::runtime_error("Cannot read the file " + Utf8Encode(path));
     }
     return bytes;
 }

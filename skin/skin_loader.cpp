@@ -1,4 +1,5 @@
 #include "skin/skin_loader.h"
+#include "encoding/utf8.h"
 
 #include <algorithm>
 #include <utility>
@@ -64,7 +65,7 @@ MaskRect FixedRect(std::u16string_view value)
 
 std::string NameForErrors(std::u16string_view name)
 {
-    return ToUtf8(name);
+    return Utf8Encode(name);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include "skin/skin_manager_core.h"
+#include "encoding/utf8.h"
+#include "encoding/windows1251.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -113,7 +115,7 @@ std::u16string SkinManagerCore::SkinInfo() const
     if (!text.empty() && text.back() == '.') {
         text.pop_back();
     }
-    return FromUtf8(text);
+    return Utf8Decode(text);
 }
 
 void SkinManagerCore::SetSkinName(std::u16string name)
@@ -134,7 +136,7 @@ void SkinManagerCore::SetSkinName(std::u16string name)
             LoadNamedSkin(true);
         } catch (const std::exception& error) {
             m_skinName = previous;
-            ShowLoadError(FromUtf8(error.what()));
+            ShowLoadError(Utf8Decode(error.what()));
         }
         if (!m_active) {
             SendRemoveSkin();
@@ -229,7 +231,7 @@ void SkinManagerCore::LoadSkinFromFolder(std::u16string_view folder, std::u16str
     const std::u16string skinPath = EnsureTrailingBackslash(folder);
     const auto bytes = ReadSkinFile(skinPath + u"Options.dat");
     if (!bytes) {
-        throw std::runtime_error("Options.dat not found in the skin folder " + ToUtf8(folder));
+        throw std::runtime_error("Options.dat not found in the skin folder " + Utf8Encode(folder));
     }
     m_skinName = skinName;
     m_fromPackage = false;
@@ -463,8 +465,8 @@ std::optional<SkinPreviewRequest> SkinManagerCore::ParsePreviewMessage(uintptr_t
         return std::nullopt;
     }
     SkinPreviewRequest request;
-    request.SkinName = DecodeAnsi(FixedText(data.subspan(4, 128)));
-    request.SkinDirectory = DecodeAnsi(FixedText(data.subspan(132, 513)));
+    request.SkinName = Windows1251ToUtf16(FixedText(data.subspan(4, 128)));
+    request.SkinDirectory = Windows1251ToUtf16(FixedText(data.subspan(132, 513)));
     request.OptionsText = FixedText(data.subspan(645, 30001));
     return request;
 }

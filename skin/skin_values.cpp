@@ -1,4 +1,5 @@
 #include "skin/skin_values.h"
+#include "encoding/utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,7 +10,7 @@
 namespace korvane {
 
 SkinConversionError::SkinConversionError(std::u16string_view text)
-    : std::runtime_error("'" + ToUtf8(text) + "' is not a valid integer value")
+    : std::runtime_error("'" + Utf8Encode(text) + "' is not a valid integer value")
 {
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Korvane for Windows and starts it: natively on Windows, under
-# Wine here. With no display, it runs on a private Xvfb and leaves a screenshot behind.
+# Installs what is missing, builds Korvane for Windows and starts it under Wine on the current
+# display. With no display, tools/demo.sh walks it through one plug-in of each kind on a private
+# Xvfb and prints the folder holding the screenshots and the saved plug-ins.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/tools/build.sh" windows

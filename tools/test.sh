@@ -9,6 +9,9 @@ status=0
 echo "== native tests"
 ctest --test-dir "$repo/build/native" --output-on-failure -j2 || status=1
 
+echo "== fuzzing the skin package reader and the options parser (briefly)"
+"$repo/tools/fuzz.sh" 10 || status=1
+
 echo "== Windows tests under Wine"
 # shellcheck source=wine/env.sh
 source "$repo/tools/wine/env.sh" "$repo/build/windows"

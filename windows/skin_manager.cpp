@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/graphic_control.h"
 #include "ui/program_resource.h"
+#include "ui/text.h"
 #include "windows/skinned_windows.h"
 
 #include <commctrl.h>
@@ -25,11 +26,6 @@ constexpr UINT CM_ACTIVATE = 0xB000;
 WPARAM CommandWParam(SkinCommand command)
 {
     return static_cast<WPARAM>(EngineCommandWParam(command));
-}
-
-std::wstring Wide(std::u16string_view text)
-{
-    return std::wstring(text.begin(), text.end());
 }
 
 // A windowed control that handles the engine's commands gets the message; any other passes it
@@ -114,6 +110,23 @@ TsSkinManager* TsSkinManager::DefaultManager()
     return g_defaultManager;
 }
 
+void TsSkinManager::SetIsDefault(bool isDefault)
+{
+    if (!isDefault && g_defaultManager)
+        return;
+    if (g_defaultManager != this) {
+        if (g_defaultManager)
+            g_defaultManager->DetachApplicationWindow();
+        g_defaultManager = this;
+        SetDefaultSkinPaintSource(&m_paintSource);
+        AttachApplicationWindow();
+    }
+    if (Active())
+        SendNewSkin(true);
+    else
+        SendRemoveSkin();
+}
+
 void TsSkinManager::SetHotWindow(HWND window)
 {
     if (window == m_hotWindow)
@@ -180,7 +193,7 @@ void TsSkinManager::RepaintForms(bool /*lockForms*/)
 void TsSkinManager::ShowLoadError(const std::u16string& message)
 {
     const ui::Application* application = ui::Application::Current();
-    MessageBoxW(application ? application->Handle() : nullptr, Wide(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
+    MessageBoxW(application ? application->Handle() : nullptr, ui::ToWide(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
 bool TsSkinManager::ExtendedBorders() const

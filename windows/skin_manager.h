@@ -22,6 +22,9 @@ public:
     // The first manager created; every skinned control uses it.
     static TsSkinManager* DefaultManager();
     bool IsDefault() const { return DefaultManager() == this; }
+    // Setting true, or false while there is no default manager, makes this the default manager
+    // and applies its skin (or takes the skin off when it is not Active); otherwise nothing.
+    void SetIsDefault(bool isDefault);
 
     HWND HotWindow() const { return m_hotWindow; }
     // A different window: SKC_MOUSELEAVE to the previous one, then SKC_MOUSEENTER to the new one.

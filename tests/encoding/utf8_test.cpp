@@ -31,6 +31,15 @@ TEST(AnsiToUtf8, UpperHalfOfTheCodePageMapsLikeWindows)
               std::u16string({0x0401, 0x0451, 0x2116, 0x20AC, 0x0098, 0x0410, 0x044F}));
 }
 
+TEST(Windows1251, EveryByteRoundTripsAndOtherCharactersBecomeQuestionMarks)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    EXPECT_EQ(Utf16ToWindows1251(Windows1251ToUtf16(all)), all);
+    EXPECT_EQ(Utf16ToWindows1251(u"Д\u4E2D€"), Bytes({0xC4, '?', 0x88}));
+}
+
 TEST(Utf8Encode, EncodesOneTwoThreeAndFourByteCharacters)
 {
     EXPECT_EQ(Utf8Encode(u"A"), "A");

@@ -1,4 +1,5 @@
 #include "skin/skin_manager_core.h"
+#include "encoding/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -297,7 +298,7 @@ TEST_F(SkinManagerLoading, CommonSectionsTakeImagesAndPatternsFromFilesOnly)
     manager.SetSkinName(u"Blue");
     manager.SetCommonSections({u"[MYPANEL]", u"BORDER=#(0,0,4,4)(2,0)", u"IMAGE=extra.bmp", u"BACK=tiny.jpg",
                                u"MISSING=none.bmp", u"[GLOBALINFO]", u"LOST=#(0,0,1,1)(1,0)"});
-    ASSERT_TRUE(manager.Errors.empty()) << ToUtf8(manager.Errors[0]);
+    ASSERT_TRUE(manager.Errors.empty()) << Utf8Encode(manager.Errors[0]);
     const int border = manager.FindMaskExact(u"MYPANEL", u"BORDER");
     ASSERT_GE(border, 0);
     EXPECT_EQ(manager.Masks[static_cast<std::size_t>(border)].ImageCount, 2);

@@ -178,6 +178,41 @@ TEST_F(SkinManagerWindows, OnlyTheFirstManagerIsTheDefault)
     EXPECT_TRUE(first.IsDefault());
 }
 
+TEST_F(SkinManagerWindows, SecondManagerBecomesTheDefaultOnlyWhenAskedTo)
+{
+    TsSkinManager first(m_platform);
+    TsSkinManager second(m_platform);
+    second.SetIsDefault(false); // a default exists: nothing changes
+    EXPECT_EQ(TsSkinManager::DefaultManager(), &first);
+    EXPECT_TRUE(g_received.empty());
+
+    second.SetIsDefault(true);
+    EXPECT_EQ(TsSkinManager::DefaultManager(), &second);
+    ASSERT_FALSE(WhoGot(SKC_SETSKIN).empty()) << "the new default applies its skin";
+    EXPECT_EQ(g_received.front().lParam, reinterpret_cast<LPARAM>(static_cast<SkinManagerCore*>(&second)));
+}
+
+TEST_F(SkinManagerWindows, ExtendedBordersUseTheProgramsShadowsWhenTheSkinHasNone)
+{
+    TsSkinManager manager(m_platform);
+    manager.InternalSkins.push_back({u"Test (internal)", MakePackage({{"Options.dat", Bytes(kOptions)}})});
+    manager.SetSkinDirectory(u"c:\\no such skins folder");
+    manager.SetSkinName(u"Test (internal)");
+    EXPECT_FALSE(manager.Shadows().Made);
+
+    manager.SetExtendedBorders(true);
+    ASSERT_TRUE(manager.ExtendedBorders()) << "Wine offers layered windows";
+    const ShadowImages& shadows = manager.Shadows();
+    EXPECT_TRUE(shadows.Made);
+    EXPECT_FALSE(shadows.Active.Empty());
+    EXPECT_FALSE(shadows.Inactive.Empty());
+    EXPECT_EQ(shadows.Margins, (std::array<int, 4>{11, 10, 11, 12})); // no desktop composition here
+
+    manager.SetExtendedBorders(false);
+    EXPECT_FALSE(manager.Shadows().Made);
+    EXPECT_EQ(manager.Shadows().Margins, (std::array<int, 4>{0, 0, 0, 0}));
+}
+
 TEST_F(SkinManagerWindows, HotWindowSendsLeaveToThePreviousWindowThenEnterToTheNew)
 {
     TsSkinManager manager(m_platform);

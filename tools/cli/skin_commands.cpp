@@ -1,4 +1,6 @@
 #include "tools/cli/skin_commands.h"
+#include "encoding/utf8.h"
+#include "encoding/windows1251.h"
 
 #include <zlib.h>
 
@@ -58,8 +60,8 @@ nlohmann::json SkinInfoJson(const SkinManagerCore& skin)
     nlohmann::json sections = nlohmann::json::array();
     for (const TsGeneralData& s : skin.Sections) {
         sections.push_back({
-            {"name", ToUtf8(s.SectionName)},
-            {"parent", ToUtf8(s.ParentClass)},
+            {"name", Utf8Encode(s.SectionName)},
+            {"parent", Utf8Encode(s.ParentClass)},
             {"states", s.States},
             {"color", s.Color},
             {"hotcolor", s.HotColor},
@@ -75,8 +77,8 @@ nlohmann::json SkinInfoJson(const SkinManagerCore& skin)
     nlohmann::json images = nlohmann::json::array();
     for (const TsMaskData& m : skin.Masks) {
         images.push_back({
-            {"section", ToUtf8(m.SectionName)},
-            {"key", ToUtf8(m.PropertyName)},
+            {"section", Utf8Encode(m.SectionName)},
+            {"key", Utf8Encode(m.PropertyName)},
             {"img_type", m.ImgType},
             {"rect", {m.Rect.Left, m.Rect.Top, m.Rect.Right, m.Rect.Bottom}},
             {"image_count", m.ImageCount},
@@ -148,7 +150,7 @@ std::vector<SkinPackMember> CollectSkinFolder(const std::filesystem::path& folde
     std::sort(images.begin(), images.end(),
               [](const auto& a, const auto& b) { return Utf8Of(a.filename()) < Utf8Of(b.filename()); });
     const auto memberName = [](const std::filesystem::path& path) {
-        return EncodeAnsi(path.filename().u16string());
+        return Utf16ToWindows1251(path.filename().u16string());
     };
     members.push_back({memberName(options), ReadFileBytes(options)});
     for (const auto& image : images) {
