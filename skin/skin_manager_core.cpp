@@ -97,6 +97,10 @@ void SkinManagerCore::EndRestore()
     if (m_skinDirectory.empty()) {
         m_skinDirectory = kDefaultSkinDirectory;
     }
+    if (MenuSupport.IcoLineSkin.empty()) {
+        MenuSupport.IcoLineSkin = u"ICOLINE";
+    }
+    ThirdParty.Rebuild();
     if (m_active && !m_skinName.empty()) {
         SendNewSkin(false);
     }

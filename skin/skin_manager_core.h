@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/index_cache.h"
+#include "skin/manager_settings.h"
 #include "skin/options_text.h"
 #include "skin/skin_convertor.h"
 #include "skin/skin_platform.h"
@@ -53,6 +54,12 @@ public:
 
     // --- Settings -------------------------------------------------------------------------
     std::vector<TsStoredSkin> InternalSkins;
+    TacSkinEffects Effects;
+    TacAnimEffects AnimEffects;
+    TacMenuSupport MenuSupport;
+    TacSkinningRules SkinningRules = kAllSkinningRules;
+    ThirdPartyList ThirdParty;
+    bool SkinnedPopups = true;
 
     bool Active() const { return m_active; }
     // Setting false removes the skin; setting true loads and applies SkinName again.

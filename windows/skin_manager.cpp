@@ -86,7 +86,7 @@ TsSkinManager::TsSkinManager(SkinPlatform& platform)
         // Painters given no manager read the default one; fades tick on this thread's loop.
         SetDefaultSkinPaintSource(&m_paintSource);
         SetUiTimerFactory(MakeWin32UiTimer);
-        Animation().AllowGlowing = GlowsAvailable();
+        Animation().AllowGlowing = AllowGlowing();
         AttachApplicationWindow();
     }
 }
@@ -194,6 +194,11 @@ void TsSkinManager::ShowLoadError(const std::u16string& message)
 {
     const ui::Application* application = ui::Application::Current();
     MessageBoxW(application ? application->Handle() : nullptr, ui::ToWide(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+bool TsSkinManager::AllowGlowing() const
+{
+    return Effects.AllowGlowing && GlowsAvailable();
 }
 
 bool TsSkinManager::ExtendedBorders() const

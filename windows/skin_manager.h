@@ -39,6 +39,10 @@ public:
 
     bool Hooked() const { return m_hook != nullptr; }
 
+    // Glows are shown only when the stored setting allows them and layered windows exist (this
+    // program is 64-bit, so never a 32-bit process on 64-bit Windows without composition).
+    bool AllowGlowing() const;
+
     // Shadow borders drawn outside the frames; reads true only where layered windows exist.
     bool ExtendedBorders() const;
     void SetExtendedBorders(bool extended);
