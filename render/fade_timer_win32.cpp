@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include "render/message_window_win32.h"
+
 #include <functional>
 #include <memory>
 
@@ -14,26 +16,12 @@ class Win32UiTimer;
 
 LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-void RegisterTimerClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = TimerProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
 // WM_TIMER of a hidden message-only window; ticks run in the message loop of the thread that
 // made the timer.
 class Win32UiTimer : public UiTimer {
 public:
     Win32UiTimer() {
-        RegisterTimerClass();
-        m_window = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                                   nullptr);
+        m_window = CreateMessageWindow(kClassName, TimerProc);
         if (m_window != nullptr) {
             SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         }

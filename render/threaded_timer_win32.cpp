@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include "render/message_window_win32.h"
+
 #include <functional>
 #include <memory>
 
@@ -30,26 +32,12 @@ LRESULT CALLBACK UiCallProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterUiCallClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = UiCallProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
 // The hidden window; destroyed with the last copy of the poster (on the user-interface thread,
 // which holds the timer that holds the poster).
 class UiCallWindow {
 public:
     UiCallWindow() {
-        RegisterUiCallClass();
-        m_window = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                                   nullptr);
+        m_window = CreateMessageWindow(kClassName, UiCallProc);
     }
     ~UiCallWindow() {
         if (m_window != nullptr) {

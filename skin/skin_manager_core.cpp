@@ -106,6 +106,15 @@ void SkinManagerCore::EndRestore()
     }
 }
 
+SkinNameList SkinManagerCore::GetSkinNames(int kind) const
+{
+    std::vector<std::u16string> stored;
+    for (const TsStoredSkin& skin : InternalSkins) {
+        stored.push_back(skin.Name);
+    }
+    return korvane::GetSkinNames(stored, ResolvedSkinDirectory(), kind);
+}
+
 std::u16string SkinManagerCore::SkinInfo() const
 {
     if (!SkinData.Active) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/index_cache.h"
+#include "skin/skin_directory.h"
 #include "skin/manager_settings.h"
 #include "skin/options_text.h"
 #include "skin/skin_convertor.h"
@@ -83,6 +84,9 @@ public:
     // While restoring stored settings no skin is applied (Loaded() then applies it).
     void BeginRestore() { m_restoring = true; }
     void EndRestore();
+    // The names of the available skins, sorted: the stored skins, then (kind 0 or 2) the skin
+    // folders and (kind 1 or 2) the package files of the resolved skin directory.
+    SkinNameList GetSkinNames(int kind) const;
     // The loaded skin's Version with "." as separator, "N/A" when no skin is active.
     std::u16string SkinInfo() const;
 

@@ -377,6 +377,20 @@ TEST(SkinNames, KindsSelectFoldersAndPackagesStoredSkinsComeFirst)
     EXPECT_EQ(GetSkinNames({u"S"}, u"/nonexistent/korvane/", 2).Names, std::vector<std::u16string>{u"S"});
 }
 
+TEST(SkinNames, ManagerListsItsStoredSkinsAndItsSkinDirectory)
+{
+    test::TempFolder folder;
+    folder.Write("Blue.Dark.asz", "x");
+    folder.Write("Zeta/Options.dat", "[A]\n");
+    PortableSkinPlatform platform;
+    SkinManagerCore manager(platform);
+    manager.InternalSkins.push_back({u"Graphite (internal)", {}});
+    manager.SetSkinDirectory(folder.SkinPath());
+    const SkinNameList names = manager.GetSkinNames(2);
+    EXPECT_EQ(names.Names, (std::vector<std::u16string>{u"Blue", u"Graphite (internal)", u"Zeta"}));
+    EXPECT_EQ(names.First, u"Graphite (internal)");
+}
+
 // --- Live preview ----------------------------------------------------------------------------
 
 std::vector<uint8_t> PreviewBlock(uint32_t marker)
