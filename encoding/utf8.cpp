@@ -46,6 +46,11 @@ std::size_t UnicodeToUtf8(char* dest, std::size_t capacity, const char16_t* sour
     // cut before a whole character, never inside one.
     const std::size_t room = capacity - 1;
     while (i < sourceUnits && count < room) {
+        // Runs of ASCII, most of a plug-in's text, go byte for byte.
+        while (i < sourceUnits && count < room && source[i] < 0x80)
+            dest[count++] = static_cast<char>(source[i++]);
+        if (i >= sourceUnits || count >= room)
+            break;
         const char32_t cp = NextCodePoint(source, sourceUnits, i);
         const std::size_t length = EncodedLength(cp);
         if (count + length > room)
