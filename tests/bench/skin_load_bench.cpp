@@ -1,11 +1,8 @@
 // Skin loading beside its floor: the same package inflated and its images decoded, with nothing
 // else. The load benchmark reports its time as a multiple of that baseline.
 #include <benchmark/benchmark.h>
-#include <png.h>
-#include <zlib.h>
 
 #include <chrono>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,58 +10,20 @@
 #include "skin/skin_convertor.h"
 #include "skin/skin_manager_core.h"
 #include "skin/skin_platform.h"
+#include "support/skin_test_data.h"
 
 namespace {
 
 using namespace korvane;
 
-void Put32(std::vector<uint8_t>& out, uint32_t v)
+// A picture whose bytes vary, so that compression and decoding do real work.
+std::vector<uint32_t> Pattern(int width, int height)
 {
-    for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<uint32_t>((i * 0x9E3779B1u) >> 8) | 0x80000000u;
     }
-}
-
-std::vector<uint8_t> Bmp24(int width, int height)
-{
-    const uint32_t rowBytes = ((static_cast<uint32_t>(width) * 24 + 31) / 32) * 4;
-    std::vector<uint8_t> out = {'B', 'M'};
-    Put32(out, 54 + rowBytes * static_cast<uint32_t>(height));
-    Put32(out, 0);
-    Put32(out, 54);
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(width));
-    Put32(out, static_cast<uint32_t>(height));
-    out.insert(out.end(), {1, 0, 24, 0});
-    for (int i = 0; i < 6; ++i) {
-        Put32(out, 0);
-    }
-    for (int y = 0; y < height; ++y) {
-        for (uint32_t x = 0; x < rowBytes; ++x) {
-            out.push_back(static_cast<uint8_t>((x * 7 + static_cast<uint32_t>(y) * 3) % 256));
-        }
-    }
-    return out;
-}
-
-std::vector<uint8_t> Png(int width, int height)
-{
-    png_image image;
-    std::memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = PNG_FORMAT_BGRA;
-    std::vector<uint8_t> raw(static_cast<std::size_t>(width * height * 4));
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        raw[i] = static_cast<uint8_t>((i * 13) % 256);
-    }
-    png_alloc_size_t size = 0;
-    png_image_write_to_memory(&image, nullptr, &size, 0, raw.data(), 0, nullptr);
-    std::vector<uint8_t> out(size);
-    png_image_write_to_memory(&image, out.data(), &size, 0, raw.data(), 0, nullptr);
-    out.resize(size);
-    return out;
+    return pixels;
 }
 
 std::string Options()
@@ -86,25 +45,12 @@ std::string Options()
 
 std::vector<uint8_t> Package()
 {
-    const std::string options = Options();
-    const std::vector<std::pair<std::string, std::vector<uint8_t>>> members = {
-        {"Options.dat", std::vector<uint8_t>(options.begin(), options.end())},
-        {"Master.bmp", Bmp24(400, 250)},
-        {"Glow.png", Png(48, 48)},
-        {"GlowClose.PNG", Png(60, 40)},
-    };
-    std::vector<uint8_t> out = {'A', 'S', 'z', 'f'};
-    Put32(out, static_cast<uint32_t>(members.size()));
-    for (const auto& [name, data] : members) {
-        Put32(out, static_cast<uint32_t>(name.size()));
-        out.insert(out.end(), name.begin(), name.end());
-        Put32(out, static_cast<uint32_t>(data.size()));
-        uLongf size = compressBound(static_cast<uLong>(data.size()));
-        std::vector<uint8_t> packed(size);
-        compress2(packed.data(), &size, data.data(), static_cast<uLong>(data.size()), 9);
-        out.insert(out.end(), packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(size));
-    }
-    return out;
+    return test::MakePackage({
+        {"Options.dat", test::Bytes(Options())},
+        {"Master.bmp", test::MakeBmp24(400, 250, Pattern(400, 250))},
+        {"Glow.png", test::MakePng(48, 48, Pattern(48, 48), true)},
+        {"GlowClose.PNG", test::MakePng(60, 40, Pattern(60, 40), true)},
+    });
 }
 
 const std::vector<uint8_t>& TestPackage()
