@@ -5,15 +5,12 @@
 #include <random>
 
 #include "render/bitmap32.h"
+#include "render/test_bitmaps.h"
 
 namespace korvane {
 namespace {
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
+using testing::Filled;
 
 void FillRandom(Bitmap32& bitmap, std::mt19937& random) {
     for (int y = 0; y < bitmap.Height(); ++y) {

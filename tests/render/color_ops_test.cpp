@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "render/bitmap32.h"
+#include "render/test_bitmaps.h"
 
 namespace korvane {
 namespace {
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
+using testing::Filled;
 
 TEST(MixColors, MixesEachChannelRoundedAndKeepsTheTopByteOfTheFirst) {
     struct Case {

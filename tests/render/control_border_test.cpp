@@ -7,13 +7,8 @@
 
 namespace korvane {
 namespace {
-using namespace korvane::testing;
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
+using namespace korvane::testing;
 
 TsGeneralData BorderSection(int borderIndex) {
     TsGeneralData section;

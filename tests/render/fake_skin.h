@@ -6,13 +6,9 @@
 
 #include "render/bitmap32.h"
 #include "render/skin_paint_source.h"
+#include "render/test_bitmaps.h"
 
 namespace korvane::testing {
-
-// A pixel that tells where it comes from: 0xFF00XXYY.
-inline std::uint32_t Code(int x, int y) {
-    return 0xFF000000u | (static_cast<std::uint32_t>(x) << 8) | static_cast<std::uint32_t>(y);
-}
 
 // Painting only needs an entry to have an owner; it never looks inside it.
 inline SkinManagerCore* AnyManager() {

@@ -4,15 +4,12 @@
 
 #include "render/bitmap32.h"
 #include "render/colors.h"
+#include "render/test_bitmaps.h"
 
 namespace korvane {
 namespace {
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
+using testing::Filled;
 
 TsMaskData GlowEntry(int width, int height, int l, int t, int r, int b) {
     TsMaskData entry;

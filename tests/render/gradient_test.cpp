@@ -5,15 +5,12 @@
 #include <random>
 
 #include "render/bitmap32.h"
+#include "render/test_bitmaps.h"
 
 namespace korvane {
 namespace {
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
+using testing::Filled;
 
 GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
     GradientStep step;

@@ -21,13 +21,8 @@
 
 namespace korvane {
 namespace {
-using namespace korvane::testing;
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
+using namespace korvane::testing;
 
 TsGeneralData Section(std::int32_t color, int transparency, int gradientPercent = 0, int imagePercent = 0,
                       TsGradArray gradient = {}) {

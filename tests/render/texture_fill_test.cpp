@@ -4,29 +4,14 @@
 
 #include "render/bitmap32.h"
 #include "render/colors.h"
+#include "render/test_bitmaps.h"
 
 namespace korvane {
 namespace {
 
-Bitmap32 Filled(int w, int h, std::uint32_t value) {
-    Bitmap32 bitmap(w, h);
-    bitmap.Fill(value);
-    return bitmap;
-}
-
-std::uint32_t Code(int x, int y) {
-    return 0xFF000000u | (static_cast<std::uint32_t>(x) << 8) | static_cast<std::uint32_t>(y);
-}
-
-Bitmap32 Coded(int w, int h) {
-    Bitmap32 bitmap(w, h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            bitmap.SetPixel(x, y, Code(x, y));
-        }
-    }
-    return bitmap;
-}
+using testing::Filled;
+using testing::Code;
+using testing::Coded;
 
 // A 2 x 2 tile at (1, 1) of the source, one row (or a mask row below with maskType 1).
 TsMaskData Texture(int drawMode, int maskType = 0) {
