@@ -16,9 +16,10 @@ public:
     TChooseStyleMenu();
     ~TChooseStyleMenu() override;
 
-    ui::RadioGroup ChooseStyleGroup{*this, {8, 15, 353, 137},
-                                    {L"New style menu. Need at least AmxMod X 1.5.", L"Old style menu.",
-                                     L"SourceMod Menu."}};
+    ui::RadioGroup ChooseStyleGroup{
+        *this,
+        {8, 15, 353, 137},
+        {L"New style menu. Need at least AmxMod X 1.5.", L"Old style menu.", L"SourceMod Menu."}};
     ui::PushButton Button1{*this, {144, 160, 75, 25}, L"Продолжить"};
     // The program's skin manager, restored from the chooser's stored settings: it loads the
     // internal skin when the chooser is created and applies it once every window exists.

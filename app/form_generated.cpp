@@ -18,8 +18,7 @@ namespace korvane {
 
 TForm_Generated* Form_Generated = nullptr;
 
-TForm_Generated::TForm_Generated()
-    : Form({L"TForm_Generated", L"Korvane v1.0.0 - Generated menu", 390, 225, 821, 532})
+TForm_Generated::TForm_Generated() : Form({L"TForm_Generated", L"Korvane v1.0.0 - Generated menu", 390, 225, 821, 532})
 {
     Form_Generated = this;
     SetTabOrder({&PluginSource, &Generated_CopyBtn, &Generated_SaveBtn, &Generated_CloseBtn});

@@ -8,8 +8,7 @@ namespace korvane {
 
 Tfrm_OldStyleMenu* frm_OldStyleMenu = nullptr;
 
-Tfrm_OldStyleMenu::Tfrm_OldStyleMenu()
-    : Form({L"Tfrm_OldStyleMenu", L"Old Style Korvane 1.0.0", 502, 289, 450, 305})
+Tfrm_OldStyleMenu::Tfrm_OldStyleMenu() : Form({L"Tfrm_OldStyleMenu", L"Old Style Korvane 1.0.0", 502, 289, 450, 305})
 {
     frm_OldStyleMenu = this;
     OldStyle_MenuEdit.SetBackgroundColor(RGB(0, 0, 0));

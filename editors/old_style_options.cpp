@@ -17,8 +17,8 @@ Tfrm_OldStyleOptions::Tfrm_OldStyleOptions()
     frm_OldStyleOptions = this;
     for (std::u16string_view flag : kAmxAccessFlags)
         OldStyle_AccessFlags.Add(ui::ToWide(flag));
-    SetTabOrder({&OldStyle_HandledKeys, &OldStyle_MenuName, &OldStyle_GenerateBtn, &OldStyle_Command,
-                 &OldStyle_AccessFlags});
+    SetTabOrder(
+        {&OldStyle_HandledKeys, &OldStyle_MenuName, &OldStyle_GenerateBtn, &OldStyle_Command, &OldStyle_AccessFlags});
     OldStyle_HandledKeys.on_key_press = [this](wchar_t& key) { OldStyle_HandledKeysKeyPress(key); };
     OldStyle_MenuName.on_key_press = [this](wchar_t& key) { OldStyle_MenuNameKeyPress(key); };
     OldStyle_Command.on_key_press = [this](wchar_t& key) { OldStyle_MenuNameKeyPress(key); };

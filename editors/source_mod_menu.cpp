@@ -19,8 +19,7 @@ constexpr COLORREF kFlagLabelColor = RGB(205, 213, 222);
 
 } // namespace
 
-Tfrm_SourceModMenu::Tfrm_SourceModMenu()
-    : Form({L"Tfrm_SourceModMenu", L"Source Mod Korvane", 429, 226, 280, 438})
+Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source Mod Korvane", 429, 226, 280, 438})
 {
     frm_SourceModMenu = this;
     for (std::u16string_view flag : kSourceModAccessFlags)
@@ -38,10 +37,11 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu()
     SourceModMenu_AccessFlags.Skin().SetSection(u"COMBOBOX");
     SourceModMenu_Items.Skin().SetSection(u"EDIT");
     SourceModMenu_Btn_Continue.Skin().SetSection(u"BUTTON");
-    for (ui::SpeedButton* button : {&SourceModMenu_BtnAdd, &SourceModMenu_BrnRemove, &SOurceModMenu_BtnUp, &SourceModMenu_BtnDown})
+    for (ui::SpeedButton* button :
+         {&SourceModMenu_BtnAdd, &SourceModMenu_BrnRemove, &SOurceModMenu_BtnUp, &SourceModMenu_BtnDown})
         button->Skin().SetSection(u"SPEEDBUTTON");
-    SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items,
-                 &SourceModMenu_Btn_Continue, &SourceModMenu_AccessFlags});
+    SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items, &SourceModMenu_Btn_Continue,
+                 &SourceModMenu_AccessFlags});
 
     SourceModMenu_CallCommand.on_key_press = [this](wchar_t& key) { SourceModMenu_CallCommandKeyPress(key); };
     SourceModMenu_BtnAdd.on_click = [this] { SourceModMenu_BtnAddClick(); };

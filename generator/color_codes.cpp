@@ -7,11 +7,16 @@ std::optional<std::u16string_view> MenuColorCode(std::uint32_t color)
     // The menu colour codes of AMX Mod X are backslash codes; the caret is the Pawn compiler's own
     // escape character, so "^n" is the newline the compiler puts into the string.
     switch (color) {
-    case kMenuRed: return u"\\r";
-    case kMenuYellow: return u"\\y";
-    case kMenuGrey: return u"\\d";
-    case kMenuWhite: return u"\\w";
-    default: return std::nullopt;
+    case kMenuRed:
+        return u"\\r";
+    case kMenuYellow:
+        return u"\\y";
+    case kMenuGrey:
+        return u"\\d";
+    case kMenuWhite:
+        return u"\\w";
+    default:
+        return std::nullopt;
     }
 }
 

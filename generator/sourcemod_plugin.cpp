@@ -31,8 +31,8 @@ void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
     out.AppendJoined(tab, u"new Handle:menu = CreateMenu(MenuHandler);");
     out.AppendJoined(tab, u"SetMenuTitle(menu, \"", menu.title, u"\");");
     for (std::size_t k = 0; k < menu.items.size(); ++k)
-        out.AppendJoined(tab, u"AddMenuItem(menu, \"", DecimalText(static_cast<long long>(k)), u"\", \"",
-                         menu.items[k], u"\");");
+        out.AppendJoined(tab, u"AddMenuItem(menu, \"", DecimalText(static_cast<long long>(k)), u"\", \"", menu.items[k],
+                         u"\");");
     out.AppendJoined(tab, u"DisplayMenu(menu, client, MENU_TIME_FOREVER);");
     out.AppendJoined(tab, u"return Plugin_Handled;");
     out.AppendLine(u"}");

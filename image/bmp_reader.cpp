@@ -37,7 +37,7 @@ uint32_t Channel(uint32_t value, uint32_t mask)
     return (v * 255 + ((1u << bits) - 1) / 2) / ((1u << bits) - 1);
 }
 
-}  // namespace
+} // namespace
 
 bool LooksLikeBmp(std::span<const uint8_t> data)
 {
@@ -174,4 +174,4 @@ DecodedImage ReadBmp(std::span<const uint8_t> data, std::string_view name)
     return result;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -17,4 +17,4 @@ DecodedImage ReadBmp(std::span<const uint8_t> data, std::string_view name);
 // True when the bytes start like a bitmap file ("BM").
 bool LooksLikeBmp(std::span<const uint8_t> data);
 
-}  // namespace korvane
+} // namespace korvane

@@ -43,4 +43,4 @@ void ClearTransparentWhite(Bitmap32& bitmap)
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -42,4 +42,4 @@ void MakeOpaqueExceptKey(Bitmap32& bitmap);
 // store cleared pixels as white, which would otherwise bleed into stretched glows.
 void ClearTransparentWhite(Bitmap32& bitmap);
 
-}  // namespace korvane
+} // namespace korvane

@@ -20,4 +20,4 @@ DecodedImage DecodeImage(std::span<const uint8_t> data, std::string_view name)
     ThrowDamagedImage(name, "not a BMP, PNG or JPEG image");
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -12,4 +12,4 @@ namespace korvane {
 // picture, throws ImageError naming `name`.
 DecodedImage DecodeImage(std::span<const uint8_t> data, std::string_view name);
 
-}  // namespace korvane
+} // namespace korvane

@@ -86,7 +86,7 @@ bool DecodeJpeg(std::span<const uint8_t> data, Bitmap32& out, int& width, int& h
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool LooksLikeJpeg(std::span<const uint8_t> data)
 {
@@ -111,4 +111,4 @@ DecodedImage ReadJpeg(std::span<const uint8_t> data, std::string_view name)
     return result;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -15,4 +15,4 @@ DecodedImage ReadJpeg(std::span<const uint8_t> data, std::string_view name);
 // True when the bytes start with a JPEG start-of-image marker.
 bool LooksLikeJpeg(std::span<const uint8_t> data);
 
-}  // namespace korvane
+} // namespace korvane

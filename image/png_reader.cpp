@@ -27,7 +27,7 @@ private:
     png_image m_image;
 };
 
-}  // namespace
+} // namespace
 
 bool LooksLikePng(std::span<const uint8_t> data)
 {
@@ -66,4 +66,4 @@ DecodedImage ReadPng(std::span<const uint8_t> data, std::string_view name)
     return result;
 }
 
-}  // namespace korvane
+} // namespace korvane

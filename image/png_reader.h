@@ -16,4 +16,4 @@ DecodedImage ReadPng(std::span<const uint8_t> data, std::string_view name);
 // True when the bytes start with the PNG signature.
 bool LooksLikePng(std::span<const uint8_t> data);
 
-}  // namespace korvane
+} // namespace korvane

@@ -12,7 +12,10 @@ Bitmap32::Bitmap32(int width, int height)
 }
 
 Bitmap32::Bitmap32(int width, int height, int stride, uint8_t* externalBits)
-    : m_width(width), m_height(height), m_stride(stride), m_bits(externalBits)
+    : m_width(width)
+    , m_height(height)
+    , m_stride(stride)
+    , m_bits(externalBits)
 {
 }
 
@@ -39,8 +42,7 @@ Bitmap32& Bitmap32::operator=(Bitmap32&& other) noexcept
     if (this == &other) {
         return *this;
     }
-    const bool owned = other.m_bits != nullptr && !other.m_storage.empty() &&
-                       other.m_bits == other.m_storage.data();
+    const bool owned = other.m_bits != nullptr && !other.m_storage.empty() && other.m_bits == other.m_storage.data();
     if (!owned && other.m_bits != nullptr) {
         // Memory of a derived class (a DIB section) stays with it: take a copy.
         CopyFrom(other);
@@ -113,4 +115,4 @@ bool Bitmap32::SamePixels(const Bitmap32& other) const
     return true;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -73,4 +73,4 @@ private:
     std::vector<uint8_t> m_storage;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -34,4 +34,4 @@ struct BitmapView {
     bool SameAs(const BitmapView& other) const { return Data != nullptr && Data == other.Data; }
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -11,8 +11,9 @@
 namespace korvane {
 namespace {
 
-void BlendRowInto_Scalar(std::uint32_t* out, const std::uint32_t* oldRow, const std::uint32_t* newRow,
-                         int count, int weight) {
+void BlendRowInto_Scalar(std::uint32_t* out, const std::uint32_t* oldRow, const std::uint32_t* newRow, int count,
+                         int weight)
+{
     const std::uint32_t a = static_cast<std::uint32_t>(weight);
     const std::uint32_t b = 255 - a;
     for (int i = 0; i < count; ++i) {
@@ -31,8 +32,9 @@ void BlendRowInto_Scalar(std::uint32_t* out, const std::uint32_t* oldRow, const 
 #ifdef KORVANE_HAVE_SSE2
 // Same formula on 16-bit lanes: o*a + n*(255-a) + 127 <= 65152, so no lane overflows and the
 // logical shift gives the scalar result exactly.
-void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const std::uint32_t* newRow,
-                       int count, int weight) {
+void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const std::uint32_t* newRow, int count,
+                       int weight)
+{
     const __m128i zero = _mm_setzero_si128();
     const __m128i wa = _mm_set1_epi16(static_cast<short>(weight));
     const __m128i wb = _mm_set1_epi16(static_cast<short>(255 - weight));
@@ -69,10 +71,11 @@ void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const st
 }
 #endif
 
-}  // namespace
+} // namespace
 
-void BlendRowInto(std::uint32_t* out, const std::uint32_t* oldRow, const std::uint32_t* newRow, int count,
-                  int weight, PixelPath path) {
+void BlendRowInto(std::uint32_t* out, const std::uint32_t* oldRow, const std::uint32_t* newRow, int count, int weight,
+                  PixelPath path)
+{
     weight = std::clamp(weight, 0, 255);
 #ifdef KORVANE_HAVE_SSE2
     if (path == PixelPath::Simd) {
@@ -85,12 +88,14 @@ void BlendRowInto(std::uint32_t* out, const std::uint32_t* oldRow, const std::ui
     BlendRowInto_Scalar(out, oldRow, newRow, count, weight);
 }
 
-void BlendRow(std::uint32_t* destination, const std::uint32_t* source, int count, int weight, PixelPath path) {
+void BlendRow(std::uint32_t* destination, const std::uint32_t* source, int count, int weight, PixelPath path)
+{
     BlendRowInto(destination, destination, source, count, weight, path);
 }
 
 void BlendBitmap(const BitmapView& destination, const BitmapView& source, int weight, int dx, int dy,
-                 PixelRect sourceRect, PixelPath path) {
+                 PixelRect sourceRect, PixelPath path)
+{
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
@@ -123,20 +128,20 @@ void BlendBitmap(const BitmapView& destination, const BitmapView& source, int we
         return;
     }
     for (int y = 0; y < height; ++y) {
-        BlendRow(destination.Row(dy + y) + dx, source.Row(sourceRect.Top + y) + sourceRect.Left, width, weight,
-                 path);
+        BlendRow(destination.Row(dy + y) + dx, source.Row(sourceRect.Top + y) + sourceRect.Left, width, weight, path);
     }
 }
 
-void PaintFadeFrame(const BitmapView& frame, const BitmapView& oldPicture, const BitmapView& newPicture,
-                    int alpha, PixelPath path) {
+void PaintFadeFrame(const BitmapView& frame, const BitmapView& oldPicture, const BitmapView& newPicture, int alpha,
+                    PixelPath path)
+{
     const int width = std::min(frame.Width, oldPicture.Width);
     const int height = std::min(frame.Height, oldPicture.Height);
     if (frame.IsEmpty() || oldPicture.IsEmpty() || width <= 0 || height <= 0) {
         return;
     }
-    const bool blend = !newPicture.IsEmpty() && newPicture.Width == oldPicture.Width &&
-                       newPicture.Height == oldPicture.Height;
+    const bool blend =
+        !newPicture.IsEmpty() && newPicture.Width == oldPicture.Width && newPicture.Height == oldPicture.Height;
     for (int y = 0; y < height; ++y) {
         if (blend) {
             BlendRowInto(frame.Row(y), oldPicture.Row(y), newPicture.Row(y), width, alpha, path);
@@ -146,4 +151,4 @@ void PaintFadeFrame(const BitmapView& frame, const BitmapView& oldPicture, const
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -9,20 +9,28 @@
 namespace korvane {
 namespace {
 
-std::uint32_t ClampByte(int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); }
+std::uint32_t ClampByte(int value)
+{
+    return static_cast<std::uint32_t>(std::clamp(value, 0, 255));
+}
 
 // The key colour is recognised by its colour bytes; skin bitmaps carry it with alpha 0, cache
 // bitmaps may carry it with alpha 255 after a block copy.
-bool IsKeyColor(std::uint32_t pixel) { return (pixel & 0xFFFFFF) == 0xFF00FF; }
+bool IsKeyColor(std::uint32_t pixel)
+{
+    return (pixel & 0xFFFFFF) == 0xFF00FF;
+}
 
-}  // namespace
+} // namespace
 
-int RoundToInt(double value) {
+int RoundToInt(double value)
+{
     // Ties go to the even neighbour (the default rounding mode), as everywhere in the skin engine.
     return static_cast<int>(std::nearbyint(value));
 }
 
-PixelRect ClipToBitmap(const BitmapView& bitmap, PixelRect rect) {
+PixelRect ClipToBitmap(const BitmapView& bitmap, PixelRect rect)
+{
     rect.Left = std::max(rect.Left, 0);
     rect.Top = std::max(rect.Top, 0);
     rect.Right = std::min(rect.Right, bitmap.Width);
@@ -30,7 +38,8 @@ PixelRect ClipToBitmap(const BitmapView& bitmap, PixelRect rect) {
     return rect;
 }
 
-std::uint32_t MixColors(std::uint32_t a, std::uint32_t b, double p) {
+std::uint32_t MixColors(std::uint32_t a, std::uint32_t b, double p)
+{
     std::uint32_t result = a & 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) {
         const double ca = (a >> shift) & 0xFF;
@@ -41,7 +50,8 @@ std::uint32_t MixColors(std::uint32_t a, std::uint32_t b, double p) {
     return result;
 }
 
-void FillRectColor(const BitmapView& bitmap, PixelRect rect, std::uint32_t color) {
+void FillRectColor(const BitmapView& bitmap, PixelRect rect, std::uint32_t color)
+{
     if (bitmap.IsEmpty()) {
         return;
     }
@@ -55,7 +65,8 @@ void FillRectColor(const BitmapView& bitmap, PixelRect rect, std::uint32_t color
     }
 }
 
-void TintRect(const BitmapView& bitmap, PixelRect rect, int percent, std::uint32_t color) {
+void TintRect(const BitmapView& bitmap, PixelRect rect, int percent, std::uint32_t color)
+{
     if (bitmap.IsEmpty()) {
         return;
     }
@@ -84,7 +95,8 @@ void TintRect(const BitmapView& bitmap, PixelRect rect, int percent, std::uint32
     }
 }
 
-std::uint32_t ShiftPixelHue(std::uint32_t pixel, int degrees) {
+std::uint32_t ShiftPixelHue(std::uint32_t pixel, int degrees)
+{
     const int b = pixel & 0xFF;
     const int g = (pixel >> 8) & 0xFF;
     const int r = (pixel >> 16) & 0xFF;
@@ -118,18 +130,43 @@ std::uint32_t ShiftPixelHue(std::uint32_t pixel, int degrees) {
     const double t = value * (1 - saturation * (1 - f));
     double nr, ng, nb;
     switch (sector) {
-        case 0: nr = value; ng = t; nb = p; break;
-        case 1: nr = q; ng = value; nb = p; break;
-        case 2: nr = p; ng = value; nb = t; break;
-        case 3: nr = p; ng = q; nb = value; break;
-        case 4: nr = t; ng = p; nb = value; break;
-        default: nr = value; ng = p; nb = q; break;
+    case 0:
+        nr = value;
+        ng = t;
+        nb = p;
+        break;
+    case 1:
+        nr = q;
+        ng = value;
+        nb = p;
+        break;
+    case 2:
+        nr = p;
+        ng = value;
+        nb = t;
+        break;
+    case 3:
+        nr = p;
+        ng = q;
+        nb = value;
+        break;
+    case 4:
+        nr = t;
+        ng = p;
+        nb = value;
+        break;
+    default:
+        nr = value;
+        ng = p;
+        nb = q;
+        break;
     }
     return (pixel & 0xFF000000u) | ClampByte(RoundToInt(nb)) | (ClampByte(RoundToInt(ng)) << 8) |
            (ClampByte(RoundToInt(nr)) << 16);
 }
 
-std::uint32_t ShiftPixelSaturation(std::uint32_t pixel, int amount) {
+std::uint32_t ShiftPixelSaturation(std::uint32_t pixel, int amount)
+{
     const int b = pixel & 0xFF;
     const int g = (pixel >> 8) & 0xFF;
     const int r = (pixel >> 16) & 0xFF;
@@ -144,7 +181,8 @@ std::uint32_t ShiftPixelSaturation(std::uint32_t pixel, int amount) {
     return (pixel & 0xFF000000u) | shift(b) | (shift(g) << 8) | (shift(r) << 16);
 }
 
-void ShiftHue(const BitmapView& bitmap, int degrees) {
+void ShiftHue(const BitmapView& bitmap, int degrees)
+{
     if (bitmap.IsEmpty() || degrees == 0) {
         return;
     }
@@ -156,7 +194,8 @@ void ShiftHue(const BitmapView& bitmap, int degrees) {
     }
 }
 
-void ShiftSaturation(const BitmapView& bitmap, int amount) {
+void ShiftSaturation(const BitmapView& bitmap, int amount)
+{
     if (bitmap.IsEmpty() || amount == 0) {
         return;
     }
@@ -168,4 +207,4 @@ void ShiftSaturation(const BitmapView& bitmap, int amount) {
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

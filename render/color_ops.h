@@ -33,4 +33,4 @@ std::uint32_t ShiftPixelSaturation(std::uint32_t pixel, int amount);
 // The rectangle clipped to the bitmap.
 PixelRect ClipToBitmap(const BitmapView& bitmap, PixelRect rect);
 
-}  // namespace korvane
+} // namespace korvane

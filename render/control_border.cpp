@@ -9,7 +9,8 @@
 namespace korvane {
 namespace {
 
-PixelRect Deflate(PixelRect rect, int left, int top, int right, int bottom) {
+PixelRect Deflate(PixelRect rect, int left, int top, int right, int bottom)
+{
     rect.Left += left;
     rect.Top += top;
     rect.Right = std::max(rect.Right - right, rect.Left);
@@ -17,10 +18,11 @@ PixelRect Deflate(PixelRect rect, int left, int top, int right, int bottom) {
     return rect;
 }
 
-}  // namespace
+} // namespace
 
 PixelRect PaintControlBorder(const BitmapView& target, PixelRect rect, int borderWidth, int state,
-                             const ControlBorderData& data) {
+                             const ControlBorderData& data)
+{
     const SkinPaintSource* skin = data.Manager != nullptr ? data.Manager : DefaultSkinPaintSource();
     const TsGeneralData* section = skin != nullptr ? skin->Section(data.SectionIndex) : nullptr;
     if (section == nullptr) {
@@ -77,4 +79,4 @@ PixelRect PaintControlBorder(const BitmapView& target, PixelRect rect, int borde
     return client;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -12,7 +12,7 @@ namespace korvane {
 // What a control's border needs of its skin data.
 struct ControlBorderData {
     int SectionIndex = -1;
-    const SkinPaintSource* Manager = nullptr;  // null: the default manager
+    const SkinPaintSource* Manager = nullptr; // null: the default manager
     // The control's background colour (0x00BBGGRR) for a state.
     std::function<std::uint32_t(int state)> BackgroundColor;
     // The parent's answer to the background query, as a background whose X and Y already hold
@@ -28,4 +28,4 @@ struct ControlBorderData {
 PixelRect PaintControlBorder(const BitmapView& target, PixelRect rect, int borderWidth, int state,
                              const ControlBorderData& data);
 
-}  // namespace korvane
+} // namespace korvane

@@ -4,14 +4,16 @@
 
 namespace korvane {
 
-bool IsEventAnimated(TacAnimatEvent event, TacAnimatEvents controlEvents, TacAnimatEvents globalEvents) {
+bool IsEventAnimated(TacAnimatEvent event, TacAnimatEvents controlEvents, TacAnimatEvents globalEvents)
+{
     if ((controlEvents & AnimatEventBit(event)) != 0) {
         return true;
     }
     return (controlEvents & AnimatEventBit(aeGlobalDef)) != 0 && (globalEvents & AnimatEventBit(event)) != 0;
 }
 
-int FadeAlpha(int step, int steps) {
+int FadeAlpha(int step, int steps)
+{
     if (steps == 0) {
         return 0;
     }
@@ -20,12 +22,13 @@ int FadeAlpha(int step, int steps) {
     const long long numerator = 255LL * steps - 256LL * step;
     long long quotient = numerator / steps;
     if ((numerator % steps != 0) && ((numerator < 0) != (steps < 0))) {
-        --quotient;  // round toward minus infinity
+        --quotient; // round toward minus infinity
     }
     return static_cast<int>(std::clamp<long long>(quotient, 0, 255));
 }
 
-FadeSteps StartFadeSteps(bool timerExists, int currentMode, int fadingIterations, bool halve) {
+FadeSteps StartFadeSteps(bool timerExists, int currentMode, int fadingIterations, bool halve)
+{
     FadeSteps result;
     int mode = 0;
     if (timerExists) {
@@ -49,11 +52,12 @@ FadeSteps StartFadeSteps(bool timerExists, int currentMode, int fadingIterations
     return result;
 }
 
-FadeSteps StartAnimSteps(bool running, int runningSteps, int runningStep, int fadingIterations, bool halve) {
+FadeSteps StartAnimSteps(bool running, int runningSteps, int runningStep, int fadingIterations, bool halve)
+{
     FadeSteps result;
     result.Steps = halve ? fadingIterations / 2 : fadingIterations;
     result.Step = running ? runningSteps - runningStep : 1;
     return result;
 }
 
-}  // namespace korvane
+} // namespace korvane

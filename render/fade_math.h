@@ -7,7 +7,10 @@ enum TacAnimatEvent : unsigned { aeMouseEnter = 0, aeMouseLeave = 1, aeMouseDown
 
 // A set of animation events, one bit per event (bit n for event n).
 using TacAnimatEvents = unsigned;
-inline constexpr TacAnimatEvents AnimatEventBit(TacAnimatEvent event) { return 1u << event; }
+inline constexpr TacAnimatEvents AnimatEventBit(TacAnimatEvent event)
+{
+    return 1u << event;
+}
 // The default of a control's set: {aeGlobalDef}.
 inline constexpr TacAnimatEvents kDefaultAnimatEvents = 1u << aeGlobalDef;
 // The default global set of the skin manager's effects: the first four events.
@@ -23,8 +26,8 @@ int FadeAlpha(int step, int steps);
 
 // The step count N and the first step k of a fade that (re)starts.
 struct FadeSteps {
-    int Steps = 0;  // N
-    int Step = 1;   // k
+    int Steps = 0; // N
+    int Step = 1;  // k
 };
 
 // A fade (re)starting on a control: with a running timer its step is set to the section's
@@ -37,4 +40,4 @@ FadeSteps StartFadeSteps(bool timerExists, int currentMode, int fadingIterations
 // the same mix (its N - its k), otherwise 1. N is the iterations, halved with the halve flag.
 FadeSteps StartAnimSteps(bool running, int runningSteps, int runningStep, int fadingIterations, bool halve);
 
-}  // namespace korvane
+} // namespace korvane

@@ -11,35 +11,51 @@ namespace {
 std::atomic<int> g_liveTimers{0};
 UiTimerFactory g_timerFactory;
 
-std::unique_ptr<UiTimer> MakeUiTimer() { return g_timerFactory ? g_timerFactory() : nullptr; }
+std::unique_ptr<UiTimer> MakeUiTimer()
+{
+    return g_timerFactory ? g_timerFactory() : nullptr;
+}
 
 // frame = old blended with new at weight alpha for the old (a copy when sizes differ).
-void ComposeFrame(Bitmap32& frame, const Bitmap32& oldPicture, const Bitmap32* newPicture, int alpha) {
+void ComposeFrame(Bitmap32& frame, const Bitmap32& oldPicture, const Bitmap32* newPicture, int alpha)
+{
     if (frame.Width() != oldPicture.Width() || frame.Height() != oldPicture.Height()) {
         frame.Resize(oldPicture.Width(), oldPicture.Height());
     }
     PaintFadeFrame(frame.View(), oldPicture.ReadView(), newPicture ? newPicture->ReadView() : BitmapView{}, alpha);
 }
 
-}  // namespace
+} // namespace
 
-void SetUiTimerFactory(UiTimerFactory factory) { g_timerFactory = std::move(factory); }
+void SetUiTimerFactory(UiTimerFactory factory)
+{
+    g_timerFactory = std::move(factory);
+}
 
-AnimationSwitches& Animation() {
+AnimationSwitches& Animation()
+{
     static AnimationSwitches switches;
     return switches;
 }
 
-int LiveAnimationTimers() { return g_liveTimers.load(); }
+int LiveAnimationTimers()
+{
+    return g_liveTimers.load();
+}
 
-TsFadeTimer::TsFadeTimer() : m_timer(MakeUiTimer()) { ++g_liveTimers; }
+TsFadeTimer::TsFadeTimer() : m_timer(MakeUiTimer())
+{
+    ++g_liveTimers;
+}
 
-TsFadeTimer::~TsFadeTimer() {
+TsFadeTimer::~TsFadeTimer()
+{
     Stop();
     --g_liveTimers;
 }
 
-void TsFadeTimer::Start(int mode) {
+void TsFadeTimer::Start(int mode)
+{
     m_mode = mode;
     m_running = true;
     if (m_timer) {
@@ -47,14 +63,16 @@ void TsFadeTimer::Start(int mode) {
     }
 }
 
-void TsFadeTimer::Stop() {
+void TsFadeTimer::Stop()
+{
     m_running = false;
     if (m_timer) {
         m_timer->Stop();
     }
 }
 
-void TsFadeTimer::Tick() {
+void TsFadeTimer::Tick()
+{
     const AnimationSwitches& switches = Animation();
     if (m_control == nullptr || !m_control->IsAlive() || switches.ApplicationTerminating ||
         switches.EffectsSuppressed) {
@@ -63,7 +81,7 @@ void TsFadeTimer::Tick() {
     // A fade with no steps (restarted while running in mode 2) is over at once, as is one whose
     // step has passed N.
     if (m_steps <= 0 || m_step > m_steps || m_step < 0) {
-        m_control->StopFadeCommand();  // may destroy this timer: nothing may follow
+        m_control->StopFadeCommand(); // may destroy this timer: nothing may follow
         return;
     }
     if (!m_control->IsEnabled()) {
@@ -83,7 +101,8 @@ void TsFadeTimer::Tick() {
     ++m_step;
 }
 
-void StartFade(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool halve, int mode) {
+void StartFade(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool halve, int mode)
+{
     if (!control.FadingEnabled()) {
         return;
     }
@@ -112,10 +131,13 @@ void StartFade(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool ha
     timer.Start(mode);
 }
 
-void StopFade(std::unique_ptr<TsFadeTimer>& slot) { slot.reset(); }
+void StopFade(std::unique_ptr<TsFadeTimer>& slot)
+{
+    slot.reset();
+}
 
-void ChangeControlState(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool halve, int mode,
-                        bool animate) {
+void ChangeControlState(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool halve, int mode, bool animate)
+{
     if (!control.CanAnimate()) {
         return;
     }
@@ -136,27 +158,33 @@ void ChangeControlState(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control
 }
 
 TsAnimTimer::TsAnimTimer(FadeControl& control, Bitmap32 oldPicture, int steps, int step)
-    : m_oldPicture(std::move(oldPicture)), m_control(&control), m_steps(steps), m_step(step),
-      m_timer(MakeUiTimer()) {
+    : m_oldPicture(std::move(oldPicture))
+    , m_control(&control)
+    , m_steps(steps)
+    , m_step(step)
+    , m_timer(MakeUiTimer())
+{
     ++g_liveTimers;
     if (m_timer) {
         m_timer->Start(kFadeInterval, [this] { Tick(); });
     }
 }
 
-TsAnimTimer::~TsAnimTimer() {
+TsAnimTimer::~TsAnimTimer()
+{
     if (m_timer) {
         m_timer->Stop();
     }
     --g_liveTimers;
 }
 
-void TsAnimTimer::Tick() {
+void TsAnimTimer::Tick()
+{
     if (m_busy || m_control == nullptr || !m_control->IsAlive()) {
         return;
     }
     if (m_step > m_steps || m_steps <= 0) {
-        m_control->StopFadeCommand();  // may destroy this timer: nothing may follow
+        m_control->StopFadeCommand(); // may destroy this timer: nothing may follow
         return;
     }
     m_busy = true;
@@ -169,7 +197,8 @@ void TsAnimTimer::Tick() {
     m_busy = false;
 }
 
-void StartAnim(std::unique_ptr<TsAnimTimer>& slot, FadeControl& control, Bitmap32 oldPicture, bool halve) {
+void StartAnim(std::unique_ptr<TsAnimTimer>& slot, FadeControl& control, Bitmap32 oldPicture, bool halve)
+{
     const bool running = slot != nullptr;
     const FadeSteps steps = StartAnimSteps(running, running ? slot->Steps() : 0, running ? slot->Step() : 0,
                                            control.FadingIterations(), halve);
@@ -178,4 +207,4 @@ void StartAnim(std::unique_ptr<TsAnimTimer>& slot, FadeControl& control, Bitmap3
     slot->Tick();
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -62,11 +62,11 @@ std::unique_ptr<UiTimer> MakeWin32UiTimer();
 
 // Process-wide switches and services of the animations, set by other parts of the engine.
 struct AnimationSwitches {
-    bool EffectsSuppressed = false;       // a window is being moved or painted by other code
-    bool SuppressNextFade = false;        // the next state change switches at once
+    bool EffectsSuppressed = false; // a window is being moved or painted by other code
+    bool SuppressNextFade = false;  // the next state change switches at once
     bool ApplicationTerminating = false;
-    bool AllowGlowing = true;             // the skin manager's effects allow glows
-    std::function<void()> RefreshBlendTarget;  // SKC_REFRESH to the registered blending target
+    bool AllowGlowing = true;                 // the skin manager's effects allow glows
+    std::function<void()> RefreshBlendTarget; // SKC_REFRESH to the registered blending target
 };
 AnimationSwitches& Animation();
 
@@ -117,8 +117,7 @@ void StopFade(std::unique_ptr<TsFadeTimer>& slot);
 
 // A control's state changed: fade to the new look when allowed, else repaint at once; then
 // update its glow.
-void ChangeControlState(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool halve, int mode,
-                        bool animate);
+void ChangeControlState(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool halve, int mode, bool animate);
 
 // Cross-fade of a control without a window (speed buttons).
 class TsAnimTimer {
@@ -152,4 +151,4 @@ private:
 // one that continues from the same mix. Ticks once at once.
 void StartAnim(std::unique_ptr<TsAnimTimer>& slot, FadeControl& control, Bitmap32 oldPicture, bool halve);
 
-}  // namespace korvane
+} // namespace korvane

@@ -20,13 +20,15 @@ LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 // made the timer.
 class Win32UiTimer : public UiTimer {
 public:
-    Win32UiTimer() {
+    Win32UiTimer()
+    {
         m_window = CreateMessageWindow(kClassName, TimerProc);
         if (m_window != nullptr) {
             SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         }
     }
-    ~Win32UiTimer() override {
+    ~Win32UiTimer() override
+    {
         if (m_window != nullptr) {
             KillTimer(m_window, 1);
             SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
@@ -36,18 +38,21 @@ public:
     Win32UiTimer(const Win32UiTimer&) = delete;
     Win32UiTimer& operator=(const Win32UiTimer&) = delete;
 
-    void Start(int intervalMs, std::function<void()> tick) override {
+    void Start(int intervalMs, std::function<void()> tick) override
+    {
         m_tick = std::move(tick);
         if (m_window != nullptr) {
             SetTimer(m_window, 1, static_cast<UINT>(intervalMs), nullptr);
         }
     }
-    void Stop() override {
+    void Stop() override
+    {
         if (m_window != nullptr) {
             KillTimer(m_window, 1);
         }
     }
-    void Fire() {
+    void Fire()
+    {
         if (m_tick) {
             // The tick may destroy this timer (the fade ends): run a copy.
             const std::function<void()> tick = m_tick;
@@ -60,7 +65,8 @@ private:
     std::function<void()> m_tick;
 };
 
-LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     if (message == WM_TIMER) {
         if (auto* timer = reinterpret_cast<Win32UiTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
             timer->Fire();
@@ -70,8 +76,11 @@ LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<UiTimer> MakeWin32UiTimer() { return std::make_unique<Win32UiTimer>(); }
+std::unique_ptr<UiTimer> MakeWin32UiTimer()
+{
+    return std::make_unique<Win32UiTimer>();
+}
 
-}  // namespace korvane
+} // namespace korvane

@@ -19,8 +19,7 @@ inline constexpr int kGlowWindowTag = -98;
 // window. Returns the glow's index, or -1 when no glow could be made (layered windows
 // unavailable, effects suppressed, or no such entry). No manager means the default one.
 int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sectionName,
-             const SkinPaintSource* manager, void* ownerWindow, int alpha, int margin,
-             const std::u16string& glowKey);
+             const SkinPaintSource* manager, void* ownerWindow, int alpha, int margin, const std::u16string& glowKey);
 
 // Frees the glow at the index; an index outside the list or an empty slot does nothing.
 void HideGlow(int index);
@@ -42,4 +41,4 @@ bool GlowsAvailable();
 int UpdateWindowGlow(void* window, int currentGlow, bool hide, int sectionIndex, const SkinPaintSource* manager);
 #endif
 
-}  // namespace korvane
+} // namespace korvane

@@ -8,7 +8,8 @@
 
 namespace korvane {
 
-GlowMargins GlowMarginsOf(const TsMaskData& entry) {
+GlowMargins GlowMarginsOf(const TsMaskData& entry)
+{
     TsMaskData sized = entry;
     if (sized.ImageCount == 0) {
         sized.ImageCount = 1;
@@ -23,7 +24,8 @@ GlowMargins GlowMarginsOf(const TsMaskData& entry) {
                        pick(entry.RightWidth, frameWidth), pick(entry.BottomWidth, frameHeight)};
 }
 
-GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargins& margins, int margin) {
+GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargins& margins, int margin)
+{
     const int w = controlRect.Width();
     const int h = controlRect.Height();
     GlowLayout layout;
@@ -46,8 +48,9 @@ GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargin
 }
 
 void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const BitmapView& destination, bool grey,
-                    int transparency, std::uint32_t tintColor, bool fillTransparent,
-                    const ParentBackground& background, const BitmapView& source) {
+                    int transparency, std::uint32_t tintColor, bool fillTransparent, const ParentBackground& background,
+                    const BitmapView& source)
+{
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
@@ -104,4 +107,4 @@ void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const Bitma
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -22,10 +22,10 @@ GlowMargins GlowMarginsOf(const TsMaskData& entry);
 
 // Where a glow window lies and which part of the glow picture it shows.
 struct GlowLayout {
-    int ImageWidth = 0;   // W: the whole glow picture
-    int ImageHeight = 0;  // H
-    PixelRect Cut;        // the part of the picture the window shows (starts at (cl, ct))
-    int WindowX = 0;      // screen position of the window
+    int ImageWidth = 0;  // W: the whole glow picture
+    int ImageHeight = 0; // H
+    PixelRect Cut;       // the part of the picture the window shows (starts at (cl, ct))
+    int WindowX = 0;     // screen position of the window
     int WindowY = 0;
 };
 
@@ -42,7 +42,7 @@ GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargin
 // then keeps the destination alpha; else alpha = max(D, S)). `grey` turns the source grey first;
 // a tint colour other than TransparentKey moves it halfway toward that colour.
 void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const BitmapView& destination, bool grey,
-                    int transparency, std::uint32_t tintColor, bool fillTransparent,
-                    const ParentBackground& background, const BitmapView& source);
+                    int transparency, std::uint32_t tintColor, bool fillTransparent, const ParentBackground& background,
+                    const BitmapView& source);
 
-}  // namespace korvane
+} // namespace korvane

@@ -18,24 +18,25 @@ namespace {
 
 constexpr wchar_t kGlowClass[] = L"KorvaneGlowWindow";
 constexpr wchar_t kTagProperty[] = L"KorvaneTag";
-constexpr DWORD kGlowExStyle = WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT;  // 0x080800A0
+constexpr DWORD kGlowExStyle = WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT; // 0x080800A0
 
 using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
 
 // Looked up by name once: layered windows with per-pixel alpha may be missing.
-UpdateLayeredWindowFn LayeredUpdate() {
+UpdateLayeredWindowFn LayeredUpdate()
+{
     static const UpdateLayeredWindowFn function = [] {
         const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-        return user32 != nullptr
-                   ? reinterpret_cast<UpdateLayeredWindowFn>(
-                         reinterpret_cast<void*>(GetProcAddress(user32, "UpdateLayeredWindow")))
-                   : nullptr;
+        return user32 != nullptr ? reinterpret_cast<UpdateLayeredWindowFn>(
+                                       reinterpret_cast<void*>(GetProcAddress(user32, "UpdateLayeredWindow")))
+                                 : nullptr;
     }();
     return function;
 }
 
 // The glow window answers every hit test with "transparent" so clicks reach what lies below.
-LRESULT CALLBACK GlowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK GlowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     if (message == WM_NCHITTEST) {
         return HTTRANSPARENT;
     }
@@ -48,7 +49,8 @@ LRESULT CALLBACK GlowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterGlowClass() {
+void RegisterGlowClass()
+{
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
@@ -74,7 +76,8 @@ using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteBitmap
 class ScreenDc {
 public:
     ScreenDc() : m_dc(GetDC(nullptr)) {}
-    ~ScreenDc() {
+    ~ScreenDc()
+    {
         if (m_dc != nullptr) {
             ReleaseDC(nullptr, m_dc);
         }
@@ -96,12 +99,14 @@ struct TacGlowEffect {
 };
 
 // Slots stay in place when glows are freed so indexes stay valid.
-std::vector<std::unique_ptr<TacGlowEffect>>& GlowList() {
+std::vector<std::unique_ptr<TacGlowEffect>>& GlowList()
+{
     static std::vector<std::unique_ptr<TacGlowEffect>> list;
     return list;
 }
 
-void FreeGlow(std::unique_ptr<TacGlowEffect>& glow) {
+void FreeGlow(std::unique_ptr<TacGlowEffect>& glow)
+{
     if (glow && glow->Window != nullptr && IsWindow(glow->Window)) {
         DestroyWindow(glow->Window);
     }
@@ -109,7 +114,8 @@ void FreeGlow(std::unique_ptr<TacGlowEffect>& glow) {
 }
 
 // Hands the picture to the layered window: per-pixel alpha, constant alpha `alpha`.
-void UpdateGlowWindow(HWND window, const Bitmap32& picture, int alpha) {
+void UpdateGlowWindow(HWND window, const Bitmap32& picture, int alpha)
+{
     const UpdateLayeredWindowFn update = LayeredUpdate();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -138,13 +144,16 @@ void UpdateGlowWindow(HWND window, const Bitmap32& picture, int alpha) {
     SelectObject(memory.get(), previous);
 }
 
-}  // namespace
+} // namespace
 
-bool GlowsAvailable() { return LayeredUpdate() != nullptr; }
+bool GlowsAvailable()
+{
+    return LayeredUpdate() != nullptr;
+}
 
 int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sectionName,
-             const SkinPaintSource* manager, void* ownerWindow, int alpha, int margin,
-             const std::u16string& glowKey) {
+             const SkinPaintSource* manager, void* ownerWindow, int alpha, int margin, const std::u16string& glowKey)
+{
     if (manager == nullptr) {
         manager = DefaultSkinPaintSource();
     }
@@ -169,14 +178,13 @@ int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sec
     // The picture: transparent black, the glow entry painted over all of it in state 0.
     const GlowLayout layout = LayoutGlow(controlRect, visible, GlowMarginsOf(*entry), margin);
     if (layout.ImageWidth <= 0 || layout.ImageHeight <= 0 || layout.Cut.IsEmpty()) {
-        return index;  // nothing to show
+        return index; // nothing to show
     }
     Bitmap32 picture(layout.ImageWidth, layout.ImageHeight);
     picture.Fill(0);
     PaintBordersMask(picture.View(), {0, 0, layout.ImageWidth, layout.ImageHeight}, EmptyBackground, *entry, 0, false,
                      manager->MasterBitmap());
-    const Bitmap32 shown =
-        picture.Copy(layout.Cut.Left, layout.Cut.Top, layout.Cut.Width(), layout.Cut.Height());
+    const Bitmap32 shown = picture.Copy(layout.Cut.Left, layout.Cut.Top, layout.Cut.Width(), layout.Cut.Height());
 
     RegisterGlowClass();
     HWND window = CreateWindowExW(kGlowExStyle, kGlowClass, L"", WS_POPUP, layout.WindowX, layout.WindowY,
@@ -207,7 +215,8 @@ int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sec
     return index;
 }
 
-void HideGlow(int index) {
+void HideGlow(int index)
+{
     auto& list = GlowList();
     if (index < 0 || index >= static_cast<int>(list.size())) {
         return;
@@ -215,7 +224,8 @@ void HideGlow(int index) {
     FreeGlow(list[index]);
 }
 
-void ClearGlows() {
+void ClearGlows()
+{
     auto& list = GlowList();
     for (auto& glow : list) {
         FreeGlow(glow);
@@ -223,7 +233,8 @@ void ClearGlows() {
     list.clear();
 }
 
-void* GlowWindow(int index) {
+void* GlowWindow(int index)
+{
     const auto& list = GlowList();
     if (index < 0 || index >= static_cast<int>(list.size()) || !list[index]) {
         return nullptr;
@@ -231,12 +242,14 @@ void* GlowWindow(int index) {
     return list[index]->Window;
 }
 
-bool IsGlowWindow(void* window) {
+bool IsGlowWindow(void* window)
+{
     return window != nullptr &&
            reinterpret_cast<INT_PTR>(GetPropW(static_cast<HWND>(window), kTagProperty)) == kGlowWindowTag;
 }
 
-int UpdateWindowGlow(void* window, int currentGlow, bool hide, int sectionIndex, const SkinPaintSource* manager) {
+int UpdateWindowGlow(void* window, int currentGlow, bool hide, int sectionIndex, const SkinPaintSource* manager)
+{
     if (manager == nullptr) {
         manager = DefaultSkinPaintSource();
     }
@@ -261,4 +274,4 @@ int UpdateWindowGlow(void* window, int currentGlow, bool hide, int sectionIndex,
                     GetAncestor(handle, GA_ROOT), 255, section->GlowMargin, u"GLOW");
 }
 
-}  // namespace korvane
+} // namespace korvane

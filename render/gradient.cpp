@@ -18,7 +18,8 @@ TriangleGradientFill g_triangleFill = Win32TriangleGradientFill;
 TriangleGradientFill g_triangleFill = nullptr;
 #endif
 
-std::uint32_t Pixel(double r, double g, double b) {
+std::uint32_t Pixel(double r, double g, double b)
+{
     return 0xFF000000u | static_cast<std::uint32_t>(std::clamp(RoundToInt(b), 0, 255)) |
            (static_cast<std::uint32_t>(std::clamp(RoundToInt(g), 0, 255)) << 8) |
            (static_cast<std::uint32_t>(std::clamp(RoundToInt(r), 0, 255)) << 16);
@@ -26,7 +27,8 @@ std::uint32_t Pixel(double r, double g, double b) {
 
 // The gradient along one line of `length` positions (rows for mode 0, columns for mode 1): the
 // pixel of every position, or nothing where no element paints.
-std::vector<std::optional<std::uint32_t>> GradientLine(int length, const TsGradArray& elements, bool horizontal) {
+std::vector<std::optional<std::uint32_t>> GradientLine(int length, const TsGradArray& elements, bool horizontal)
+{
     std::vector<std::optional<std::uint32_t>> line(static_cast<std::size_t>(std::max(length, 0)));
     if (length <= 0) {
         return line;
@@ -75,12 +77,13 @@ std::vector<std::optional<std::uint32_t>> GradientLine(int length, const TsGradA
     return line;
 }
 
-}  // namespace
+} // namespace
 
 // ParseGradientData lives with the options parser (skin/skin_values.h), which reads gradients
 // while the skin loads.
 
-std::array<GradientVertex, 5> TriangleGradientVertices(PixelRect rect, const TsGradArray& elements) {
+std::array<GradientVertex, 5> TriangleGradientVertices(PixelRect rect, const TsGradArray& elements)
+{
     const int positions[5][2] = {{rect.Left, rect.Top},
                                  {rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2},
                                  {rect.Right, rect.Top},
@@ -106,9 +109,13 @@ std::array<GradientVertex, 5> TriangleGradientVertices(PixelRect rect, const TsG
     return vertices;
 }
 
-void SetTriangleGradientFill(TriangleGradientFill fill) { g_triangleFill = fill; }
+void SetTriangleGradientFill(TriangleGradientFill fill)
+{
+    g_triangleFill = fill;
+}
 
-void PaintGradient(const BitmapView& bitmap, PixelRect rect, const TsGradArray& elements) {
+void PaintGradient(const BitmapView& bitmap, PixelRect rect, const TsGradArray& elements)
+{
     if (bitmap.IsEmpty() || elements.empty()) {
         return;
     }
@@ -117,40 +124,41 @@ void PaintGradient(const BitmapView& bitmap, PixelRect rect, const TsGradArray& 
         return;
     }
     switch (elements.front().Mode) {
-        case 0: {
-            const auto line = GradientLine(rect.Height(), elements, false);
-            for (int y = rect.Top; y < rect.Bottom; ++y) {
-                if (const auto& pixel = line[y - rect.Top]) {
-                    std::fill_n(bitmap.Row(y) + rect.Left, rect.Width(), *pixel);
-                }
+    case 0: {
+        const auto line = GradientLine(rect.Height(), elements, false);
+        for (int y = rect.Top; y < rect.Bottom; ++y) {
+            if (const auto& pixel = line[y - rect.Top]) {
+                std::fill_n(bitmap.Row(y) + rect.Left, rect.Width(), *pixel);
             }
-            break;
         }
-        case 1: {
-            const auto line = GradientLine(rect.Width(), elements, true);
-            std::uint32_t* first = bitmap.Row(rect.Top);
-            for (int x = rect.Left; x < rect.Right; ++x) {
-                if (const auto& pixel = line[x - rect.Left]) {
-                    first[x] = *pixel;
-                }
+        break;
+    }
+    case 1: {
+        const auto line = GradientLine(rect.Width(), elements, true);
+        std::uint32_t* first = bitmap.Row(rect.Top);
+        for (int x = rect.Left; x < rect.Right; ++x) {
+            if (const auto& pixel = line[x - rect.Left]) {
+                first[x] = *pixel;
             }
-            for (int y = rect.Top + 1; y < rect.Bottom; ++y) {
-                std::memcpy(bitmap.Row(y) + rect.Left, first + rect.Left, static_cast<std::size_t>(rect.Width()) * 4);
-            }
-            break;
         }
-        case 2:
-            if (g_triangleFill != nullptr) {
-                g_triangleFill(bitmap, rect, TriangleGradientVertices(rect, elements));
-            }
-            break;
-        default:
-            break;
+        for (int y = rect.Top + 1; y < rect.Bottom; ++y) {
+            std::memcpy(bitmap.Row(y) + rect.Left, first + rect.Left, static_cast<std::size_t>(rect.Width()) * 4);
+        }
+        break;
+    }
+    case 2:
+        if (g_triangleFill != nullptr) {
+            g_triangleFill(bitmap, rect, TriangleGradientVertices(rect, elements));
+        }
+        break;
+    default:
+        break;
     }
 }
 
 void PaintTexturedGradient(const BitmapView& bitmap, PixelRect rect, const TsGradArray& elements, int textureWeight,
-                           PixelRect tileRect, const BitmapView& tileBitmap) {
+                           PixelRect tileRect, const BitmapView& tileBitmap)
+{
     if (bitmap.IsEmpty() || elements.empty() || tileBitmap.IsEmpty()) {
         return;
     }
@@ -228,4 +236,4 @@ void PaintTexturedGradient(const BitmapView& bitmap, PixelRect rect, const TsGra
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -5,7 +5,7 @@
 
 #include "render/bitmap_view.h"
 #include "skin/skin_records.h"
-#include "skin/skin_values.h"  // ParseGradientData, used by the gradient painters
+#include "skin/skin_values.h" // ParseGradientData, used by the gradient painters
 
 namespace korvane {
 
@@ -47,4 +47,4 @@ void PaintGradient(const BitmapView& bitmap, PixelRect rect, const TsGradArray& 
 void PaintTexturedGradient(const BitmapView& bitmap, PixelRect rect, const TsGradArray& elements, int textureWeight,
                            PixelRect tileRect, const BitmapView& tileBitmap);
 
-}  // namespace korvane
+} // namespace korvane

@@ -18,9 +18,10 @@ struct DeleteGdiObject {
 using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc>;
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteGdiObject>;
 
-}  // namespace
+} // namespace
 
-bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const std::array<GradientVertex, 5>& vertices) {
+bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const std::array<GradientVertex, 5>& vertices)
+{
     const int width = rect.Width();
     const int height = rect.Height();
     if (bitmap.IsEmpty() || width <= 0 || height <= 0) {
@@ -29,7 +30,7 @@ bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const s
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biHeight = -height; // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -71,4 +72,4 @@ bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const s
     return filled != FALSE;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -10,7 +10,8 @@
 namespace korvane {
 
 std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const PixelRect& sourceRect,
-                                    const BitmapView& destination, const BitmapView& source) {
+                                    const BitmapView& destination, const BitmapView& source)
+{
     int dl = destinationRect.Left;
     int dt = destinationRect.Top;
     int sl = sourceRect.Left;
@@ -37,7 +38,8 @@ std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const Pixe
     return ClippedCopy{dl, dt, sl, st, width, height};
 }
 
-void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect) {
+void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect)
+{
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
@@ -69,7 +71,8 @@ void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& s
 }
 
 void StretchDeleteScans(const BitmapView& destination, PixelRect destinationRect, const BitmapView& source,
-                        PixelRect sourceRect, const PixelRect* clipRect) {
+                        PixelRect sourceRect, const PixelRect* clipRect)
+{
     const int dw = destinationRect.Width();
     const int dh = destinationRect.Height();
     const int sw = sourceRect.Width();
@@ -105,7 +108,8 @@ void StretchDeleteScans(const BitmapView& destination, PixelRect destinationRect
 }
 
 void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int x, int y, PixelRect sourceRect,
-                    std::uint32_t keyColor, const ParentBackground& background, bool fillTransparent) {
+                    std::uint32_t keyColor, const ParentBackground& background, bool fillTransparent)
+{
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
@@ -171,7 +175,8 @@ void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int
 
 void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
                        const BitmapView& source, const ParentBackground& background, bool fillTransparent,
-                       int maskOffset) {
+                       int maskOffset)
+{
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
@@ -237,13 +242,15 @@ void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& source
 
 void CopyMaskedPiece(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
                      const BitmapView& source, const ParentBackground& background, bool fillTransparent,
-                     const TsMaskData& entry) {
+                     const TsMaskData& entry)
+{
     CopyMaskedPieceAt(destinationRect, sourceRect, destination, source, background, fillTransparent,
                       entry.Rect.Height() / 2);
 }
 
 void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t keyColor, double weight,
-                     PixelRect sourceRect, const BitmapView& source) {
+                     PixelRect sourceRect, const BitmapView& source)
+{
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
@@ -271,21 +278,19 @@ void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t 
                 const double sc = (s >> shift) & 0xFF;
                 const double dc = (d >> shift) & 0xFF;
                 // c = round(S - (S - D) * weight)
-                result |= static_cast<std::uint32_t>(std::clamp(RoundToInt(sc - (sc - dc) * weight), 0, 255))
-                          << shift;
+                result |= static_cast<std::uint32_t>(std::clamp(RoundToInt(sc - (sc - dc) * weight), 0, 255)) << shift;
             }
             row[dx] = result;
         }
     }
 }
 
-void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right,
-               int top) {
+void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right, int top)
+{
     FillRectColor(target, {rect.Left, rect.Top, rect.Right, rect.Top + top}, color);
     FillRectColor(target, {rect.Left, rect.Top + top, rect.Left + left, rect.Bottom}, color);
     FillRectColor(target, {rect.Left + left, rect.Bottom - bottom, rect.Right, rect.Bottom}, color);
     FillRectColor(target, {rect.Right - right, rect.Top + top, rect.Right, rect.Bottom - bottom}, color);
 }
 
-}  // namespace korvane
-
+} // namespace korvane

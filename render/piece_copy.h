@@ -59,7 +59,6 @@ void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t 
 // Fills the four strips of a frame inside `rect` with one colour: the top strip over the full
 // width, the left strip below it, the bottom strip right of the left strip, and the right strip
 // between the top and bottom strips.
-void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right,
-               int top);
+void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right, int top);
 
-}  // namespace korvane
+} // namespace korvane

@@ -21,25 +21,28 @@ struct BackgroundLook {
     int Transparency = 0;
     int ImagePercent = 0;
     int GradientPercent = 0;
-    const TsMaskData* Texture = nullptr;   // a texture entry, or
-    const Bitmap32* Pattern = nullptr;     // a texture file, tiled
+    const TsMaskData* Texture = nullptr; // a texture entry, or
+    const Bitmap32* Pattern = nullptr;   // a texture file, tiled
     const TsGradArray* Gradient = nullptr;
 
     bool HasTexture() const { return Texture != nullptr || (Pattern != nullptr && !Pattern->Empty()); }
 };
 
-const TsGenState& StateBlock(const TsGeneralData& section, int state) {
+const TsGenState& StateBlock(const TsGeneralData& section, int state)
+{
     return (section.States < 2 || state == 0) ? section.Props[0] : section.Props[1];
 }
 
-int ClampSectionState(const TsGeneralData& section, int state) {
+int ClampSectionState(const TsGeneralData& section, int state)
+{
     return std::max(0, std::min(state, section.States - 1));
 }
 
 // Fills the rectangle with what lies behind it: the parent's colour, or the matching part of
 // its bitmap (nothing when that bitmap is the destination itself).
 void PaintParent(const BitmapView& destination, PixelRect rect, const ParentBackground& background, int offsetX,
-                 int offsetY) {
+                 int offsetY)
+{
     if (background.IsBitmap) {
         if (!background.Bitmap.SameAs(destination)) {
             CopyRect(destination, rect.Left, rect.Top, background.Bitmap,
@@ -51,7 +54,8 @@ void PaintParent(const BitmapView& destination, PixelRect rect, const ParentBack
     }
 }
 
-void PaintGradientOrColor(const BitmapView& target, PixelRect rect, const BackgroundLook& look) {
+void PaintGradientOrColor(const BitmapView& target, PixelRect rect, const BackgroundLook& look)
+{
     if (look.Gradient != nullptr && !look.Gradient->empty()) {
         PaintGradient(target, rect, *look.Gradient);
     } else {
@@ -60,7 +64,8 @@ void PaintGradientOrColor(const BitmapView& target, PixelRect rect, const Backgr
 }
 
 void ComposeOpaque(const BitmapView& target, PixelRect rect, const BackgroundLook& look, const SkinPaintSource& skin,
-                   const ParentBackground& background) {
+                   const ParentBackground& background)
+{
     const int ip = look.ImagePercent;
     const int gp = look.GradientPercent;
     const BitmapView master = skin.MasterBitmap();
@@ -107,7 +112,8 @@ void ComposeOpaque(const BitmapView& target, PixelRect rect, const BackgroundLoo
     }
 }
 
-const TsMaskData* MaskedTiledTexture(const SkinPaintSource& skin, int index) {
+const TsMaskData* MaskedTiledTexture(const SkinPaintSource& skin, int index)
+{
     const TsMaskData* entry = skin.Mask(index);
     if (entry != nullptr && entry->MaskType > 0 && entry->DrawMode == kFillWholeTiles) {
         return entry;
@@ -119,7 +125,8 @@ const TsMaskData* MaskedTiledTexture(const SkinPaintSource& skin, int index) {
 // translucent background).
 bool PaintFace(int sectionIndex, const std::u16string& sectionName, const ParentBackground& background,
                std::uint32_t customColor, int hotTextureIndex, int textureIndex, const SkinPaintSource* skin,
-               const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state, bool fillCorners) {
+               const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state, bool fillCorners)
+{
     if (skin == nullptr) {
         skin = DefaultSkinPaintSource();
     }
@@ -147,8 +154,8 @@ bool PaintFace(int sectionIndex, const std::u16string& sectionName, const Parent
         PaintStateImage(destination, rect.Left, rect.Bottom - FrameHeight(*corner), state, self, *corner, 1, master);
     }
     if (const TsMaskData* corner = skin->Mask(section->ImgBottomRight)) {
-        PaintStateImage(destination, rect.Right - FrameWidth(*corner), rect.Bottom - FrameHeight(*corner), state,
-                        self, *corner, 1, master);
+        PaintStateImage(destination, rect.Right - FrameWidth(*corner), rect.Bottom - FrameHeight(*corner), state, self,
+                        *corner, 1, master);
     }
     const TsMaskData* mask = skin->Mask(section->BorderIndex);
     const bool maskPainted = mask != nullptr && !(state == 0 && (mask->DrawMode & 2) != 0);
@@ -158,16 +165,23 @@ bool PaintFace(int sectionIndex, const std::u16string& sectionName, const Parent
     return maskPainted || StateBlock(*section, state).Transparency == 0;
 }
 
-}  // namespace
+} // namespace
 
-void SetDefaultSkinPaintSource(const SkinPaintSource* source) { g_defaultSource = source; }
+void SetDefaultSkinPaintSource(const SkinPaintSource* source)
+{
+    g_defaultSource = source;
+}
 
-const SkinPaintSource* DefaultSkinPaintSource() { return g_defaultSource; }
+const SkinPaintSource* DefaultSkinPaintSource()
+{
+    return g_defaultSource;
+}
 
 void PaintSectionBackground(int sectionIndex, const std::u16string& sectionName, const ParentBackground& background,
                             std::uint32_t customColor, int hotTextureIndex, int textureIndex,
                             const SkinPaintSource* manager, const BitmapView& destination, int offsetX, int offsetY,
-                            PixelRect rect, int state) {
+                            PixelRect rect, int state)
+{
     if (manager == nullptr) {
         manager = DefaultSkinPaintSource();
     }
@@ -241,14 +255,16 @@ void PaintSectionBackground(int sectionIndex, const std::u16string& sectionName,
 
 void PaintAdapterBackground(int sectionIndex, const std::u16string& sectionName, const ParentBackground& background,
                             int hotTextureIndex, int textureIndex, const SkinPaintSource* manager,
-                            const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state) {
+                            const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state)
+{
     PaintSectionBackground(sectionIndex, sectionName, background.IsBitmap ? background : EmptyBackground,
                            TransparentKey, hotTextureIndex, textureIndex, manager, destination, offsetX, offsetY, rect,
                            state);
 }
 
 void PaintControlFace(const ControlFaceData& data, const ParentBackground& background, bool fillCorners,
-                      const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state) {
+                      const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state)
+{
     if (!PaintFace(data.SectionIndex, data.SectionName, background, data.CustomColor, data.HotTextureIndex,
                    data.TextureIndex, data.Manager, destination, offsetX, offsetY, rect, state, fillCorners)) {
         return;
@@ -264,9 +280,10 @@ void PaintControlFace(const ControlFaceData& data, const ParentBackground& backg
 void PaintSectionFace(int sectionIndex, const std::u16string& sectionName, const ParentBackground& background,
                       int hotTextureIndex, int textureIndex, const SkinPaintSource* manager,
                       const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state,
-                      bool fillCorners) {
+                      bool fillCorners)
+{
     PaintFace(sectionIndex, sectionName, background, TransparentKey, hotTextureIndex, textureIndex, manager,
               destination, offsetX, offsetY, rect, state, fillCorners);
 }
 
-}  // namespace korvane
+} // namespace korvane

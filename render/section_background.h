@@ -13,13 +13,13 @@ namespace korvane {
 struct ControlFaceData {
     int SectionIndex = -1;
     std::u16string SectionName;
-    const SkinPaintSource* Manager = nullptr;  // null: the default manager
+    const SkinPaintSource* Manager = nullptr; // null: the default manager
     // The owning control's colour when the skin data's custom-colour switch is on (for a window
     // frame owner, its form's colour); TransparentKey otherwise.
     std::uint32_t CustomColor = TransparentKey;
-    int TextureIndex = -1;     // the control's own texture entries; -1: the section's own
+    int TextureIndex = -1; // the control's own texture entries; -1: the section's own
     int HotTextureIndex = -1;
-    int HueOffset = 0;         // HUEOffset
+    int HueOffset = 0; // HUEOffset
     int Saturation = 0;
 };
 
@@ -48,4 +48,4 @@ void PaintSectionFace(int sectionIndex, const std::u16string& sectionName, const
                       const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state,
                       bool fillCorners);
 
-}  // namespace korvane
+} // namespace korvane

@@ -35,4 +35,4 @@ public:
 void SetDefaultSkinPaintSource(const SkinPaintSource* source);
 const SkinPaintSource* DefaultSkinPaintSource();
 
-}  // namespace korvane
+} // namespace korvane

@@ -23,4 +23,4 @@ private:
     const SkinTables& m_tables;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -13,11 +13,12 @@ struct PiecePainter {
     const BitmapView& destination;
     const BitmapView& source;
     const TsMaskData& entry;
-    bool masked;   // MaskType other than 0: everything through the mask
-    bool stretch;  // DrawMode flag 1 on the keyed path
+    bool masked;  // MaskType other than 0: everything through the mask
+    bool stretch; // DrawMode flag 1 on the keyed path
 
     // One opaque or masked block: source (sx, sy, w x h) to (dx, dy).
-    void Block(int dx, int dy, int sx, int sy, int w, int h) const {
+    void Block(int dx, int dy, int sx, int sy, int w, int h) const
+    {
         if (w <= 0 || h <= 0) {
             return;
         }
@@ -32,7 +33,8 @@ struct PiecePainter {
     // Tiles of length `tile` along [start, end): whole tiles while the position is below
     // end - tile, then one tile cut to what is left. A zero-length tile paints nothing.
     template <typename Place>
-    static void Tile(int start, int end, int tile, Place place) {
+    static void Tile(int start, int end, int tile, Place place)
+    {
         if (tile <= 0) {
             return;
         }
@@ -47,7 +49,8 @@ struct PiecePainter {
     }
 
     // A piece (sx, sy, tw x th) over the destination area (left, top) - (right, bottom).
-    void Fill(PixelRect area, int sx, int sy, int tw, int th) const {
+    void Fill(PixelRect area, int sx, int sy, int tw, int th) const
+    {
         if (area.IsEmpty() || tw <= 0 || th <= 0) {
             return;
         }
@@ -55,20 +58,21 @@ struct PiecePainter {
             StretchDeleteScans(destination, area, source, {sx, sy, sx + tw, sy + th});
             return;
         }
-        Tile(area.Top, area.Bottom, th, [&](int y, int h) {
-            Tile(area.Left, area.Right, tw, [&](int x, int w) { Block(x, y, sx, sy, w, h); });
-        });
+        Tile(area.Top, area.Bottom, th,
+             [&](int y, int h) { Tile(area.Left, area.Right, tw, [&](int x, int w) { Block(x, y, sx, sy, w, h); }); });
     }
 };
 
-int ClampState(const TsMaskData& entry, int state) {
+int ClampState(const TsMaskData& entry, int state)
+{
     return std::max(0, std::min(state, entry.ImageCount - 1));
 }
 
 // Copies the picture at (sx, sy, w x h) of the source to (dx, dy): key pixels are skipped; with a
 // mask `maskOffset` rows below (mask != 0), pixels whose mask red byte is 255 are skipped too.
 void GlyphMaskCopy(const BitmapView& destination, int dx, int dy, const BitmapView& source, int sx, int sy, int w,
-                   int h, int maskOffset, bool masked, bool faded) {
+                   int h, int maskOffset, bool masked, bool faded)
+{
     if (dx < 0) {
         sx -= dx;
         w += dx;
@@ -131,18 +135,26 @@ void GlyphMaskCopy(const BitmapView& destination, int dx, int dy, const BitmapVi
     }
 }
 
-}  // namespace
+} // namespace
 
-int FrameWidth(const TsMaskData& entry) { return entry.FrameWidth(); }
+int FrameWidth(const TsMaskData& entry)
+{
+    return entry.FrameWidth();
+}
 
-int FrameHeight(const TsMaskData& entry) { return entry.FrameHeight(); }
+int FrameHeight(const TsMaskData& entry)
+{
+    return entry.FrameHeight();
+}
 
-BitmapView EntrySource(const TsMaskData& entry, const BitmapView& masterBitmap) {
+BitmapView EntrySource(const TsMaskData& entry, const BitmapView& masterBitmap)
+{
     return entry.Image ? entry.Image->ReadView() : masterBitmap;
 }
 
 void PaintBordersMask(const BitmapView& destination, PixelRect rect, const ParentBackground& background,
-                      const TsMaskData& entry, int state, bool fillCorners, const BitmapView& masterBitmap) {
+                      const TsMaskData& entry, int state, bool fillCorners, const BitmapView& masterBitmap)
+{
     if (state == 0 && (entry.DrawMode & 2) != 0) {
         return;
     }
@@ -202,8 +214,8 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
             CopyMaskedPiece({dx, dy, dx + cw, dy + ch}, {cx, cy, cx + cw, cy + ch}, destination, source, background,
                             fillCorners, entry);
         } else {
-            CopyKeyedPiece(destination, source, dx, dy, {cx, cy, cx + cw - 1, cy + ch - 1}, TransparentKey,
-                           background, fillCorners);
+            CopyKeyedPiece(destination, source, dx, dy, {cx, cy, cx + cw - 1, cy + ch - 1}, TransparentKey, background,
+                           fillCorners);
         }
     };
 
@@ -225,7 +237,8 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
 }
 
 void PaintStateImage(const BitmapView& destination, int x, int y, int state, const ParentBackground& background,
-                     const TsMaskData& entry, int mode, const BitmapView& masterBitmap) {
+                     const TsMaskData& entry, int mode, const BitmapView& masterBitmap)
+{
     if (destination.IsEmpty() || entry.ImageCount <= 0) {
         return;
     }
@@ -276,4 +289,4 @@ void PaintStateImage(const BitmapView& destination, int x, int y, int state, con
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -27,4 +27,4 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
 void PaintStateImage(const BitmapView& destination, int x, int y, int state, const ParentBackground& background,
                      const TsMaskData& entry, int mode, const BitmapView& masterBitmap);
 
-}  // namespace korvane
+} // namespace korvane

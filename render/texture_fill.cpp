@@ -9,12 +9,16 @@
 namespace korvane {
 namespace {
 
-PixelRect Remaining(PixelRect rect) { return rect.IsEmpty() ? kNothingLeft : rect; }
+PixelRect Remaining(PixelRect rect)
+{
+    return rect.IsEmpty() ? kNothingLeft : rect;
+}
 
 // One tile through its mask (`maskOffset` rows below) at (dx, dy), cut to w x h; key pixels
 // take the parent's colour when known, else its bitmap pixel, else stay.
 void MaskedTile(const BitmapView& canvas, int dx, int dy, const BitmapView& source, int sx, int sy, int w, int h,
-                int maskOffset, const ParentBackground& background) {
+                int maskOffset, const ParentBackground& background)
+{
     for (int row = 0; row < h; ++row) {
         const int y = dy + row;
         const int my = sy + row + maskOffset;
@@ -58,7 +62,8 @@ void MaskedTile(const BitmapView& canvas, int dx, int dy, const BitmapView& sour
 }
 
 // Fills a strip with the parent's bitmap pixels, or its colour when it has no bitmap.
-void FillFromParent(const BitmapView& canvas, PixelRect strip, const ParentBackground& background) {
+void FillFromParent(const BitmapView& canvas, PixelRect strip, const ParentBackground& background)
+{
     strip = ClipToBitmap(canvas, strip);
     if (strip.IsEmpty()) {
         return;
@@ -79,11 +84,12 @@ void FillFromParent(const BitmapView& canvas, PixelRect strip, const ParentBackg
 }
 
 void FillMaskedTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& source, int fillMode,
-                       const TsMaskData& entry, const ParentBackground& background) {
+                       const TsMaskData& entry, const ParentBackground& background)
+{
     const int tw = entry.Rect.Width();
     const int th = entry.FrameHeight();
     if (fillMode != kFillTile && fillMode != kFillWholeTiles) {
-        return;  // other modes paint nothing of a masked texture
+        return; // other modes paint nothing of a masked texture
     }
     if (tw <= 0 || th <= 0) {
         return;
@@ -111,9 +117,10 @@ void FillMaskedTexture(const BitmapView& canvas, PixelRect& rect, const BitmapVi
     rect = kNothingLeft;
 }
 
-}  // namespace
+} // namespace
 
-void TileRect(const BitmapView& canvas, PixelRect rect, const BitmapView& tile, PixelRect tileRect) {
+void TileRect(const BitmapView& canvas, PixelRect rect, const BitmapView& tile, PixelRect tileRect)
+{
     const int tw = tileRect.Width();
     const int th = tileRect.Height();
     if (tw <= 0 || th <= 0 || rect.IsEmpty()) {
@@ -129,7 +136,8 @@ void TileRect(const BitmapView& canvas, PixelRect rect, const BitmapView& tile, 
 }
 
 void FillTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& tileSource, int fillMode,
-                 const TsMaskData& entry, const ParentBackground& background) {
+                 const TsMaskData& entry, const ParentBackground& background)
+{
     if (canvas.IsEmpty() || tileSource.IsEmpty() || rect.IsEmpty()) {
         return;
     }
@@ -145,47 +153,47 @@ void FillTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& ti
     const PixelRect tile{entry.Rect.Left, entry.Rect.Top, entry.Rect.Right, entry.Rect.Top + th};
     const PixelRect r = rect;
     switch (fillMode) {
-        case kFillTile:
-            TileRect(canvas, r, tileSource, tile);
-            rect = kNothingLeft;
-            break;
-        case kFillStretch:
-            StretchDeleteScans(canvas, r, tileSource, tile);
-            rect = kNothingLeft;
-            break;
-        case kFillTopRow:
-            TileRect(canvas, {r.Left, r.Top, r.Right, std::min(r.Top + th, r.Bottom)}, tileSource, tile);
-            rect = Remaining({r.Left, r.Top + th, r.Right, r.Bottom});
-            break;
-        case kFillLeftColumn:
-            TileRect(canvas, {r.Left, r.Top, std::min(r.Left + tw, r.Right), r.Bottom}, tileSource, tile);
-            rect = Remaining({r.Left + tw, r.Top, r.Right, r.Bottom});
-            break;
-        case kFillTopStretched:
-            StretchDeleteScans(canvas, {r.Left, r.Top, r.Right, r.Top + th}, tileSource, tile, &r);
-            rect = Remaining({r.Left, r.Top + th, r.Right, r.Bottom});
-            break;
-        case kFillLeftStretched:
-            StretchDeleteScans(canvas, {r.Left, r.Top, r.Left + tw, r.Bottom}, tileSource, tile, &r);
-            rect = Remaining({r.Left + tw, r.Top, r.Right, r.Bottom});
-            break;
-        case kFillBottomRow:
-            TileRect(canvas, {r.Left, std::max(r.Bottom - th, r.Top), r.Right, r.Bottom}, tileSource, tile);
-            rect = Remaining({r.Left, r.Top, r.Right, r.Bottom - th});
-            break;
-        case kFillWholeTiles: {
-            // Whole rows of tiles while a whole tile fits, the last tile of each row cut at the
-            // right. The strip below the last whole row is left to the caller.
-            const int rows = r.Height() / th;
-            TileRect(canvas, {r.Left, r.Top, r.Right, r.Top + rows * th}, tileSource, tile);
-            rect = Remaining({r.Left, r.Top + rows * th, r.Right, r.Bottom});
-            break;
-        }
-        default:  // 7 and every value not listed: a column of tiles along the right
-            TileRect(canvas, {std::max(r.Right - tw, r.Left), r.Top, r.Right, r.Bottom}, tileSource, tile);
-            rect = Remaining({r.Left, r.Top, r.Right - tw, r.Bottom});
-            break;
+    case kFillTile:
+        TileRect(canvas, r, tileSource, tile);
+        rect = kNothingLeft;
+        break;
+    case kFillStretch:
+        StretchDeleteScans(canvas, r, tileSource, tile);
+        rect = kNothingLeft;
+        break;
+    case kFillTopRow:
+        TileRect(canvas, {r.Left, r.Top, r.Right, std::min(r.Top + th, r.Bottom)}, tileSource, tile);
+        rect = Remaining({r.Left, r.Top + th, r.Right, r.Bottom});
+        break;
+    case kFillLeftColumn:
+        TileRect(canvas, {r.Left, r.Top, std::min(r.Left + tw, r.Right), r.Bottom}, tileSource, tile);
+        rect = Remaining({r.Left + tw, r.Top, r.Right, r.Bottom});
+        break;
+    case kFillTopStretched:
+        StretchDeleteScans(canvas, {r.Left, r.Top, r.Right, r.Top + th}, tileSource, tile, &r);
+        rect = Remaining({r.Left, r.Top + th, r.Right, r.Bottom});
+        break;
+    case kFillLeftStretched:
+        StretchDeleteScans(canvas, {r.Left, r.Top, r.Left + tw, r.Bottom}, tileSource, tile, &r);
+        rect = Remaining({r.Left + tw, r.Top, r.Right, r.Bottom});
+        break;
+    case kFillBottomRow:
+        TileRect(canvas, {r.Left, std::max(r.Bottom - th, r.Top), r.Right, r.Bottom}, tileSource, tile);
+        rect = Remaining({r.Left, r.Top, r.Right, r.Bottom - th});
+        break;
+    case kFillWholeTiles: {
+        // Whole rows of tiles while a whole tile fits, the last tile of each row cut at the
+        // right. The strip below the last whole row is left to the caller.
+        const int rows = r.Height() / th;
+        TileRect(canvas, {r.Left, r.Top, r.Right, r.Top + rows * th}, tileSource, tile);
+        rect = Remaining({r.Left, r.Top + rows * th, r.Right, r.Bottom});
+        break;
+    }
+    default: // 7 and every value not listed: a column of tiles along the right
+        TileRect(canvas, {std::max(r.Right - tw, r.Left), r.Top, r.Right, r.Bottom}, tileSource, tile);
+        rect = Remaining({r.Left, r.Top, r.Right - tw, r.Bottom});
+        break;
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -33,4 +33,4 @@ void TileRect(const BitmapView& canvas, PixelRect rect, const BitmapView& tile, 
 void FillTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& tileSource, int fillMode,
                  const TsMaskData& entry, const ParentBackground& background = EmptyBackground);
 
-}  // namespace korvane
+} // namespace korvane

@@ -6,17 +6,23 @@
 
 namespace korvane {
 
-TacThreadedTimer::TacThreadedTimer(UiPost post) : m_post(std::move(post)), m_shared(std::make_shared<Shared>()) {
+TacThreadedTimer::TacThreadedTimer(UiPost post) : m_post(std::move(post)), m_shared(std::make_shared<Shared>())
+{
     Start();
 }
 
 TacThreadedTimer::TacThreadedTimer(UiPost post, void* owner, bool useMethod)
-    : m_post(std::move(post)), m_shared(std::make_shared<Shared>()), m_enabled(false), m_owner(owner),
-      m_useMethod(useMethod) {
+    : m_post(std::move(post))
+    , m_shared(std::make_shared<Shared>())
+    , m_enabled(false)
+    , m_owner(owner)
+    , m_useMethod(useMethod)
+{
     Start();
 }
 
-TacThreadedTimer::~TacThreadedTimer() {
+TacThreadedTimer::~TacThreadedTimer()
+{
     m_shared->alive = false;
     {
         std::lock_guard lock(m_shared->mutex);
@@ -29,7 +35,8 @@ TacThreadedTimer::~TacThreadedTimer() {
     }
 }
 
-void TacThreadedTimer::Start() {
+void TacThreadedTimer::Start()
+{
     if (Animation().ApplicationTerminating) {
         return;
     }
@@ -39,34 +46,40 @@ void TacThreadedTimer::Start() {
     Reconfigure();
 }
 
-void TacThreadedTimer::SetEnabled(bool enabled) {
+void TacThreadedTimer::SetEnabled(bool enabled)
+{
     m_enabled = enabled;
     Reconfigure();
 }
 
-void TacThreadedTimer::SetInterval(int interval) {
+void TacThreadedTimer::SetInterval(int interval)
+{
     m_interval = interval;
     Reconfigure();
 }
 
-void TacThreadedTimer::SetOnTimer(std::function<void()> onTimer) {
+void TacThreadedTimer::SetOnTimer(std::function<void()> onTimer)
+{
     m_onTimer = std::move(onTimer);
     Reconfigure();
 }
 
-void TacThreadedTimer::SetThreadPriority(int priority) {
+void TacThreadedTimer::SetThreadPriority(int priority)
+{
     // std::thread has no portable priority; the value is kept for the platform side.
     m_priority = priority;
     Reconfigure();
 }
 
-bool TacThreadedTimer::IsTicking() const {
+bool TacThreadedTimer::IsTicking() const
+{
     std::lock_guard lock(m_shared->mutex);
     return !m_shared->suspended;
 }
 
 // Suspends the worker, hands it the new interval and resumes it only when the timer can tick.
-void TacThreadedTimer::Reconfigure() {
+void TacThreadedTimer::Reconfigure()
+{
     const bool canTick = m_interval != 0 && m_enabled && (m_onTimer || m_useMethod);
     {
         std::lock_guard lock(m_shared->mutex);
@@ -77,7 +90,8 @@ void TacThreadedTimer::Reconfigure() {
     m_shared->wake.notify_all();
 }
 
-void TacThreadedTimer::RunTick() {
+void TacThreadedTimer::RunTick()
+{
     if (m_useMethod) {
         OnTick();
     } else if (m_onTimer) {
@@ -85,7 +99,8 @@ void TacThreadedTimer::RunTick() {
     }
 }
 
-void TacThreadedTimer::Worker(std::shared_ptr<Shared> shared, UiPost post, TacThreadedTimer* timer) {
+void TacThreadedTimer::Worker(std::shared_ptr<Shared> shared, UiPost post, TacThreadedTimer* timer)
+{
     std::unique_lock lock(shared->mutex);
     while (!shared->eventSet) {
         if (shared->suspended) {
@@ -93,11 +108,10 @@ void TacThreadedTimer::Worker(std::shared_ptr<Shared> shared, UiPost post, TacTh
             continue;
         }
         const unsigned generation = shared->generation;
-        const bool woken = shared->wake.wait_for(lock, std::chrono::milliseconds(shared->interval), [&] {
-            return shared->eventSet || shared->generation != generation;
-        });
+        const bool woken = shared->wake.wait_for(lock, std::chrono::milliseconds(shared->interval),
+                                                 [&] { return shared->eventSet || shared->generation != generation; });
         if (woken || shared->tickPending || !post) {
-            continue;  // ended, or reconfigured (wait again), or the last tick has not run yet
+            continue; // ended, or reconfigured (wait again), or the last tick has not run yet
         }
         shared->tickPending = true;
         lock.unlock();
@@ -115,4 +129,4 @@ void TacThreadedTimer::Worker(std::shared_ptr<Shared> shared, UiPost post, TacTh
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -49,12 +49,12 @@ private:
     struct Shared {
         std::mutex mutex;
         std::condition_variable wake;
-        bool eventSet = false;   // the event: set only to end the thread
+        bool eventSet = false; // the event: set only to end the thread
         bool suspended = true;
         bool tickPending = false;
         int interval = 1000;
-        unsigned generation = 0;  // bumped on every change so the wait restarts
-        bool alive = true;        // read and written on the user-interface thread only
+        unsigned generation = 0; // bumped on every change so the wait restarts
+        bool alive = true;       // read and written on the user-interface thread only
     };
 
     void Start();
@@ -67,10 +67,10 @@ private:
     std::thread m_thread;
     bool m_enabled = true;
     int m_interval = 1000;
-    int m_priority = 0;  // normal
+    int m_priority = 0; // normal
     std::function<void()> m_onTimer;
     void* m_owner = nullptr;
     bool m_useMethod = false;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -14,7 +14,8 @@ constexpr UINT kRunCall = WM_APP + 0x51;
 constexpr wchar_t kClassName[] = L"KorvaneUiCallWindow";
 
 // Runs the calls handed over by PostMessage on the thread that owns the window.
-LRESULT CALLBACK UiCallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK UiCallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     if (message == kRunCall) {
         std::unique_ptr<std::function<void()>> call(reinterpret_cast<std::function<void()>*>(lParam));
         if (*call) {
@@ -36,10 +37,9 @@ LRESULT CALLBACK UiCallProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // which holds the timer that holds the poster).
 class UiCallWindow {
 public:
-    UiCallWindow() {
-        m_window = CreateMessageWindow(kClassName, UiCallProc);
-    }
-    ~UiCallWindow() {
+    UiCallWindow() { m_window = CreateMessageWindow(kClassName, UiCallProc); }
+    ~UiCallWindow()
+    {
         if (m_window != nullptr) {
             DestroyWindow(m_window);
         }
@@ -47,7 +47,8 @@ public:
     UiCallWindow(const UiCallWindow&) = delete;
     UiCallWindow& operator=(const UiCallWindow&) = delete;
 
-    void Post(std::function<void()> call) const {
+    void Post(std::function<void()> call) const
+    {
         auto* heapCall = new std::function<void()>(std::move(call));
         if (m_window == nullptr || !PostMessageW(m_window, kRunCall, 0, reinterpret_cast<LPARAM>(heapCall))) {
             delete heapCall;
@@ -58,11 +59,12 @@ private:
     HWND m_window = nullptr;
 };
 
-}  // namespace
+} // namespace
 
-UiPost MakeWindowsUiPost() {
+UiPost MakeWindowsUiPost()
+{
     auto window = std::make_shared<UiCallWindow>();
     return [window](std::function<void()> call) { window->Post(std::move(call)); };
 }
 
-}  // namespace korvane
+} // namespace korvane

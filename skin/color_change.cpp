@@ -74,7 +74,7 @@ void ForEachColor(SkinTables& tables, Fn&& change)
     change(tables.SkinData.BorderColor);
 }
 
-}  // namespace
+} // namespace
 
 TsColor ShiftColorHue(TsColor color, int degrees)
 {
@@ -126,8 +126,8 @@ void ApplySkinColorChange(SkinTables& tables, int hueOffset, int saturation)
         if (keepHue != 0) {
             keepKeys = {u"BICONCLOSE", u"SICONCLOSE"};
             if (keepHue == 1) {
-                for (const char16_t* key : {u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP", u"SICONMAX",
-                                            u"SICONMIN", u"SICONNORM"}) {
+                for (const char16_t* key :
+                     {u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP", u"SICONMAX", u"SICONMIN", u"SICONNORM"}) {
                     keepKeys.emplace_back(key);
                 }
             }
@@ -180,4 +180,4 @@ void ApplySkinColorChange(SkinTables& tables, int hueOffset, int saturation)
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -23,4 +23,4 @@ TsColor ShiftColorSaturation(TsColor color, int amount);
 void ShiftBitmapHue(Bitmap32& bitmap, int degrees);
 void ShiftBitmapSaturation(Bitmap32& bitmap, int amount);
 
-}  // namespace korvane
+} // namespace korvane

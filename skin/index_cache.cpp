@@ -65,4 +65,4 @@ void TsIndexCache::Build(const SkinTables& tables)
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

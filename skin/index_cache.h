@@ -23,14 +23,14 @@ struct TsIndexCache {
         int SmallGrayed = -1;
     } CheckImages;
 
-    int ExBorderMask = -1;  // EXBORDER of GLOBALINFO
+    int ExBorderMask = -1; // EXBORDER of GLOBALINFO
 
     struct ComboButton {
-        int Section = -1;     // COMBOBTN
-        int BorderMask = -1;  // its BORDERSMASK (own section only)
-        int Pattern = -1;     // its PATTERN texture
-        int HotPattern = -1;  // its HOTPATTERN texture
-        int GlyphMask = -1;   // GLYPHMASK of COMBOBOX (own section only)
+        int Section = -1;    // COMBOBTN
+        int BorderMask = -1; // its BORDERSMASK (own section only)
+        int Pattern = -1;    // its PATTERN texture
+        int HotPattern = -1; // its HOTPATTERN texture
+        int GlyphMask = -1;  // GLYPHMASK of COMBOBOX (own section only)
     } ComboBtn;
 
     struct Tab {
@@ -73,4 +73,4 @@ struct TsIndexCache {
     void Build(const SkinTables& tables);
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -67,10 +67,25 @@ inline constexpr TacSkinningRules kAllSkinningRules = srStdForms | srStdDialogs 
 class ThirdPartyList {
 public:
     enum Kind {
-        ThirdEdits, ThirdButtons, ThirdBitBtns, ThirdCheckBoxes, ThirdComboBoxes, ThirdGrids,
-        ThirdGroupBoxes, ThirdListViews, ThirdPanels, ThirdTreeViews, ThirdWWEdits, ThirdGridEh,
-        ThirdVirtualTrees, ThirdPageControl, ThirdTabControl, ThirdToolBar, ThirdStatusBar,
-        ThirdSpeedButton, kCount
+        ThirdEdits,
+        ThirdButtons,
+        ThirdBitBtns,
+        ThirdCheckBoxes,
+        ThirdComboBoxes,
+        ThirdGrids,
+        ThirdGroupBoxes,
+        ThirdListViews,
+        ThirdPanels,
+        ThirdTreeViews,
+        ThirdWWEdits,
+        ThirdGridEh,
+        ThirdVirtualTrees,
+        ThirdPageControl,
+        ThirdTabControl,
+        ThirdToolBar,
+        ThirdStatusBar,
+        ThirdSpeedButton,
+        kCount
     };
 
     ThirdPartyList() { Rebuild(); }

@@ -32,7 +32,7 @@ OptionsText OptionsText::FromText(std::u16string_view text)
                 ++pos;
             }
         } else if (pos < text.size()) {
-            ++pos;  // LF
+            ++pos; // LF
         }
         if (line.empty() || line.front() == u';') {
             continue;
@@ -101,4 +101,4 @@ std::vector<std::u16string> OptionsText::Keys(std::u16string_view section) const
     return keys;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -20,7 +20,7 @@ public:
     struct Entry {
         std::u16string Key;
         std::u16string Value;
-        bool HasKey = false;  // the line held a "="
+        bool HasKey = false; // the line held a "="
     };
     struct Section {
         std::u16string Name;
@@ -53,4 +53,4 @@ private:
     std::unordered_map<std::u16string, int> m_sectionIndex;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -13,8 +13,8 @@ ShadowImages PrepareShadowImages(const SkinTables& tables, int exBorderMask, boo
         return shadows;
     }
     shadows.Made = true;
-    const TsMaskData* mask = tables.IsValidMask(exBorderMask) ? &tables.Masks[static_cast<std::size_t>(exBorderMask)]
-                                                              : nullptr;
+    const TsMaskData* mask =
+        tables.IsValidMask(exBorderMask) ? &tables.Masks[static_cast<std::size_t>(exBorderMask)] : nullptr;
     if (mask != nullptr && mask->Image) {
         const int offset = tables.SkinData.FormOffset;
         if (tables.SkinData.BorderMode != 0) {
@@ -42,4 +42,4 @@ ShadowImages PrepareShadowImages(const SkinTables& tables, int exBorderMask, boo
     return shadows;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -30,4 +30,4 @@ inline constexpr std::array<int, 4> kBuiltinShadowMargins{11, 10, 11, 12};
 ShadowImages PrepareShadowImages(const SkinTables& tables, int exBorderMask, bool extendedBorders,
                                  const Bitmap32& builtinActive, const Bitmap32& builtinInactive, bool composition);
 
-}  // namespace korvane
+} // namespace korvane

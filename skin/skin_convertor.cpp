@@ -89,7 +89,7 @@ std::string ZlibText(int code, const z_stream& stream)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<uint8_t> InflateMember(std::span<const uint8_t> source, std::size_t size, std::u16string_view member,
                                    std::size_t& consumed)
@@ -225,4 +225,4 @@ std::span<const uint8_t> TacSkinConvertor::OptionsBytes() const
     return *Options;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -19,9 +19,9 @@ public:
 
 // One image member of a skin package.
 struct TacImageItem {
-    std::u16string Name;        // as stored
-    bool IsBitmap = false;      // extension, upper-cased in ASCII, is ".BMP"
-    std::vector<uint8_t> Data;  // unpacked bytes
+    std::u16string Name;       // as stored
+    bool IsBitmap = false;     // extension, upper-cased in ASCII, is ".BMP"
+    std::vector<uint8_t> Data; // unpacked bytes
 };
 
 using TacImageItems = std::vector<TacImageItem>;
@@ -61,4 +61,4 @@ public:
 std::vector<uint8_t> InflateMember(std::span<const uint8_t> source, std::size_t size, std::u16string_view member,
                                    std::size_t& consumed);
 
-}  // namespace korvane
+} // namespace korvane

@@ -85,10 +85,9 @@ SkinNameList GetSkinNames(const std::vector<std::u16string>& storedNames, std::u
             list.Names.push_back(name);
         }
     }
-    std::sort(list.Names.begin(), list.Names.end(), [](const std::u16string& a, const std::u16string& b) {
-        return UpperAnsi(a) < UpperAnsi(b);
-    });
+    std::sort(list.Names.begin(), list.Names.end(),
+              [](const std::u16string& a, const std::u16string& b) { return UpperAnsi(a) < UpperAnsi(b); });
     return list;
 }
 
-}  // namespace korvane
+} // namespace korvane

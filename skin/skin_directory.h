@@ -27,4 +27,4 @@ struct SkinNameList {
 SkinNameList GetSkinNames(const std::vector<std::u16string>& storedNames, std::u16string_view resolvedDirectory,
                           int kind);
 
-}  // namespace korvane
+} // namespace korvane

@@ -52,7 +52,7 @@ std::optional<std::filesystem::path> FindFile(std::u16string_view path)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 bool SkinFileExists(std::u16string_view path)
 {
@@ -97,4 +97,4 @@ std::vector<SkinFolderEntry> ListSkinFolder(std::u16string_view path)
     return entries;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -27,4 +27,4 @@ struct SkinFolderEntry {
 // Entries of a folder (not recursive); empty when it does not exist.
 std::vector<SkinFolderEntry> ListSkinFolder(std::u16string_view path);
 
-}  // namespace korvane
+} // namespace korvane

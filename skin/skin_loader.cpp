@@ -68,18 +68,18 @@ std::string NameForErrors(std::u16string_view name)
     return Utf8Encode(name);
 }
 
-}  // namespace
+} // namespace
 
 SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options,
                        const OptionsText& common, SkinImageSource source, SkinManagerCore* manager,
                        std::u16string skinName)
-    : m_tables(tables),
-      m_platform(platform),
-      m_options(options),
-      m_common(common),
-      m_source(std::move(source)),
-      m_manager(manager),
-      m_skinName(std::move(skinName))
+    : m_tables(tables)
+    , m_platform(platform)
+    , m_options(options)
+    , m_common(common)
+    , m_source(std::move(source))
+    , m_manager(manager)
+    , m_skinName(std::move(skinName))
 {
 }
 
@@ -298,8 +298,7 @@ void SkinLoader::AddLegacyEntry(std::u16string_view section, std::u16string_view
     m_tables.Masks.push_back(std::move(mask));
 }
 
-void SkinLoader::AddPlainBitmapEntry(std::u16string_view section, std::u16string_view key,
-                                     std::u16string_view value)
+void SkinLoader::AddPlainBitmapEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
 {
     auto image = LoadImage(UpperAnsi(value), value, false);
     if (!image || image->Bitmap.Width() <= 0) {
@@ -658,9 +657,9 @@ void SkinLoader::AddCommonSections()
         data.FadingIterations = number(u"FADINGITERATIONS", base.FadingIterations, 5);
         data.GlowColor = m_platform.ConvertColor(number(u"GCOL", base.GlowColor, 0xFFFFFF));
         data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", base.GlowSize, 0));
-        data.Props[0] = TsGenState{data.Color,          data.FontColor,     data.GradientPercent,
-                                   data.GradientData,   data.GradientArray, data.ImagePercent,
-                                   data.GlowColor,      data.GlowSize,      data.Transparency};
+        data.Props[0] =
+            TsGenState{data.Color,        data.FontColor, data.GradientPercent, data.GradientData, data.GradientArray,
+                       data.ImagePercent, data.GlowColor, data.GlowSize,        data.Transparency};
         data.States = ReadInheritedInt(m_options, m_platform, name, u"STATES", 4);
         if (data.States >= 2) {
             data.HotFontColor[1] = number(u"HOTFONTCOLOR", base.HotFontColor[1], 0);
@@ -703,4 +702,4 @@ void SkinLoader::LoadSections()
     m_tables.ResolveSectionImages();
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -17,8 +17,8 @@ namespace korvane {
 // Where a skin's separate image files come from: the members of a package, or files in the
 // skin's folder (SkinData.SkinPath).
 struct SkinImageSource {
-    const TacSkinConvertor* Package = nullptr;  // set for a package skin
-    std::u16string SkinPath;                    // folder with trailing backslash, for folder skins
+    const TacSkinConvertor* Package = nullptr; // set for a package skin
+    std::u16string SkinPath;                   // folder with trailing backslash, for folder skins
 };
 
 // The loading passes that turn an options text into the skin tables: images, patterns, then
@@ -65,8 +65,7 @@ private:
     // Finds and decodes an image: the package member whose ASCII-upper-cased name equals
     // `memberName`, or (for folder skins, or when filesOnly) the file `fileName` (SkinPath in
     // front unless it holds ":"). nullopt when there is none; a damaged picture throws.
-    std::optional<DecodedImage> LoadImage(std::u16string_view memberName, std::u16string_view fileName,
-                                          bool filesOnly);
+    std::optional<DecodedImage> LoadImage(std::u16string_view memberName, std::u16string_view fileName, bool filesOnly);
 
     void ReadSkinInfo();
     void ReadSection(TsGeneralData& data);
@@ -84,4 +83,4 @@ private:
     std::map<std::u16string, DecodedImage> m_decoded;
 };
 
-}  // namespace korvane
+} // namespace korvane

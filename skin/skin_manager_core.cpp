@@ -45,7 +45,7 @@ bool IsUnsetColor(TsColor color)
     return color == kColorNone || color == static_cast<TsColor>(TransparentKey);
 }
 
-}  // namespace
+} // namespace
 
 SkinManagerCore::SkinManagerCore(SkinPlatform& platform) : m_platform(platform)
 {
@@ -465,8 +465,7 @@ TsColor SkinManagerCore::SelectionFontColor(bool focused) const
 // ---------------------------------------------------------------------------------------------
 // Live preview
 
-std::optional<SkinPreviewRequest> SkinManagerCore::ParsePreviewMessage(uintptr_t wParam,
-                                                                       std::span<const uint8_t> data)
+std::optional<SkinPreviewRequest> SkinManagerCore::ParsePreviewMessage(uintptr_t wParam, std::span<const uint8_t> data)
 {
     constexpr std::size_t kBlockSize = 30646;
     if (wParam != 7 || data.size() < kBlockSize) {
@@ -502,4 +501,4 @@ void SkinManagerCore::ApplyPreview(const SkinPreviewRequest& request)
     UpdateSkin(true);
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -35,7 +35,7 @@ enum class SkinBroadcast { SetSkin = 1, RemoveSkin = 2, Refresh = 3, StopFade = 
 struct SkinPreviewRequest {
     std::u16string SkinName;
     std::u16string SkinDirectory;
-    std::string OptionsText;  // single-byte text
+    std::string OptionsText; // single-byte text
 };
 
 // The portable part of the skin manager: the settings that decide which skin is loaded, the
@@ -169,4 +169,4 @@ private:
     std::vector<std::u16string> m_commonSections;
 };
 
-}  // namespace korvane
+} // namespace korvane

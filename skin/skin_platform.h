@@ -37,14 +37,18 @@ inline constexpr int kColorHighlight = 13;
 inline constexpr int kColorHighlightText = 14;
 inline constexpr int kColorBtnFace = 15;
 // The system-colour reference of index i: 0xFF000000 | i, negative as a 32-bit value.
-inline constexpr TsColor SysColorRef(int index) { return static_cast<TsColor>(0xFF000000u | static_cast<uint32_t>(index)); }
+inline constexpr TsColor SysColorRef(int index)
+{
+    return static_cast<TsColor>(0xFF000000u | static_cast<uint32_t>(index));
+}
 
 // Fixed values: the classic Windows colour scheme, a sizing frame of 4 pixels; notices are
 // collected instead of shown.
 class PortableSkinPlatform : public SkinPlatform {
 public:
     explicit PortableSkinPlatform(std::u16string programFolder = u"", bool acTest = false)
-        : m_programFolder(std::move(programFolder)), m_acTest(acTest)
+        : m_programFolder(std::move(programFolder))
+        , m_acTest(acTest)
     {
     }
 
@@ -64,4 +68,4 @@ private:
     std::vector<std::u16string> m_notices;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -61,4 +61,4 @@ void Win32SkinPlatform::ShowNotice(const std::u16string& text)
     MessageBoxW(nullptr, message.c_str(), L"Information", MB_OK | MB_ICONINFORMATION);
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -16,4 +16,4 @@ public:
     void ShowNotice(const std::u16string& text) override;
 };
 
-}  // namespace korvane
+} // namespace korvane

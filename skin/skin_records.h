@@ -30,10 +30,10 @@ inline constexpr uint8_t kImgTitleGlow = 4;
 
 // One step of a section gradient.
 struct GradientStep {
-    TsColor Color1 = 0;   // start colour, never negative
-    TsColor Color2 = 0;   // end colour, never negative
-    uint8_t Percent = 0;  // share of the painted extent, 0..100
-    int32_t Mode = 0;     // direction/kind number as written (0, 1, 2 ...)
+    TsColor Color1 = 0;  // start colour, never negative
+    TsColor Color2 = 0;  // end colour, never negative
+    uint8_t Percent = 0; // share of the painted extent, 0..100
+    int32_t Mode = 0;    // direction/kind number as written (0, 1, 2 ...)
 };
 
 using TsGradArray = std::vector<GradientStep>;
@@ -61,10 +61,10 @@ using TsProps = std::array<TsGenState, 2>;
 
 // One section of the options file.
 struct TsGeneralData {
-    std::u16string ParentClass;  // PARENTCLASS as written, empty when absent
-    std::u16string SectionName;  // as written in the file
+    std::u16string ParentClass; // PARENTCLASS as written, empty when absent
+    std::u16string SectionName; // as written in the file
     int32_t States = 0;
-    TsProps Props;               // [0] normal, [1] hot (a copy of [0] when States < 2)
+    TsProps Props; // [0] normal, [1] hot (a copy of [0] when States < 2)
     bool GiveOwnFont = false;
     bool ReservedBoolean = false;
     bool ShowFocus = false;
@@ -85,7 +85,7 @@ struct TsGeneralData {
     std::u16string GradientData;
     TsGradArrayRef GradientArray = std::make_shared<TsGradArray>();
     int32_t ImagePercent = 0;
-    std::array<TsColor, 6> FontColor{};  // [1..5] as in TsGenState
+    std::array<TsColor, 6> FontColor{}; // [1..5] as in TsGenState
     TsColor GlowColor = 0;
     uint8_t GlowSize = 0;
 
@@ -96,7 +96,7 @@ struct TsGeneralData {
     std::u16string HotGradientData;
     TsGradArrayRef HotGradientArray = std::make_shared<TsGradArray>();
     int32_t HotImagePercent = 0;
-    std::array<TsColor, 6> HotFontColor{};  // [1..5] as in TsGenState
+    std::array<TsColor, 6> HotFontColor{}; // [1..5] as in TsGenState
     TsColor HotGlowColor = 0;
     uint8_t HotGlowSize = 0;
 };
@@ -117,15 +117,15 @@ struct MaskRect {
 
 // One image entry: a rectangle of the master bitmap, or an image of its own.
 struct TsMaskData {
-    std::shared_ptr<Bitmap32> Image;  // own image, or null for a rectangle of the master bitmap
+    std::shared_ptr<Bitmap32> Image; // own image, or null for a rectangle of the master bitmap
     std::u16string SectionName;
     std::u16string PropertyName;
     MaskRect Rect;
-    int16_t ImageCount = 0;    // state frames side by side in Rect
-    int16_t MaskType = 0;      // rows minus one: 0 keyed by TransparentKey, 1 a mask row below
-    int16_t UniformWidth = 0;  // border width of all sides when the four widths are 0
-    int16_t DrawMode = 1;      // 0..13, see the painters
-    uint8_t ImgType = 0;       // kImgBordersMask .. kImgTitleGlow
+    int16_t ImageCount = 0;   // state frames side by side in Rect
+    int16_t MaskType = 0;     // rows minus one: 0 keyed by TransparentKey, 1 a mask row below
+    int16_t UniformWidth = 0; // border width of all sides when the four widths are 0
+    int16_t DrawMode = 1;     // 0..13, see the painters
+    uint8_t ImgType = 0;      // kImgBordersMask .. kImgTitleGlow
     SkinManagerCore* Manager = nullptr;
     int16_t LeftWidth = 0;
     int16_t TopWidth = 0;
@@ -158,15 +158,15 @@ using TsMaskArray = std::vector<TsMaskData>;
 // A large JPEG picture used as a pattern.
 struct TsPatternData {
     std::shared_ptr<Bitmap32> Image;
-    std::u16string SectionName;   // upper-cased
-    std::u16string PropertyName;  // upper-cased
+    std::u16string SectionName;  // upper-cased
+    std::u16string PropertyName; // upper-cased
 };
 
 using TsPatternArray = std::vector<TsPatternData>;
 
 // The skin's global values (section GLOBALINFO) and two state fields.
 struct TsSkinData {
-    std::u16string SkinPath;  // folder of the skin's files with trailing backslash; empty for packages
+    std::u16string SkinPath; // folder of the skin's files with trailing backslash; empty for packages
     bool Active = false;
     double Version = 0;
     std::u16string Author;
@@ -197,4 +197,4 @@ struct TsSkinData {
     int16_t BIconMinGlowMargin = 0;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -169,4 +169,4 @@ void SkinTables::ClearTables()
     MasterBitmap = std::make_shared<Bitmap32>();
 }
 
-}  // namespace korvane
+} // namespace korvane

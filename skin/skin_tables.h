@@ -57,4 +57,4 @@ private:
     int FindInTable(Table table, std::u16string_view sectionName, std::u16string_view key) const;
 };
 
-}  // namespace korvane
+} // namespace korvane

@@ -24,7 +24,7 @@ char16_t UpperChar(char16_t c)
     return c;
 }
 
-}  // namespace
+} // namespace
 
 std::u16string UpperAscii(std::u16string_view text)
 {
@@ -64,4 +64,4 @@ bool Contains(std::u16string_view text, std::u16string_view part)
     return text.find(part) != std::u16string_view::npos;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -16,4 +16,4 @@ std::u16string UpperAnsi(std::u16string_view text);
 bool SameTextAnsi(std::u16string_view a, std::u16string_view b);
 bool Contains(std::u16string_view text, std::u16string_view part);
 
-}  // namespace korvane
+} // namespace korvane

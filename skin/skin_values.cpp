@@ -77,7 +77,7 @@ std::optional<int32_t> ParseInt(std::u16string_view text, bool allowZeroX)
     return static_cast<int32_t>(value);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<int32_t> ParseLenientInt(std::u16string_view text)
 {
@@ -225,4 +225,4 @@ bool HasAcTestArgument(const std::vector<std::u16string>& arguments)
     return false;
 }
 
-}  // namespace korvane
+} // namespace korvane

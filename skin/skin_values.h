@@ -30,7 +30,10 @@ std::optional<double> ParseVersion(std::u16string_view text);
 // "1" or "TRUE" in any case.
 bool ParseFlag(std::u16string_view text);
 // Keeps the low 16 bits of a value stored in a 16-bit field.
-inline int16_t Low16(int32_t value) { return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(value))); }
+inline int16_t Low16(int32_t value)
+{
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(value)));
+}
 
 // Splits into words: maximal runs of characters not in delimiters.
 std::vector<std::u16string_view> SplitWords(std::u16string_view text, std::u16string_view delimiters);
@@ -51,4 +54,4 @@ std::optional<std::u16string> VersionNotice(double version, std::u16string_view 
 // True when one of the arguments, lower-cased, equals "/actest".
 bool HasAcTestArgument(const std::vector<std::u16string>& arguments);
 
-}  // namespace korvane
+} // namespace korvane

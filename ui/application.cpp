@@ -39,8 +39,8 @@ Application::Application()
     // Zero-sized, so nothing of it shows but its taskbar button once the program runs.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    m_window = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
-                               0, 0, nullptr, nullptr, instance, nullptr);
+    m_window = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0,
+                               0, nullptr, nullptr, instance, nullptr);
     g_current = this;
     SetUncaughtErrorHandler(ForwardUncaughtError);
 }

@@ -10,8 +10,8 @@ constexpr int kDroppedListHeight = 200;
 } // namespace
 
 ComboBox::ComboBox(Window& parent, const Bounds& bounds, int itemHeight)
-    : Control(parent, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-              0, {bounds.left, bounds.top, bounds.width, bounds.height + kDroppedListHeight})
+    : Control(parent, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+              {bounds.left, bounds.top, bounds.width, bounds.height + kDroppedListHeight})
 {
     // List entries take the item height where the system lets them (owner-drawn lists only,
     // under Wine); the selection field is sized so that the closed control has the asked height.

@@ -17,7 +17,8 @@ int NextControlId()
 
 Control::Control(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle, const Bounds& bounds,
                  std::wstring_view text)
-    : m_parent(parent), m_id(NextControlId())
+    : m_parent(parent)
+    , m_id(NextControlId())
 {
     CreateSystemWindow(className, exStyle, WS_CHILD | WS_VISIBLE | style, bounds, parent.Handle(),
                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(m_id)), text);

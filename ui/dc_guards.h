@@ -25,7 +25,8 @@ class WindowDC {
 public:
     enum class Area { Client, Window };
     explicit WindowDC(HWND window, Area area = Area::Client)
-        : m_window(window), m_dc(area == Area::Client ? GetDC(window) : GetWindowDC(window))
+        : m_window(window)
+        , m_dc(area == Area::Client ? GetDC(window) : GetWindowDC(window))
     {
     }
     WindowDC(const WindowDC&) = delete;

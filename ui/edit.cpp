@@ -2,8 +2,7 @@
 
 namespace korvane::ui {
 
-Edit::Edit(Window& parent, const Bounds& bounds, std::wstring_view text)
-    : Edit(parent, bounds, text, ES_AUTOHSCROLL)
+Edit::Edit(Window& parent, const Bounds& bounds, std::wstring_view text) : Edit(parent, bounds, text, ES_AUTOHSCROLL)
 {
 }
 

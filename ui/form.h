@@ -13,7 +13,7 @@ class Control;
 struct FormLayout {
     const wchar_t* className; // the window class, registered on first use
     std::wstring_view caption;
-    int left;                 // screen position of the window's outer corner
+    int left; // screen position of the window's outer corner
     int top;
     int clientWidth;
     int clientHeight;

@@ -50,9 +50,9 @@ RadioGroup::RadioGroup(Window& parent, const Bounds& bounds, const std::vector<s
     const int topMargin = textHeight + 1 + (room % count) / 2;
     const int buttonWidth = bounds.width - 10;
     for (int i = 0; i < count; ++i)
-        m_buttons.push_back(std::make_unique<RadioButton>(
-            *this, Bounds{8, topMargin + i * buttonHeight, buttonWidth, buttonHeight}, items[static_cast<std::size_t>(i)],
-            i == 0));
+        m_buttons.push_back(
+            std::make_unique<RadioButton>(*this, Bounds{8, topMargin + i * buttonHeight, buttonWidth, buttonHeight},
+                                          items[static_cast<std::size_t>(i)], i == 0));
 }
 
 int RadioGroup::ItemIndex() const

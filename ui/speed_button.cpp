@@ -10,7 +10,9 @@ constexpr COLORREF kGlyphTransparentColor = RGB(255, 255, 255);
 
 } // namespace
 
-SpeedButton::SpeedButton(Window& parent, const Bounds& bounds) : GraphicControl(parent, bounds) {}
+SpeedButton::SpeedButton(Window& parent, const Bounds& bounds) : GraphicControl(parent, bounds)
+{
+}
 
 void SpeedButton::SetGlyph(OwnedBitmap glyph)
 {

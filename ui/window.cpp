@@ -171,22 +171,22 @@ void Window::RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH 
         throw std::runtime_error("Cannot register a window class");
 }
 
-void Window::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds,
-                             HWND parent, HMENU menuOrId, std::wstring_view text)
+void Window::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+                             HMENU menuOrId, std::wstring_view text)
 {
     const std::wstring caption(text);
-    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.left, bounds.top,
-                                  bounds.width, bounds.height, parent, menuOrId, GetModuleHandleW(nullptr), this);
+    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.left, bounds.top, bounds.width,
+                                  bounds.height, parent, menuOrId, GetModuleHandleW(nullptr), this);
     if (!window)
         throw std::runtime_error("Cannot create window");
 }
 
-void Window::CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds,
-                                HWND parent, HMENU menuOrId, std::wstring_view text)
+void Window::CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+                                HMENU menuOrId, std::wstring_view text)
 {
     const std::wstring caption(text);
-    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.left, bounds.top,
-                                  bounds.width, bounds.height, parent, menuOrId, GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.left, bounds.top, bounds.width,
+                                  bounds.height, parent, menuOrId, GetModuleHandleW(nullptr), nullptr);
     if (!window)
         throw std::runtime_error("Cannot create control window");
     Adopt(window);
@@ -211,8 +211,7 @@ void Window::Unbind()
         return;
     RemovePropW(m_handle, kObjectProperty);
     // Put the class procedure back if nobody subclassed the window after us.
-    if (m_previousProc &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_handle, GWLP_WNDPROC)) == &StaticWindowProc)
+    if (m_previousProc && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_handle, GWLP_WNDPROC)) == &StaticWindowProc)
         SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
     m_handle = nullptr;
 }

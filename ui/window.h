@@ -74,11 +74,11 @@ public:
 
 protected:
     // Creates a window of a class registered with StaticWindowProc; `this` is bound at WM_NCCREATE.
-    void CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds,
-                         HWND parent, HMENU menuOrId, std::wstring_view text);
+    void CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+                         HMENU menuOrId, std::wstring_view text);
     // Creates a window of a system class and adopts it.
-    void CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds,
-                            HWND parent, HMENU menuOrId, std::wstring_view text);
+    void CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+                            HMENU menuOrId, std::wstring_view text);
     // Binds this object to an existing window by subclassing it.
     void Adopt(HWND window);
     // Registers a window class served by StaticWindowProc once per process.

@@ -64,7 +64,8 @@ bool DesktopCompositionOn()
     if (!dwm)
         return false;
     BOOL on = FALSE;
-    if (auto isEnabled = reinterpret_cast<IsEnabled>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled"))))
+    if (auto isEnabled =
+            reinterpret_cast<IsEnabled>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled"))))
         isEnabled(&on);
     FreeLibrary(dwm);
     return on != FALSE;
@@ -77,9 +78,7 @@ bool IsSkinnedWindow(HWND window)
     return SendMessageW(window, SKM_COMMAND, CommandWParam(SKC_ISSKINNED), 0) == 1;
 }
 
-TsSkinManager::TsSkinManager(SkinPlatform& platform)
-    : SkinManagerCore(platform)
-    , m_paintSource(*this)
+TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform), m_paintSource(*this)
 {
     if (!g_defaultManager) {
         g_defaultManager = this;
@@ -186,14 +185,16 @@ void TsSkinManager::RepaintForms(bool /*lockForms*/)
     const std::vector<HWND> dialogs = AdaptedDialogs();
     for (HWND dialog : dialogs) {
         if (IsWindow(dialog) && IsWindowVisible(dialog))
-            RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            RedrawWindow(dialog, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 }
 
 void TsSkinManager::ShowLoadError(const std::u16string& message)
 {
     const ui::Application* application = ui::Application::Current();
-    MessageBoxW(application ? application->Handle() : nullptr, ui::ToWide(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
+    MessageBoxW(application ? application->Handle() : nullptr, ui::ToWide(message).c_str(), L"Error",
+                MB_OK | MB_ICONERROR);
 }
 
 bool TsSkinManager::AllowGlowing() const

@@ -76,14 +76,15 @@ TEST_P(ChooserChoice, OpensTheEditorOfTheKindAndClosingItEndsTheProgram)
     EXPECT_TRUE(App().Terminated());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachMenuKind, ChooserChoice,
-    ::testing::Values(ChoiceCase{0, 0, []() -> ui::Form* { return NewStyleKorvane; }},
-                      ChoiceCase{1, 1, []() -> ui::Form* { return frm_OldStyleMenu; }},
-                      ChoiceCase{2, 2, []() -> ui::Form* { return frm_SourceModMenu; }}),
-    [](const ::testing::TestParamInfo<ChoiceCase>& param) {
-        return std::string(param.param.radioIndex == 0 ? "NewStyle" : param.param.radioIndex == 1 ? "OldStyle" : "SourceMod");
-    });
+INSTANTIATE_TEST_SUITE_P(EachMenuKind, ChooserChoice,
+                         ::testing::Values(ChoiceCase{0, 0, []() -> ui::Form* { return NewStyleKorvane; }},
+                                           ChoiceCase{1, 1, []() -> ui::Form* { return frm_OldStyleMenu; }},
+                                           ChoiceCase{2, 2, []() -> ui::Form* { return frm_SourceModMenu; }}),
+                         [](const ::testing::TestParamInfo<ChoiceCase>& param) {
+                             return std::string(param.param.radioIndex == 0   ? "NewStyle"
+                                                : param.param.radioIndex == 1 ? "OldStyle"
+                                                                              : "SourceMod");
+                         });
 
 TEST_F(KorvaneWindowsTest, ClosingTheChooserBeforeContinuingEndsTheProgramAtOnce)
 {

@@ -39,14 +39,15 @@ TEST_F(GeneratedWindowTest, SavingTwiceToOneNameReplacesTheFileWithoutAQuestion)
     Form_Generated->SetCurrentMenu(0);
     ModalDriver driver;
     driver
-        .WhenShown(Form_Generated->Handle(),
-                   [&] {
-                       Press(Form_Generated->Generated_SaveBtn);
-                       TypeAtEnd(Form_Generated->PluginSource.Handle(), L"// edited");
-                       Press(Form_Generated->Generated_SaveBtn);
-                       Form_Generated->Close();
-                   },
-                   "the generated-source window")
+        .WhenShown(
+            Form_Generated->Handle(),
+            [&] {
+                Press(Form_Generated->Generated_SaveBtn);
+                TypeAtEnd(Form_Generated->PluginSource.Handle(), L"// edited");
+                Press(Form_Generated->Generated_SaveBtn);
+                Form_Generated->Close();
+            },
+            "the generated-source window")
         .AnswerSaveDialog(file.wstring())
         .AnswerSaveDialog(file.wstring());
     Form_Generated->ShowModal();
@@ -62,12 +63,13 @@ TEST_F(GeneratedWindowTest, ANameWithoutExtensionIsSavedAsTyped)
     Form_Generated->SetCurrentMenu(0);
     ModalDriver driver;
     driver
-        .WhenShown(Form_Generated->Handle(),
-                   [&] {
-                       Press(Form_Generated->Generated_SaveBtn);
-                       Form_Generated->Close();
-                   },
-                   "the generated-source window")
+        .WhenShown(
+            Form_Generated->Handle(),
+            [&] {
+                Press(Form_Generated->Generated_SaveBtn);
+                Form_Generated->Close();
+            },
+            "the generated-source window")
         .AnswerSaveDialog((folder / "plugin").wstring());
     Form_Generated->ShowModal();
     EXPECT_EQ(FileBytes(folder / "plugin"), NewStyleBytes());
@@ -81,12 +83,13 @@ TEST_F(GeneratedWindowTest, CancellingTheSaveDialogWritesNothing)
     Form_Generated->SetCurrentMenu(2);
     ModalDriver driver;
     driver
-        .WhenShown(Form_Generated->Handle(),
-                   [&] {
-                       Press(Form_Generated->Generated_SaveBtn);
-                       Form_Generated->Close();
-                   },
-                   "the generated-source window")
+        .WhenShown(
+            Form_Generated->Handle(),
+            [&] {
+                Press(Form_Generated->Generated_SaveBtn);
+                Form_Generated->Close();
+            },
+            "the generated-source window")
         .CancelSaveDialog();
     Form_Generated->ShowModal();
     EXPECT_TRUE(std::filesystem::is_empty(folder));
@@ -130,14 +133,15 @@ TEST_F(GeneratedWindowTest, AFileThatCannotBeCreatedIsReportedInTheApplicationsB
     std::wstring textAfter;
     ModalDriver driver;
     driver
-        .WhenShown(Form_Generated->Handle(),
-                   [&] {
-                       Press(Form_Generated->Generated_SaveBtn);
-                       stillOpen = IsWindowVisible(Form_Generated->Handle()) != FALSE;
-                       textAfter = Form_Generated->PluginSource.Text();
-                       Form_Generated->Close();
-                   },
-                   "the generated-source window")
+        .WhenShown(
+            Form_Generated->Handle(),
+            [&] {
+                Press(Form_Generated->Generated_SaveBtn);
+                stillOpen = IsWindowVisible(Form_Generated->Handle()) != FALSE;
+                textAfter = Form_Generated->PluginSource.Text();
+                Form_Generated->Close();
+            },
+            "the generated-source window")
         .AnswerSaveDialog(missing.wstring())
         .AnswerMessageBox();
     Form_Generated->ShowModal();
@@ -183,8 +187,11 @@ TEST_F(GeneratedWindowTest, ASecondShowingAppendsASecondPlugin)
     FillNewStyleEditor();
     Form_Generated->SetCurrentMenu(0);
     ModalDriver driver;
-    driver.WhenShown(Form_Generated->Handle(), [] { Form_Generated->Close(); }, "first showing")
-        .WhenShown(Form_Generated->Handle(), [] { Form_Generated->Close(); }, "second showing");
+    driver
+        .WhenShown(
+            Form_Generated->Handle(), [] { Form_Generated->Close(); }, "first showing")
+        .WhenShown(
+            Form_Generated->Handle(), [] { Form_Generated->Close(); }, "second showing");
     Form_Generated->ShowModal();
     Form_Generated->ShowModal();
     const std::u16string one = Utf8Decode(NewStyleBytes());

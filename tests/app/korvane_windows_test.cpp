@@ -123,8 +123,10 @@ struct ControlPlace {
     ui::Bounds bounds;
 };
 
+// clang-format off
 #define KORVANE_PLACE(form, control, l, t, w, h) \
     ControlPlace{#control, []() -> const ui::Window& { return form->control; }, {l, t, w, h}}
+// clang-format on
 
 TEST_F(KorvaneWindowsTest, WindowedControlsStandAtTheirPlacesWithTheirSizes)
 {
@@ -231,37 +233,41 @@ TEST_F(KorvaneWindowsTest, NewStyleRunFromChooserToSavedFileWritesTheGeneratedPl
     {
         ModalDriver driver;
         driver
-            .WhenShown(NewStyleKorvane->Handle(),
-                       [] {
-                           TypeChars(NewStyleKorvane->NewStyle_Title.Handle(), L"Меню \"сервера\"");
-                           TypeAtEnd(NewStyleKorvane->NewStyle_MenuCommand.Handle(), L"_2");
-                           PickListEntry(NewStyleKorvane->NewStyle_Flags, 4, true);
-                           Press(NewStyleKorvane->NewStyle_AddBtn);
-                           Press(NewStyleKorvane->NewStyle_AddBtn);
-                           SaveScreenshot("new-style-editor");
-                           Press(NewStyleKorvane->NewStyle_GenerateBtn);
-                       },
-                       "the new-style editor")
-            .WhenShown(NewStyle_AddItem->Handle(),
-                       [] {
-                           TypeChars(NewStyle_AddItem->NewStyle_AddItemEdit.Handle(), L"Убить всех");
-                           SaveScreenshot("new-style-add-item");
-                           Press(NewStyle_AddItem->Button1);
-                       },
-                       "the item dialog, first item")
-            .WhenShown(NewStyle_AddItem->Handle(),
-                       [] {
-                           TypeChars(NewStyle_AddItem->NewStyle_AddItemEdit.Handle(), L"  Slay  ");
-                           Press(NewStyle_AddItem->Button2);
-                       },
-                       "the item dialog, second item")
-            .WhenShown(Form_Generated->Handle(),
-                       [] {
-                           SaveScreenshot("generated-new-style");
-                           Press(Form_Generated->Generated_SaveBtn);
-                           Press(Form_Generated->Generated_CloseBtn);
-                       },
-                       "the generated-source window")
+            .WhenShown(
+                NewStyleKorvane->Handle(),
+                [] {
+                    TypeChars(NewStyleKorvane->NewStyle_Title.Handle(), L"Меню \"сервера\"");
+                    TypeAtEnd(NewStyleKorvane->NewStyle_MenuCommand.Handle(), L"_2");
+                    PickListEntry(NewStyleKorvane->NewStyle_Flags, 4, true);
+                    Press(NewStyleKorvane->NewStyle_AddBtn);
+                    Press(NewStyleKorvane->NewStyle_AddBtn);
+                    SaveScreenshot("new-style-editor");
+                    Press(NewStyleKorvane->NewStyle_GenerateBtn);
+                },
+                "the new-style editor")
+            .WhenShown(
+                NewStyle_AddItem->Handle(),
+                [] {
+                    TypeChars(NewStyle_AddItem->NewStyle_AddItemEdit.Handle(), L"Убить всех");
+                    SaveScreenshot("new-style-add-item");
+                    Press(NewStyle_AddItem->Button1);
+                },
+                "the item dialog, first item")
+            .WhenShown(
+                NewStyle_AddItem->Handle(),
+                [] {
+                    TypeChars(NewStyle_AddItem->NewStyle_AddItemEdit.Handle(), L"  Slay  ");
+                    Press(NewStyle_AddItem->Button2);
+                },
+                "the item dialog, second item")
+            .WhenShown(
+                Form_Generated->Handle(),
+                [] {
+                    SaveScreenshot("generated-new-style");
+                    Press(Form_Generated->Generated_SaveBtn);
+                    Press(Form_Generated->Generated_CloseBtn);
+                },
+                "the generated-source window")
             .AnswerSaveDialog(file.wstring(), "save-dialog");
         Press(ChooseStyleMenu->Button1);
         EXPECT_TRUE(driver.AllStepsDone());
@@ -283,36 +289,39 @@ TEST_F(KorvaneWindowsTest, OldStyleRunFromChooserToSavedFileWritesTheGeneratedPl
     {
         ModalDriver driver;
         driver
-            .WhenShown(frm_OldStyleMenu->Handle(),
-                       [] {
-                           HWND edit = frm_OldStyleMenu->OldStyle_MenuEdit.Handle();
-                           Press(frm_OldStyleMenu->Button2);
-                           TypeChars(edit, L"Меню\r");
-                           Press(frm_OldStyleMenu->sBitBtn1);
-                           TypeChars(edit, L"1. Kick ");
-                           Press(frm_OldStyleMenu->Button3);
-                           TypeChars(edit, L"all\r");
-                           Press(frm_OldStyleMenu->Button4);
-                           TypeChars(edit, L"0. Выход");
-                           SaveScreenshot("old-style-editor");
-                           Press(frm_OldStyleMenu->Button5);
-                       },
-                       "the old-style editor")
-            .WhenShown(frm_OldStyleOptions->Handle(),
-                       [] {
-                           EXPECT_EQ(frm_OldStyleOptions->OldStyle_HandledKeys.Text(), L"10");
-                           TypeAtEnd(frm_OldStyleOptions->OldStyle_MenuName.Handle(), L"!2");
-                           SaveScreenshot("old-style-options");
-                           Press(frm_OldStyleOptions->OldStyle_GenerateBtn);
-                       },
-                       "the old-style options")
-            .WhenShown(Form_Generated->Handle(),
-                       [] {
-                           SaveScreenshot("generated-old-style");
-                           Press(Form_Generated->Generated_SaveBtn);
-                           Press(Form_Generated->Generated_CloseBtn);
-                       },
-                       "the generated-source window")
+            .WhenShown(
+                frm_OldStyleMenu->Handle(),
+                [] {
+                    HWND edit = frm_OldStyleMenu->OldStyle_MenuEdit.Handle();
+                    Press(frm_OldStyleMenu->Button2);
+                    TypeChars(edit, L"Меню\r");
+                    Press(frm_OldStyleMenu->sBitBtn1);
+                    TypeChars(edit, L"1. Kick ");
+                    Press(frm_OldStyleMenu->Button3);
+                    TypeChars(edit, L"all\r");
+                    Press(frm_OldStyleMenu->Button4);
+                    TypeChars(edit, L"0. Выход");
+                    SaveScreenshot("old-style-editor");
+                    Press(frm_OldStyleMenu->Button5);
+                },
+                "the old-style editor")
+            .WhenShown(
+                frm_OldStyleOptions->Handle(),
+                [] {
+                    EXPECT_EQ(frm_OldStyleOptions->OldStyle_HandledKeys.Text(), L"10");
+                    TypeAtEnd(frm_OldStyleOptions->OldStyle_MenuName.Handle(), L"!2");
+                    SaveScreenshot("old-style-options");
+                    Press(frm_OldStyleOptions->OldStyle_GenerateBtn);
+                },
+                "the old-style options")
+            .WhenShown(
+                Form_Generated->Handle(),
+                [] {
+                    SaveScreenshot("generated-old-style");
+                    Press(Form_Generated->Generated_SaveBtn);
+                    Press(Form_Generated->Generated_CloseBtn);
+                },
+                "the generated-source window")
             .AnswerSaveDialog(file.wstring());
         Press(ChooseStyleMenu->Button1);
         EXPECT_TRUE(driver.AllStepsDone());
@@ -344,37 +353,41 @@ TEST_F(KorvaneWindowsTest, SourceModRunFromChooserToSavedFileWritesTheGeneratedP
     {
         ModalDriver driver;
         driver
-            .WhenShown(frm_SourceModMenu->Handle(),
-                       [] {
-                           TypeChars(frm_SourceModMenu->SourceModMenu_Title.Handle(), L"Админ меню");
-                           TypeAtEnd(frm_SourceModMenu->SourceModMenu_CallCommand.Handle(), L"-x");
-                           PickListEntry(frm_SourceModMenu->SourceModMenu_AccessFlags, 14, true);
-                           Press(frm_SourceModMenu->SourceModMenu_BtnAdd);
-                           Press(frm_SourceModMenu->SourceModMenu_BtnAdd);
-                           SaveScreenshot("sourcemod-editor");
-                           Press(frm_SourceModMenu->SourceModMenu_Btn_Continue);
-                       },
-                       "the SourceMod editor")
-            .WhenShown(SourceModMenu_AddItem->Handle(),
-                       [] {
-                           TypeChars(SourceModMenu_AddItem->SourceModMenu_AddItem_Item.Handle(), L"Кик");
-                           SaveScreenshot("sourcemod-add-item");
-                           Press(SourceModMenu_AddItem->SouyrceModMenu_AddItem_BtnAdd);
-                       },
-                       "the item dialog, first item")
-            .WhenShown(SourceModMenu_AddItem->Handle(),
-                       [] {
-                           TypeChars(SourceModMenu_AddItem->SourceModMenu_AddItem_Item.Handle(), L"Ban");
-                           Press(SourceModMenu_AddItem->SouyrceModMenu_AddItem_BtnAdd);
-                       },
-                       "the item dialog, second item")
-            .WhenShown(Form_Generated->Handle(),
-                       [] {
-                           SaveScreenshot("generated-sourcemod");
-                           Press(Form_Generated->Generated_SaveBtn);
-                           Press(Form_Generated->Generated_CloseBtn);
-                       },
-                       "the generated-source window")
+            .WhenShown(
+                frm_SourceModMenu->Handle(),
+                [] {
+                    TypeChars(frm_SourceModMenu->SourceModMenu_Title.Handle(), L"Админ меню");
+                    TypeAtEnd(frm_SourceModMenu->SourceModMenu_CallCommand.Handle(), L"-x");
+                    PickListEntry(frm_SourceModMenu->SourceModMenu_AccessFlags, 14, true);
+                    Press(frm_SourceModMenu->SourceModMenu_BtnAdd);
+                    Press(frm_SourceModMenu->SourceModMenu_BtnAdd);
+                    SaveScreenshot("sourcemod-editor");
+                    Press(frm_SourceModMenu->SourceModMenu_Btn_Continue);
+                },
+                "the SourceMod editor")
+            .WhenShown(
+                SourceModMenu_AddItem->Handle(),
+                [] {
+                    TypeChars(SourceModMenu_AddItem->SourceModMenu_AddItem_Item.Handle(), L"Кик");
+                    SaveScreenshot("sourcemod-add-item");
+                    Press(SourceModMenu_AddItem->SouyrceModMenu_AddItem_BtnAdd);
+                },
+                "the item dialog, first item")
+            .WhenShown(
+                SourceModMenu_AddItem->Handle(),
+                [] {
+                    TypeChars(SourceModMenu_AddItem->SourceModMenu_AddItem_Item.Handle(), L"Ban");
+                    Press(SourceModMenu_AddItem->SouyrceModMenu_AddItem_BtnAdd);
+                },
+                "the item dialog, second item")
+            .WhenShown(
+                Form_Generated->Handle(),
+                [] {
+                    SaveScreenshot("generated-sourcemod");
+                    Press(Form_Generated->Generated_SaveBtn);
+                    Press(Form_Generated->Generated_CloseBtn);
+                },
+                "the generated-source window")
             .AnswerSaveDialog(file.wstring());
         Press(ChooseStyleMenu->Button1);
         EXPECT_TRUE(driver.AllStepsDone());

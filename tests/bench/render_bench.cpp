@@ -19,7 +19,8 @@ namespace {
 
 const int kSizes[3][2] = {{75, 25}, {353, 241}, {821, 532}};
 
-Bitmap32 RandomBitmap(int w, int h, unsigned seed) {
+Bitmap32 RandomBitmap(int w, int h, unsigned seed)
+{
     std::mt19937 random(seed);
     Bitmap32 bitmap(w, h);
     for (int y = 0; y < h; ++y) {
@@ -31,7 +32,8 @@ Bitmap32 RandomBitmap(int w, int h, unsigned seed) {
 }
 
 // Runs `work` and a memcpy of `bytes` in batches, and reports their time ratio.
-void MeasureAgainstMemcpy(benchmark::State& state, std::size_t bytes, const std::function<void()>& work) {
+void MeasureAgainstMemcpy(benchmark::State& state, std::size_t bytes, const std::function<void()>& work)
+{
     std::vector<std::uint8_t> from(bytes, 1);
     std::vector<std::uint8_t> to(bytes, 2);
     using Clock = std::chrono::steady_clock;
@@ -57,7 +59,8 @@ void MeasureAgainstMemcpy(benchmark::State& state, std::size_t bytes, const std:
                                                 std::max(workSeconds, 1e-12));
 }
 
-void BM_BlendBitmap(benchmark::State& state) {
+void BM_BlendBitmap(benchmark::State& state)
+{
     const int w = kSizes[state.range(0)][0];
     const int h = kSizes[state.range(0)][1];
     const PixelPath path = state.range(1) != 0 ? PixelPath::Simd : PixelPath::Scalar;
@@ -71,7 +74,8 @@ void BM_BlendBitmap(benchmark::State& state) {
 }
 BENCHMARK(BM_BlendBitmap)->ArgsProduct({{0, 1, 2}, {1, 0}});
 
-void BM_FadeFrame(benchmark::State& state) {
+void BM_FadeFrame(benchmark::State& state)
+{
     const int w = kSizes[state.range(0)][0];
     const int h = kSizes[state.range(0)][1];
     const PixelPath path = state.range(1) != 0 ? PixelPath::Simd : PixelPath::Scalar;
@@ -86,20 +90,22 @@ void BM_FadeFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_FadeFrame)->ArgsProduct({{0, 1, 2}, {1, 0}});
 
-SkinManagerCore* AnyManager() {
+SkinManagerCore* AnyManager()
+{
     static int owner;
     return reinterpret_cast<SkinManagerCore*>(&owner);
 }
 
 // A button: three 24 x 22 pictures with 4-pixel borders, keyed rounded corners, tiled centre.
 // A window frame: one 60 x 60 picture with 8-pixel sides and a 30-pixel top, edges stretched.
-void BM_PaintBordersMask(benchmark::State& state) {
+void BM_PaintBordersMask(benchmark::State& state)
+{
     const bool window = state.range(0) != 0;
     const int w = window ? 821 : 75;
     const int h = window ? 532 : 25;
     Bitmap32 master = RandomBitmap(128, 64, 5);
     for (int i = 0; i < 3; ++i) {
-        master.SetPixel(i * 24, 0, 0x00FF00FF);  // key pixels in the corners
+        master.SetPixel(i * 24, 0, 0x00FF00FF); // key pixels in the corners
         master.SetPixel(i * 24 + 23, 21, 0x00FF00FF);
     }
     TsMaskData entry;
@@ -127,7 +133,8 @@ void BM_PaintBordersMask(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintBordersMask)->Arg(0)->Arg(1);
 
-GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
+GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode)
+{
     GradientStep step;
     step.Color1 = c1;
     step.Color2 = c2;
@@ -136,7 +143,8 @@ GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
     return step;
 }
 
-void BM_PaintGradient(benchmark::State& state) {
+void BM_PaintGradient(benchmark::State& state)
+{
     const int mode = static_cast<int>(state.range(0));
     const int w = 353;
     const int h = 241;
@@ -150,7 +158,8 @@ void BM_PaintGradient(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintGradient)->Arg(0)->Arg(1);
 
-void BM_PaintTexturedGradient(benchmark::State& state) {
+void BM_PaintTexturedGradient(benchmark::State& state)
+{
     const int mode = static_cast<int>(state.range(0));
     const int w = 353;
     const int h = 241;
@@ -165,5 +174,5 @@ void BM_PaintTexturedGradient(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintTexturedGradient)->Arg(0)->Arg(1);
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -28,14 +28,14 @@ std::vector<uint32_t> Pattern(int width, int height)
 
 std::string Options()
 {
-    std::string text =
-        "[GLOBALINFO]\nVERSION=7.3\nMASTERBITMAP=MASTER.BMP\nCOLOR=15790320\n"
-        "BICONCLOSE=@0000@0000@0060@0020@3@0\nBICONCLOSEGLOW0=!GLOWCLOSE.PNG!1!0!4\n";
+    std::string text = "[GLOBALINFO]\nVERSION=7.3\nMASTERBITMAP=MASTER.BMP\nCOLOR=15790320\n"
+                       "BICONCLOSE=@0000@0000@0060@0020@3@0\nBICONCLOSEGLOW0=!GLOWCLOSE.PNG!1!0!4\n";
     for (int i = 0; i < 60; ++i) {
         const std::string name = "SECTION" + std::to_string(i);
         // Shallow inheritance as real skins use it: every section names the first as its parent.
         text += "[" + name + "]\nPARENTCLASS=" + (i > 0 ? std::string("SECTION0") : std::string()) +
-                "\nCOLOR=" + std::to_string(i * 1000) + "\nGRADIENTDATA=15853795;13944507;97;1;0\n"
+                "\nCOLOR=" + std::to_string(i * 1000) +
+                "\nGRADIENTDATA=15853795;13944507;97;1;0\n"
                 "GRADIENTPERCENT=50\nBORDERSMASK=^0000^0040^0060^0070^0000^0000^0000^0000^3^1^1^0\n"
                 "PATTERN=~0100~0000~0110~0010~01~0\nGLYPHMASK=@0200@0000@0230@0010@3@0\n"
                 "GLOW0=!GLOW.PNG!1!0!3!0008!0008!0008!0008\nSTATES=3\nHOTCOLOR=255\n";
@@ -110,4 +110,4 @@ void BM_SkinLoadFromPackage(benchmark::State& state)
 }
 BENCHMARK(BM_SkinLoadFromPackage)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

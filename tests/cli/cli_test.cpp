@@ -127,7 +127,8 @@ TEST_F(KorvaneCli, UsageProblemsAreReportedWithStatusTwo)
     const fs::path request = Write("request.json", kNewStyle);
     EXPECT_EQ(Cli("generate '" + request.string() + "' -o").status, 2);
     EXPECT_EQ(Cli("generate '" + request.string() + "' --fast").status, 2);
-    const CliRun unwritable = Cli("generate '" + request.string() + "' -o '" + (m_dir / "no/such/dir/x.sma").string() + "'");
+    const CliRun unwritable =
+        Cli("generate '" + request.string() + "' -o '" + (m_dir / "no/such/dir/x.sma").string() + "'");
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_NE(unwritable.err.find("Cannot create file"), std::string::npos);
 }

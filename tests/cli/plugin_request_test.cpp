@@ -37,9 +37,8 @@ TEST(PluginRequest, SourceModDefaultsMatchTheEditor)
 TEST(PluginRequest, OldStyleDerivesKeysFromRowsAndCodesColours)
 {
     PluginText expected;
-    ComposeOldStylePlugin({u"120", u"mymenu", u"My Menu", u"ADMIN_ALL",
-                           u"\\yChoose^n\\w1. Kick^n\\r  2. Ban^n\\d0. Exit^n"},
-                          expected);
+    ComposeOldStylePlugin(
+        {u"120", u"mymenu", u"My Menu", u"ADMIN_ALL", u"\\yChoose^n\\w1. Kick^n\\r  2. Ban^n\\d0. Exit^n"}, expected);
     EXPECT_EQ(GeneratePluginFromRequestText(R"({"kind":"old-style","menu":[
         [{"text":"Choose","color":"yellow"}],
         [{"text":"1. Kick","color":"white"}],
@@ -69,7 +68,8 @@ TEST(PluginRequest, MalformedRequestsNameTheProblem)
               "unknown kind \"fancy\" (expected \"new-style\", \"old-style\" or \"sourcemod\")");
     EXPECT_EQ(ErrorOf(R"({"kind":"new-style","items":["a"]})"), "missing field \"title\"");
     EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":5,"items":["a"]})"), "field \"title\" must be a string");
-    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"t","items":"a"})"), "field \"items\" must be an array of strings");
+    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"t","items":"a"})"),
+              "field \"items\" must be an array of strings");
     EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"t","items":["a"],"itmes":[]})"),
               "unknown field \"itmes\" for kind \"new-style\"");
     EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","flag":"ADMIN_ALL"})"),
@@ -80,7 +80,8 @@ TEST(PluginRequest, MalformedRequestsNameTheProblem)
               "unknown colour \"pink\" (expected white, yellow, red, grey or #RRGGBB)");
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[[{"text":"1\n2","color":"red"}]]})"),
               "a run's \"text\" (start a new row instead) may not hold a line break");
-    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"a\nb","items":["x"]})"), "field \"title\" may not hold a line break");
+    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"a\nb","items":["x"]})"),
+              "field \"title\" may not hold a line break");
     EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":["x\r"]})"), "an item may not hold a line break");
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","keys":"1a","menu":[]})"), "keys: 'a' is not a valid integer value");
 }
@@ -90,8 +91,7 @@ TEST(PluginRequest, EditorChecksApplyWithTheirMessages)
     EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"  ","items":[]})"),
               "Menu title is empty! Please, enter menu title!");
     EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"T","items":[]})"), "You don't have any items in menu!");
-    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","command":"   "})"),
-              "Пожалуйста, заполните поле \"Команда для вызова\"");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","command":"   "})"), "Пожалуйста, заполните поле \"Команда для вызова\"");
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[[{"text":"Title","color":"white"}]]})"),
               "Кол-во кнопок не может быть равным нулю!");
 }

@@ -21,11 +21,10 @@ std::string Utf8(const std::filesystem::path& path)
 
 void WriteSampleSkin(const test::TempFolder& folder)
 {
-    folder.Write("Skin/Options.dat",
-                 "[GLOBALINFO]\nVERSION=7.3\nMASTERBITMAP=MASTER.BMP\n"
-                 "[BUTTON]\nCOLOR=255\nSTATES=3\nHOTCOLOR=9\nFADINGENABLED=1\nGLOW=1\n"
-                 "BORDERSMASK=^0000^0000^0006^0004^0000^0000^0000^0000^1^0^1^0\n"
-                 "GLOW0=!GLOW.PNG!1!0!3!0002!0002!0002!0002\n");
+    folder.Write("Skin/Options.dat", "[GLOBALINFO]\nVERSION=7.3\nMASTERBITMAP=MASTER.BMP\n"
+                                     "[BUTTON]\nCOLOR=255\nSTATES=3\nHOTCOLOR=9\nFADINGENABLED=1\nGLOW=1\n"
+                                     "BORDERSMASK=^0000^0000^0006^0004^0000^0000^0000^0000^1^0^1^0\n"
+                                     "GLOW0=!GLOW.PNG!1!0!3!0002!0002!0002!0002\n");
     folder.Write("Skin/Master.bmp", test::MakeBmp24(6, 4, std::vector<uint32_t>(24, 0x336699)));
     folder.Write("Skin/Glow.png", test::MakePng(6, 6, std::vector<uint32_t>(36, 0x80FFFFFF), true));
     folder.Write("Skin/Another.PNG", test::MakePng(1, 1, {0xFF000000}, true));
@@ -108,5 +107,5 @@ TEST(SkinInfoCommand, ErrorsGoToStandardErrorWithStatusTwo)
     EXPECT_EQ(RunSkinPack({Utf8(folder.Path())}, out, err3), 2);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -169,9 +169,10 @@ TEST_P(NewStyleGenerateCheck, RefusesWithTheMessageAndKeepsTheEditorOpenWithItsI
 
 INSTANTIATE_TEST_SUITE_P(
     BlankTitleOrNoItems, NewStyleGenerateCheck,
-    ::testing::Values(GenerateCheck{"EmptyTitleAndNoItems", L"", {}, L"Menu title is empty!\rPlease, enter menu title!"},
-                      GenerateCheck{"TitleOfBlanks", L"  \t ", {L"item"}, L"Menu title is empty!\rPlease, enter menu title!"},
-                      GenerateCheck{"NoItems", L"Title", {}, L"You don't have any items in menu!"}),
+    ::testing::Values(
+        GenerateCheck{"EmptyTitleAndNoItems", L"", {}, L"Menu title is empty!\rPlease, enter menu title!"},
+        GenerateCheck{"TitleOfBlanks", L"  \t ", {L"item"}, L"Menu title is empty!\rPlease, enter menu title!"},
+        GenerateCheck{"NoItems", L"Title", {}, L"You don't have any items in menu!"}),
     [](const ::testing::TestParamInfo<GenerateCheck>& param) { return std::string(param.param.name); });
 
 TEST_F(NewStyleEditorTest, GenerateHidesTheEditorAndUsesTheTitleAndAnEmptyCommandAsTyped)
@@ -183,7 +184,8 @@ TEST_F(NewStyleEditorTest, GenerateHidesTheEditorAndUsesTheTitleAndAnEmptyComman
     std::wstring text;
     ModalDriver driver;
     driver
-        .WhenShown(NewStyleKorvane->Handle(), [] { Press(NewStyleKorvane->NewStyle_GenerateBtn); }, "the editor")
+        .WhenShown(
+            NewStyleKorvane->Handle(), [] { Press(NewStyleKorvane->NewStyle_GenerateBtn); }, "the editor")
         .WhenShown(
             Form_Generated->Handle(),
             [&] {

@@ -97,7 +97,9 @@ TEST_F(OldStyleEditorTest, ContinuingWithAnEmptyTextOpensTheOptionsAndClosesAfte
 {
     bool optionsShown = false;
     ModalDriver driver;
-    driver.WhenShown(frm_OldStyleMenu->Handle(), [] { Press(frm_OldStyleMenu->Button5); }, "the old-style editor")
+    driver
+        .WhenShown(
+            frm_OldStyleMenu->Handle(), [] { Press(frm_OldStyleMenu->Button5); }, "the old-style editor")
         .WhenShown(
             frm_OldStyleOptions->Handle(),
             [&] {

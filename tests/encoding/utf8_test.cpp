@@ -109,11 +109,13 @@ TEST(Utf8Decode, RoundTripsAndReplacesMalformedSequences)
 {
     const std::u16string text = u"Korvane — Меню 😀";
     EXPECT_EQ(Utf8Decode(Utf8Encode(text)), text);
-    EXPECT_EQ(Utf8Decode(Bytes({'a', 0xFF, 'b'})), u"a\xFFFD" u"b");
-    EXPECT_EQ(Utf8Decode(Bytes({0xD0})), u"\xFFFD");                   // cut short
-    EXPECT_EQ(Utf8Decode(Bytes({0xC0, 0x80})), u"\xFFFD\xFFFD");       // overlong
-    EXPECT_EQ(Utf8Decode(Bytes({0xED, 0xA0, 0x80})), u"\xFFFD");       // encoded surrogate
-    EXPECT_EQ(Utf8Decode(Bytes({0xE2, 0x82, 'x'})), u"\xFFFD" u"x");
+    EXPECT_EQ(Utf8Decode(Bytes({'a', 0xFF, 'b'})), u"a\xFFFD"
+                                                   u"b");
+    EXPECT_EQ(Utf8Decode(Bytes({0xD0})), u"\xFFFD");             // cut short
+    EXPECT_EQ(Utf8Decode(Bytes({0xC0, 0x80})), u"\xFFFD\xFFFD"); // overlong
+    EXPECT_EQ(Utf8Decode(Bytes({0xED, 0xA0, 0x80})), u"\xFFFD"); // encoded surrogate
+    EXPECT_EQ(Utf8Decode(Bytes({0xE2, 0x82, 'x'})), u"\xFFFD"
+                                                    u"x");
 }
 
 } // namespace

@@ -43,7 +43,7 @@ const korvane::TacSkinConvertor& Images()
     return reader;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -33,16 +33,15 @@ TEST(ColorCodedMenuText, EveryRowEndsWithNewlineCodeAndAnEmptyRowGivesItAlone)
 
 TEST(ColorCodedMenuText, ColourCarriesAcrossRows)
 {
-    EXPECT_EQ(ColorCodedMenuText({Row(u"1. Kick", kMenuWhite), Row(u"2. Ban", kMenuWhite)}),
-              u"\\w1. Kick^n2. Ban^n");
-    EXPECT_EQ(ColorCodedMenuText({Row(u"Title", kMenuYellow), Row(u"1. Go", kMenuWhite)}),
-              u"\\yTitle^n\\w1. Go^n");
+    EXPECT_EQ(ColorCodedMenuText({Row(u"1. Kick", kMenuWhite), Row(u"2. Ban", kMenuWhite)}), u"\\w1. Kick^n2. Ban^n");
+    EXPECT_EQ(ColorCodedMenuText({Row(u"Title", kMenuYellow), Row(u"1. Go", kMenuWhite)}), u"\\yTitle^n\\w1. Go^n");
 }
 
 TEST(ColorCodedMenuText, EachMenuColourHasItsBackslashCode)
 {
-    EXPECT_EQ(ColorCodedMenuText({Row(u"1. Kick", kMenuWhite), Row(u"2. Ban", kMenuYellow), Row(u"0. Exit", kMenuGrey)}),
-              u"\\w1. Kick^n\\y2. Ban^n\\d0. Exit^n");
+    EXPECT_EQ(
+        ColorCodedMenuText({Row(u"1. Kick", kMenuWhite), Row(u"2. Ban", kMenuYellow), Row(u"0. Exit", kMenuGrey)}),
+        u"\\w1. Kick^n\\y2. Ban^n\\d0. Exit^n");
     EXPECT_EQ(ColorCodedMenuText({Row(u"x", kMenuRed)}), u"\\rx^n");
 }
 

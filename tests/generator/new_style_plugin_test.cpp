@@ -75,7 +75,8 @@ TEST(NewStylePlugin, LineCountIsThirtyPlusThreePerItem)
 
 TEST(NewStylePlugin, ItemNumbersOfAddLinesAndCasesAgreeFromOne)
 {
-    const auto lines = Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
+    const auto lines =
+        Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
     EXPECT_EQ(lines[14 + 10], u"       menu_additem(i_Menu, \"k\", \"11\", 0);");
     // 14 header lines, 11 add lines, 13 fixed lines, then the case pairs.
     EXPECT_EQ(lines[38], u"       case 1: {");

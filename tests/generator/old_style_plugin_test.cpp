@@ -78,8 +78,7 @@ TEST(OldStylePlugin, CasesAreOnePerDistinctKeyInOrderOfFirstAppearance)
     };
     EXPECT_EQ(cases(Generate(Menu(u"120"))),
               (std::vector<std::u16string>{u"       case 0: {", u"       case 1: {", u"       case 9: {"}));
-    EXPECT_EQ(cases(Generate(Menu(u"13"))),
-              (std::vector<std::u16string>{u"       case 0: {", u"       case 2: {"}));
+    EXPECT_EQ(cases(Generate(Menu(u"13"))), (std::vector<std::u16string>{u"       case 0: {", u"       case 2: {"}));
     EXPECT_EQ(cases(Generate(Menu(u"11"))), (std::vector<std::u16string>{u"       case 0: {"}));
     EXPECT_EQ(cases(Generate(Menu(u"3121"))),
               (std::vector<std::u16string>{u"       case 2: {", u"       case 0: {", u"       case 1: {"}));

@@ -17,7 +17,8 @@ void ExpectPixels(const DecodedImage& image, const std::vector<uint32_t>& expect
     ASSERT_EQ(image.Bitmap.Height(), 2);
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 3; ++x) {
-            EXPECT_EQ(image.Bitmap.Pixel(x, y), expected[static_cast<std::size_t>(y * 3 + x)] | alphaMask) << x << "," << y;
+            EXPECT_EQ(image.Bitmap.Pixel(x, y), expected[static_cast<std::size_t>(y * 3 + x)] | alphaMask)
+                << x << "," << y;
         }
     }
 }
@@ -27,7 +28,7 @@ TEST(BmpReader, Reads24BitBottomUpAndTopDownWithRowPadding)
     for (bool topDown : {false, true}) {
         const DecodedImage image = ReadBmp(test::MakeBmp24(3, 2, kPixels, topDown), "t.bmp");
         EXPECT_EQ(image.BitsPerPixel, 24);
-        ExpectPixels(image, kPixels);  // alpha stays 0 for the caller's key rule
+        ExpectPixels(image, kPixels); // alpha stays 0 for the caller's key rule
     }
 }
 
@@ -74,17 +75,17 @@ TEST(BmpReader, DamagedFilesAreErrorsNamingTheImage)
         }
     }
     std::vector<uint8_t> rle = good;
-    rle[30] = 1;  // BI_RLE8
+    rle[30] = 1; // BI_RLE8
     EXPECT_THROW(ReadBmp(rle, "x"), ImageError);
     std::vector<uint8_t> huge = good;
     huge[18] = 0xFF;
     huge[19] = 0xFF;
-    huge[20] = 0xFF;  // width 16 million
+    huge[20] = 0xFF; // width 16 million
     EXPECT_THROW(ReadBmp(huge, "x"), ImageError);
     std::vector<uint8_t> bits16 = good;
     bits16[28] = 16;
     EXPECT_THROW(ReadBmp(bits16, "x"), ImageError);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -36,5 +36,5 @@ TEST(JpegReader, DamagedDataIsAnErrorNamingTheImage)
     EXPECT_THROW(ReadJpeg(test::Bytes("JFIF"), "x"), ImageError);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

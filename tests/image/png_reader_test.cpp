@@ -39,7 +39,7 @@ TEST(PngReader, DamagedDataIsAnErrorNamingTheImage)
         EXPECT_EQ(std::string(error.what()).rfind("Damaged image 'GlowClose.PNG': ", 0), 0u) << error.what();
     }
     std::vector<uint8_t> crc = test::MakePng(4, 4, std::vector<uint32_t>(16, 0xFF336699), true);
-    crc[20] ^= 0x40;  // inside IHDR: its CRC no longer matches
+    crc[20] ^= 0x40; // inside IHDR: its CRC no longer matches
     EXPECT_THROW(ReadPng(crc, "x"), ImageError);
 }
 
@@ -72,5 +72,5 @@ TEST(ImageAlphaRules, OpaqueExceptKeyAndTransparentWhiteCleared)
     EXPECT_EQ(white.Pixel(1, 0), 0x00123456u);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

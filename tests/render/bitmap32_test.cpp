@@ -73,5 +73,5 @@ TEST(Bitmap32, CopyOfARectangleIsClippedToTheBitmap)
     EXPECT_TRUE(bitmap.Copy(4, 0, 2, 2).Empty());
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -12,7 +12,8 @@ namespace {
 
 using testing::Filled;
 
-void FillRandom(Bitmap32& bitmap, std::mt19937& random) {
+void FillRandom(Bitmap32& bitmap, std::mt19937& random)
+{
     for (int y = 0; y < bitmap.Height(); ++y) {
         for (int x = 0; x < bitmap.Width(); ++x) {
             bitmap.SetPixel(x, y, static_cast<std::uint32_t>(random()));
@@ -29,12 +30,13 @@ struct BlendCase {
 
 // d = (d*a + s*(255-a) + 127) >> 8, worked out by hand.
 const BlendCase kBlendCases[] = {
-    {0, 0, 0, 0},          {255, 255, 0, 254},    {255, 255, 255, 254},  {0, 255, 0, 254},
-    {255, 0, 255, 254},    {200, 100, 127, 149},  {200, 100, 128, 150},  {10, 250, 242, 22},
-    {255, 0, 1, 1},        {1, 2, 128, 1},        {128, 64, 40, 74},     {0, 255, 128, 127},
+    {0, 0, 0, 0},       {255, 255, 0, 254},   {255, 255, 255, 254}, {0, 255, 0, 254},
+    {255, 0, 255, 254}, {200, 100, 127, 149}, {200, 100, 128, 150}, {10, 250, 242, 22},
+    {255, 0, 1, 1},     {1, 2, 128, 1},       {128, 64, 40, 74},    {0, 255, 128, 127},
 };
 
-TEST(BlendBitmap, EveryByteFollowsTheRoundedWeightedSumTable) {
+TEST(BlendBitmap, EveryByteFollowsTheRoundedWeightedSumTable)
+{
     for (const BlendCase& c : kBlendCases) {
         for (PixelPath path : {PixelPath::Scalar, PixelPath::Simd}) {
             const std::uint32_t d = c.destination * 0x01010101u;
@@ -48,17 +50,20 @@ TEST(BlendBitmap, EveryByteFollowsTheRoundedWeightedSumTable) {
     }
 }
 
-TEST(BlendBitmap, HalfTransparencyOverParentGivesParentWeight127) {
+TEST(BlendBitmap, HalfTransparencyOverParentGivesParentWeight127)
+{
     Bitmap32 parent = Filled(4, 4, 0xFF204060);
     Bitmap32 section = Filled(4, 4, 0xFFA0C0E0);
-    const int a = 50 * 255 / 100;  // 127
+    const int a = 50 * 255 / 100; // 127
     BlendBitmap(parent.View(), section.ReadView(), a, 0, 0, {0, 0, 4, 4});
     const std::uint32_t expected = 0xFE000000u | (((0x20 * 127 + 0xA0 * 128 + 127) >> 8) << 16) |
-                                   (((0x40 * 127 + 0xC0 * 128 + 127) >> 8) << 8) | ((0x60 * 127 + 0xE0 * 128 + 127) >> 8);
+                                   (((0x40 * 127 + 0xC0 * 128 + 127) >> 8) << 8) |
+                                   ((0x60 * 127 + 0xE0 * 128 + 127) >> 8);
     EXPECT_EQ(parent.Pixel(3, 3), expected);
 }
 
-TEST(BlendBitmap, NegativeDestinationMovesTheSourceStart) {
+TEST(BlendBitmap, NegativeDestinationMovesTheSourceStart)
+{
     Bitmap32 destination = Filled(3, 3, 0);
     Bitmap32 source(4, 4);
     for (int y = 0; y < 4; ++y) {
@@ -73,7 +78,8 @@ TEST(BlendBitmap, NegativeDestinationMovesTheSourceStart) {
     EXPECT_EQ(destination.Pixel(0, 2), 0u);
 }
 
-TEST(BlendBitmap, BitmapsBelowTwoByTwoAreLeftAlone) {
+TEST(BlendBitmap, BitmapsBelowTwoByTwoAreLeftAlone)
+{
     Bitmap32 destination = Filled(1, 5, 0x11111111);
     Bitmap32 source = Filled(5, 5, 0x99999999);
     BlendBitmap(destination.View(), source.ReadView(), 0, 0, 0, {0, 0, 5, 5});
@@ -84,7 +90,8 @@ TEST(BlendBitmap, BitmapsBelowTwoByTwoAreLeftAlone) {
     EXPECT_EQ(wide.Pixel(0, 0), 0x11111111u);
 }
 
-TEST(BlendBitmap, SimdPathGivesTheScalarBytesOnRandomSizesAndOffsets) {
+TEST(BlendBitmap, SimdPathGivesTheScalarBytesOnRandomSizesAndOffsets)
+{
     std::mt19937 random(20261209);
     for (int round = 0; round < 300; ++round) {
         const int dw = 2 + static_cast<int>(random() % 70);
@@ -107,7 +114,8 @@ TEST(BlendBitmap, SimdPathGivesTheScalarBytesOnRandomSizesAndOffsets) {
     }
 }
 
-TEST(FadeFrame, SimdPathGivesTheScalarBytesOnRandomPictures) {
+TEST(FadeFrame, SimdPathGivesTheScalarBytesOnRandomPictures)
+{
     std::mt19937 random(77);
     for (int round = 0; round < 100; ++round) {
         const int w = 1 + static_cast<int>(random() % 90);
@@ -125,7 +133,8 @@ TEST(FadeFrame, SimdPathGivesTheScalarBytesOnRandomPictures) {
     }
 }
 
-TEST(FadeFrame, OldPictureKeepsWeightAlphaAndNewGetsTheRest) {
+TEST(FadeFrame, OldPictureKeepsWeightAlphaAndNewGetsTheRest)
+{
     Bitmap32 oldPicture = Filled(3, 2, 0xFF0000C8);
     Bitmap32 newPicture = Filled(3, 2, 0xFF000064);
     Bitmap32 frame(3, 2);
@@ -136,7 +145,8 @@ TEST(FadeFrame, OldPictureKeepsWeightAlphaAndNewGetsTheRest) {
     EXPECT_EQ(frame.Pixel(0, 0), 0xFE000064u);
 }
 
-TEST(FadeFrame, PicturesOfDifferentSizesGiveACopyOfTheOld) {
+TEST(FadeFrame, PicturesOfDifferentSizesGiveACopyOfTheOld)
+{
     Bitmap32 oldPicture = Filled(3, 2, 0x12345678);
     Bitmap32 newPicture = Filled(2, 2, 0);
     Bitmap32 frame(3, 2);
@@ -144,5 +154,5 @@ TEST(FadeFrame, PicturesOfDifferentSizesGiveACopyOfTheOld) {
     EXPECT_TRUE(frame.SamePixels(oldPicture));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -10,14 +10,16 @@ namespace {
 
 using namespace korvane::testing;
 
-TsGeneralData BorderSection(int borderIndex) {
+TsGeneralData BorderSection(int borderIndex)
+{
     TsGeneralData section;
     section.States = 2;
     section.BorderIndex = borderIndex;
     return section;
 }
 
-TsMaskData Border(int maskType) {
+TsMaskData Border(int maskType)
+{
     TsMaskData entry;
     entry.Rect = {0, 0, 6, maskType == 1 ? 12 : 6};
     entry.ImageCount = 1;
@@ -28,7 +30,8 @@ TsMaskData Border(int maskType) {
     return entry;
 }
 
-ControlBorderData Data(FakeSkin& skin, Bitmap32& cache) {
+ControlBorderData Data(FakeSkin& skin, Bitmap32& cache)
+{
     ControlBorderData data;
     data.SectionIndex = 0;
     data.Manager = &skin;
@@ -38,7 +41,8 @@ ControlBorderData Data(FakeSkin& skin, Bitmap32& cache) {
     return data;
 }
 
-TEST(ControlBorder, WithoutMaskFillsAFrameOfTheAskedWidthOnTheTarget) {
+TEST(ControlBorder, WithoutMaskFillsAFrameOfTheAskedWidthOnTheTarget)
+{
     FakeSkin skin;
     skin.Sections.push_back(BorderSection(-1));
     Bitmap32 cache = Filled(8, 8, 0);
@@ -50,7 +54,8 @@ TEST(ControlBorder, WithoutMaskFillsAFrameOfTheAskedWidthOnTheTarget) {
     EXPECT_EQ(cache.Pixel(1, 4), 0u);
 }
 
-TEST(ControlBorder, MaskGivesTheClientInsideItsWidthsAndWiderBordersAreFilledWithTheColour) {
+TEST(ControlBorder, MaskGivesTheClientInsideItsWidthsAndWiderBordersAreFilledWithTheColour)
+{
     FakeSkin skin;
     skin.Sections.push_back(BorderSection(0));
     skin.Masks.push_back(Border(0));
@@ -63,11 +68,12 @@ TEST(ControlBorder, MaskGivesTheClientInsideItsWidthsAndWiderBordersAreFilledWit
     Bitmap32 wide = Filled(10, 10, 0);
     const PixelRect inner = PaintControlBorder(wide.View(), {0, 0, 10, 10}, 3, 1, Data(skin, wide));
     EXPECT_EQ(inner, (PixelRect{3, 3, 7, 7}));
-    EXPECT_EQ(wide.Pixel(2, 5), 0xFF00FF00u);  // the strip between 2 and 3, hot colour
+    EXPECT_EQ(wide.Pixel(2, 5), 0xFF00FF00u); // the strip between 2 and 3, hot colour
     EXPECT_EQ(wide.Pixel(3, 5), 0u);
 }
 
-TEST(ControlBorder, BorderPaintedInTheCacheIsCopiedToAnotherTarget) {
+TEST(ControlBorder, BorderPaintedInTheCacheIsCopiedToAnotherTarget)
+{
     FakeSkin skin;
     skin.Sections.push_back(BorderSection(0));
     skin.Masks.push_back(Border(0));
@@ -79,7 +85,8 @@ TEST(ControlBorder, BorderPaintedInTheCacheIsCopiedToAnotherTarget) {
     EXPECT_EQ(target.Pixel(5, 5), 0x11111111u);
 }
 
-TEST(ControlBorder, MaskedBorderOverAColourParentStartsFromAFrameOfTheColour) {
+TEST(ControlBorder, MaskedBorderOverAColourParentStartsFromAFrameOfTheColour)
+{
     FakeSkin skin;
     skin.Sections.push_back(BorderSection(0));
     TsMaskData masked = Border(1);
@@ -95,8 +102,8 @@ TEST(ControlBorder, MaskedBorderOverAColourParentStartsFromAFrameOfTheColour) {
     PaintControlBorder(cache.View(), {0, 0, 8, 8}, 0, 0, Data(skin, cache));
     // (255 * D + S) >> 8 with D the blue colour frame 0xFF0000FF (red 255) and S = Code(0, 0)
     EXPECT_EQ(cache.Pixel(0, 0) & 0x00FF0000u, static_cast<std::uint32_t>((255 * 255 + 0) >> 8) << 16);
-    EXPECT_EQ(cache.Pixel(4, 4), 0u);  // inside the frame nothing was prepared
+    EXPECT_EQ(cache.Pixel(4, 4), 0u); // inside the frame nothing was prepared
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

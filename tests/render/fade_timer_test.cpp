@@ -26,20 +26,23 @@ public:
     Bitmap32* Cache() override { return &m_cache; }
     bool CacheStale() const override { return stale; }
     void MarkCacheStale() override { stale = true; }
-    void PrepareCache() override {
+    void PrepareCache() override
+    {
         ++prepared;
         m_cache.Fill(newColor);
         stale = false;
     }
-    bool FadeFrame(const Bitmap32& frame) override {
+    bool FadeFrame(const Bitmap32& frame) override
+    {
         frames.push_back(frame.Pixel(0, 0));
         return false;
     }
     void ShowFrame(const Bitmap32&) override { ++shown; }
-    void StopFadeCommand() override {
+    void StopFadeCommand() override
+    {
         ++stopCommands;
         if (slot != nullptr) {
-            StopFade(*slot);  // frees the timer that is ticking
+            StopFade(*slot); // frees the timer that is ticking
         }
     }
     void Invalidate() override { ++invalidated; }
@@ -66,7 +69,8 @@ private:
     Bitmap32 m_cache;
 };
 
-std::uint32_t Blend(std::uint32_t oldPixel, std::uint32_t newPixel, int a) {
+std::uint32_t Blend(std::uint32_t oldPixel, std::uint32_t newPixel, int a)
+{
     std::uint32_t result = 0;
     for (int shift = 0; shift < 32; shift += 8) {
         const std::uint32_t o = (oldPixel >> shift) & 0xFF;
@@ -76,7 +80,8 @@ std::uint32_t Blend(std::uint32_t oldPixel, std::uint32_t newPixel, int a) {
     return result;
 }
 
-TEST(FadeTimer, TwentyFramesFromOldToNewThenStopFade) {
+TEST(FadeTimer, TwentyFramesFromOldToNewThenStopFade)
+{
     FakeControl control;
     std::unique_ptr<TsFadeTimer> slot;
     control.slot = &slot;
@@ -98,7 +103,8 @@ TEST(FadeTimer, TwentyFramesFromOldToNewThenStopFade) {
     EXPECT_EQ(control.glowUpdates, 1);
 }
 
-TEST(FadeTimer, RestartInMode2EndsAtTheFirstTick) {
+TEST(FadeTimer, RestartInMode2EndsAtTheFirstTick)
+{
     FakeControl control;
     std::unique_ptr<TsFadeTimer> slot;
     control.slot = &slot;
@@ -113,7 +119,8 @@ TEST(FadeTimer, RestartInMode2EndsAtTheFirstTick) {
     EXPECT_EQ(control.frames.size(), framesBefore);
 }
 
-TEST(FadeTimer, DisabledControlStopsFadingAndIsRepainted) {
+TEST(FadeTimer, DisabledControlStopsFadingAndIsRepainted)
+{
     FakeControl control;
     std::unique_ptr<TsFadeTimer> slot;
     StartFade(slot, control, false, 1);
@@ -126,7 +133,8 @@ TEST(FadeTimer, DisabledControlStopsFadingAndIsRepainted) {
     EXPECT_EQ(control.frames.size(), 1u);
 }
 
-TEST(FadeTimer, SectionWithoutFadingSwitchesAtOnce) {
+TEST(FadeTimer, SectionWithoutFadingSwitchesAtOnce)
+{
     FakeControl control;
     control.fading = false;
     std::unique_ptr<TsFadeTimer> slot;
@@ -136,7 +144,8 @@ TEST(FadeTimer, SectionWithoutFadingSwitchesAtOnce) {
     EXPECT_EQ(control.glowUpdates, 1);
 }
 
-TEST(FadeTimer, SuppressedNextFadeAndStaleCacheSwitchAtOnce) {
+TEST(FadeTimer, SuppressedNextFadeAndStaleCacheSwitchAtOnce)
+{
     FakeControl control;
     std::unique_ptr<TsFadeTimer> slot;
     Animation().SuppressNextFade = true;
@@ -149,7 +158,8 @@ TEST(FadeTimer, SuppressedNextFadeAndStaleCacheSwitchAtOnce) {
     EXPECT_EQ(control.repainted, 2);
 }
 
-TEST(FadeTimer, EffectsSuppressedTicksDoNothing) {
+TEST(FadeTimer, EffectsSuppressedTicksDoNothing)
+{
     FakeControl control;
     std::unique_ptr<TsFadeTimer> slot;
     StartFade(slot, control, false, 1);
@@ -160,7 +170,8 @@ TEST(FadeTimer, EffectsSuppressedTicksDoNothing) {
     EXPECT_EQ(slot->Step(), 1);
 }
 
-TEST(FadeTimer, LiveTimersAreCounted) {
+TEST(FadeTimer, LiveTimersAreCounted)
+{
     const int before = LiveAnimationTimers();
     FakeControl control;
     std::unique_ptr<TsFadeTimer> slot;
@@ -175,7 +186,8 @@ TEST(FadeTimer, LiveTimersAreCounted) {
     EXPECT_EQ(LiveAnimationTimers(), before);
 }
 
-TEST(AnimTimer, TicksOnceAtOnceAndEndsWithStopFade) {
+TEST(AnimTimer, TicksOnceAtOnceAndEndsWithStopFade)
+{
     FakeControl control;
     control.iterations = 4;
     Bitmap32 oldPicture(4, 2);
@@ -194,7 +206,8 @@ TEST(AnimTimer, TicksOnceAtOnceAndEndsWithStopFade) {
 }
 
 #ifdef _WIN32
-TEST(FadeTimer, WindowsTimerRunsTheFadeToItsEndInTheMessageLoop) {
+TEST(FadeTimer, WindowsTimerRunsTheFadeToItsEndInTheMessageLoop)
+{
     SetUiTimerFactory(MakeWin32UiTimer);
     FakeControl control;
     control.iterations = 4;
@@ -216,5 +229,5 @@ TEST(FadeTimer, WindowsTimerRunsTheFadeToItsEndInTheMessageLoop) {
 }
 #endif
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

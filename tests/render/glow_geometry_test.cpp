@@ -11,7 +11,8 @@ namespace {
 
 using testing::Filled;
 
-TsMaskData GlowEntry(int width, int height, int l, int t, int r, int b) {
+TsMaskData GlowEntry(int width, int height, int l, int t, int r, int b)
+{
     TsMaskData entry;
     entry.Rect = {0, 0, width, height};
     entry.ImageCount = 1;
@@ -24,7 +25,8 @@ TsMaskData GlowEntry(int width, int height, int l, int t, int r, int b) {
     return entry;
 }
 
-TEST(GlowLayout, ButtonWithMargin2AndBorders8GetsA87By37WindowSixPixelsOut) {
+TEST(GlowLayout, ButtonWithMargin2AndBorders8GetsA87By37WindowSixPixelsOut)
+{
     const GlowMargins margins = GlowMarginsOf(GlowEntry(40, 40, 8, 8, 8, 8));
     const GlowLayout layout = LayoutGlow({100, 50, 175, 75}, {0, 0, 75, 25}, margins, 2);
     EXPECT_EQ(layout.ImageWidth, 87);
@@ -34,7 +36,8 @@ TEST(GlowLayout, ButtonWithMargin2AndBorders8GetsA87By37WindowSixPixelsOut) {
     EXPECT_EQ(layout.WindowY, 44);
 }
 
-TEST(GlowMargins, FallBackToUniformWidthThenToTheFrameSize) {
+TEST(GlowMargins, FallBackToUniformWidthThenToTheFrameSize)
+{
     TsMaskData entry = GlowEntry(63, 38, 0, 0, 0, 0);
     entry.ImageCount = 0;
     GlowMargins margins = GlowMarginsOf(entry);
@@ -48,17 +51,19 @@ TEST(GlowMargins, FallBackToUniformWidthThenToTheFrameSize) {
     EXPECT_EQ(margins.Bottom, 5);
 }
 
-TEST(GlowLayout, ControlHiddenOnTheLeftIsCutOnTheLeft) {
+TEST(GlowLayout, ControlHiddenOnTheLeftIsCutOnTheLeft)
+{
     const GlowMargins margins{8, 8, 8, 8};
     // Columns 0..9 hidden by the parent's edge.
     const GlowLayout layout = LayoutGlow({100, 50, 175, 75}, {10, 0, 75, 25}, margins, 2);
-    EXPECT_EQ(layout.Cut.Left, 16);  // 8 + 10 - 2
+    EXPECT_EQ(layout.Cut.Left, 16); // 8 + 10 - 2
     EXPECT_EQ(layout.Cut.Right, 87);
-    EXPECT_EQ(layout.WindowX, 110);  // 100 + 16 + 2 - 8: starts at the visible part
+    EXPECT_EQ(layout.WindowX, 110); // 100 + 16 + 2 - 8: starts at the visible part
     EXPECT_EQ(layout.WindowY, 44);
 }
 
-TEST(GlowLayout, ControlHiddenOnTheRightAndBottomIsCutThere) {
+TEST(GlowLayout, ControlHiddenOnTheRightAndBottomIsCutThere)
+{
     const GlowMargins margins{8, 8, 8, 8};
     const GlowLayout layout = LayoutGlow({100, 50, 175, 75}, {0, 0, 60, 20}, margins, 2);
     // cr = 75 + 8 - 60 - 2 = 21; cb = 25 + 8 - 20 - 2 = 11
@@ -66,7 +71,8 @@ TEST(GlowLayout, ControlHiddenOnTheRightAndBottomIsCutThere) {
     EXPECT_EQ(layout.WindowX, 94);
 }
 
-TEST(DrawAlphaImage, OpaqueSourceGives255TimesSourcePlusDestinationOver256) {
+TEST(DrawAlphaImage, OpaqueSourceGives255TimesSourcePlusDestinationOver256)
+{
     Bitmap32 source = Filled(2, 2, 0xFFC86432);
     Bitmap32 destination = Filled(2, 2, 0x80102030);
     DrawAlphaImage({0, 0, 2, 2}, {0, 0, 2, 2}, destination.View(), false, 0, TransparentKey, false, EmptyBackground,
@@ -77,8 +83,9 @@ TEST(DrawAlphaImage, OpaqueSourceGives255TimesSourcePlusDestinationOver256) {
     EXPECT_EQ(destination.Pixel(1, 1), 0xFF000000u | (r << 16) | (g << 8) | b);
 }
 
-TEST(DrawAlphaImage, TransparencyReducesAlphaAndKeepsTheDestinationAlpha) {
-    Bitmap32 source = Filled(1, 1, 0xC8FF0000);  // alpha 200, red 255
+TEST(DrawAlphaImage, TransparencyReducesAlphaAndKeepsTheDestinationAlpha)
+{
+    Bitmap32 source = Filled(1, 1, 0xC8FF0000); // alpha 200, red 255
     Bitmap32 destination = Filled(1, 1, 0x40000000);
     DrawAlphaImage({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), false, 50, TransparentKey, false, EmptyBackground,
                    source.ReadView());
@@ -86,18 +93,19 @@ TEST(DrawAlphaImage, TransparencyReducesAlphaAndKeepsTheDestinationAlpha) {
     EXPECT_EQ(destination.Pixel(0, 0), 0x40630000u);
 }
 
-TEST(DrawAlphaImage, KeyPixelsTakeTheBackgroundOnlyWhenFilling) {
+TEST(DrawAlphaImage, KeyPixelsTakeTheBackgroundOnlyWhenFilling)
+{
     Bitmap32 source = Filled(2, 1, kKeyPixel);
     Bitmap32 parent = Filled(4, 4, 0xFF123456);
     Bitmap32 destination = Filled(3, 1, 0x11111111);
     DrawAlphaImage({-1, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), false, 0, TransparentKey, true,
                    BitmapBackground(parent.ReadView(), 1, 1), source.ReadView());
-    EXPECT_EQ(destination.Pixel(0, 0), 0xFF123456u);  // the negative start moved both rectangles
+    EXPECT_EQ(destination.Pixel(0, 0), 0xFF123456u); // the negative start moved both rectangles
     EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u);
     DrawAlphaImage({0, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), false, 0, TransparentKey, false,
                    BitmapBackground(parent.ReadView(), 1, 1), source.ReadView());
     EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

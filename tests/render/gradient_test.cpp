@@ -12,7 +12,8 @@ namespace {
 
 using testing::Filled;
 
-GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
+GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode)
+{
     GradientStep step;
     step.Color1 = c1;
     step.Color2 = c2;
@@ -21,7 +22,8 @@ GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
     return step;
 }
 
-TEST(GradientData, TwoHorizontalElementsCoverFiftyTwoPercentAndTheRest) {
+TEST(GradientData, TwoHorizontalElementsCoverFiftyTwoPercentAndTheRest)
+{
     const TsGradArray steps = ParseGradientData(u"16777215;5062200;52;1;0;5062200;0;2;1;0");
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].Color1, 16777215);
@@ -34,35 +36,39 @@ TEST(GradientData, TwoHorizontalElementsCoverFiftyTwoPercentAndTheRest) {
     EXPECT_EQ(steps[1].Mode, 1);
 }
 
-TEST(GradientData, IncompleteGroupsAreIgnored) {
+TEST(GradientData, IncompleteGroupsAreIgnored)
+{
     EXPECT_EQ(ParseGradientData(u"1;2;3;4;5;6;7").size(), 1u);
     EXPECT_TRUE(ParseGradientData(u"1;2;3;4").empty());
     EXPECT_TRUE(ParseGradientData(u"N/A").empty());
 }
 
-TEST(PaintGradient, VerticalElementsShareTheirBoundaryRowAndTheLaterWins) {
+TEST(PaintGradient, VerticalElementsShareTheirBoundaryRowAndTheLaterWins)
+{
     Bitmap32 bitmap = Filled(2, 10, 0);
     // Element 0 covers rows 0..5 (10 * 50 / 100 = 5), element 1 rows 5..9.
     const TsGradArray steps{Step(0x000000, 0x0000FF, 50, 0), Step(0x00FF00, 0x00FF00, 0, 0)};
     PaintGradient(bitmap.View(), {0, 0, 2, 10}, steps);
     EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF000000u);
-    EXPECT_EQ(bitmap.Pixel(1, 1), 0xFF330000u);  // red 255 / 5 = 51 per row
+    EXPECT_EQ(bitmap.Pixel(1, 1), 0xFF330000u); // red 255 / 5 = 51 per row
     EXPECT_EQ(bitmap.Pixel(0, 4), 0xFFCC0000u);
-    EXPECT_EQ(bitmap.Pixel(0, 5), 0xFF00FF00u);  // shared row: the second element's green
+    EXPECT_EQ(bitmap.Pixel(0, 5), 0xFF00FF00u); // shared row: the second element's green
     EXPECT_EQ(bitmap.Pixel(1, 9), 0xFF00FF00u);
 }
 
-TEST(PaintGradient, ChannelsAccumulateAndRoundToNearest) {
+TEST(PaintGradient, ChannelsAccumulateAndRoundToNearest)
+{
     Bitmap32 bitmap = Filled(1, 4, 0);
-    const TsGradArray steps{Step(0x000000, 0x000001, 100, 0)};  // red 0 -> 1 over 3 rows
+    const TsGradArray steps{Step(0x000000, 0x000001, 100, 0)}; // red 0 -> 1 over 3 rows
     PaintGradient(bitmap.View(), {0, 0, 1, 4}, steps);
     EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF000000u);
-    EXPECT_EQ(bitmap.Pixel(0, 1), 0xFF000000u);  // 0.333
-    EXPECT_EQ(bitmap.Pixel(0, 2), 0xFF010000u);  // 0.667
+    EXPECT_EQ(bitmap.Pixel(0, 1), 0xFF000000u); // 0.333
+    EXPECT_EQ(bitmap.Pixel(0, 2), 0xFF010000u); // 0.667
     EXPECT_EQ(bitmap.Pixel(0, 3), 0xFF010000u);
 }
 
-TEST(PaintGradient, HorizontalComputesOneRowAndCopiesIt) {
+TEST(PaintGradient, HorizontalComputesOneRowAndCopiesIt)
+{
     Bitmap32 bitmap = Filled(12, 3, 0);
     // Element 0 ends at round(0 + 50 * 11 / 100 ... ) of width 11: round(5.5) = 6.
     const TsGradArray steps{Step(0x0000FF, 0x0000FF, 50, 1), Step(0xFF0000, 0xFF0000, 50, 1)};
@@ -73,7 +79,8 @@ TEST(PaintGradient, HorizontalComputesOneRowAndCopiesIt) {
     EXPECT_EQ(bitmap.Pixel(11, 0), 0xFF0000FFu);
 }
 
-TEST(PaintGradient, EmptyListsOtherModesAndMissingPlatformFillPaintNothing) {
+TEST(PaintGradient, EmptyListsOtherModesAndMissingPlatformFillPaintNothing)
+{
     Bitmap32 bitmap = Filled(4, 4, 0x12345678);
     PaintGradient(bitmap.View(), {0, 0, 4, 4}, {});
     PaintGradient(bitmap.View(), {0, 0, 4, 4}, {Step(0, 0xFFFFFF, 100, 3)});
@@ -86,7 +93,8 @@ TEST(PaintGradient, EmptyListsOtherModesAndMissingPlatformFillPaintNothing) {
 }
 
 #ifdef _WIN32
-TEST(PaintGradient, FourTrianglesAreFilledByGdiOnWindows) {
+TEST(PaintGradient, FourTrianglesAreFilledByGdiOnWindows)
+{
     Bitmap32 bitmap = Filled(41, 41, 0);
     // top-left red, centre green, top-right blue, bottom-right and bottom-left the previous (blue)
     PaintGradient(bitmap.View(), {0, 0, 41, 41},
@@ -97,24 +105,26 @@ TEST(PaintGradient, FourTrianglesAreFilledByGdiOnWindows) {
     const std::uint32_t centre = bitmap.Pixel(20, 20);
     EXPECT_GE((centre >> 8) & 0xFF, 0xE0u);
     const std::uint32_t bottom = bitmap.Pixel(20, 40);
-    EXPECT_GE(bottom & 0xFF, 0xE0u);  // the bottom edge runs between two blue vertices
+    EXPECT_GE(bottom & 0xFF, 0xE0u); // the bottom edge runs between two blue vertices
 }
 #endif
 
-TEST(PaintGradient, FourTrianglesHandTheirVerticesToThePlatform) {
+TEST(PaintGradient, FourTrianglesHandTheirVerticesToThePlatform)
+{
     const auto vertices = TriangleGradientVertices({0, 0, 10, 6}, {Step(0x0000FF, 0, 0, 2), Step(0x00FF00, 0, 0, 2)});
     EXPECT_EQ(vertices[0].Red, 0xFF00);
     EXPECT_EQ(vertices[1].X, 5);
     EXPECT_EQ(vertices[1].Y, 3);
     EXPECT_EQ(vertices[1].Green, 0xFF00);
-    EXPECT_EQ(vertices[4].Green, 0xFF00);  // shorter list: previous vertex's colour
+    EXPECT_EQ(vertices[4].Green, 0xFF00); // shorter list: previous vertex's colour
     EXPECT_EQ(vertices[4].Red, 0);
     EXPECT_EQ(vertices[3].X, 10);
     EXPECT_EQ(vertices[3].Y, 6);
     EXPECT_EQ(vertices[2].Alpha, 0xFF00);
 }
 
-TEST(TexturedGradient, MixesTextureIntoTheGradientByWeight) {
+TEST(TexturedGradient, MixesTextureIntoTheGradientByWeight)
+{
     Bitmap32 tile(2, 2);
     tile.SetPixel(0, 0, 0xFF000000);
     tile.SetPixel(1, 0, 0xFFFFFFFF);
@@ -124,14 +134,15 @@ TEST(TexturedGradient, MixesTextureIntoTheGradientByWeight) {
     const TsGradArray steps{Step(0x646464, 0x646464, 100, 0)};
     PaintTexturedGradient(bitmap.View(), {0, 0, 3, 3}, steps, 40, {0, 0, 2, 2}, tile.ReadView());
     // c = G + (((T - G) * w) >> 8) with G = 100, w = 40
-    EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF545454u);  // 100 + (-4000 >> 8) = 100 - 16 = 84
-    EXPECT_EQ(bitmap.Pixel(1, 0), 0xFF7C7C7Cu);  // 100 + (6200 >> 8) = 124
-    EXPECT_EQ(bitmap.Pixel(2, 0), 0xFF545454u);  // the tile repeats from the origin
-    EXPECT_EQ(bitmap.Pixel(1, 1), 0xFF565656u);  // 100 + (-3360 >> 8) = 100 - 14 = 86
+    EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF545454u); // 100 + (-4000 >> 8) = 100 - 16 = 84
+    EXPECT_EQ(bitmap.Pixel(1, 0), 0xFF7C7C7Cu); // 100 + (6200 >> 8) = 124
+    EXPECT_EQ(bitmap.Pixel(2, 0), 0xFF545454u); // the tile repeats from the origin
+    EXPECT_EQ(bitmap.Pixel(1, 1), 0xFF565656u); // 100 + (-3360 >> 8) = 100 - 14 = 86
     EXPECT_EQ(bitmap.Pixel(0, 2), 0xFF545454u);
 }
 
-TEST(TexturedGradient, HorizontalRepeatsTheTextureEveryTileHeight) {
+TEST(TexturedGradient, HorizontalRepeatsTheTextureEveryTileHeight)
+{
     std::mt19937 random(5);
     Bitmap32 tile(3, 4);
     for (int y = 0; y < 4; ++y) {
@@ -150,7 +161,8 @@ TEST(TexturedGradient, HorizontalRepeatsTheTextureEveryTileHeight) {
     EXPECT_NE(bitmap.Pixel(0, 0), bitmap.Pixel(0, 1));
 }
 
-TEST(TexturedGradient, MatchesTheGradientMixedPixelByPixelOnRandomRectangles) {
+TEST(TexturedGradient, MatchesTheGradientMixedPixelByPixelOnRandomRectangles)
+{
     std::mt19937 random(11);
     for (int round = 0; round < 60; ++round) {
         const int tw = 1 + static_cast<int>(random() % 9);
@@ -196,5 +208,5 @@ TEST(TexturedGradient, MatchesTheGradientMixedPixelByPixelOnRandomRectangles) {
     }
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -9,11 +9,12 @@
 namespace korvane {
 namespace {
 
-using testing::Filled;
 using testing::Code;
 using testing::Coded;
+using testing::Filled;
 
-TEST(CopyKeyedPiece, ColourBackgroundReplacesKeyPixelsWithFullAlpha) {
+TEST(CopyKeyedPiece, ColourBackgroundReplacesKeyPixelsWithFullAlpha)
+{
     Bitmap32 source = Coded(3, 2);
     source.SetPixel(1, 0, kKeyPixel);
     Bitmap32 destination = Filled(5, 5, 0x11111111);
@@ -26,7 +27,8 @@ TEST(CopyKeyedPiece, ColourBackgroundReplacesKeyPixelsWithFullAlpha) {
     EXPECT_EQ(destination.Pixel(4, 3), 0x11111111u);
 }
 
-TEST(CopyKeyedPiece, BitmapBackgroundWithoutFillSkipsKeyPixels) {
+TEST(CopyKeyedPiece, BitmapBackgroundWithoutFillSkipsKeyPixels)
+{
     Bitmap32 source = Coded(2, 2);
     source.SetPixel(0, 0, kKeyPixel);
     Bitmap32 parent = Filled(4, 4, 0xFFABCDEF);
@@ -37,7 +39,8 @@ TEST(CopyKeyedPiece, BitmapBackgroundWithoutFillSkipsKeyPixels) {
     EXPECT_EQ(destination.Pixel(1, 1), Code(1, 1));
 }
 
-TEST(CopyKeyedPiece, FillFromBitmapTakesTheParentPixelAtTheOffset) {
+TEST(CopyKeyedPiece, FillFromBitmapTakesTheParentPixelAtTheOffset)
+{
     Bitmap32 source = Filled(2, 1, kKeyPixel);
     source.SetPixel(1, 0, 0x00123456);
     Bitmap32 parent = Coded(8, 8);
@@ -45,10 +48,11 @@ TEST(CopyKeyedPiece, FillFromBitmapTakesTheParentPixelAtTheOffset) {
     CopyKeyedPiece(destination.View(), source.ReadView(), 1, 1, {0, 0, 1, 0}, TransparentKey,
                    BitmapBackground(parent.View(), 3, 2), true);
     EXPECT_EQ(destination.Pixel(1, 1), Code(4, 3));
-    EXPECT_EQ(destination.Pixel(2, 1), 0xFF123456u);  // copied with alpha 255
+    EXPECT_EQ(destination.Pixel(2, 1), 0xFF123456u); // copied with alpha 255
 }
 
-TEST(CopyKeyedPiece, FillIntoTheBackgroundItselfSkipsKeyPixels) {
+TEST(CopyKeyedPiece, FillIntoTheBackgroundItselfSkipsKeyPixels)
+{
     Bitmap32 source = Filled(2, 1, kKeyPixel);
     source.SetPixel(1, 0, 0x00123456);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
@@ -58,7 +62,8 @@ TEST(CopyKeyedPiece, FillIntoTheBackgroundItselfSkipsKeyPixels) {
     EXPECT_EQ(destination.Pixel(1, 0), 0xFF123456u);
 }
 
-TEST(CopyKeyedPiece, FillFromATinyBackgroundCopiesNothing) {
+TEST(CopyKeyedPiece, FillFromATinyBackgroundCopiesNothing)
+{
     Bitmap32 source = Coded(2, 2);
     Bitmap32 parent = Filled(1, 4, 0);
     Bitmap32 destination = Filled(2, 2, 0x11111111);
@@ -67,7 +72,8 @@ TEST(CopyKeyedPiece, FillFromATinyBackgroundCopiesNothing) {
     EXPECT_EQ(destination.Pixel(1, 1), 0x11111111u);
 }
 
-TEST(CopyKeyedPiece, ParentColumnBeyondItsWidthEndsTheRow) {
+TEST(CopyKeyedPiece, ParentColumnBeyondItsWidthEndsTheRow)
+{
     Bitmap32 source = Filled(3, 1, kKeyPixel);
     source.SetPixel(2, 0, 0xFF777777);
     Bitmap32 parent = Coded(3, 3);
@@ -75,25 +81,27 @@ TEST(CopyKeyedPiece, ParentColumnBeyondItsWidthEndsTheRow) {
     CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 2, 0}, TransparentKey,
                    BitmapBackground(parent.View(), 2, 0), true);
     EXPECT_EQ(destination.Pixel(0, 0), Code(2, 0));
-    EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u);  // parent column 3 is outside: row ends
+    EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u); // parent column 3 is outside: row ends
     EXPECT_EQ(destination.Pixel(2, 0), 0x11111111u);
 }
 
-TEST(CopyKeyedPiece, ClampsTheSourceAndSkipsPixelsOutsideTheDestination) {
+TEST(CopyKeyedPiece, ClampsTheSourceAndSkipsPixelsOutsideTheDestination)
+{
     Bitmap32 source = Coded(3, 3);
     Bitmap32 destination = Filled(2, 2, 0);
-    CopyKeyedPiece(destination.View(), source.ReadView(), -1, 0, {-4, 1, 10, 10}, TransparentKey,
-                   ColorBackground(0), false);
+    CopyKeyedPiece(destination.View(), source.ReadView(), -1, 0, {-4, 1, 10, 10}, TransparentKey, ColorBackground(0),
+                   false);
     EXPECT_EQ(destination.Pixel(0, 0), Code(1, 1));
     EXPECT_EQ(destination.Pixel(1, 1), Code(2, 2));
 }
 
-TEST(CopyMaskedPiece, BlackMaskCopiesThePictureAndWhiteKeepsAlmostTheDestination) {
+TEST(CopyMaskedPiece, BlackMaskCopiesThePictureAndWhiteKeepsAlmostTheDestination)
+{
     Bitmap32 source(2, 2);
     source.SetPixel(0, 0, 0xFF806040);
     source.SetPixel(1, 0, 0xFF806040);
-    source.SetPixel(0, 1, 0xFF000000);  // mask black
-    source.SetPixel(1, 1, 0xFFFFFFFF);  // mask white
+    source.SetPixel(0, 1, 0xFF000000); // mask black
+    source.SetPixel(1, 1, 0xFFFFFFFF); // mask white
     Bitmap32 destination = Filled(2, 1, 0x33C8C8C8);
     CopyMaskedPieceAt({0, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), source.ReadView(), EmptyBackground, false, 1);
     EXPECT_EQ(destination.Pixel(0, 0), 0x33806040u);
@@ -102,25 +110,26 @@ TEST(CopyMaskedPiece, BlackMaskCopiesThePictureAndWhiteKeepsAlmostTheDestination
     EXPECT_EQ(destination.Pixel(1, 0), 0x33C7C7C7u);
 }
 
-TEST(CopyMaskedPiece, PerChannelMaskRegressionTable) {
+TEST(CopyMaskedPiece, PerChannelMaskRegressionTable)
+{
     struct Case {
         std::uint8_t d, s, m, expected;
     };
     // c = ((D - S) * M + S * 256) >> 8
-    const Case cases[] = {{0, 255, 0, 255}, {0, 255, 255, 0}, {255, 0, 128, 127}, {100, 200, 64, 175},
-                          {200, 100, 1, 100}, {10, 20, 200, 12}};
+    const Case cases[] = {{0, 255, 0, 255},    {0, 255, 255, 0},   {255, 0, 128, 127},
+                          {100, 200, 64, 175}, {200, 100, 1, 100}, {10, 20, 200, 12}};
     for (const Case& c : cases) {
         Bitmap32 source(1, 2);
         source.SetPixel(0, 0, 0xFF000000u | c.s);
         source.SetPixel(0, 1, 0xFF000000u | c.m);
         Bitmap32 destination = Filled(1, 1, 0xFF000000u | c.d);
-        CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(), EmptyBackground,
-                          false, 1);
+        CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(), EmptyBackground, false, 1);
         EXPECT_EQ(destination.Pixel(0, 0) & 0xFF, c.expected) << int(c.d) << " " << int(c.s) << " " << int(c.m);
     }
 }
 
-TEST(CopyMaskedPiece, KeyPixelsAreFilledFromTheBackgroundBitmapWithAlpha255) {
+TEST(CopyMaskedPiece, KeyPixelsAreFilledFromTheBackgroundBitmapWithAlpha255)
+{
     Bitmap32 source(2, 2);
     source.SetPixel(0, 0, kKeyPixel);
     source.SetPixel(1, 0, 0xFF102030);
@@ -135,10 +144,11 @@ TEST(CopyMaskedPiece, KeyPixelsAreFilledFromTheBackgroundBitmapWithAlpha255) {
     EXPECT_EQ(destination.Pixel(0, 0), 0x00999999u);
 }
 
-TEST(CopyMaskedPiece, BitmapBackgroundWithoutFillMixesKeyPixelsToo) {
+TEST(CopyMaskedPiece, BitmapBackgroundWithoutFillMixesKeyPixelsToo)
+{
     Bitmap32 source(1, 2);
     source.SetPixel(0, 0, kKeyPixel);
-    source.SetPixel(0, 1, 0);  // black mask: the key colour itself is copied
+    source.SetPixel(0, 1, 0); // black mask: the key colour itself is copied
     Bitmap32 parent = Filled(4, 4, 0);
     Bitmap32 destination = Filled(1, 1, 0x44000000);
     CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(),
@@ -146,7 +156,8 @@ TEST(CopyMaskedPiece, BitmapBackgroundWithoutFillMixesKeyPixelsToo) {
     EXPECT_EQ(destination.Pixel(0, 0), 0x44FF00FFu);
 }
 
-TEST(CopyMaskedPiece, ColourBackgroundWithFillWritesTheColourKeepingAlpha) {
+TEST(CopyMaskedPiece, ColourBackgroundWithFillWritesTheColourKeepingAlpha)
+{
     Bitmap32 source(1, 2);
     source.SetPixel(0, 0, kKeyPixel);
     Bitmap32 destination = Filled(1, 1, 0x44000000);
@@ -155,7 +166,8 @@ TEST(CopyMaskedPiece, ColourBackgroundWithFillWritesTheColourKeepingAlpha) {
     EXPECT_EQ(destination.Pixel(0, 0), 0x44FF0000u);
 }
 
-TEST(CopyMaskedPiece, NegativeStartMovesBothRectanglesAndShrinksTheArea) {
+TEST(CopyMaskedPiece, NegativeStartMovesBothRectanglesAndShrinksTheArea)
+{
     Bitmap32 source(4, 2);
     for (int x = 0; x < 4; ++x) {
         source.SetPixel(x, 0, Code(x, 0));
@@ -169,10 +181,11 @@ TEST(CopyMaskedPiece, NegativeStartMovesBothRectanglesAndShrinksTheArea) {
     EXPECT_EQ(destination.Pixel(2, 0), 0u);
 }
 
-TEST(BlendKeyedPiece, HalfWeightRoundsToNearestAndSkipsKeyPixels) {
+TEST(BlendKeyedPiece, HalfWeightRoundsToNearestAndSkipsKeyPixels)
+{
     Bitmap32 source(2, 1);
     source.SetPixel(0, 0, 0xFF0A0B0C);
-    source.SetPixel(1, 0, 0xFFFF00FF);  // key compared on the colour bytes
+    source.SetPixel(1, 0, 0xFFFF00FF); // key compared on the colour bytes
     Bitmap32 destination = Filled(2, 1, 0x20000000);
     BlendKeyedPiece(destination.View(), 0, 0, TransparentKey, 0.5, {0, 0, 2, 1}, source.ReadView());
     // 10 - 10*0.5 = 5; 11 - 5.5 = 5.5 -> 6; 12 - 6 = 6
@@ -180,7 +193,8 @@ TEST(BlendKeyedPiece, HalfWeightRoundsToNearestAndSkipsKeyPixels) {
     EXPECT_EQ(destination.Pixel(1, 0), 0x20000000u);
 }
 
-TEST(FillFrame, FillsFourStripsAndLeavesTheInside) {
+TEST(FillFrame, FillsFourStripsAndLeavesTheInside)
+{
     Bitmap32 bitmap = Filled(6, 6, 0);
     FillFrame(bitmap.View(), {0, 0, 6, 6}, 1, 0x0000FF, 2, 1, 1);
     const std::uint32_t red = 0xFFFF0000u;
@@ -195,7 +209,8 @@ TEST(FillFrame, FillsFourStripsAndLeavesTheInside) {
     EXPECT_EQ(bitmap.Pixel(4, 3), 0u);
 }
 
-TEST(StretchDeleteScans, ShrinkingDeletesRowsAndColumnsAndGrowingRepeatsThem) {
+TEST(StretchDeleteScans, ShrinkingDeletesRowsAndColumnsAndGrowingRepeatsThem)
+{
     Bitmap32 source = Coded(4, 4);
     Bitmap32 small = Filled(2, 2, 0);
     StretchDeleteScans(small.View(), {0, 0, 2, 2}, source.ReadView(), {0, 0, 4, 4});
@@ -210,5 +225,5 @@ TEST(StretchDeleteScans, ShrinkingDeletesRowsAndColumnsAndGrowingRepeatsThem) {
     EXPECT_EQ(large.Pixel(3, 0), Code(2, 3));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -25,7 +25,8 @@ namespace {
 using namespace korvane::testing;
 
 TsGeneralData Section(std::int32_t color, int transparency, int gradientPercent = 0, int imagePercent = 0,
-                      TsGradArray gradient = {}) {
+                      TsGradArray gradient = {})
+{
     TsGeneralData section;
     section.SectionName = u"BUTTON";
     section.States = 1;
@@ -39,9 +40,10 @@ TsGeneralData Section(std::int32_t color, int transparency, int gradientPercent 
     return section;
 }
 
-TsMaskData TextureEntry(int drawMode) {
+TsMaskData TextureEntry(int drawMode)
+{
     TsMaskData entry;
-    entry.Rect = {2, 3, 5, 5};  // 3 x 2 tile
+    entry.Rect = {2, 3, 5, 5}; // 3 x 2 tile
     entry.ImageCount = 1;
     entry.DrawMode = static_cast<std::int16_t>(drawMode);
     entry.ImgType = kImgTexture;
@@ -49,7 +51,8 @@ TsMaskData TextureEntry(int drawMode) {
     return entry;
 }
 
-GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
+GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode)
+{
     GradientStep step;
     step.Color1 = c1;
     step.Color2 = c2;
@@ -58,16 +61,18 @@ GradientStep Step(std::int32_t c1, std::int32_t c2, int percent, int mode) {
     return step;
 }
 
-TEST(SectionBackground, FullTransparencyOverAColourFillsWithTheParentColour) {
+TEST(SectionBackground, FullTransparencyOverAColourFillsWithTheParentColour)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000FF, 100));
     Bitmap32 destination = Filled(4, 4, 0);
-    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00FF0000), TransparentKey, -1, -1, &skin,
-                           destination.View(), 0, 0, {0, 0, 4, 4}, 0);
+    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00FF0000), TransparentKey, -1, -1, &skin, destination.View(),
+                           0, 0, {0, 0, 4, 4}, 0);
     EXPECT_TRUE(destination.SamePixels(Filled(4, 4, 0xFF0000FF)));
 }
 
-TEST(SectionBackground, FullTransparencyOverTheDestinationItselfLeavesItsPixels) {
+TEST(SectionBackground, FullTransparencyOverTheDestinationItselfLeavesItsPixels)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000FF, 100));
     Bitmap32 destination = Filled(4, 4, 0x12345678);
@@ -76,33 +81,36 @@ TEST(SectionBackground, FullTransparencyOverTheDestinationItselfLeavesItsPixels)
     EXPECT_TRUE(destination.SamePixels(Filled(4, 4, 0x12345678)));
 }
 
-TEST(SectionBackground, HalfTransparencyOverABitmapBlendsWithParentWeight127) {
+TEST(SectionBackground, HalfTransparencyOverABitmapBlendsWithParentWeight127)
+{
     FakeSkin skin;
-    skin.Sections.push_back(Section(0x00C0A080, 50));  // pixel 0xFF80A0C0
+    skin.Sections.push_back(Section(0x00C0A080, 50)); // pixel 0xFF80A0C0
     Bitmap32 parent = Filled(10, 10, 0xFF102030);
     parent.SetPixel(3, 4, 0xFFF0E0D0);
     Bitmap32 destination = Filled(4, 4, 0);
     PaintSectionBackground(0, u"BUTTON", BitmapBackground(parent.ReadView(), 1, 2), TransparentKey, -1, -1, &skin,
                            destination.View(), 1, 1, {0, 0, 4, 4}, 0);
     auto mix = [](std::uint32_t p, std::uint32_t s) { return (p * 127 + s * 128 + 127) >> 8; };
-    EXPECT_EQ(destination.Pixel(0, 0), (mix(0xFF, 0xFF) << 24) | (mix(0x10, 0x80) << 16) | (mix(0x20, 0xA0) << 8) |
-                                           mix(0x30, 0xC0));
+    EXPECT_EQ(destination.Pixel(0, 0),
+              (mix(0xFF, 0xFF) << 24) | (mix(0x10, 0x80) << 16) | (mix(0x20, 0xA0) << 8) | mix(0x30, 0xC0));
     // Destination (1, 1) lies over parent (1 + 1 + 1, 1 + 2 + 1) = (3, 4).
-    EXPECT_EQ(destination.Pixel(1, 1), (mix(0xFF, 0xFF) << 24) | (mix(0xF0, 0x80) << 16) | (mix(0xE0, 0xA0) << 8) |
-                                           mix(0xD0, 0xC0));
+    EXPECT_EQ(destination.Pixel(1, 1),
+              (mix(0xFF, 0xFF) << 24) | (mix(0xF0, 0x80) << 16) | (mix(0xE0, 0xA0) << 8) | mix(0xD0, 0xC0));
 }
 
-TEST(SectionBackground, PlainColourOverAColourParentIsMixed) {
+TEST(SectionBackground, PlainColourOverAColourParentIsMixed)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000C8, 30));
     Bitmap32 destination = Filled(2, 2, 0);
-    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00000064), TransparentKey, -1, -1, &skin,
-                           destination.View(), 0, 0, {0, 0, 2, 2}, 0);
+    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00000064), TransparentKey, -1, -1, &skin, destination.View(),
+                           0, 0, {0, 0, 2, 2}, 0);
     // round(0.3 * 100 + 0.7 * 200) = 170
     EXPECT_EQ(destination.Pixel(1, 1), 0xFFAA0000u);
 }
 
-TEST(SectionBackground, UnknownParentComposesOpaque) {
+TEST(SectionBackground, UnknownParentComposesOpaque)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000C8, 30));
     Bitmap32 destination = Filled(2, 2, 0);
@@ -111,16 +119,18 @@ TEST(SectionBackground, UnknownParentComposesOpaque) {
     EXPECT_EQ(destination.Pixel(1, 1), 0xFFC80000u);
 }
 
-TEST(SectionBackground, CustomColourIsOpaqueAndPlain) {
+TEST(SectionBackground, CustomColourIsOpaqueAndPlain)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000C8, 60, 50, 0, {Step(0, 0xFFFFFF, 100, 0)}));
     Bitmap32 destination = Filled(3, 3, 0);
-    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00FF00), 0x00010203, -1, -1, &skin, destination.View(),
-                           0, 0, {0, 0, 3, 3}, 0);
+    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00FF00), 0x00010203, -1, -1, &skin, destination.View(), 0, 0,
+                           {0, 0, 3, 3}, 0);
     EXPECT_TRUE(destination.SamePixels(Filled(3, 3, 0xFF030201)));
 }
 
-TEST(SectionBackground, StretchedTextureUnderGradientTakesTextureWeight40AndNoColourShare) {
+TEST(SectionBackground, StretchedTextureUnderGradientTakesTextureWeight40AndNoColourShare)
+{
     FakeSkin skin;
     const TsGradArray gradient{Step(0x00FF00, 0x00FF00, 100, 0)};
     skin.Sections.push_back(Section(0x0000FF, 0, 84, 16, gradient));
@@ -136,7 +146,8 @@ TEST(SectionBackground, StretchedTextureUnderGradientTakesTextureWeight40AndNoCo
     EXPECT_TRUE(destination.SamePixels(expected));
 }
 
-TEST(SectionBackground, TiledTextureAndVerticalGradientMakingAHundredTakeTheOnePassPath) {
+TEST(SectionBackground, TiledTextureAndVerticalGradientMakingAHundredTakeTheOnePassPath)
+{
     FakeSkin skin;
     const TsGradArray gradient{Step(0x102030, 0xA0B0C0, 100, 0)};
     skin.Sections.push_back(Section(0x0000FF, 0, 90, 10, gradient));
@@ -150,7 +161,8 @@ TEST(SectionBackground, TiledTextureAndVerticalGradientMakingAHundredTakeTheOneP
     EXPECT_TRUE(destination.SamePixels(expected));
 }
 
-TEST(SectionBackground, TopRowTextureOnATallRectangleFillsTheRestWithTheColour) {
+TEST(SectionBackground, TopRowTextureOnATallRectangleFillsTheRestWithTheColour)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x0000FF, 0, 0, 100));
     skin.Masks.push_back(TextureEntry(2));
@@ -164,7 +176,8 @@ TEST(SectionBackground, TopRowTextureOnATallRectangleFillsTheRestWithTheColour) 
     EXPECT_EQ(destination.Pixel(3, 4), 0xFFFF0000u);
 }
 
-TEST(SectionBackground, ColourShareTintsWhatTheGradientLeaves) {
+TEST(SectionBackground, ColourShareTintsWhatTheGradientLeaves)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000FF, 0, 40, 0, {Step(0, 0, 100, 0)}));
     Bitmap32 destination = Filled(2, 3, 0);
@@ -174,7 +187,8 @@ TEST(SectionBackground, ColourShareTintsWhatTheGradientLeaves) {
     EXPECT_EQ(destination.Pixel(1, 2), 0xFF990000u);
 }
 
-TEST(SectionBackground, HotStateUsesTheHotBlockAndInvalidSectionsPaintNothing) {
+TEST(SectionBackground, HotStateUsesTheHotBlockAndInvalidSectionsPaintNothing)
+{
     FakeSkin skin;
     TsGeneralData section = Section(0x000000FF, 0);
     section.States = 3;
@@ -190,26 +204,28 @@ TEST(SectionBackground, HotStateUsesTheHotBlockAndInvalidSectionsPaintNothing) {
     EXPECT_TRUE(untouched.SamePixels(Filled(2, 2, 0)));
 }
 
-TEST(AdapterBackground, ColourParentCountsAsUnknownAndABitmapParentStillShowsThrough) {
+TEST(AdapterBackground, ColourParentCountsAsUnknownAndABitmapParentStillShowsThrough)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000C8, 100));
     Bitmap32 destination = Filled(2, 2, 0);
     PaintAdapterBackground(0, u"BUTTON", ColorBackground(0x00000064), -1, -1, &skin, destination.View(), 0, 0,
                            {0, 0, 2, 2}, 0);
-    EXPECT_EQ(destination.Pixel(1, 1), 0xFFC80000u);  // opaque section colour, not the parent's
+    EXPECT_EQ(destination.Pixel(1, 1), 0xFFC80000u); // opaque section colour, not the parent's
     Bitmap32 parent = Filled(4, 4, 0xFF123456);
     PaintAdapterBackground(0, u"BUTTON", BitmapBackground(parent.ReadView(), 0, 0), -1, -1, &skin, destination.View(),
                            0, 0, {0, 0, 2, 2}, 0);
     EXPECT_EQ(destination.Pixel(1, 1), 0xFF123456u);
 }
 
-TEST(ControlFace, BottomLeftCornerImageStartsAtTheRectangleLeft) {
+TEST(ControlFace, BottomLeftCornerImageStartsAtTheRectangleLeft)
+{
     FakeSkin skin;
     TsGeneralData section = Section(0x00000000, 0);
     section.ImgBottomLeft = 0;
     skin.Sections.push_back(section);
     TsMaskData corner;
-    corner.Rect = {4, 4, 7, 6};  // 3 x 2 picture
+    corner.Rect = {4, 4, 7, 6}; // 3 x 2 picture
     corner.ImageCount = 1;
     corner.Manager = AnyManager();
     skin.Masks.push_back(corner);
@@ -225,7 +241,8 @@ TEST(ControlFace, BottomLeftCornerImageStartsAtTheRectangleLeft) {
     EXPECT_EQ(destination.Pixel(13, 38), 0xFF000000u);
 }
 
-TEST(ControlFace, HueShiftAppliesToTheWholeBitmapAfterTheFace) {
+TEST(ControlFace, HueShiftAppliesToTheWholeBitmapAfterTheFace)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000FF, 0));
     Bitmap32 destination = Filled(4, 4, 0xFF00FF00);
@@ -234,11 +251,12 @@ TEST(ControlFace, HueShiftAppliesToTheWholeBitmapAfterTheFace) {
     data.Manager = &skin;
     data.HueOffset = 120;
     PaintControlFace(data, EmptyBackground, false, destination.View(), 0, 0, {0, 0, 2, 2}, 0);
-    EXPECT_EQ(destination.Pixel(0, 0), 0xFF00FF00u);  // red face turned green
-    EXPECT_EQ(destination.Pixel(3, 3), 0xFF0000FFu);  // green outside the face turned blue
+    EXPECT_EQ(destination.Pixel(0, 0), 0xFF00FF00u); // red face turned green
+    EXPECT_EQ(destination.Pixel(3, 3), 0xFF0000FFu); // green outside the face turned blue
 }
 
-TEST(ControlFace, RectangleOutsideTheBitmapPaintsNothing) {
+TEST(ControlFace, RectangleOutsideTheBitmapPaintsNothing)
+{
     FakeSkin skin;
     skin.Sections.push_back(Section(0x000000FF, 0));
     Bitmap32 destination = Filled(4, 4, 0);
@@ -255,11 +273,13 @@ TEST(ControlFace, RectangleOutsideTheBitmapPaintsNothing) {
 // written as PNG files next to the temporary folder so a developer can look at them.
 class GraphiteFaces : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         const std::string folder = KORVANE_GRAPHITE_DIR;
         m_manager.LoadSkinFromFolder(std::u16string(folder.begin(), folder.end()), u"Graphite (internal)");
     }
-    Bitmap32 Face(const std::u16string& section, int width, int height, int state, const ParentBackground& parent) {
+    Bitmap32 Face(const std::u16string& section, int width, int height, int state, const ParentBackground& parent)
+    {
         Bitmap32 face(width, height);
         ControlFaceData data;
         data.SectionName = section;
@@ -268,7 +288,8 @@ protected:
         PaintControlFace(data, parent, true, face.View(), 0, 0, {0, 0, width, height}, state);
         return face;
     }
-    static void Save(const Bitmap32& picture, const std::string& name) {
+    static void Save(const Bitmap32& picture, const std::string& name)
+    {
         std::vector<std::uint32_t> pixels;
         for (int y = 0; y < picture.Height(); ++y) {
             for (int x = 0; x < picture.Width(); ++x) {
@@ -285,7 +306,8 @@ protected:
     SkinTablesPaintSource m_source{m_manager};
 };
 
-TEST_F(GraphiteFaces, ButtonFacesAreOpaqueAndDifferByState) {
+TEST_F(GraphiteFaces, ButtonFacesAreOpaqueAndDifferByState)
+{
     ASSERT_GE(m_manager.FindSection(u"BUTTON"), 0);
     const ParentBackground parent = ColorBackground(0x00251E20);
     const Bitmap32 normal = Face(u"BUTTON", 75, 25, 0, parent);
@@ -309,7 +331,8 @@ TEST_F(GraphiteFaces, ButtonFacesAreOpaqueAndDifferByState) {
     EXPECT_NE(normal.Pixel(37, 12) & 0x00FFFFFFu, ColorToPixel(0x00251E20) & 0x00FFFFFFu);
 }
 
-TEST_F(GraphiteFaces, FormTitleTakesTheTexturedGradientPath) {
+TEST_F(GraphiteFaces, FormTitleTakesTheTexturedGradientPath)
+{
     const int section = m_manager.FindSection(u"FORMTITLE");
     ASSERT_GE(section, 0);
     const Bitmap32 title = Face(u"FORMTITLE", 353, 30, 1, EmptyBackground);
@@ -321,5 +344,5 @@ TEST_F(GraphiteFaces, FormTitleTakesTheTexturedGradientPath) {
 }
 #endif
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -11,17 +11,19 @@
 namespace korvane {
 namespace {
 
-using testing::Filled;
 using testing::Code;
 using testing::Coded;
+using testing::Filled;
 
 // Painting only needs an owner to be present; it never looks inside it.
-SkinManagerCore* AnyManager() {
+SkinManagerCore* AnyManager()
+{
     static int owner;
     return reinterpret_cast<SkinManagerCore*>(&owner);
 }
 
-TsMaskData Entry(MaskRect rect, int images, int maskType, int drawMode, int l, int t, int r, int b) {
+TsMaskData Entry(MaskRect rect, int images, int maskType, int drawMode, int l, int t, int r, int b)
+{
     TsMaskData entry;
     entry.Rect = rect;
     entry.ImageCount = static_cast<std::int16_t>(images);
@@ -35,7 +37,8 @@ TsMaskData Entry(MaskRect rect, int images, int maskType, int drawMode, int l, i
     return entry;
 }
 
-TEST(FrameSizes, FollowImageCountAndMaskType) {
+TEST(FrameSizes, FollowImageCountAndMaskType)
+{
     TsMaskData entry = Entry({0, 0, 30, 20}, 3, 1, 0, 0, 0, 0, 0);
     EXPECT_EQ(FrameWidth(entry), 10);
     EXPECT_EQ(FrameHeight(entry), 10);
@@ -52,7 +55,8 @@ TEST(FrameSizes, FollowImageCountAndMaskType) {
     EXPECT_EQ(FrameHeight(entry), 0);
 }
 
-TEST(BordersMask, OddWidthGivesRightBorderTheOddPixel) {
+TEST(BordersMask, OddWidthGivesRightBorderTheOddPixel)
+{
     const Bitmap32 master = Coded(12, 4);
     const TsMaskData entry = Entry({0, 0, 12, 4}, 1, 0, 1, 5, 1, 5, 1);
     Bitmap32 destination = Filled(7, 4, 0);
@@ -68,7 +72,8 @@ TEST(BordersMask, OddWidthGivesRightBorderTheOddPixel) {
     EXPECT_EQ(even.Pixel(4, 0), Code(8, 0));
 }
 
-TEST(BordersMask, RectangleOnePixelWideOrHighPaintsNothing) {
+TEST(BordersMask, RectangleOnePixelWideOrHighPaintsNothing)
+{
     const Bitmap32 master = Coded(6, 6);
     const TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 5, 2, 2, 2, 2);
     Bitmap32 destination = Filled(6, 6, 0);
@@ -77,15 +82,15 @@ TEST(BordersMask, RectangleOnePixelWideOrHighPaintsNothing) {
     EXPECT_TRUE(destination.SamePixels(Filled(6, 6, 0)));
 }
 
-TEST(BordersMask, DrawMode6PaintsNothingInState0AndTheWholePictureWithCentreOtherwise) {
+TEST(BordersMask, DrawMode6PaintsNothingInState0AndTheWholePictureWithCentreOtherwise)
+{
     const Bitmap32 master = Coded(18, 6);
     const TsMaskData entry = Entry({0, 0, 18, 6}, 3, 0, 6, 2, 2, 2, 2);
     Bitmap32 destination = Filled(6, 6, 0);
     PaintBordersMask(destination.View(), {0, 0, 6, 6}, ColorBackground(0), entry, 0, false, master.ReadView());
     EXPECT_TRUE(destination.SamePixels(Filled(6, 6, 0)));
     for (int state : {1, 2}) {
-        PaintBordersMask(destination.View(), {0, 0, 6, 6}, ColorBackground(0), entry, state, false,
-                         master.ReadView());
+        PaintBordersMask(destination.View(), {0, 0, 6, 6}, ColorBackground(0), entry, state, false, master.ReadView());
         for (int y = 0; y < 6; ++y) {
             for (int x = 0; x < 6; ++x) {
                 ASSERT_EQ(destination.Pixel(x, y), Code(6 * state + x, y)) << state << " " << x << "," << y;
@@ -94,7 +99,8 @@ TEST(BordersMask, DrawMode6PaintsNothingInState0AndTheWholePictureWithCentreOthe
     }
 }
 
-TEST(BordersMask, StateBeyondTheImagesShowsTheLastPicture) {
+TEST(BordersMask, StateBeyondTheImagesShowsTheLastPicture)
+{
     const Bitmap32 master = Coded(18, 6);
     const TsMaskData entry = Entry({0, 0, 18, 6}, 3, 0, 4, 2, 2, 2, 2);
     Bitmap32 destination = Filled(6, 6, 0);
@@ -103,7 +109,8 @@ TEST(BordersMask, StateBeyondTheImagesShowsTheLastPicture) {
     EXPECT_EQ(destination.Pixel(3, 3), Code(15, 3));
 }
 
-TEST(BordersMask, EdgesAreTiledWithTheLastTileCut) {
+TEST(BordersMask, EdgesAreTiledWithTheLastTileCut)
+{
     const Bitmap32 master = Coded(6, 6);
     const TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 4, 2, 2, 2, 2);
     Bitmap32 destination = Filled(9, 6, 0);
@@ -113,11 +120,12 @@ TEST(BordersMask, EdgesAreTiledWithTheLastTileCut) {
     EXPECT_EQ(destination.Pixel(3, 0), Code(3, 0));
     EXPECT_EQ(destination.Pixel(4, 1), Code(2, 1));
     EXPECT_EQ(destination.Pixel(6, 1), Code(2, 1));
-    EXPECT_EQ(destination.Pixel(7, 0), Code(4, 0));  // right corner
-    EXPECT_EQ(destination.Pixel(6, 3), Code(2, 3));  // centre, cut
+    EXPECT_EQ(destination.Pixel(7, 0), Code(4, 0)); // right corner
+    EXPECT_EQ(destination.Pixel(6, 3), Code(2, 3)); // centre, cut
 }
 
-TEST(BordersMask, StretchFlagStretchesKeyedEdges) {
+TEST(BordersMask, StretchFlagStretchesKeyedEdges)
+{
     const Bitmap32 master = Coded(6, 6);
     const TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 1, 2, 2, 2, 2);
     Bitmap32 destination = Filled(8, 6, 0);
@@ -127,14 +135,15 @@ TEST(BordersMask, StretchFlagStretchesKeyedEdges) {
     EXPECT_EQ(destination.Pixel(3, 0), Code(2, 0));
     EXPECT_EQ(destination.Pixel(4, 0), Code(3, 0));
     EXPECT_EQ(destination.Pixel(5, 0), Code(3, 0));
-    EXPECT_EQ(destination.Pixel(3, 3), 0u);  // no centre without flag 4
+    EXPECT_EQ(destination.Pixel(3, 3), 0u); // no centre without flag 4
 }
 
-TEST(BordersMask, MaskedEntryWithStretchFlagStillTilesItsEdges) {
+TEST(BordersMask, MaskedEntryWithStretchFlagStillTilesItsEdges)
+{
     Bitmap32 master = Coded(6, 12);
     for (int y = 6; y < 12; ++y) {
         for (int x = 0; x < 6; ++x) {
-            master.SetPixel(x, y, 0xFF000000);  // black mask: pictures copied as they are
+            master.SetPixel(x, y, 0xFF000000); // black mask: pictures copied as they are
         }
     }
     const TsMaskData entry = Entry({0, 0, 6, 12}, 1, 1, 1, 2, 2, 2, 2);
@@ -145,7 +154,8 @@ TEST(BordersMask, MaskedEntryWithStretchFlagStillTilesItsEdges) {
     EXPECT_EQ(destination.Pixel(4, 0), Code(2, 0) & 0x00FFFFFFu);
 }
 
-TEST(BordersMask, FillCornersShowTheParentBehindKeyPixels) {
+TEST(BordersMask, FillCornersShowTheParentBehindKeyPixels)
+{
     Bitmap32 master = Coded(6, 6);
     master.SetPixel(0, 0, kKeyPixel);
     const TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 4, 2, 2, 2, 2);
@@ -172,18 +182,20 @@ TEST(BordersMask, FillCornersShowTheParentBehindKeyPixels) {
     EXPECT_EQ(colourUnfilled.Pixel(0, 0), 0xFF00FF00u);
 }
 
-TEST(BordersMask, ZeroMiddleLeavesEdgesAndCentreUnpainted) {
+TEST(BordersMask, ZeroMiddleLeavesEdgesAndCentreUnpainted)
+{
     const Bitmap32 master = Coded(4, 6);
-    const TsMaskData entry = Entry({0, 0, 4, 6}, 1, 0, 4, 2, 2, 2, 2);  // mw = 0, mh = 2
+    const TsMaskData entry = Entry({0, 0, 4, 6}, 1, 0, 4, 2, 2, 2, 2); // mw = 0, mh = 2
     Bitmap32 destination = Filled(8, 6, 0);
     PaintBordersMask(destination.View(), {0, 0, 8, 6}, ColorBackground(0), entry, 0, false, master.ReadView());
     EXPECT_EQ(destination.Pixel(3, 0), 0u);
     EXPECT_EQ(destination.Pixel(4, 3), 0u);
-    EXPECT_EQ(destination.Pixel(0, 2), Code(0, 2));  // the left edge has height
+    EXPECT_EQ(destination.Pixel(0, 2), Code(0, 2)); // the left edge has height
     EXPECT_EQ(destination.Pixel(7, 5), Code(3, 5));
 }
 
-TEST(BordersMask, EntryWithoutManagerOrImagesIsNeverPainted) {
+TEST(BordersMask, EntryWithoutManagerOrImagesIsNeverPainted)
+{
     const Bitmap32 master = Coded(6, 6);
     TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 4, 2, 2, 2, 2);
     entry.Manager = nullptr;
@@ -195,7 +207,8 @@ TEST(BordersMask, EntryWithoutManagerOrImagesIsNeverPainted) {
     EXPECT_TRUE(destination.SamePixels(Filled(6, 6, 0)));
 }
 
-TEST(BordersMask, OwnImageIsUsedInsteadOfTheMasterBitmap) {
+TEST(BordersMask, OwnImageIsUsedInsteadOfTheMasterBitmap)
+{
     TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 4, 2, 2, 2, 2);
     entry.Image = std::make_shared<Bitmap32>(Coded(6, 6));
     Bitmap32 destination = Filled(6, 6, 0);
@@ -203,18 +216,20 @@ TEST(BordersMask, OwnImageIsUsedInsteadOfTheMasterBitmap) {
     EXPECT_EQ(destination.Pixel(5, 5), Code(5, 5));
 }
 
-TEST(StateImage, KeyedPictureSkipsLeadingColumnsLeftOfTheOrigin) {
+TEST(StateImage, KeyedPictureSkipsLeadingColumnsLeftOfTheOrigin)
+{
     Bitmap32 master = Coded(9, 3);
     master.SetPixel(5, 1, kKeyPixel);
     const TsMaskData entry = Entry({0, 0, 9, 3}, 3, 0, 1, 0, 0, 0, 0);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
     PaintStateImage(destination.View(), -1, 1, 1, ColorBackground(0x000000FF), entry, 1, master.ReadView());
     EXPECT_EQ(destination.Pixel(0, 1), Code(4, 0));
-    EXPECT_EQ(destination.Pixel(1, 2), 0xFFFF0000u);  // key pixel (5, 1) takes the colour
+    EXPECT_EQ(destination.Pixel(1, 2), 0xFFFF0000u); // key pixel (5, 1) takes the colour
     EXPECT_EQ(destination.Pixel(2, 2), 0x11111111u);
 }
 
-TEST(StateImage, DisabledLookBlendsHalfWithTheDestination) {
+TEST(StateImage, DisabledLookBlendsHalfWithTheDestination)
+{
     Bitmap32 master = Filled(2, 1, 0xFF646464);
     const TsMaskData entry = Entry({0, 0, 2, 1}, 1, 0, 1, 0, 0, 0, 0);
     Bitmap32 destination = Filled(2, 1, 0xFFC8C8C8);
@@ -222,13 +237,14 @@ TEST(StateImage, DisabledLookBlendsHalfWithTheDestination) {
     EXPECT_EQ(destination.Pixel(0, 0), 0xFF969696u);
 }
 
-TEST(StateImage, GlyphMaskCopyMixesByTheMaskAndRaisesAlpha) {
+TEST(StateImage, GlyphMaskCopyMixesByTheMaskAndRaisesAlpha)
+{
     Bitmap32 master(3, 2);
     master.SetPixel(0, 0, 0xFF0000FF);
     master.SetPixel(1, 0, 0xFF0000FF);
     master.SetPixel(2, 0, 0xFF0000FF);
-    master.SetPixel(0, 1, 0xFF000000);  // mask black: picture, alpha fully raised
-    master.SetPixel(1, 1, 0xFFFFFFFF);  // mask red 255: skipped
+    master.SetPixel(0, 1, 0xFF000000); // mask black: picture, alpha fully raised
+    master.SetPixel(1, 1, 0xFFFFFFFF); // mask red 255: skipped
     master.SetPixel(2, 1, 0xFF808080);
     const TsMaskData entry = Entry({0, 0, 3, 2}, 1, 1, 1, 0, 0, 0, 0);
     Bitmap32 destination = Filled(3, 1, 0x00000000);
@@ -244,7 +260,8 @@ TEST(StateImage, GlyphMaskCopyMixesByTheMaskAndRaisesAlpha) {
     EXPECT_EQ(faded.Pixel(0, 0), 0x9B00009Bu);
 }
 
-TEST(StateImage, OwnImageSmallerThanItsRectangleIsNotPainted) {
+TEST(StateImage, OwnImageSmallerThanItsRectangleIsNotPainted)
+{
     TsMaskData entry = Entry({0, 0, 4, 4}, 1, 0, 1, 0, 0, 0, 0);
     entry.Image = std::make_shared<Bitmap32>(Coded(3, 4));
     Bitmap32 destination = Filled(4, 4, 0);
@@ -252,5 +269,5 @@ TEST(StateImage, OwnImageSmallerThanItsRectangleIsNotPainted) {
     EXPECT_TRUE(destination.SamePixels(Filled(4, 4, 0)));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -9,12 +9,13 @@
 namespace korvane {
 namespace {
 
-using testing::Filled;
 using testing::Code;
 using testing::Coded;
+using testing::Filled;
 
 // A 2 x 2 tile at (1, 1) of the source, one row (or a mask row below with maskType 1).
-TsMaskData Texture(int drawMode, int maskType = 0) {
+TsMaskData Texture(int drawMode, int maskType = 0)
+{
     TsMaskData entry;
     entry.Rect = {1, 1, 3, maskType > 0 ? 5 : 3};
     entry.ImageCount = 1;
@@ -27,21 +28,16 @@ TsMaskData Texture(int drawMode, int maskType = 0) {
 struct ModeCase {
     int mode;
     PixelRect left;
-    PixelRect painted;  // a rectangle that must hold tile pixels
+    PixelRect painted; // a rectangle that must hold tile pixels
 };
 
-TEST(FillTexture, EachModePaintsItsPartAndReportsWhatIsLeft) {
+TEST(FillTexture, EachModePaintsItsPartAndReportsWhatIsLeft)
+{
     const Bitmap32 source = Coded(6, 6);
     const ModeCase cases[] = {
-        {0, kNothingLeft, {0, 0, 5, 5}},
-        {1, kNothingLeft, {0, 0, 5, 5}},
-        {2, {0, 2, 5, 5}, {0, 0, 5, 2}},
-        {3, {2, 0, 5, 5}, {0, 0, 2, 5}},
-        {4, {0, 2, 5, 5}, {0, 0, 5, 2}},
-        {5, {2, 0, 5, 5}, {0, 0, 2, 5}},
-        {6, {0, 0, 5, 3}, {0, 3, 5, 5}},
-        {7, {0, 0, 3, 5}, {3, 0, 5, 5}},
-        {9, {0, 0, 3, 5}, {3, 0, 5, 5}},
+        {0, kNothingLeft, {0, 0, 5, 5}},  {1, kNothingLeft, {0, 0, 5, 5}}, {2, {0, 2, 5, 5}, {0, 0, 5, 2}},
+        {3, {2, 0, 5, 5}, {0, 0, 2, 5}},  {4, {0, 2, 5, 5}, {0, 0, 5, 2}}, {5, {2, 0, 5, 5}, {0, 0, 2, 5}},
+        {6, {0, 0, 5, 3}, {0, 3, 5, 5}},  {7, {0, 0, 3, 5}, {3, 0, 5, 5}}, {9, {0, 0, 3, 5}, {3, 0, 5, 5}},
         {10, {0, 4, 5, 5}, {0, 0, 5, 4}},
     };
     for (const ModeCase& c : cases) {
@@ -51,10 +47,10 @@ TEST(FillTexture, EachModePaintsItsPartAndReportsWhatIsLeft) {
         EXPECT_EQ(rect, c.left) << "mode " << c.mode;
         for (int y = 0; y < 5; ++y) {
             for (int x = 0; x < 5; ++x) {
-                const bool inside = x >= c.painted.Left && x < c.painted.Right && y >= c.painted.Top &&
-                                    y < c.painted.Bottom;
-                const bool inLeft = rect != kNothingLeft && x >= rect.Left && x < rect.Right && y >= rect.Top &&
-                                    y < rect.Bottom;
+                const bool inside =
+                    x >= c.painted.Left && x < c.painted.Right && y >= c.painted.Top && y < c.painted.Bottom;
+                const bool inLeft =
+                    rect != kNothingLeft && x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
                 if (inside) {
                     EXPECT_NE(canvas.Pixel(x, y), 0u) << "mode " << c.mode << " " << x << "," << y;
                 } else if (inLeft) {
@@ -65,7 +61,8 @@ TEST(FillTexture, EachModePaintsItsPartAndReportsWhatIsLeft) {
     }
 }
 
-TEST(FillTexture, TilesStartAtTheTopLeftCornerAndAreCutAtTheRightAndBottom) {
+TEST(FillTexture, TilesStartAtTheTopLeftCornerAndAreCutAtTheRightAndBottom)
+{
     const Bitmap32 source = Coded(6, 6);
     Bitmap32 canvas = Filled(6, 6, 0);
     PixelRect rect{1, 1, 6, 6};
@@ -77,7 +74,8 @@ TEST(FillTexture, TilesStartAtTheTopLeftCornerAndAreCutAtTheRightAndBottom) {
     EXPECT_EQ(canvas.Pixel(0, 0), 0u);
 }
 
-TEST(FillTexture, TopRowTallerRectangleLeavesTheRestBelow) {
+TEST(FillTexture, TopRowTallerRectangleLeavesTheRestBelow)
+{
     const Bitmap32 source = Coded(6, 6);
     Bitmap32 canvas = Filled(4, 7, 0);
     PixelRect rect{0, 0, 4, 7};
@@ -87,10 +85,11 @@ TEST(FillTexture, TopRowTallerRectangleLeavesTheRestBelow) {
     EXPECT_EQ(canvas.Pixel(0, 2), 0u);
 }
 
-TEST(FillTexture, MaskedWholeTilesFillTheStripsFromTheParent) {
+TEST(FillTexture, MaskedWholeTilesFillTheStripsFromTheParent)
+{
     Bitmap32 source = Coded(6, 6);
     for (int x = 1; x < 3; ++x) {
-        source.SetPixel(x, 3, 0xFF000000);  // black mask under the tile
+        source.SetPixel(x, 3, 0xFF000000); // black mask under the tile
         source.SetPixel(x, 4, 0xFF000000);
     }
     source.SetPixel(2, 2, kKeyPixel);
@@ -101,13 +100,14 @@ TEST(FillTexture, MaskedWholeTilesFillTheStripsFromTheParent) {
     EXPECT_EQ(rect, kNothingLeft);
     // Mixed pixels keep the destination's alpha.
     EXPECT_EQ(canvas.Pixel(0, 0), Code(1, 1) & 0x11FFFFFFu);
-    EXPECT_EQ(canvas.Pixel(1, 1), 0xFFFF0000u);  // key pixel takes the parent's colour
+    EXPECT_EQ(canvas.Pixel(1, 1), 0xFFFF0000u); // key pixel takes the parent's colour
     EXPECT_EQ(canvas.Pixel(2, 3), Code(1, 2) & 0x11FFFFFFu);
-    EXPECT_EQ(canvas.Pixel(4, 0), 0xFFFF0000u);  // right strip
-    EXPECT_EQ(canvas.Pixel(0, 4), 0xFFFF0000u);  // bottom strip
+    EXPECT_EQ(canvas.Pixel(4, 0), 0xFFFF0000u); // right strip
+    EXPECT_EQ(canvas.Pixel(0, 4), 0xFFFF0000u); // bottom strip
 }
 
-TEST(FillTexture, MaskedTileModeCutsTheLastColumnAndOtherModesPaintNothing) {
+TEST(FillTexture, MaskedTileModeCutsTheLastColumnAndOtherModesPaintNothing)
+{
     Bitmap32 source = Coded(6, 6);
     for (int x = 1; x < 3; ++x) {
         source.SetPixel(x, 3, 0xFF000000);
@@ -116,7 +116,7 @@ TEST(FillTexture, MaskedTileModeCutsTheLastColumnAndOtherModesPaintNothing) {
     Bitmap32 canvas = Filled(5, 5, 0x11111111);
     PixelRect rect{0, 0, 5, 5};
     FillTexture(canvas.View(), rect, source.ReadView(), kFillTile, Texture(kFillTile, 1), EmptyBackground);
-    EXPECT_EQ(canvas.Pixel(4, 3), Code(1, 2) & 0x11FFFFFFu);  // cut column, destination alpha kept
+    EXPECT_EQ(canvas.Pixel(4, 3), Code(1, 2) & 0x11FFFFFFu); // cut column, destination alpha kept
     EXPECT_EQ(canvas.Pixel(4, 4), 0x11111111u);              // no whole tile fits below row 4
 
     Bitmap32 untouched = Filled(5, 5, 0x11111111);
@@ -125,5 +125,5 @@ TEST(FillTexture, MaskedTileModeCutsTheLastColumnAndOtherModesPaintNothing) {
     EXPECT_TRUE(untouched.SamePixels(Filled(5, 5, 0x11111111)));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

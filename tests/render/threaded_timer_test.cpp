@@ -17,14 +17,16 @@ namespace {
 // Stands in for the user-interface thread's message queue.
 class FakeUiQueue {
 public:
-    UiPost Poster() {
+    UiPost Poster()
+    {
         return [this](std::function<void()> call) {
             std::lock_guard lock(m_mutex);
             m_calls.push_back(std::move(call));
         };
     }
     // Runs what has been posted so far; returns how many calls ran.
-    int Pump() {
+    int Pump()
+    {
         std::deque<std::function<void()>> calls;
         {
             std::lock_guard lock(m_mutex);
@@ -37,7 +39,8 @@ public:
     }
     // Pumps until `done` or the time runs out.
     template <typename Done>
-    bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(3000)) {
+    bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(3000))
+    {
         const auto end = std::chrono::steady_clock::now() + limit;
         while (std::chrono::steady_clock::now() < end) {
             Pump();
@@ -54,7 +57,8 @@ private:
     std::deque<std::function<void()>> m_calls;
 };
 
-TEST(ThreadedTimer, TicksRunOnTheThreadThatPumpsTheQueue) {
+TEST(ThreadedTimer, TicksRunOnTheThreadThatPumpsTheQueue)
+{
     FakeUiQueue queue;
     TacThreadedTimer timer(queue.Poster());
     EXPECT_TRUE(timer.Enabled());
@@ -70,7 +74,8 @@ TEST(ThreadedTimer, TicksRunOnTheThreadThatPumpsTheQueue) {
     EXPECT_EQ(tickThread, std::this_thread::get_id());
 }
 
-TEST(ThreadedTimer, ZeroIntervalOrNoHandlerNeverTicks) {
+TEST(ThreadedTimer, ZeroIntervalOrNoHandlerNeverTicks)
+{
     FakeUiQueue queue;
     int ticks = 0;
     {
@@ -87,7 +92,8 @@ TEST(ThreadedTimer, ZeroIntervalOrNoHandlerNeverTicks) {
     EXPECT_EQ(ticks, 0);
 }
 
-TEST(ThreadedTimer, DisablingSuspendsAndEnablingResumes) {
+TEST(ThreadedTimer, DisablingSuspendsAndEnablingResumes)
+{
     FakeUiQueue queue;
     int ticks = 0;
     TacThreadedTimer timer(queue.Poster());
@@ -100,7 +106,7 @@ TEST(ThreadedTimer, DisablingSuspendsAndEnablingResumes) {
     const int stopped = ticks;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     queue.Pump();
-    EXPECT_LE(ticks, stopped + 1);  // at most the one posted before the suspension
+    EXPECT_LE(ticks, stopped + 1); // at most the one posted before the suspension
     timer.SetEnabled(true);
     EXPECT_TRUE(queue.PumpUntil([&] { return ticks >= stopped + 3; }));
 }
@@ -114,7 +120,8 @@ protected:
     void OnTick() override { ++ticks; }
 };
 
-TEST(ThreadedTimer, OwnerConstructorStartsDisabledAndRoutesTicksToTheMethod) {
+TEST(ThreadedTimer, OwnerConstructorStartsDisabledAndRoutesTicksToTheMethod)
+{
     FakeUiQueue queue;
     int owner = 0;
     MethodTimer timer(queue.Poster(), &owner);
@@ -126,7 +133,8 @@ TEST(ThreadedTimer, OwnerConstructorStartsDisabledAndRoutesTicksToTheMethod) {
     EXPECT_TRUE(queue.PumpUntil([&] { return timer.ticks >= 2; }));
 }
 
-TEST(ThreadedTimer, TickPostedBeforeDestructionDoesNotRun) {
+TEST(ThreadedTimer, TickPostedBeforeDestructionDoesNotRun)
+{
     FakeUiQueue queue;
     int ticks = 0;
     {
@@ -140,7 +148,8 @@ TEST(ThreadedTimer, TickPostedBeforeDestructionDoesNotRun) {
 }
 
 #ifdef _WIN32
-TEST(ThreadedTimer, WindowsTicksArriveThroughTheMessageLoop) {
+TEST(ThreadedTimer, WindowsTicksArriveThroughTheMessageLoop)
+{
     int ticks = 0;
     const DWORD uiThread = GetCurrentThreadId();
     DWORD tickThread = 0;
@@ -163,5 +172,5 @@ TEST(ThreadedTimer, WindowsTicksArriveThroughTheMessageLoop) {
 }
 #endif
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

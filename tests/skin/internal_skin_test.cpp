@@ -147,11 +147,13 @@ TEST(GraphiteSkin, ProvidesEverySectionTheWindowsName)
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
     for (const char16_t* name :
-         {u"GLOBALINFO", u"FORM", u"FORMTITLE", u"DIALOG", u"BUTTON", u"SPEEDBUTTON", u"EDIT", u"COMBOBOX",
-          u"COMBOBTN", u"GROUPBOX", u"RADIOBUTTON", u"CHECKBOX", u"SELECTION", u"MAINMENU", u"MENUITEM",
-          u"SCROLLBAR1H", u"SCROLLBAR1V", u"SCROLLBAR2H", u"SCROLLBAR2V", u"SCROLLSLIDERH", u"SCROLLSLIDERV",
-          u"SCROLLBTNLEFT", u"SCROLLBTNRIGHT", u"SCROLLBTNTOP", u"SCROLLBTNBOTTOM", u"COLHEADER", u"TOOLBUTTON",
-          u"TOOLBAR", u"BAR", u"DIVIDER", u"PANEL", u"ICOLINE"}) {
+         {u"GLOBALINFO",    u"FORM",          u"FORMTITLE",      u"DIALOG",       u"BUTTON",
+          u"SPEEDBUTTON",   u"EDIT",          u"COMBOBOX",       u"COMBOBTN",     u"GROUPBOX",
+          u"RADIOBUTTON",   u"CHECKBOX",      u"SELECTION",      u"MAINMENU",     u"MENUITEM",
+          u"SCROLLBAR1H",   u"SCROLLBAR1V",   u"SCROLLBAR2H",    u"SCROLLBAR2V",  u"SCROLLSLIDERH",
+          u"SCROLLSLIDERV", u"SCROLLBTNLEFT", u"SCROLLBTNRIGHT", u"SCROLLBTNTOP", u"SCROLLBTNBOTTOM",
+          u"COLHEADER",     u"TOOLBUTTON",    u"TOOLBAR",        u"BAR",          u"DIVIDER",
+          u"PANEL",         u"ICOLINE"}) {
         EXPECT_GE(m.FindSection(name), 0) << Narrow(name);
     }
 }
@@ -161,11 +163,12 @@ TEST(GraphiteSkin, ResolvesEveryGlobalImageTheFrameAndControlsUse)
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
     for (const char16_t* key :
-         {u"BICONCLOSE", u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP", u"BICLOSEALONE", u"SICONCLOSE",
-          u"SICONMAX", u"SICONMIN", u"SICONNORM", u"SICONHELP", u"BICONCLOSEGLOW0", u"BICONMAXGLOW0",
-          u"BICONMINGLOW0", u"BICONNORMGLOW0", u"BICLOSEALONEGLOW0", u"GRIPIMAGE", u"CHECK", u"BOXCHECKED",
-          u"BOXUNCHECKED", u"BOXGRAYED", u"RADIOCHECKED", u"RADIOUNCHECKED", u"RADIOGRAYED", u"SMALLCHECKED",
-          u"SMALLUNCHECKED", u"SMALLGRAYED"}) {
+         {u"BICONCLOSE",        u"BICONMAX",        u"BICONMIN",       u"BICONNORM",     u"BICONHELP",
+          u"BICLOSEALONE",      u"SICONCLOSE",      u"SICONMAX",       u"SICONMIN",      u"SICONNORM",
+          u"SICONHELP",         u"BICONCLOSEGLOW0", u"BICONMAXGLOW0",  u"BICONMINGLOW0", u"BICONNORMGLOW0",
+          u"BICLOSEALONEGLOW0", u"GRIPIMAGE",       u"CHECK",          u"BOXCHECKED",    u"BOXUNCHECKED",
+          u"BOXGRAYED",         u"RADIOCHECKED",    u"RADIOUNCHECKED", u"RADIOGRAYED",   u"SMALLCHECKED",
+          u"SMALLUNCHECKED",    u"SMALLGRAYED"}) {
         EXPECT_GE(m.FindMaskExact(u"GLOBALINFO", key), 0) << Narrow(key);
     }
     // Title-button glows are title glows of their own images; the other pictures are glyphs of
@@ -200,13 +203,13 @@ TEST(GraphiteSkin, CachesTheCheckComboAndScrollImages)
                       c.CheckImages.SmallChecked, c.CheckImages.SmallUnchecked, c.CheckImages.SmallGrayed}) {
         EXPECT_TRUE(m.IsValidMask(index));
     }
-    EXPECT_EQ(c.ExBorderMask, -1);  // the window shadows are the program's own pictures
+    EXPECT_EQ(c.ExBorderMask, -1); // the window shadows are the program's own pictures
     EXPECT_TRUE(m.IsValidSection(c.ComboBtn.Section));
     EXPECT_TRUE(m.IsValidMask(c.ComboBtn.BorderMask));
     EXPECT_TRUE(m.IsValidMask(c.ComboBtn.GlyphMask));
     for (const auto& b : c.ScrollBtnSections) {
         EXPECT_TRUE(m.IsValidSection(b.Section));
-        EXPECT_TRUE(m.IsValidMask(b.BorderMask));  // inherited from SCROLLBTNLEFT by three of them
+        EXPECT_TRUE(m.IsValidMask(b.BorderMask)); // inherited from SCROLLBTNLEFT by three of them
         EXPECT_TRUE(m.IsValidMask(b.GlyphMask));
     }
     for (const auto& s : c.ScrollSliderSections) {
@@ -268,13 +271,13 @@ TEST(GraphiteSkin, ReadsItsGlobalInfo)
 {
     const auto skin = LoadPackage();
     const TsSkinData& d = skin->manager.SkinData;
-    EXPECT_DOUBLE_EQ(d.Version, 7.30);  // no version notice
+    EXPECT_DOUBLE_EQ(d.Version, 7.30); // no version notice
     EXPECT_TRUE(skin->platform.Notices().empty());
     EXPECT_EQ(Narrow(d.Author), "Korvane");
     EXPECT_EQ(d.Shadow1Blur, -1);
     EXPECT_EQ(d.BorderWidth, 4);
     EXPECT_EQ(d.TitleHeight, 28);
-    EXPECT_EQ(d.MaxHeight, 28);  // 0 stands for the title height
+    EXPECT_EQ(d.MaxHeight, 28); // 0 stands for the title height
     EXPECT_EQ(d.FormOffset, 4);
     EXPECT_EQ(d.BorderColor, 0xFF00FF);
     EXPECT_EQ(d.BISpace, 2);
@@ -330,7 +333,7 @@ TEST(GraphiteSkin, TitleAndButtonsUseGradientsTexturesAndGlows)
     const int hotPattern = m.FindTexture(titleIndex, u"FORMTITLE", u"HOTPATTERN");
     ASSERT_GE(pattern, 0);
     ASSERT_GE(hotPattern, 0);
-    EXPECT_EQ(m.Masks[static_cast<size_t>(pattern)].DrawMode, 0);  // tiled
+    EXPECT_EQ(m.Masks[static_cast<size_t>(pattern)].DrawMode, 0); // tiled
     EXPECT_EQ(m.Masks[static_cast<size_t>(pattern)].Rect, m.Masks[static_cast<size_t>(hotPattern)].Rect);
 
     const int buttonIndex = m.FindSection(u"BUTTON");
@@ -460,7 +463,7 @@ TEST(GraphiteArt, ButtonOutlineIsRoundedWhenPaintedBySlices)
     const SkinManagerCore& m = skin->manager;
     const TsMaskData& mask = Entry(m, u"BUTTON", u"BORDERSMASK");
     const uint32_t face = 0xFF3C3F46;
-    const uint32_t parent = 0x252120;  // the window colour (32, 33, 37) as 0x00BBGGRR
+    const uint32_t parent = 0x252120; // the window colour (32, 33, 37) as 0x00BBGGRR
     Bitmap32 button(75, 25);
     button.Fill(face);
     PaintBordersMask(button.View(), PixelRect{0, 0, 75, 25}, ColorBackground(parent), mask, 0, true,
@@ -469,7 +472,7 @@ TEST(GraphiteArt, ButtonOutlineIsRoundedWhenPaintedBySlices)
     // the inside the face unchanged (within the mask's rounding).
     EXPECT_EQ(button.Pixel(0, 0) & 0xFFFFFF, 0x202125u);
     const uint32_t edge = button.Pixel(37, 0);
-    EXPECT_EQ(edge & 0xFFFFFF, 0x4E525Au) << std::hex << edge;  // the outline (78, 82, 90)
+    EXPECT_EQ(edge & 0xFFFFFF, 0x4E525Au) << std::hex << edge; // the outline (78, 82, 90)
     const uint32_t inside = button.Pixel(37, 12);
     for (int shift : {0, 8, 16}) {
         EXPECT_NEAR(static_cast<int>((inside >> shift) & 0xFF), static_cast<int>((face >> shift) & 0xFF), 1);
@@ -546,7 +549,7 @@ TEST(GraphiteArt, ToolRefusesOptionsThatDoNotMatchItsPictures)
     const size_t at = options.find(close);
     ASSERT_NE(at, std::string::npos);
     std::string shifted = options;
-    char& lastDigit = shifted[at + close.size() + 13];  // the units digit of Rect.Right
+    char& lastDigit = shifted[at + close.size() + 13]; // the units digit of Rect.Right
     lastDigit = lastDigit == '0' ? '1' : static_cast<char>(lastDigit - 1);
     EXPECT_NE(RunArtTool(shifted, errors), 0);
     EXPECT_NE(errors.find("[GLOBALINFO] BICONCLOSE"), std::string::npos) << errors;
@@ -587,7 +590,7 @@ TEST(GraphiteArt, ShadowsHaveTheManagersMarginsAndAClearMiddle)
     EXPECT_GT(a.Pixel(a.Width() / 2, y) >> 24, i.Pixel(i.Width() / 2, y) >> 24) << "the active shadow is darker";
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane
 
-#endif  // KORVANE_GRAPHITE_DIR
+#endif // KORVANE_GRAPHITE_DIR

@@ -33,7 +33,7 @@ TEST(OptionsText, SkipsCommentsEmptyLinesAndLinesBeforeTheFirstSection)
     ASSERT_EQ(options.Sections().size(), 1u);
     EXPECT_EQ(options.Read(u"A", u"K", u"-"), u"2");
     EXPECT_EQ(options.Keys(u"A"), std::vector<std::u16string>{u"K"});
-    EXPECT_EQ(options.Sections()[0].Entries.size(), 2u);  // the line without "=" is kept
+    EXPECT_EQ(options.Sections()[0].Entries.size(), 2u); // the line without "=" is kept
 }
 
 TEST(OptionsText, ComparesNamesWithoutCaseFirstSectionAndFirstKeyWin)
@@ -67,5 +67,5 @@ TEST(OptionsText, BracketLineMustEndWithBracketToStartASection)
     EXPECT_EQ(options.Read(u"", u"L", u"-"), u"2");
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -13,8 +13,8 @@ TsMaskData ExBorder(int frames)
 {
     TsMaskData mask;
     mask.Image = std::make_shared<Bitmap32>(8, 3);
-    mask.Image->SetPixel(0, 0, 0x00FFFFFF);  // transparent white in the first frame
-    mask.Image->SetPixel(4, 0, 0x80000001);  // second frame
+    mask.Image->SetPixel(0, 0, 0x00FFFFFF); // transparent white in the first frame
+    mask.Image->SetPixel(4, 0, 0x80000001); // second frame
     mask.Rect = MaskRect{0, 0, 8, 3};
     mask.ImageCount = static_cast<int16_t>(frames);
     mask.LeftWidth = 9;
@@ -64,5 +64,5 @@ TEST(ShadowImages, BuiltinPicturesWithTheirMarginsOneLargerUnderComposition)
     EXPECT_EQ(composed.Margins, (std::array<int, 4>{12, 11, 12, 13}));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

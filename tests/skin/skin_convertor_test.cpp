@@ -55,10 +55,8 @@ TEST(SkinConvertor, SplitsOptionsMemberFromImagesInPackageOrder)
 TEST(SkinConvertor, RecognisesOptionsMemberAndBitmapsInAnyLetterCase)
 {
     TacSkinConvertor reader;
-    reader.Parse(MakePackage({{"options.DAT", Bytes("x")},
-                              {"Frame.Bmp", Bytes("b")},
-                              {"Glow.png.bak", Bytes("c")},
-                              {"NODOT", Bytes("d")}}));
+    reader.Parse(MakePackage(
+        {{"options.DAT", Bytes("x")}, {"Frame.Bmp", Bytes("b")}, {"Glow.png.bak", Bytes("c")}, {"NODOT", Bytes("d")}}));
     ASSERT_NE(reader.Options, nullptr);
     ASSERT_EQ(reader.ImageItems.size(), 3u);
     EXPECT_TRUE(reader.ImageItems[0].IsBitmap);
@@ -108,7 +106,7 @@ TEST(SkinConvertor, LaterOptionsMemberReplacesEarlierAndItemsAreCounted)
     ASSERT_NE(reader.Options, nullptr);
     EXPECT_EQ(*reader.Options, Bytes("last"));
     EXPECT_EQ(reader.ImageItems.size(), 1u);
-    EXPECT_EQ(reader.ImageMemberCount, 2);  // as stored; lookups use the item list
+    EXPECT_EQ(reader.ImageMemberCount, 2); // as stored; lookups use the item list
 }
 
 TEST(SkinConvertor, FindImageComparesUpperCasedNamesFirstMatchWins)
@@ -150,10 +148,12 @@ TEST(SkinConvertorErrors, CutOffHeaderFieldsAreNamed)
     const std::vector<uint8_t> one = MakePackage({{"Options.dat", big}});
     package = MakePackage({{"Options.dat", big}, {"A.BMP", Bytes("abc")}});
     // Cut inside the second member's name length, then inside its size.
-    EXPECT_NE(ParseError(std::vector<uint8_t>(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(one.size()) + 2))
-                  .find("name length of member 2 of 2"),
-              std::string::npos);
-    EXPECT_NE(ParseError(std::vector<uint8_t>(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(one.size()) + 4 + 5 + 2))
+    EXPECT_NE(
+        ParseError(std::vector<uint8_t>(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(one.size()) + 2))
+            .find("name length of member 2 of 2"),
+        std::string::npos);
+    EXPECT_NE(ParseError(std::vector<uint8_t>(package.begin(),
+                                              package.begin() + static_cast<std::ptrdiff_t>(one.size()) + 4 + 5 + 2))
                   .find("the size of member 'A.BMP'"),
               std::string::npos);
 }
@@ -199,7 +199,7 @@ TEST(SkinConvertorErrors, DamagedZlibDataCarriesZlibsMessage)
 {
     std::vector<uint8_t> package = MakePackage({{"Options.dat", std::vector<uint8_t>(100, 'x')}});
     const std::size_t dataAt = 8 + 4 + 11 + 4;
-    package[dataAt] = 0x00;  // header check fails
+    package[dataAt] = 0x00; // header check fails
     const std::string message = ParseError(package);
     EXPECT_NE(message.find("'Options.dat'"), std::string::npos);
     EXPECT_NE(message.find("data error"), std::string::npos);
@@ -223,5 +223,5 @@ TEST(SkinConvertorFile, LoadsAPackageFile)
     EXPECT_EQ(reader.ImageItems.size(), 1u);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -36,5 +36,5 @@ TEST(SkinFiles, ListsFoldersAndFiles)
     EXPECT_TRUE(ListSkinFolder(u"/nonexistent/korvane").empty());
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

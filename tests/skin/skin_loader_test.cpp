@@ -22,7 +22,8 @@ class LoadedSkin {
 public:
     explicit LoadedSkin(const std::string& options, std::vector<PackageMember> images = {},
                         PortableSkinPlatform platform = PortableSkinPlatform())
-        : m_platform(std::move(platform)), m_skin(m_platform)
+        : m_platform(std::move(platform))
+        , m_skin(m_platform)
     {
         images.insert(images.begin(), PackageMember{"Options.dat", Bytes(options)});
         m_skin.LoadSkinFromPackageData(MakePackage(images), u"Test");
@@ -110,13 +111,12 @@ TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
 
 TEST(SkinImagePass, BordersMaskWithoutWidthsTakesUniformWidthOrAThirdOfAFrame)
 {
-    LoadedSkin skin(
-        "[A]\nB1=^0000^0000^0060^0030^0000^0000^0000^0000^2^1^0^0\n"
-        "B2=^0000^0000^0060^0030^0000^0000^0000^0000^2^1^0^3\n"
-        "B3=^0000^0000^0060^0030^0000^0000^0000^0000^0^0^0^0\n");
+    LoadedSkin skin("[A]\nB1=^0000^0000^0060^0030^0000^0000^0000^0000^2^1^0^0\n"
+                    "B2=^0000^0000^0060^0030^0000^0000^0000^0000^2^1^0^3\n"
+                    "B3=^0000^0000^0060^0030^0000^0000^0000^0000^0^0^0^0\n");
     const TsMaskData& computed = skin.Mask(u"A", u"B1");
-    EXPECT_EQ(computed.LeftWidth, 10);   // 60 / (2 * 3)
-    EXPECT_EQ(computed.TopWidth, 5);     // 30 / ((1 + 1) * 3)
+    EXPECT_EQ(computed.LeftWidth, 10); // 60 / (2 * 3)
+    EXPECT_EQ(computed.TopWidth, 5);   // 30 / ((1 + 1) * 3)
     EXPECT_EQ(computed.RightWidth, 10);
     EXPECT_EQ(computed.BottomWidth, 5);
     const TsMaskData& uniform = skin.Mask(u"A", u"B2");
@@ -130,7 +130,8 @@ TEST(SkinImagePass, BordersMaskWithoutWidthsTakesUniformWidthOrAThirdOfAFrame)
 
 TEST(SkinImagePass, TextureValueWithAndWithoutMaskTypeDigit)
 {
-    LoadedSkin skin("[A]\nPATTERN=~0003~0133~0005~0205~01~0\nHOTPATTERN=~0003~0133~0005~0205~12~1\nP3=~0001~0002~0003~0004~02\n");
+    LoadedSkin skin(
+        "[A]\nPATTERN=~0003~0133~0005~0205~01~0\nHOTPATTERN=~0003~0133~0005~0205~12~1\nP3=~0001~0002~0003~0004~02\n");
     const TsMaskData& m = skin.Mask(u"A", u"PATTERN");
     EXPECT_EQ(m.Rect, (MaskRect{3, 133, 5, 205}));
     EXPECT_EQ(m.DrawMode, 1);
@@ -170,10 +171,9 @@ TEST(SkinImagePass, FileValueComputesWidthsFromTheImage)
 
 TEST(SkinImagePass, FileValueWithWidthsDrawModeAndClampedKind)
 {
-    LoadedSkin skin(
-        "[BUTTON_HUGE]\nBORDERSMASK=!BUTTONHUGE.BMP!3!1!0!0047!0047!0047!0047\n"
-        "GLOW0=!GLOW.PNG!1!0!3!0008!0008!0008!0008!5\nODD=!GLOW.PNG!1!0!9\n",
-        {{"ButtonHuge.bmp", Bmp(282, 120)}, {"Glow.png", Png(24, 24)}});
+    LoadedSkin skin("[BUTTON_HUGE]\nBORDERSMASK=!BUTTONHUGE.BMP!3!1!0!0047!0047!0047!0047\n"
+                    "GLOW0=!GLOW.PNG!1!0!3!0008!0008!0008!0008!5\nODD=!GLOW.PNG!1!0!9\n",
+                    {{"ButtonHuge.bmp", Bmp(282, 120)}, {"Glow.png", Png(24, 24)}});
     const TsMaskData& huge = skin.Mask(u"BUTTON_HUGE", u"BORDERSMASK");
     EXPECT_EQ(huge.ImageCount, 3);
     EXPECT_EQ(huge.MaskType, 1);
@@ -193,7 +193,7 @@ TEST(SkinImagePass, FileNameMustBeWrittenInCapitalsAndTheImageMustExist)
     LoadedSkin skin("[A]\nG1=!glow.png!1!0!3\nG2=!MISSING.PNG!1!0!3\nG3=!GLOW.PNG!1!0!3\n", {{"glow.png", Png(6, 6)}});
     EXPECT_EQ(skin->FindMaskExact(u"A", u"G1"), -1);
     EXPECT_EQ(skin->FindMaskExact(u"A", u"G2"), -1);
-    EXPECT_GE(skin->FindMaskExact(u"A", u"G3"), 0);  // the member name is compared upper-cased
+    EXPECT_GE(skin->FindMaskExact(u"A", u"G3"), 0); // the member name is compared upper-cased
 }
 
 TEST(SkinImagePass, PngKeepsAlphaAndTransparentWhiteBecomesTransparentBlack)
@@ -226,7 +226,7 @@ TEST(SkinImagePass, MasterBitmapNameMustMatchTheMemberInCapitals)
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[A]\nG=@0030@0002@0162@0021@3@0\n",
                     {{"Master.bmp", Bmp(4, 4)}});
     EXPECT_TRUE(skin->MasterBitmap->Empty());
-    EXPECT_GE(skin->FindMaskExact(u"A", u"G"), 0);  // rectangle entries exist regardless
+    EXPECT_GE(skin->FindMaskExact(u"A", u"G"), 0); // rectangle entries exist regardless
 }
 
 TEST(SkinImagePass, NotApplicableValuesAndPlainTextGiveNoEntry)
@@ -244,8 +244,8 @@ TEST(SkinImagePass, LegacyRectangleValueRefersToTheMasterBitmap)
     EXPECT_EQ(m.MaskType, 1);
     EXPECT_EQ(m.UniformWidth, 0);
     EXPECT_EQ(m.DrawMode, 1);
-    EXPECT_EQ(m.LeftWidth, 3);  // 30 / (3 * 3)
-    EXPECT_EQ(m.TopWidth, 2);   // 12 / (2 * 3)
+    EXPECT_EQ(m.LeftWidth, 3); // 30 / (3 * 3)
+    EXPECT_EQ(m.TopWidth, 2);  // 12 / (2 * 3)
     EXPECT_EQ(m.Image, nullptr);
     const TsMaskData& clamped = skin.Mask(u"PANEL", u"OTHER");
     EXPECT_EQ(clamped.ImageCount, 1);
@@ -282,8 +282,9 @@ TEST(SkinImagePass, DamagedImageEndsTheLoadNamingTheMember)
 
 TEST(SkinPatternPass, LargeJpegStaysAPatternSmallerBecomesATexture)
 {
-    LoadedSkin skin("[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.JPEG\n",
-                    {{"BIG.JPG", test::MakeJpeg(1000, 900, 0x808080)}, {"SMALL.JPEG", test::MakeJpeg(999, 900, 0x808080)}});
+    LoadedSkin skin(
+        "[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.JPEG\n",
+        {{"BIG.JPG", test::MakeJpeg(1000, 900, 0x808080)}, {"SMALL.JPEG", test::MakeJpeg(999, 900, 0x808080)}});
     ASSERT_EQ(skin->Patterns.size(), 1u);
     EXPECT_EQ(skin->Patterns[0].SectionName, u"FORM");
     EXPECT_EQ(skin->Patterns[0].PropertyName, u"PATTERN");
@@ -309,7 +310,7 @@ TEST(SkinSectionPass, EmptySectionTakesTheDefaults)
     EXPECT_EQ(s.FontColor[2], -1);
     EXPECT_EQ(s.FontColor[5], -1);
     EXPECT_EQ(s.GradientData, u" ");
-    EXPECT_EQ(s.GradientPercent, 0);  // no GRADIENTDATA: never a gradient
+    EXPECT_EQ(s.GradientPercent, 0); // no GRADIENTDATA: never a gradient
     EXPECT_EQ(s.States, 4);
     EXPECT_EQ(s.FadingIterations, 5);
     EXPECT_EQ(s.GlowColor, 0xFFFFFF);
@@ -343,7 +344,7 @@ TEST(SkinSectionPass, ReadsEveryKeyOfBothStates)
     EXPECT_TRUE(s.FadingEnabled);
     EXPECT_EQ(s.FadingIterations, 7);
     EXPECT_EQ(s.GlowColor, 255);
-    EXPECT_EQ(s.GlowSize, 44);  // low 8 bits of 300
+    EXPECT_EQ(s.GlowSize, 44); // low 8 bits of 300
     EXPECT_EQ(s.GlowCount, 1);
     EXPECT_EQ(s.GlowMargin, 3);
     EXPECT_TRUE(s.GiveOwnFont);
@@ -367,7 +368,8 @@ TEST(SkinSectionPass, ReadsEveryKeyOfBothStates)
 
 TEST(SkinSectionPass, GradientArraysAreSharedWithProps)
 {
-    LoadedSkin skin("[A]\nGRADIENTDATA=1;2;50;0;0\nHOTGRADIENTDATA=3;4;50;0;0\n[B]\nSTATES=1\nGRADIENTDATA=1;2;50;0;0\n");
+    LoadedSkin skin(
+        "[A]\nGRADIENTDATA=1;2;50;0;0\nHOTGRADIENTDATA=3;4;50;0;0\n[B]\nSTATES=1\nGRADIENTDATA=1;2;50;0;0\n");
     const TsGeneralData& a = skin.Section(u"A");
     EXPECT_EQ(a.Props[0].GradientArray.get(), a.GradientArray.get());
     EXPECT_EQ(a.Props[1].GradientArray.get(), a.HotGradientArray.get());
@@ -387,10 +389,9 @@ TEST(SkinSectionPass, OneStateCopiesNormalPropsAndReadsNoHotKey)
 
 TEST(SkinSectionPass, ChildSeesParentKeysAndQuestionMarkOrMinusOneCountAsAbsent)
 {
-    LoadedSkin skin(
-        "[BASE]\nCOLOR=111\nFONTCOLOR=222\nGRADIENTDATA=1;2;3;4;5\nSHOWFOCUS=1\n"
-        "[CHILD]\nPARENTCLASS=BASE\nCOLOR=-1\nGRADIENTDATA=?\nFONTCOLOR=x\n"
-        "[OWN]\nPARENTCLASS=BASE\nCOLOR=5\nSHOWFOCUS=0\n");
+    LoadedSkin skin("[BASE]\nCOLOR=111\nFONTCOLOR=222\nGRADIENTDATA=1;2;3;4;5\nSHOWFOCUS=1\n"
+                    "[CHILD]\nPARENTCLASS=BASE\nCOLOR=-1\nGRADIENTDATA=?\nFONTCOLOR=x\n"
+                    "[OWN]\nPARENTCLASS=BASE\nCOLOR=5\nSHOWFOCUS=0\n");
     const TsGeneralData& child = skin.Section(u"CHILD");
     EXPECT_EQ(child.ParentClass, u"BASE");
     EXPECT_EQ(child.Color, 111);
@@ -409,15 +410,14 @@ TEST(SkinSectionPass, SystemColoursAreConvertedOwnAndInherited)
     const TsGeneralData& a = skin.Section(u"A");
     EXPECT_EQ(a.Color, platform.SystemColor(kColorWindow));
     EXPECT_EQ(a.GlowColor, platform.SystemColor(kColorBtnFace));
-    EXPECT_EQ(a.FontColor[1], platform.SystemColor(kColorBtnFace));  // inherited: converted
-    EXPECT_EQ(skin.Section(u"BASE").FontColor[1], -16777201);           // own: as written
+    EXPECT_EQ(a.FontColor[1], platform.SystemColor(kColorBtnFace)); // inherited: converted
+    EXPECT_EQ(skin.Section(u"BASE").FontColor[1], -16777201);       // own: as written
 }
 
 TEST(SkinSectionPass, ParentChainsThatLoopOrBreakYieldTheDefault)
 {
-    LoadedSkin skin(
-        "[A]\nPARENTCLASS=B\n[B]\nPARENTCLASS=C\n[C]\nPARENTCLASS=A\n[SELF]\nPARENTCLASS=SELF\n"
-        "[ORPHAN]\nPARENTCLASS=NOWHERE\n");
+    LoadedSkin skin("[A]\nPARENTCLASS=B\n[B]\nPARENTCLASS=C\n[C]\nPARENTCLASS=A\n[SELF]\nPARENTCLASS=SELF\n"
+                    "[ORPHAN]\nPARENTCLASS=NOWHERE\n");
     for (const char16_t* name : {u"A", u"B", u"C", u"SELF", u"ORPHAN"}) {
         const TsGeneralData& s = skin.Section(name);
         EXPECT_EQ(s.Color, 0xFFFFFF);
@@ -459,11 +459,10 @@ TEST(SkinInfoPass, GlobalInfoFillsTheSkinData)
 {
     PortableSkinPlatform platform;
     platform.SetSizingFrameWidth(7);
-    LoadedSkin skin(
-        "[GLOBALINFO]\nVERSION=7.30\nAUTHOR=Us\nDESCRIPTION=Grey\nSHADOW1COLOR=$10\nSHADOW1OFFSET=3\n"
-        "SHADOW1TRANSPARENCY=$20\nBORDERWIDTH=0x6\nTITLEHEIGHT=70000\nBIKEEPHUE=1\nBICONCLOSEGLOW=2\n"
-        "BORDERCOLOR=12\nBICONMINGLOWMARGIN=-4\nALIGNOFFSET=bad\n",
-        {}, platform);
+    LoadedSkin skin("[GLOBALINFO]\nVERSION=7.30\nAUTHOR=Us\nDESCRIPTION=Grey\nSHADOW1COLOR=$10\nSHADOW1OFFSET=3\n"
+                    "SHADOW1TRANSPARENCY=$20\nBORDERWIDTH=0x6\nTITLEHEIGHT=70000\nBIKEEPHUE=1\nBICONCLOSEGLOW=2\n"
+                    "BORDERCOLOR=12\nBICONMINGLOWMARGIN=-4\nALIGNOFFSET=bad\n",
+                    {}, platform);
     const TsSkinData& d = skin->SkinData;
     EXPECT_DOUBLE_EQ(d.Version, 7.3);
     EXPECT_EQ(d.Author, u"Us");
@@ -474,8 +473,8 @@ TEST(SkinInfoPass, GlobalInfoFillsTheSkinData)
     EXPECT_EQ(d.Shadow1Transparency, 32);
     EXPECT_EQ(d.BorderWidth, 6);
     EXPECT_EQ(d.TitleHeight, Low16(70000));
-    EXPECT_EQ(d.MaxHeight, d.TitleHeight);  // 0 takes the title height
-    EXPECT_EQ(d.FormOffset, 7);             // the sizing frame width
+    EXPECT_EQ(d.MaxHeight, d.TitleHeight); // 0 takes the title height
+    EXPECT_EQ(d.FormOffset, 7);            // the sizing frame width
     EXPECT_EQ(d.AlignOffset, 0);
     EXPECT_EQ(d.BIKeepHue, 1);
     EXPECT_EQ(d.BIconCloseGlow, 2);
@@ -509,13 +508,13 @@ TEST(SkinCommonSections, NewSectionsInheritFromTheNamedSkinSection)
     PortableSkinPlatform platform;
     SkinManagerCore skin(platform);
     skin.SetActive(false);
-    skin.SetCommonSections({u"[MYBUTTON]", u"PARENT CLASS=x", u"PARENTCLASS = button", u"FONTCOLOR=77",
-                            u"[BUTTON]", u"COLOR=1", u"[OTHER]", u"SHOWFOCUS=?", u"COLOR=-1"});
+    skin.SetCommonSections({u"[MYBUTTON]", u"PARENT CLASS=x", u"PARENTCLASS = button", u"FONTCOLOR=77", u"[BUTTON]",
+                            u"COLOR=1", u"[OTHER]", u"SHOWFOCUS=?", u"COLOR=-1"});
     skin.LoadSkinFromPackageData(
         MakePackage({{"Options.dat", Bytes("[BUTTON]\nCOLOR=500\nSHOWFOCUS=1\nSTATES=1\n[MYBUTTON]\nSTATES=1\n")}}),
         u"Test");
     const int mine = skin.FindSection(u"MYBUTTON");
-    ASSERT_EQ(mine, 1);  // the skin has its own MYBUTTON section: left as the skin defines it
+    ASSERT_EQ(mine, 1); // the skin has its own MYBUTTON section: left as the skin defines it
     EXPECT_EQ(skin.Sections[1].FontColor[1], 0);
     const int button = skin.FindSection(u"BUTTON");
     EXPECT_EQ(skin.Sections[static_cast<std::size_t>(button)].Color, 500);
@@ -545,12 +544,12 @@ TEST(SkinCommonSections, AbsentKeysTakeTheParentsValues)
     EXPECT_EQ(e.Color, 500);
     EXPECT_EQ(e.FontColor[1], 77);
     EXPECT_TRUE(e.ShowFocus);
-    EXPECT_EQ(e.GradientPercent, 30);  // a short gradient text does not reset it here
+    EXPECT_EQ(e.GradientPercent, 30); // a short gradient text does not reset it here
     EXPECT_TRUE(e.GradientArray->empty());
     EXPECT_EQ(e.States, 4);
     EXPECT_EQ(e.HotColor, 9);
     EXPECT_EQ(e.Props[1].Color, 9);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -244,7 +244,7 @@ TEST_F(SkinManagerLoading, SaturationIsTakenModulo101)
 {
     manager.InternalSkins.push_back({u"Good", Package()});
     manager.SetSkinName(u"Good");
-    const TsColor original = manager.Sections[1].Color;  // BUTTON, pure red
+    const TsColor original = manager.Sections[1].Color; // BUTTON, pure red
     manager.SetSaturation(101);
     EXPECT_EQ(manager.Sections[1].Color, original);
     manager.SetSaturation(150);
@@ -265,8 +265,8 @@ TEST_F(SkinManagerLoading, HueOffsetTurnsColoursButNotGreysOrKeyPixels)
     const uint32_t keyBefore = manager.MasterBitmap->Pixel(1, 1);
     const uint32_t colourBefore = manager.MasterBitmap->Pixel(3, 3);
     manager.SetHueOffset(120);
-    EXPECT_EQ(manager.Sections[1].Color, 0x00FF00);  // red turned to green
-    EXPECT_EQ(manager.Sections[0].Color, 8421504);   // grey
+    EXPECT_EQ(manager.Sections[1].Color, 0x00FF00); // red turned to green
+    EXPECT_EQ(manager.Sections[0].Color, 8421504);  // grey
     EXPECT_EQ(manager.MasterBitmap->Pixel(1, 1), keyBefore);
     EXPECT_EQ(manager.MasterBitmap->Pixel(2, 1), 0xFF808080u);
     EXPECT_NE(manager.MasterBitmap->Pixel(3, 3), colourBefore);
@@ -320,7 +320,7 @@ TEST_F(SkinManagerLoading, CommonSectionsTakeImagesAndPatternsFromFilesOnly)
 TEST(SkinColourChange, SaturationMovesChannelsAwayFromTheMeanWithTiesToEven)
 {
     // red 100, green 50, blue 0: avg 50, c - (50 - c) * 50 / 100.
-    EXPECT_EQ(ShiftColorSaturation(0x003264, 50), 0x00327D);  // red 125, green 50, blue 0
+    EXPECT_EQ(ShiftColorSaturation(0x003264, 50), 0x00327D); // red 125, green 50, blue 0
     EXPECT_EQ(ShiftColorSaturation(0x808080, 100), 0x808080);
     EXPECT_EQ(ShiftColorSaturation(-1, 50), -1);
     // (1, 0, 0): avg 1/3; red 1 + (2/3) * 75 / 100 = 1.5 -> 2; the others 0 - 0.25 -> 0.
@@ -435,5 +435,5 @@ TEST(SkinPreview, AppliesThePreviewTextAndMarksThePreview)
     EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -26,8 +26,9 @@ class SkinLookups : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tables.Sections = {Section(u"BUTTON"), Section(u"SPEEDBUTTON", u"BUTTON"), Section(u"TOOLBUTTON", u"SPEEDBUTTON"),
-                           Section(u"LOOPA", u"LOOPB"), Section(u"LOOPB", u"LOOPA"), Section(u"SELF", u"SELF")};
+        tables.Sections = {
+            Section(u"BUTTON"),          Section(u"SPEEDBUTTON", u"BUTTON"), Section(u"TOOLBUTTON", u"SPEEDBUTTON"),
+            Section(u"LOOPA", u"LOOPB"), Section(u"LOOPB", u"LOOPA"),        Section(u"SELF", u"SELF")};
         tables.Masks = {Mask(u"BUTTON", u"BORDERSMASK"), Mask(u"BUTTON", u"PATTERN", kImgTexture),
                         Mask(u"SPEEDBUTTON", u"PATTERN", kImgGlyph), Mask(u"BUTTON", u"BORDERSMASK")};
     }
@@ -90,8 +91,8 @@ TEST(SkinMaskWidths, SideWidthThenUniformWidthThenFrameSize)
     mask.LeftWidth = 4;
     tables.Masks.push_back(mask);
     EXPECT_EQ(tables.MaskLeftWidth(0), 4);
-    EXPECT_EQ(tables.MaskRightWidth(0), 30);  // frame width 90 / 3
-    EXPECT_EQ(tables.MaskTopWidth(0), 20);    // frame height 40 / 2
+    EXPECT_EQ(tables.MaskRightWidth(0), 30); // frame width 90 / 3
+    EXPECT_EQ(tables.MaskTopWidth(0), 20);   // frame height 40 / 2
     tables.Masks[0].UniformWidth = 6;
     EXPECT_EQ(tables.MaskRightWidth(0), 6);
     EXPECT_EQ(tables.MaskBottomWidth(0), 6);
@@ -126,5 +127,5 @@ TEST(SkinMaskWidths, FrameSizesFollowCountAndRows)
     EXPECT_EQ(mask.FrameHeight(), 0);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

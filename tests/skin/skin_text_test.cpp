@@ -15,5 +15,5 @@ TEST(SkinText, UpperCasingOfAsciiAndOfTheAnsiLocale)
     EXPECT_FALSE(SameTextAnsi(u"Button", u"BUTTONS"));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -106,5 +106,5 @@ TEST(SkinValues, VersionNoticesFollowTheVersionAndTheActestArgument)
     EXPECT_FALSE(HasAcTestArgument({u"actest", u"/actest2"}));
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

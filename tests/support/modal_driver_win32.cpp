@@ -32,11 +32,10 @@ std::string Narrow(const std::wstring& text)
 {
     if (text.empty())
         return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
     return result;
 }
 
@@ -129,8 +128,8 @@ bool ModalDriver::HandleDialog(HWND dialog)
     if (isMessageBox) {
         SeenMessageBox seen{caption, TextOf(GetDlgItem(dialog, kMessageBoxTextId)), false};
         if (HWND icon = GetDlgItem(dialog, kMessageBoxIconId))
-            seen.errorIcon = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) ==
-                             LoadIconW(nullptr, IDI_ERROR);
+            seen.errorIcon =
+                reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) == LoadIconW(nullptr, IDI_ERROR);
         if (!m_steps.empty() && m_steps.front().kind == StepKind::MessageBox) {
             m_steps.pop_front();
             m_boxes.push_back(seen);
@@ -152,7 +151,8 @@ bool ModalDriver::HandleDialog(HWND dialog)
             m_paused = false;
         }
         SetWindowTextW(name, step.fileName.c_str());
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
         return true;
     }
     if (!m_steps.empty() && m_steps.front().kind == StepKind::CancelDialog) {
@@ -161,7 +161,8 @@ bool ModalDriver::HandleDialog(HWND dialog)
     } else {
         m_failures.push_back("unexpected file dialog \"" + Narrow(caption) + "\"");
     }
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
     return true;
 }
 
@@ -182,9 +183,8 @@ void ModalDriver::Tick()
     if (std::chrono::steady_clock::now() > m_deadline) {
         if (!m_timedOut) {
             m_timedOut = true;
-            m_failures.push_back("timed out waiting for " +
-                                 (m_steps.empty() ? std::string("the modal windows to close")
-                                                  : m_steps.front().description));
+            m_failures.push_back("timed out waiting for " + (m_steps.empty() ? std::string("the modal windows to close")
+                                                                             : m_steps.front().description));
             m_steps.clear();
         }
         CloseEverything();

@@ -52,8 +52,7 @@ std::vector<uint8_t> BmpHeaders(int width, int height, int bits, uint32_t palett
     return out;
 }
 
-std::vector<uint8_t> MakeBmpDirect(int width, int height, int bits, const std::vector<uint32_t>& pixels,
-                                   bool topDown)
+std::vector<uint8_t> MakeBmpDirect(int width, int height, int bits, const std::vector<uint32_t>& pixels, bool topDown)
 {
     const uint32_t rowBytes = ((static_cast<uint32_t>(width) * bits + 31) / 32) * 4;
     std::vector<uint8_t> out = BmpHeaders(width, height, bits, 0, rowBytes * height, topDown);
@@ -75,7 +74,7 @@ std::vector<uint8_t> MakeBmpDirect(int width, int height, int bits, const std::v
     return out;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<uint8_t> Deflate(const std::vector<uint8_t>& data, int level)
 {
@@ -239,4 +238,4 @@ std::u16string TempFolder::SkinPath() const
     return text;
 }
 
-}  // namespace korvane::test
+} // namespace korvane::test

@@ -54,4 +54,4 @@ private:
     std::filesystem::path m_path;
 };
 
-}  // namespace korvane::test
+} // namespace korvane::test

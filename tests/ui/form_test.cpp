@@ -111,8 +111,8 @@ TEST(Form, ControlsReportFocusEnabledVisibilityTextFontColourAndMouseChanges)
     edit.SetFont(reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     edit.SetColor(RGB(1, 2, 3));
     SendMessageW(edit.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    const std::vector<std::string> expected = {"focus", "blur",  "disabled", "enabled", "hidden",
-                                               "shown", "text",  "font",     "colour",  "enter"};
+    const std::vector<std::string> expected = {"focus", "blur", "disabled", "enabled", "hidden",
+                                               "shown", "text", "font",     "colour",  "enter"};
     EXPECT_EQ(edit.events, expected);
     form.Hide();
 }

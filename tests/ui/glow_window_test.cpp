@@ -21,7 +21,8 @@ using namespace korvane::testing;
 // its own 24 x 24 image, borders 8, edges stretched, centre left transparent.
 class GlowSkin : public FakeSkin {
 public:
-    GlowSkin() {
+    GlowSkin()
+    {
         TsGeneralData section;
         section.SectionName = u"BUTTON";
         section.States = 2;
@@ -52,27 +53,30 @@ public:
 
 class GlowWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = L"KorvaneGlowOwner";
         RegisterClassW(&windowClass);
-        m_owner = CreateWindowExW(0, windowClass.lpszClassName, L"Glow owner", WS_POPUP | WS_BORDER, 200, 200, 300,
-                                  200, nullptr, nullptr, windowClass.hInstance, nullptr);
+        m_owner = CreateWindowExW(0, windowClass.lpszClassName, L"Glow owner", WS_POPUP | WS_BORDER, 200, 200, 300, 200,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
         ASSERT_NE(m_owner, nullptr);
         ShowWindow(m_owner, SW_SHOW);
         UpdateWindow(m_owner);
         ASSERT_TRUE(GlowsAvailable());
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         ClearGlows();
         if (m_owner != nullptr) {
             DestroyWindow(m_owner);
         }
     }
-    static RECT WindowRect(void* window) {
+    static RECT WindowRect(void* window)
+    {
         RECT rect{};
         GetWindowRect(static_cast<HWND>(window), &rect);
         return rect;
@@ -82,7 +86,8 @@ protected:
     HWND m_owner = nullptr;
 };
 
-TEST_F(GlowWindowTest, ButtonGlowIs87By37AndSixPixelsOut) {
+TEST_F(GlowWindowTest, ButtonGlowIs87By37AndSixPixelsOut)
+{
     const int index = ShowGlow({250, 250, 325, 275}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     ASSERT_GE(index, 0);
     void* glow = GlowWindow(index);
@@ -97,7 +102,8 @@ TEST_F(GlowWindowTest, ButtonGlowIs87By37AndSixPixelsOut) {
     EXPECT_FALSE(shot.empty());
 }
 
-TEST_F(GlowWindowTest, GlowWindowIsALayeredClickThroughToolWindowTagged98) {
+TEST_F(GlowWindowTest, GlowWindowIsALayeredClickThroughToolWindowTagged98)
+{
     const int index = ShowGlow({250, 250, 325, 275}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     const HWND glow = static_cast<HWND>(GlowWindow(index));
     ASSERT_NE(glow, nullptr);
@@ -113,14 +119,16 @@ TEST_F(GlowWindowTest, GlowWindowIsALayeredClickThroughToolWindowTagged98) {
     EXPECT_NE(GetForegroundWindow(), glow);
 }
 
-TEST_F(GlowWindowTest, GlowLiesRightAboveItsOwner) {
+TEST_F(GlowWindowTest, GlowLiesRightAboveItsOwner)
+{
     const int index = ShowGlow({250, 250, 325, 275}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     const HWND glow = static_cast<HWND>(GlowWindow(index));
     ASSERT_NE(glow, nullptr);
     EXPECT_EQ(GetWindow(glow, GW_HWNDNEXT), m_owner);
 }
 
-TEST_F(GlowWindowTest, GlowOfATopmostOwnerJoinsTheTopmostBand) {
+TEST_F(GlowWindowTest, GlowOfATopmostOwnerJoinsTheTopmostBand)
+{
     SetWindowPos(m_owner, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const int index = ShowGlow({250, 250, 325, 275}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     const HWND glow = static_cast<HWND>(GlowWindow(index));
@@ -128,7 +136,8 @@ TEST_F(GlowWindowTest, GlowOfATopmostOwnerJoinsTheTopmostBand) {
     EXPECT_NE(GetWindowLongPtrW(glow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
-TEST_F(GlowWindowTest, ControlHiddenOnTheLeftGetsAGlowCutOnTheLeft) {
+TEST_F(GlowWindowTest, ControlHiddenOnTheLeftGetsAGlowCutOnTheLeft)
+{
     const int index = ShowGlow({250, 250, 325, 275}, {10, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     const RECT rect = WindowRect(GlowWindow(index));
     EXPECT_EQ(rect.left, 260);
@@ -136,7 +145,8 @@ TEST_F(GlowWindowTest, ControlHiddenOnTheLeftGetsAGlowCutOnTheLeft) {
     EXPECT_EQ(rect.top, 244);
 }
 
-TEST_F(GlowWindowTest, HidingTwiceAndUnknownEntriesDoNothing) {
+TEST_F(GlowWindowTest, HidingTwiceAndUnknownEntriesDoNothing)
+{
     const int first = ShowGlow({250, 250, 325, 275}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     const int second = ShowGlow({250, 300, 325, 325}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
     EXPECT_EQ(second, first + 1);
@@ -146,13 +156,14 @@ TEST_F(GlowWindowTest, HidingTwiceAndUnknownEntriesDoNothing) {
     EXPECT_EQ(GlowWindow(first), nullptr);
     HideGlow(first);
     HideGlow(1000);
-    EXPECT_NE(GlowWindow(second), nullptr);  // indexes stay stable
+    EXPECT_NE(GlowWindow(second), nullptr); // indexes stay stable
     EXPECT_EQ(ShowGlow({0, 0, 10, 10}, {0, 0, 10, 10}, u"BUTTON", &m_skin, m_owner, 255, 2, u"NOGLOW"), -1);
     ClearGlows();
     EXPECT_EQ(GlowWindow(second), nullptr);
 }
 
-TEST_F(GlowWindowTest, WindowPathGlowsAroundTheWindowAndHidesAgain) {
+TEST_F(GlowWindowTest, WindowPathGlowsAroundTheWindowAndHidesAgain)
+{
     const int index = UpdateWindowGlow(m_owner, -1, false, 0, &m_skin);
     ASSERT_GE(index, 0);
     const RECT rect = WindowRect(GlowWindow(index));
@@ -162,5 +173,5 @@ TEST_F(GlowWindowTest, WindowPathGlowsAroundTheWindowAndHidesAgain) {
     EXPECT_EQ(GlowWindow(index), nullptr);
 }
 
-}  // namespace
-}  // namespace korvane
+} // namespace
+} // namespace korvane

@@ -18,8 +18,8 @@ TEST(WindowsSmoke, TopLevelWindowKeepsItsCyrillicCaption)
     wc.lpszClassName = L"KorvaneSmokeTest";
     ASSERT_NE(RegisterClassW(&wc), 0);
     const std::wstring caption = L"Korvane — Главное окно";
-    HWND window = CreateWindowExW(0, wc.lpszClassName, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  100, 100, 400, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = CreateWindowExW(0, wc.lpszClassName, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 100,
+                                  100, 400, 200, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);

@@ -20,9 +20,15 @@ namespace {
 
 using nlohmann::json;
 
-[[noreturn]] void Fail(const std::string& message) { throw RequestError(message); }
+[[noreturn]] void Fail(const std::string& message)
+{
+    throw RequestError(message);
+}
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
 // Rejects fields the kind does not know, so a misspelt field is not silently replaced by its default.
 void RequireKnownFields(const json& request, std::string_view kind, std::initializer_list<std::string_view> known)
@@ -80,7 +86,8 @@ std::u16string FlagField(const json& object, const std::array<std::u16string_vie
 {
     const std::u16string flag = StringField(object, "flag", nullptr);
     if (std::find(flags.begin(), flags.end(), flag) == flags.end())
-        Fail("flag " + Quoted(Utf8Encode(flag)) + " is not one of the " + std::to_string(N) + " " + listName + " flags");
+        Fail("flag " + Quoted(Utf8Encode(flag)) + " is not one of the " + std::to_string(N) + " " + listName +
+             " flags");
     return flag;
 }
 
@@ -106,12 +113,17 @@ std::uint32_t ParseColor(const json& value)
     if (!value.is_string())
         Fail("a run's \"color\" must be a string");
     const std::string& name = value.get_ref<const std::string&>();
-    if (name == "white") return kMenuWhite;
-    if (name == "yellow") return kMenuYellow;
-    if (name == "red") return kMenuRed;
-    if (name == "grey") return kMenuGrey;
-    if (name.size() == 7 && name[0] == '#' &&
-        std::all_of(name.begin() + 1, name.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
+    if (name == "white")
+        return kMenuWhite;
+    if (name == "yellow")
+        return kMenuYellow;
+    if (name == "red")
+        return kMenuRed;
+    if (name == "grey")
+        return kMenuGrey;
+    if (name.size() == 7 && name[0] == '#' && std::all_of(name.begin() + 1, name.end(), [](char c) {
+            return std::isxdigit(static_cast<unsigned char>(c));
+        })) {
         const unsigned long rgb = std::stoul(name.substr(1), nullptr, 16);
         const std::uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
         return r | (g << 8) | (b << 16);
@@ -136,8 +148,8 @@ std::vector<ColoredRow> MenuRows(const json& request)
                 Fail("each run must be an object with \"text\" and \"color\"");
             if (!run["text"].is_string())
                 Fail("a run's \"text\" must be a string");
-            const std::u16string text = SingleLine(run["text"].get_ref<const std::string&>(),
-                                                   "a run's \"text\" (start a new row instead)");
+            const std::u16string text =
+                SingleLine(run["text"].get_ref<const std::string&>(), "a run's \"text\" (start a new row instead)");
             const std::uint32_t color = ParseColor(run["color"]);
             for (char16_t c : text)
                 out.push_back({c, color});

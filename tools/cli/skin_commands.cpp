@@ -89,16 +89,13 @@ nlohmann::json SkinInfoJson(const SkinManagerCore& skin)
         });
     }
     return {
-        {"sections", skin.Sections.size()},
-        {"images", skin.Masks.size()},
-        {"patterns", skin.Patterns.size()},
-        {"master", {skin.MasterBitmap->Width(), skin.MasterBitmap->Height()}},
-        {"section_list", sections},
-        {"image_list", images},
+        {"sections", skin.Sections.size()}, {"images", skin.Masks.size()},
+        {"patterns", skin.Patterns.size()}, {"master", {skin.MasterBitmap->Width(), skin.MasterBitmap->Height()}},
+        {"section_list", sections},         {"image_list", images},
     };
 }
 
-}  // namespace
+} // namespace
 
 std::vector<uint8_t> BuildSkinPackage(const std::vector<SkinPackMember>& members)
 {
@@ -219,4 +216,4 @@ int RunSkinInfo(const std::vector<std::string>& args, std::ostream& out, std::os
     return 0;
 }
 
-}  // namespace korvane
+} // namespace korvane

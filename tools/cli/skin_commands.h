@@ -25,4 +25,4 @@ int RunSkinPack(const std::vector<std::string>& args, std::ostream& out, std::os
 // korvane-cli skin-info PATH: loads a package file or skin folder and prints one JSON object.
 int RunSkinInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-}  // namespace korvane
+} // namespace korvane

@@ -7,7 +7,9 @@
 namespace korvane {
 
 ArtCanvas::ArtCanvas(int width, int height)
-    : m_width(width), m_height(height), m_pixels(static_cast<size_t>(width) * height, ArtColor{0, 0, 0, 0})
+    : m_width(width)
+    , m_height(height)
+    , m_pixels(static_cast<size_t>(width) * height, ArtColor{0, 0, 0, 0})
 {
 }
 
@@ -83,7 +85,7 @@ float SegmentDistance(float x, float y, float x0, float y0, float x1, float y1)
     return std::hypot(x - (x0 + t * dx), y - (y0 + t * dy));
 }
 
-}  // namespace
+} // namespace
 
 DistanceField Segment(float x0, float y0, float x1, float y1, float width)
 {
@@ -150,4 +152,4 @@ DistanceField Subtract(DistanceField a, DistanceField b)
     return [a = std::move(a), b = std::move(b)](float x, float y) { return std::max(a(x, y), -b(x, y)); };
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -67,4 +67,4 @@ DistanceField Ring(DistanceField shape, float width);
 DistanceField Union(DistanceField a, DistanceField b);
 DistanceField Subtract(DistanceField a, DistanceField b);
 
-}  // namespace korvane
+} // namespace korvane

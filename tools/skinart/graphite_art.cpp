@@ -12,7 +12,7 @@ namespace {
 
 // What a title button shows in one state.
 struct ButtonLook {
-    ArtColor plate;   // rounded plate behind the glyph (alpha 0: none)
+    ArtColor plate; // rounded plate behind the glyph (alpha 0: none)
     ArtColor glyph;
 };
 
@@ -43,8 +43,8 @@ void PaintRestore(ArtCanvas& c, float cx, float cy, float s, const ArtColor& col
     const float d = std::max(2.0f, std::round(s / 4.5f));
     const DistanceField front = RoundRect(cx - h, cy - h + d, cx + h - d, cy + h, 1.2f);
     const DistanceField back = RoundRect(cx - h + d, cy - h, cx + h, cy + h - d, 1.5f);
-    c.Fill(Union(Ring(front, 1.0f), Subtract(Ring(back, 1.0f), RoundRect(cx - h - 1, cy - h + d - 1, cx + h - d + 1,
-                                                                          cy + h + 1, 2.0f))),
+    c.Fill(Union(Ring(front, 1.0f),
+                 Subtract(Ring(back, 1.0f), RoundRect(cx - h - 1, cy - h + d - 1, cx + h - d + 1, cy + h + 1, 2.0f))),
            color);
 }
 
@@ -101,8 +101,8 @@ SkinPicture CheckPicture(const std::string& name, int size, bool round, Mark mar
     const float s = static_cast<float>(size);
     for (int state = 0; state < 3; ++state) {
         ArtCanvas c(size, size);
-        const DistanceField outline = round ? Circle(s / 2, s / 2, s / 2 - 0.5f)
-                                            : RoundRect(0.5f, 0.5f, s - 0.5f, s - 0.5f, s * 0.2f);
+        const DistanceField outline =
+            round ? Circle(s / 2, s / 2, s / 2 - 0.5f) : RoundRect(0.5f, 0.5f, s - 0.5f, s - 0.5f, s * 0.2f);
         const bool filled = mark != Mark::None && !greyed;
         if (filled) {
             const ArtColor fill = state == 0 ? kAccent : state == 1 ? kAccentHot : kAccentPressed;
@@ -142,8 +142,8 @@ SkinPicture ArrowPicture(const std::string& name, int dx, int dy)
     for (const ArtColor& color : colors) {
         ArtCanvas c(size, size);
         const float m = size / 2.0f;
-        const float a = 3.9f;  // half of the base
-        const float t = 2.2f;  // half of the height
+        const float a = 3.9f; // half of the base
+        const float t = 2.2f; // half of the height
         std::vector<float> p;
         if (dy != 0) {
             const float tip = m + dy * t;
@@ -359,7 +359,7 @@ SkinPicture GrainTexture()
     return EncodeTexture("GRAIN", c, 0);
 }
 
-}  // namespace
+} // namespace
 
 std::vector<SkinPicture> MasterPictures()
 {
@@ -424,7 +424,7 @@ Raster GlowFrame(int border, int margin, float radius, const ArtColor& color, fl
     Raster out(n, n);
     const float edge = static_cast<float>(border - margin);
     const DistanceField control = RoundRect(edge, edge, n - edge, n - edge, radius);
-    const float reach = edge;  // room outside the control
+    const float reach = edge; // room outside the control
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             const float d = control(x + 0.5f, y + 0.5f);
@@ -464,7 +464,7 @@ Raster ShadowFrame(float strength, float reach)
             const float px = x + 0.5f;
             const float py = y + 0.5f;
             if (px > wl && px < wr && py > wt && py < wb) {
-                continue;  // under the window
+                continue; // under the window
             }
             const float dx = std::max({wl - px, px - wr, 0.0f});
             // Moved down: 2 pixels more to fall above, 2 pixels less below; the middle rows
@@ -483,7 +483,7 @@ Raster ShadowFrame(float strength, float reach)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<SkinImageFile> GlowImages()
 {
@@ -502,4 +502,4 @@ std::vector<SkinImageFile> ShadowImages()
     };
 }
 
-}  // namespace korvane::graphite
+} // namespace korvane::graphite

@@ -24,4 +24,4 @@ std::vector<SkinImageFile> GlowImages();
 // The soft window shadows for the active and the inactive window, borders 11, 10, 11, 12.
 std::vector<SkinImageFile> ShadowImages();
 
-}  // namespace korvane::graphite
+} // namespace korvane::graphite

@@ -24,7 +24,7 @@ void PutU32(std::vector<uint8_t>& out, uint32_t value)
     PutU16(out, value >> 16);
 }
 
-}  // namespace
+} // namespace
 
 void WriteBmp24(const std::string& path, const Raster& picture)
 {
@@ -38,14 +38,14 @@ void WriteBmp24(const std::string& path, const Raster& picture)
     PutU32(out, headerBytes + imageBytes);
     PutU32(out, 0);
     PutU32(out, headerBytes);
-    PutU32(out, 40);  // BITMAPINFOHEADER
+    PutU32(out, 40); // BITMAPINFOHEADER
     PutU32(out, static_cast<uint32_t>(picture.width));
-    PutU32(out, static_cast<uint32_t>(picture.height));  // positive: bottom-up rows
-    PutU16(out, 1);                                        // planes
-    PutU16(out, 24);                                       // bits per pixel
-    PutU32(out, 0);                                        // BI_RGB
+    PutU32(out, static_cast<uint32_t>(picture.height)); // positive: bottom-up rows
+    PutU16(out, 1);                                     // planes
+    PutU16(out, 24);                                    // bits per pixel
+    PutU32(out, 0);                                     // BI_RGB
     PutU32(out, imageBytes);
-    PutU32(out, 2835);  // 72 dpi
+    PutU32(out, 2835); // 72 dpi
     PutU32(out, 2835);
     PutU32(out, 0);
     PutU32(out, 0);
@@ -92,7 +92,7 @@ bool WritePngRows(FILE* file, png_uint_32 width, png_uint_32 height, png_bytep* 
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void WritePngRgba(const std::string& path, const Raster& picture)
 {
@@ -110,4 +110,4 @@ void WritePngRgba(const std::string& path, const Raster& picture)
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

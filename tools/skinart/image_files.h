@@ -13,4 +13,4 @@ void WriteBmp24(const std::string& path, const Raster& picture);
 // Writes an 8-bit RGBA PNG through libpng. Throws std::runtime_error on failure.
 void WritePngRgba(const std::string& path, const Raster& picture);
 
-}  // namespace korvane
+} // namespace korvane

@@ -68,8 +68,7 @@ Arguments Parse(int argc, char** argv)
         }
     }
     if (a.outDir.empty() && !a.list) {
-        throw std::runtime_error(
-            "usage: korvane-skinart OUTDIR [--options FILE] [--shadows DIR] [--preview DIR]");
+        throw std::runtime_error("usage: korvane-skinart OUTDIR [--options FILE] [--shadows DIR] [--preview DIR]");
     }
     return a;
 }
@@ -143,7 +142,7 @@ int Run(const Arguments& args)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -44,4 +44,4 @@ Raster ComposeMaster(const std::vector<SkinPicture>& pictures, int width, int he
     return master;
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -15,4 +15,4 @@ int PlacePictures(std::vector<SkinPicture>& pictures, int width);
 // Draws the placed pictures into a master bitmap of the key colour.
 Raster ComposeMaster(const std::vector<SkinPicture>& pictures, int width, int height);
 
-}  // namespace korvane
+} // namespace korvane

@@ -60,4 +60,4 @@ std::vector<std::string> CheckOptionsAgainstArt(const std::string& optionsText,
     return problems;
 }
 
-}  // namespace korvane
+} // namespace korvane

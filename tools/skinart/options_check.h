@@ -15,4 +15,4 @@ std::vector<std::string> CheckOptionsAgainstArt(const std::string& optionsText,
                                                 const std::vector<SkinPicture>& pictures,
                                                 const std::vector<std::string>& imageFiles);
 
-}  // namespace korvane
+} // namespace korvane

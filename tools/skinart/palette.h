@@ -11,10 +11,10 @@ inline const ArtColor kAccentHot = ArtColor::Rgb(118, 185, 255);
 inline const ArtColor kAccentPressed = ArtColor::Rgb(52, 131, 224);
 inline const ArtColor kAccentDeep = ArtColor::Rgb(36, 92, 152);
 
-inline const ArtColor kWindow = ArtColor::Rgb(32, 33, 37);        // form and dialog face
-inline const ArtColor kFrameLine = ArtColor::Rgb(58, 60, 66);     // inactive window outline
+inline const ArtColor kWindow = ArtColor::Rgb(32, 33, 37);    // form and dialog face
+inline const ArtColor kFrameLine = ArtColor::Rgb(58, 60, 66); // inactive window outline
 inline const ArtColor kFrameLineActive = ArtColor::Rgb(84, 88, 97);
-inline const ArtColor kField = ArtColor::Rgb(23, 24, 27);         // edits, lists, scroll tracks
+inline const ArtColor kField = ArtColor::Rgb(23, 24, 27); // edits, lists, scroll tracks
 inline const ArtColor kFieldLine = ArtColor::Rgb(64, 67, 74);
 inline const ArtColor kButtonLine = ArtColor::Rgb(78, 82, 90);
 inline const ArtColor kButtonFace = ArtColor::Rgb(56, 59, 66);
@@ -34,4 +34,4 @@ inline const ArtColor kCloseGlow = ArtColor::Rgb(240, 72, 56);
 inline const ArtColor kThumb = ArtColor::Rgb(78, 82, 90);
 inline const ArtColor kThumbHot = ArtColor::Rgb(108, 113, 122);
 
-}  // namespace korvane::graphite
+} // namespace korvane::graphite

@@ -77,8 +77,7 @@ void MaskPixel(Raster& d, int x, int y, const uint8_t* s, const uint8_t* m, cons
     }
 }
 
-void MaskedPiece(Raster& d, int dx, int dy, int w, int h, const SkinPicture& pic, int sx, int sy,
-                 const Raster* parent)
+void MaskedPiece(Raster& d, int dx, int dy, int w, int h, const SkinPicture& pic, int sx, int sy, const Raster* parent)
 {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -273,7 +272,7 @@ Raster Mockup(const std::vector<SkinPicture>& pics)
     using namespace graphite;
     const int W = 460, H = 330;
     Raster d(W + 40, H + 40);
-    VGradient(d, 0, 0, d.width, d.height, {70, 96, 122}, {150, 120, 110});  // a desktop behind
+    VGradient(d, 0, 0, d.width, d.height, {70, 96, 122}, {150, 120, 110}); // a desktop behind
     const Raster desktop = d;
     const int L = 20, T = 20, R = L + W, B = T + H;
     const int border = 4, caption = 22;
@@ -352,7 +351,7 @@ Raster Mockup(const std::vector<SkinPicture>& pics)
     return Enlarge(d, 2);
 }
 
-}  // namespace
+} // namespace
 
 void WritePreviews(const std::string& dir, const std::vector<SkinPicture>& pictures, const Raster& master,
                    const std::vector<graphite::SkinImageFile>& glows,
@@ -366,4 +365,4 @@ void WritePreviews(const std::string& dir, const std::vector<SkinPicture>& pictu
     WritePngRgba((out / "mockup.png").string(), Mockup(pictures));
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -17,4 +17,4 @@ void WritePreviews(const std::string& dir, const std::vector<SkinPicture>& pictu
                    const std::vector<graphite::SkinImageFile>& glows,
                    const std::vector<graphite::SkinImageFile>& shadows);
 
-}  // namespace korvane
+} // namespace korvane

@@ -29,4 +29,4 @@ void Raster::Paste(const Raster& source, int x, int y)
     }
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -31,4 +31,4 @@ struct Raster {
     void Paste(const Raster& source, int x, int y);
 };
 
-}  // namespace korvane
+} // namespace korvane

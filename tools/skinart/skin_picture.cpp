@@ -45,7 +45,7 @@ void CheckFrames(const std::string& name, const std::vector<ArtCanvas>& frames)
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string SkinPicture::OptionValue() const
 {
@@ -97,8 +97,8 @@ SkinPicture EncodeGlyph(const std::string& name, const std::vector<ArtCanvas>& f
 }
 
 SkinPicture EncodeBordersMask(const std::string& name, const std::vector<ArtCanvas>& layers,
-                              const std::vector<ArtCanvas>& shapes, ArtColor parent, ArtColor faceHint,
-                              float keyBelow, int left, int top, int right, int bottom, int drawMode)
+                              const std::vector<ArtCanvas>& shapes, ArtColor parent, ArtColor faceHint, float keyBelow,
+                              int left, int top, int right, int bottom, int drawMode)
 {
     CheckFrames(name, layers);
     if (!shapes.empty() && shapes.size() != layers.size()) {
@@ -131,7 +131,7 @@ SkinPicture EncodeBordersMask(const std::string& name, const std::vector<ArtCanv
                 // Wanted: O * (layer over D) + (1 - O) * parent
                 //       = D * O * (1 - La) + [O * La * Lc + (1 - O) * parent],
                 // and the painter gives D * m + S * (1 - m).
-                const ArtColor& l = layer.At(x, y);  // premultiplied
+                const ArtColor& l = layer.At(x, y); // premultiplied
                 const float keep = o * (1.0f - l.a);
                 const float give = 1.0f - keep;
                 float r = faceHint.r;
@@ -171,4 +171,4 @@ SkinPicture EncodeTexture(const std::string& name, const ArtCanvas& tile, int fi
     return picture;
 }
 
-}  // namespace korvane
+} // namespace korvane

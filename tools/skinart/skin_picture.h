@@ -11,9 +11,9 @@ namespace korvane {
 // The three forms a picture takes in the master bitmap, named by the first character of the
 // options value that points at it.
 enum class PictureForm {
-    Glyph,        // "@": state pictures side by side, a mask row below
-    BordersMask,  // "^": nine-slice state pictures side by side, a mask row below
-    Texture,      // "~": one opaque tile
+    Glyph,       // "@": state pictures side by side, a mask row below
+    BordersMask, // "^": nine-slice state pictures side by side, a mask row below
+    Texture,     // "~": one opaque tile
 };
 
 // One picture of the master bitmap: its pixels (mask row included) and, once placed, its position.
@@ -56,10 +56,10 @@ SkinPicture EncodeGlyph(const std::string& name, const std::vector<ArtCanvas>& f
 // expected behind the control. `faceHint` is the colour written where the face shows through
 // unchanged. A frame list without shapes means "no transparent corners".
 SkinPicture EncodeBordersMask(const std::string& name, const std::vector<ArtCanvas>& layers,
-                              const std::vector<ArtCanvas>& shapes, ArtColor parent, ArtColor faceHint,
-                              float keyBelow, int left, int top, int right, int bottom, int drawMode);
+                              const std::vector<ArtCanvas>& shapes, ArtColor parent, ArtColor faceHint, float keyBelow,
+                              int left, int top, int right, int bottom, int drawMode);
 
 // An opaque texture tile.
 SkinPicture EncodeTexture(const std::string& name, const ArtCanvas& tile, int fillMode);
 
-}  // namespace korvane
+} // namespace korvane
