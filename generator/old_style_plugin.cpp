@@ -47,7 +47,8 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
     out.AppendLine(u"}");
     out.AppendLine(u"");
     out.AppendLine(u"public cmdMenu(id) {");
-    out.AppendJoined(indent, u"show_menu(id, KEYS, \"", menu.menuText, u"\", -1, \"", menu.command, u"\");");
+    // AMX Mod X routes a key press to the handler whose menu name occurs in show_menu's title.
+    out.AppendJoined(indent, u"show_menu(id, KEYS, \"", menu.menuText, u"\", -1, \"", menu.menuName, u"\");");
     out.AppendLine(u"}");
     out.AppendLine(u"");
     out.AppendLine(u"public MenuPressed(id, key) {");

@@ -41,7 +41,7 @@ TEST(OldStylePlugin, OneKeyGivesTheWholeTemplateLineByLine)
         u"}",
         u"",
         u"public cmdMenu(id) {",
-        u"       show_menu(id, KEYS, \"\\w1. Kick^n\", -1, \"mymenu\");",
+        u"       show_menu(id, KEYS, \"\\w1. Kick^n\", -1, \"My Menu\");",
         u"}",
         u"",
         u"public MenuPressed(id, key) {",
@@ -127,8 +127,46 @@ TEST(OldStylePlugin, NameCommandAndMenuTextAreCopiedAsTyped)
     const auto lines = Generate(menu);
     EXPECT_EQ(lines[10], u"       register_clcmd(\"open menu\", \"cmdMenu\", ADMIN_RCON);");
     EXPECT_EQ(lines[11], u"       register_menucmd(register_menuid(\"Big \"Menu\" 50%\"), KEYS, \"MenuPressed\");");
-    // An empty menu text leaves the first quotes empty; the last argument is the command.
-    EXPECT_EQ(lines[15], u"       show_menu(id, KEYS, \"\", -1, \"open menu\");");
+    // An empty menu text leaves the first quotes empty.
+    EXPECT_EQ(lines[15], u"       show_menu(id, KEYS, \"\", -1, \"Big \"Menu\" 50%\");");
+}
+
+// The first line that begins with `prefix`.
+std::u16string LineStartingWith(const std::vector<std::u16string>& lines, std::u16string_view prefix)
+{
+    for (const auto& line : lines)
+        if (line.starts_with(prefix))
+            return line;
+    return u"<missing " + std::u16string(prefix) + u">";
+}
+
+// The literal between the quotes that follow `before` in the line; a quote after a caret is
+// part of it.
+std::u16string QuotedAfter(const std::u16string& line, std::u16string_view before)
+{
+    const auto start = line.find(before);
+    if (start == std::u16string::npos)
+        return u"<missing>";
+    const auto from = start + before.size();
+    std::size_t end = from;
+    while (end < line.size() && !(line[end] == u'"' && line[end - 1] != u'^'))
+        ++end;
+    return line.substr(from, end - from);
+}
+
+// AMX Mod X routes a key press to the function registered for a menu name only when that name
+// occurs in show_menu's title; with the command as the title, MenuPressed was never called.
+TEST(OldStylePlugin, TheShownTitleHoldsTheRegisteredMenuNameSoKeyPressesReachTheHandler)
+{
+    for (const OldStyleMenu& menu : {Menu(u"1"), OldStyleMenu{u"12", u"menu", u"Vote now", u"ADMIN_VOTE", u"x^n"}}) {
+        const auto lines = Generate(menu);
+        const std::u16string registered = QuotedAfter(LineStartingWith(lines, u"       register_menucmd("), u"register_menuid(\"");
+        const std::u16string shown = LineStartingWith(lines, u"       show_menu(");
+        const std::u16string title = QuotedAfter(shown, u"-1, \"");
+        EXPECT_EQ(title, registered) << test::Narrow(shown);
+        EXPECT_NE(title, QuotedAfter(LineStartingWith(lines, u"       register_clcmd("), u"register_clcmd(\""))
+            << "the command is not the title";
+    }
 }
 
 } // namespace
