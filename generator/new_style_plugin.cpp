@@ -6,6 +6,7 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
 {
     const std::u16string_view indent = u"       ";
     out.AppendLine(u"#include <amxmodx>");
+    out.AppendLine(u"#include <amxmisc>");
     out.AppendLine(u"");
     out.AppendLine(u"#define PLUGIN \"New Plug-In\"");
     out.AppendLine(u"#define VERSION \"1.0\"");
@@ -17,7 +18,10 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     out.AppendJoined(indent, u"register_plugin(PLUGIN, VERSION, AUTHOR);");
     out.AppendLine(u"}");
     out.AppendLine(u"");
-    out.AppendLine(u"public cmdMenu(id) {");
+    // AMX Mod X calls a command's function for every player and only passes the registered flag
+    // on; cmd_access refuses the player who lacks it.
+    out.AppendLine(u"public cmdMenu(id, level, cid) {");
+    out.AppendJoined(indent, u"if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
     out.AppendJoined(indent, u"new i_Menu = menu_create(\"", menu.title, u"\", \"menu_handler\");");
     for (std::size_t k = 1; k <= menu.items.size(); ++k)
         out.AppendJoined(indent, u"menu_additem(i_Menu, \"", menu.items[k - 1], u"\", \"",
@@ -27,6 +31,8 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     out.AppendJoined(indent, u"menu_setprop(i_Menu, MPROP_EXITNAME, \"Выход\");");
     out.AppendLine(u"");
     out.AppendJoined(indent, u"menu_display(id, i_Menu, 0)");
+    // Handled here, so the command does not go on to the game as well.
+    out.AppendJoined(indent, u"return PLUGIN_HANDLED;");
     out.AppendLine(u"}");
     out.AppendLine(u"");
     out.AppendLine(u"public menu_handler(id, menu, item) {");

@@ -33,6 +33,7 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
 {
     const std::u16string_view indent = u"       ";
     out.AppendLine(u"#include <amxmodx>");
+    out.AppendLine(u"#include <amxmisc>");
     out.AppendLine(u"");
     out.AppendLine(u"#define PLUGIN \"New Plug-In\"");
     out.AppendLine(u"#define VERSION \"1.0\"");
@@ -46,9 +47,14 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
     out.AppendJoined(indent, u"register_menucmd(register_menuid(\"", menu.menuName, u"\"), KEYS, \"MenuPressed\");");
     out.AppendLine(u"}");
     out.AppendLine(u"");
-    out.AppendLine(u"public cmdMenu(id) {");
+    // AMX Mod X calls a command's function for every player and only passes the registered flag
+    // on; cmd_access refuses the player who lacks it.
+    out.AppendLine(u"public cmdMenu(id, level, cid) {");
+    out.AppendJoined(indent, u"if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
     // AMX Mod X routes a key press to the handler whose menu name occurs in show_menu's title.
     out.AppendJoined(indent, u"show_menu(id, KEYS, \"", menu.menuText, u"\", -1, \"", menu.menuName, u"\");");
+    // Handled here, so the command does not go on to the game as well.
+    out.AppendJoined(indent, u"return PLUGIN_HANDLED;");
     out.AppendLine(u"}");
     out.AppendLine(u"");
     out.AppendLine(u"public MenuPressed(id, key) {");

@@ -14,9 +14,9 @@ namespace korvane {
 // character that is not a digit.
 std::u16string KeyMaskLine(std::u16string_view keys);
 
-// Appends the AMX Mod X old-style menu plug-in (show_menu): 22 + 2m lines, m the number of
+// Appends the AMX Mod X old-style menu plug-in (show_menu): 25 + 2m lines, m the number of
 // distinct keys; the switch has one case per distinct key, in order of first appearance. When a
-// key is not a digit, the error is thrown after the first five lines were appended.
+// key is not a digit, the error is thrown after the six lines before the key mask were appended.
 void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out);
 
 } // namespace korvane

@@ -24,7 +24,9 @@ void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
     out.AppendLine(u"");
     out.AppendLine(u"public Action:cmdMenu(client, args)");
     out.AppendLine(u"{");
-    out.AppendJoined(tab, u"if (!(GetUserFlagBits(client) & ", menu.flag, u")) {");
+    // CheckCommandAccess lets root admins in, which a test of the flag bits does not; the server
+    // console (client 0) cannot be shown a menu and gets the reply instead.
+    out.AppendJoined(tab, u"if (client == 0 || !CheckCommandAccess(client, \"", menu.command, u"\", ", menu.flag, u")) {");
     out.AppendJoined(tabs2, u"ReplyToCommand(client, \"You know, you don't allow to be here...\");");
     out.AppendJoined(tabs2, u"return Plugin_Handled;");
     out.AppendJoined(tab, u"}");

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 namespace korvane {
 namespace {
 
@@ -22,6 +25,7 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
     const auto lines = Generate({u"Main menu", u"mymenu", u"ADMIN_KICK", {u"Kick", u"Ban"}});
     const std::vector<std::u16string> expected = {
         u"#include <amxmodx>",
+        u"#include <amxmisc>",
         u"",
         u"#define PLUGIN \"New Plug-In\"",
         u"#define VERSION \"1.0\"",
@@ -33,7 +37,8 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         u"       register_plugin(PLUGIN, VERSION, AUTHOR);",
         u"}",
         u"",
-        u"public cmdMenu(id) {",
+        u"public cmdMenu(id, level, cid) {",
+        u"       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;",
         u"       new i_Menu = menu_create(\"Main menu\", \"menu_handler\");",
         u"       menu_additem(i_Menu, \"Kick\", \"1\", 0);",
         u"       menu_additem(i_Menu, \"Ban\", \"2\", 0);",
@@ -42,6 +47,7 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         u"       menu_setprop(i_Menu, MPROP_EXITNAME, \"Выход\");",
         u"",
         u"       menu_display(id, i_Menu, 0)",
+        u"       return PLUGIN_HANDLED;",
         u"}",
         u"",
         u"public menu_handler(id, menu, item) {",
@@ -63,34 +69,62 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
-TEST(NewStylePlugin, LineCountIsThirtyPlusThreePerItem)
+// Three lines more than the bare template: the include of amxmisc, the access check and the
+// command's return.
+TEST(NewStylePlugin, LineCountIsThirtyThreePlusThreePerItem)
 {
     for (std::size_t n : {1u, 2u, 7u, 12u}) {
         NewStyleMenu menu{u"T", u"c", u"ADMIN_ALL", {}};
         for (std::size_t k = 0; k < n; ++k)
             menu.items.push_back(u"item");
-        EXPECT_EQ(Generate(menu).size(), 30 + 3 * n) << n << " items";
+        EXPECT_EQ(Generate(menu).size(), 33 + 3 * n) << n << " items";
     }
 }
 
 TEST(NewStylePlugin, ItemNumbersOfAddLinesAndCasesAgreeFromOne)
 {
-    const auto lines =
-        Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
-    EXPECT_EQ(lines[14 + 10], u"       menu_additem(i_Menu, \"k\", \"11\", 0);");
-    // 14 header lines, 11 add lines, 13 fixed lines, then the case pairs.
-    EXPECT_EQ(lines[38], u"       case 1: {");
-    EXPECT_EQ(lines[38 + 20], u"       case 11: {");
-    EXPECT_EQ(lines[38 + 21], u"       }");
+    const auto lines = Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
+    EXPECT_EQ(lines[16 + 10], u"       menu_additem(i_Menu, \"k\", \"11\", 0);");
+    // 16 header lines, 11 add lines, 14 fixed lines, then the case pairs.
+    EXPECT_EQ(lines[41], u"       case 1: {");
+    EXPECT_EQ(lines[41 + 20], u"       case 11: {");
+    EXPECT_EQ(lines[41 + 21], u"       }");
 }
 
 TEST(NewStylePlugin, InputsAreCopiedAsTypedWithoutEscaping)
 {
     const auto lines = Generate({u"Say \"hi\" 100% \\o/", u"", u"ADMIN_USER", {u"  padded  ", u"Меню ✓"}});
-    EXPECT_EQ(lines[8], u"       register_clcmd(\"\", \"cmdMenu\", ADMIN_USER);");
-    EXPECT_EQ(lines[13], u"       new i_Menu = menu_create(\"Say \"hi\" 100% \\o/\", \"menu_handler\");");
-    EXPECT_EQ(lines[14], u"       menu_additem(i_Menu, \"  padded  \", \"1\", 0);");
-    EXPECT_EQ(lines[15], u"       menu_additem(i_Menu, \"Меню ✓\", \"2\", 0);");
+    EXPECT_EQ(lines[9], u"       register_clcmd(\"\", \"cmdMenu\", ADMIN_USER);");
+    EXPECT_EQ(lines[15], u"       new i_Menu = menu_create(\"Say \"hi\" 100% \\o/\", \"menu_handler\");");
+    EXPECT_EQ(lines[16], u"       menu_additem(i_Menu, \"  padded  \", \"1\", 0);");
+    EXPECT_EQ(lines[17], u"       menu_additem(i_Menu, \"Меню ✓\", \"2\", 0);");
+}
+
+// Lines of the function that begins with the line `header`, up to its closing brace.
+std::vector<std::u16string> FunctionBody(const std::vector<std::u16string>& lines, std::u16string_view header)
+{
+    std::vector<std::u16string> body;
+    auto line = std::find(lines.begin(), lines.end(), header);
+    EXPECT_NE(line, lines.end()) << test::Narrow(std::u16string(header));
+    if (line != lines.end())
+        for (++line; line != lines.end() && *line != u"}"; ++line)
+            body.push_back(*line);
+    return body;
+}
+
+// AMX Mod X calls a command's function for every player and only passes it the registered flag:
+// without the check a menu registered with ADMIN_KICK opens for anyone. cmd_access is declared in
+// amxmisc.inc. A command left unhandled would also go on to the game.
+TEST(NewStylePlugin, TheCommandChecksTheFlagFirstAndEndsHandled)
+{
+    const auto lines = Generate({u"T", u"mymenu", u"ADMIN_KICK", {u"x"}});
+    EXPECT_EQ(lines[1], u"#include <amxmisc>");
+    EXPECT_EQ(lines[9], u"       register_clcmd(\"mymenu\", \"cmdMenu\", ADMIN_KICK);");
+    const auto body = FunctionBody(lines, u"public cmdMenu(id, level, cid) {");
+    ASSERT_GE(body.size(), 3u);
+    EXPECT_EQ(body.front(), u"       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
+    EXPECT_EQ(body[body.size() - 2], u"       menu_display(id, i_Menu, 0)");
+    EXPECT_EQ(body.back(), u"       return PLUGIN_HANDLED;");
 }
 
 TEST(NewStylePlugin, NoLineHasTrailingBlanksOrTabs)

@@ -27,6 +27,7 @@ TEST(OldStylePlugin, OneKeyGivesTheWholeTemplateLineByLine)
     const auto lines = Generate(Menu(u"1"));
     const std::vector<std::u16string> expected = {
         u"#include <amxmodx>",
+        u"#include <amxmisc>",
         u"",
         u"#define PLUGIN \"New Plug-In\"",
         u"#define VERSION \"1.0\"",
@@ -40,8 +41,10 @@ TEST(OldStylePlugin, OneKeyGivesTheWholeTemplateLineByLine)
         u"       register_menucmd(register_menuid(\"My Menu\"), KEYS, \"MenuPressed\");",
         u"}",
         u"",
-        u"public cmdMenu(id) {",
+        u"public cmdMenu(id, level, cid) {",
+        u"       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;",
         u"       show_menu(id, KEYS, \"\\w1. Kick^n\", -1, \"My Menu\");",
+        u"       return PLUGIN_HANDLED;",
         u"}",
         u"",
         u"public MenuPressed(id, key) {",
@@ -84,15 +87,19 @@ TEST(OldStylePlugin, CasesAreOnePerDistinctKeyInOrderOfFirstAppearance)
               (std::vector<std::u16string>{u"       case 2: {", u"       case 0: {", u"       case 1: {"}));
 }
 
-TEST(OldStylePlugin, LineCountIsTwentyTwoPlusTwoPerDistinctKey)
+// Three lines more than the bare template: the include of amxmisc, the access check and the
+// command's return.
+TEST(OldStylePlugin, LineCountIsTwentyFivePlusTwoPerDistinctKey)
 {
-    EXPECT_EQ(Generate(Menu(u"1")).size(), 24u);
-    EXPECT_EQ(Generate(Menu(u"120")).size(), 28u);
-    EXPECT_EQ(Generate(Menu(u"1111")).size(), 24u);
-    EXPECT_EQ(Generate(Menu(u"1234567890")).size(), 42u);
+    EXPECT_EQ(Generate(Menu(u"1")).size(), 27u);
+    EXPECT_EQ(Generate(Menu(u"120")).size(), 31u);
+    EXPECT_EQ(Generate(Menu(u"1111")).size(), 27u);
+    EXPECT_EQ(Generate(Menu(u"1234567890")).size(), 45u);
 }
 
-TEST(OldStylePlugin, NonDigitKeyFailsAfterTheFirstFiveLines)
+// The lines before the key mask are appended before the keys are read: the five of the bare
+// template and the include of amxmisc.
+TEST(OldStylePlugin, NonDigitKeyFailsAfterTheSixLinesBeforeTheKeyMask)
 {
     PluginText text;
     try {
@@ -102,8 +109,9 @@ TEST(OldStylePlugin, NonDigitKeyFailsAfterTheFirstFiveLines)
         EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
     }
     const auto lines = PluginLines(text.Text());
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[4], u"#define AUTHOR \"author\"");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[1], u"#include <amxmisc>");
+    EXPECT_EQ(lines[5], u"#define AUTHOR \"author\"");
 }
 
 TEST(OldStylePlugin, NonAsciiKeyIsNamedInTheError)
@@ -125,10 +133,10 @@ TEST(OldStylePlugin, NameCommandAndMenuTextAreCopiedAsTyped)
 {
     OldStyleMenu menu{u"1", u"open menu", u"Big \"Menu\" 50%", u"ADMIN_RCON", u""};
     const auto lines = Generate(menu);
-    EXPECT_EQ(lines[10], u"       register_clcmd(\"open menu\", \"cmdMenu\", ADMIN_RCON);");
-    EXPECT_EQ(lines[11], u"       register_menucmd(register_menuid(\"Big \"Menu\" 50%\"), KEYS, \"MenuPressed\");");
+    EXPECT_EQ(lines[11], u"       register_clcmd(\"open menu\", \"cmdMenu\", ADMIN_RCON);");
+    EXPECT_EQ(lines[12], u"       register_menucmd(register_menuid(\"Big \"Menu\" 50%\"), KEYS, \"MenuPressed\");");
     // An empty menu text leaves the first quotes empty.
-    EXPECT_EQ(lines[15], u"       show_menu(id, KEYS, \"\", -1, \"Big \"Menu\" 50%\");");
+    EXPECT_EQ(lines[17], u"       show_menu(id, KEYS, \"\", -1, \"Big \"Menu\" 50%\");");
 }
 
 // The first line that begins with `prefix`.
@@ -167,6 +175,21 @@ TEST(OldStylePlugin, TheShownTitleHoldsTheRegisteredMenuNameSoKeyPressesReachThe
         EXPECT_NE(title, QuotedAfter(LineStartingWith(lines, u"       register_clcmd("), u"register_clcmd(\""))
             << "the command is not the title";
     }
+}
+
+// AMX Mod X calls a command's function for every player and only passes it the registered flag;
+// cmd_access, declared in amxmisc.inc, refuses the player who lacks it. A command left unhandled
+// would also go on to the game.
+TEST(OldStylePlugin, TheCommandChecksTheFlagFirstAndEndsHandled)
+{
+    const auto lines = Generate(OldStyleMenu{u"1", u"mymenu", u"My Menu", u"ADMIN_KICK", u"x^n"});
+    EXPECT_EQ(lines[1], u"#include <amxmisc>");
+    EXPECT_EQ(lines[11], u"       register_clcmd(\"mymenu\", \"cmdMenu\", ADMIN_KICK);");
+    EXPECT_EQ(lines[15], u"public cmdMenu(id, level, cid) {");
+    EXPECT_EQ(lines[16], u"       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
+    EXPECT_TRUE(lines[17].starts_with(u"       show_menu(id, KEYS, ")) << test::Narrow(lines[17]);
+    EXPECT_EQ(lines[18], u"       return PLUGIN_HANDLED;");
+    EXPECT_EQ(lines[19], u"}");
 }
 
 } // namespace

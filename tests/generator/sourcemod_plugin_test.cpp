@@ -37,7 +37,7 @@ TEST(SourceModPlugin, NoItemsGiveFortyLinesWithOnlyTheInfoLinesInTheSelectBlock)
         u"",
         u"public Action:cmdMenu(client, args)",
         u"{",
-        u"\tif (!(GetUserFlagBits(client) & ADMFLAG_RESERVATION)) {",
+        u"\tif (client == 0 || !CheckCommandAccess(client, \"menu\", ADMFLAG_RESERVATION)) {",
         u"\t\tReplyToCommand(client, \"You know, you don't allow to be here...\");",
         u"\t\treturn Plugin_Handled;",
         u"\t}",
@@ -79,6 +79,18 @@ TEST(SourceModPlugin, ThreeItemsAreNumberedFromZeroInAddLinesAndComparisons)
     EXPECT_EQ(lines[41], u"\t\tif (strcmp(info, \"2\") == 0) {");
     EXPECT_EQ(lines[42], u"\t\t}");
     EXPECT_EQ(lines[43], u"\t}");
+}
+
+// GetUserFlagBits(client) & FLAG refused root admins, whose root flag grants access only through
+// access checks, and raised an error for the server console, client 0, which cannot be shown a
+// menu. The console gets the reply.
+TEST(SourceModPlugin, AccessIsACommandAccessCheckThatAlsoTurnsAwayTheConsole)
+{
+    const auto lines = Generate({u"sm_menu", u"ADMFLAG_KICK", u"T", {}});
+    EXPECT_EQ(lines[18], u"\tif (client == 0 || !CheckCommandAccess(client, \"sm_menu\", ADMFLAG_KICK)) {");
+    EXPECT_EQ(lines[19], u"\t\tReplyToCommand(client, \"You know, you don't allow to be here...\");");
+    EXPECT_EQ(lines[20], u"\t\treturn Plugin_Handled;");
+    EXPECT_EQ(lines[21], u"\t}");
 }
 
 TEST(SourceModPlugin, IndentationIsTabsOnlyAndNoLineEndsInABlank)
