@@ -36,9 +36,12 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     out.AppendLine(u"}");
     out.AppendLine(u"");
     out.AppendLine(u"public menu_handler(id, menu, item) {");
-    out.AppendJoined(indent, u"if( item < 0 ) return PLUGIN_CONTINUE;");
-    out.AppendJoined(indent, u"new cmd[3], access, callback;");
-    out.AppendJoined(indent, u"menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);");
+    // AMX Mod X calls the handler for a selection and for exit or timeout (paging goes
+    // elsewhere); either way the menu is done with, so both paths destroy it.
+    out.AppendJoined(indent, u"if( item < 0 ) { menu_destroy(menu); return PLUGIN_CONTINUE; }");
+    // Room for five digits and the end of string: two digits read item 100 back as "10".
+    out.AppendJoined(indent, u"new cmd[6], access, callback;");
+    out.AppendJoined(indent, u"menu_item_getinfo(menu, item, access, cmd,5,_,_, callback);");
     out.AppendJoined(indent, u"new Choise = str_to_num(cmd)");
     out.AppendJoined(indent, u"switch (Choise) {");
     for (std::size_t k = 1; k <= menu.items.size(); ++k) {
@@ -46,6 +49,7 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
         out.AppendJoined(indent, u"}");
     }
     out.AppendJoined(indent, u"}");
+    out.AppendJoined(indent, u"menu_destroy(menu);");
     out.AppendJoined(indent, u"return PLUGIN_HANDLED;");
     out.AppendLine(u"}");
 }

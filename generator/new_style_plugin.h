@@ -5,7 +5,7 @@
 
 namespace korvane {
 
-// Appends the AMX Mod X new-style menu plug-in (menu_create) for the menu: 33 + 3n lines for n
+// Appends the AMX Mod X new-style menu plug-in (menu_create) for the menu: 34 + 3n lines for n
 // items. Items are numbered from 1. Nothing is escaped.
 void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out);
 

@@ -51,9 +51,9 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         u"}",
         u"",
         u"public menu_handler(id, menu, item) {",
-        u"       if( item < 0 ) return PLUGIN_CONTINUE;",
-        u"       new cmd[3], access, callback;",
-        u"       menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);",
+        u"       if( item < 0 ) { menu_destroy(menu); return PLUGIN_CONTINUE; }",
+        u"       new cmd[6], access, callback;",
+        u"       menu_item_getinfo(menu, item, access, cmd,5,_,_, callback);",
         u"       new Choise = str_to_num(cmd)",
         u"       switch (Choise) {",
         u"       case 1: {",
@@ -61,6 +61,7 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         u"       case 2: {",
         u"       }",
         u"       }",
+        u"       menu_destroy(menu);",
         u"       return PLUGIN_HANDLED;",
         u"}",
     };
@@ -69,15 +70,15 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
-// Three lines more than the bare template: the include of amxmisc, the access check and the
-// command's return.
-TEST(NewStylePlugin, LineCountIsThirtyThreePlusThreePerItem)
+// Four lines more than the bare template: the include of amxmisc, the access check, the command's
+// return and the menu_destroy after the switch.
+TEST(NewStylePlugin, LineCountIsThirtyFourPlusThreePerItem)
 {
     for (std::size_t n : {1u, 2u, 7u, 12u}) {
         NewStyleMenu menu{u"T", u"c", u"ADMIN_ALL", {}};
         for (std::size_t k = 0; k < n; ++k)
             menu.items.push_back(u"item");
-        EXPECT_EQ(Generate(menu).size(), 33 + 3 * n) << n << " items";
+        EXPECT_EQ(Generate(menu).size(), 34 + 3 * n) << n << " items";
     }
 }
 
@@ -135,6 +136,54 @@ TEST(NewStylePlugin, NoLineHasTrailingBlanksOrTabs)
             EXPECT_NE(line.back(), u' ') << test::Narrow(line);
         }
     }
+}
+
+// The handler is called for a selection and for exit or timeout; a menu not destroyed on each of
+// these paths is never freed.
+TEST(NewStylePlugin, EveryWayOutOfTheMenuHandlerDestroysTheMenu)
+{
+    const auto body = FunctionBody(Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b"}}), u"public menu_handler(id, menu, item) {");
+    std::size_t returns = 0;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const auto at = body[i].find(u"return ");
+        if (at == std::u16string::npos)
+            continue;
+        ++returns;
+        const bool destroyedBefore = body[i].substr(0, at).find(u"menu_destroy(menu);") != std::u16string::npos ||
+                                     (i > 0 && body[i - 1] == u"       menu_destroy(menu);");
+        EXPECT_TRUE(destroyedBefore) << test::Narrow(body[i]);
+    }
+    EXPECT_EQ(returns, 2u);
+    EXPECT_EQ(body.front(), u"       if( item < 0 ) { menu_destroy(menu); return PLUGIN_CONTINUE; }");
+}
+
+// The number between `before` and the next `after` in the line, or -1.
+int NumberIn(const std::u16string& line, std::u16string_view before, char16_t after)
+{
+    const auto start = line.find(before);
+    if (start == std::u16string::npos)
+        return -1;
+    const auto from = start + before.size();
+    const auto end = line.find(after, from);
+    if (end == std::u16string::npos || end == from)
+        return -1;
+    return std::stoi(test::Narrow(line.substr(from, end - from)));
+}
+
+// With "new cmd[3]" and length 2 the information string "100" came back as "10", so the 100th
+// item ran the 10th item's case. menu_item_getinfo copies at most the given length and ends the
+// string after it, so the length must hold the longest number and the buffer one more.
+TEST(NewStylePlugin, TheInformationBufferHoldsTheNumberOfTheHundredthItem)
+{
+    const auto lines = Generate({u"T", u"c", u"ADMIN_ALL", std::vector<std::u16string>(100, u"item")});
+    EXPECT_EQ(lines[16 + 99], u"       menu_additem(i_Menu, \"item\", \"100\", 0);");
+    const auto body = FunctionBody(lines, u"public menu_handler(id, menu, item) {");
+    ASSERT_GE(body.size(), 3u);
+    const int size = NumberIn(body[1], u"new cmd[", u']');
+    const int length = NumberIn(body[2], u"access, cmd,", u',');
+    EXPECT_GE(length, 3) << test::Narrow(body[2]);
+    EXPECT_GT(size, length) << test::Narrow(body[1]);
+    EXPECT_NE(std::find(body.begin(), body.end(), u"       case 100: {"), body.end());
 }
 
 } // namespace
