@@ -1,5 +1,7 @@
 #include "generator/color_codes.h"
 
+#include "generator/string_escapes.h"
+
 namespace korvane {
 
 std::optional<std::u16string_view> MenuColorCode(std::uint32_t color)
@@ -31,7 +33,7 @@ std::u16string ColorCodedMenuText(const std::vector<ColoredRow>& rows)
                     result.append(*code);
             }
             previous = c.color;
-            result.push_back(c.ch);
+            AppendAmxxMenuTextChar(result, c.ch);
         }
         result.append(u"^n");
     }

@@ -20,10 +20,11 @@ inline constexpr std::uint32_t kMenuGrey = 0x808080;
 // none for any other colour. Colours compare by exact value.
 std::optional<std::u16string_view> MenuColorCode(std::uint32_t color);
 
-// Turns the coloured rows of the old-style editor into one colour-coded menu text: each row's
-// characters, a colour code wherever the colour changes (starting from black, so the first
-// coloured character always gets its code), and "^n" after every row. A colour without a code
-// adds nothing but still becomes the colour compared against.
+// Turns the coloured rows of the old-style editor into the text of one string literal for
+// show_menu: each row's characters, a colour code wherever the colour changes (starting from
+// black, so the first coloured character always gets its code), and "^n" after every row. A
+// colour without a code adds nothing but still becomes the colour compared against. Every typed
+// "^" and '"' is escaped (AppendAmxxMenuTextChar); the codes the generator adds are not.
 std::u16string ColorCodedMenuText(const std::vector<ColoredRow>& rows);
 
 } // namespace korvane

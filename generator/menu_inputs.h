@@ -39,7 +39,7 @@ struct OldStyleMenu {
     std::u16string command;
     std::u16string menuName;
     std::u16string flag;
-    std::u16string menuText; // the colour-coded text (ColorCodedMenuText)
+    std::u16string menuText; // the colour-coded, escaped text (ColorCodedMenuText)
 };
 
 } // namespace korvane

@@ -1,5 +1,7 @@
 #include "generator/new_style_plugin.h"
 
+#include "generator/string_escapes.h"
+
 namespace korvane {
 
 void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
@@ -14,7 +16,7 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     out.AppendLine(u"");
     out.AppendLine(u"public plugin_init() {");
     out.AppendLine(u"");
-    out.AppendJoined(indent, u"register_clcmd(\"", menu.command, u"\", \"cmdMenu\", ", menu.flag, u");");
+    out.AppendJoined(indent, u"register_clcmd(\"", EscapeAmxxString(menu.command), u"\", \"cmdMenu\", ", menu.flag, u");");
     out.AppendJoined(indent, u"register_plugin(PLUGIN, VERSION, AUTHOR);");
     out.AppendLine(u"}");
     out.AppendLine(u"");
@@ -22,9 +24,9 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     // on; cmd_access refuses the player who lacks it.
     out.AppendLine(u"public cmdMenu(id, level, cid) {");
     out.AppendJoined(indent, u"if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
-    out.AppendJoined(indent, u"new i_Menu = menu_create(\"", menu.title, u"\", \"menu_handler\");");
+    out.AppendJoined(indent, u"new i_Menu = menu_create(\"", EscapeAmxxString(menu.title), u"\", \"menu_handler\");");
     for (std::size_t k = 1; k <= menu.items.size(); ++k)
-        out.AppendJoined(indent, u"menu_additem(i_Menu, \"", menu.items[k - 1], u"\", \"",
+        out.AppendJoined(indent, u"menu_additem(i_Menu, \"", EscapeAmxxString(menu.items[k - 1]), u"\", \"",
                          DecimalText(static_cast<long long>(k)), u"\", 0);");
     out.AppendJoined(indent, u"menu_setprop(i_Menu, MPROP_NEXTNAME, \"Далее\");");
     out.AppendJoined(indent, u"menu_setprop(i_Menu, MPROP_BACKNAME, \"Назад\");");

@@ -6,7 +6,7 @@
 namespace korvane {
 
 // Appends the AMX Mod X new-style menu plug-in (menu_create) for the menu: 34 + 3n lines for n
-// items. Items are numbered from 1. Nothing is escaped.
+// items. Items are numbered from 1. Title, command and items are escaped by EscapeAmxxString.
 void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out);
 
 } // namespace korvane

@@ -1,6 +1,7 @@
 #include "generator/old_style_plugin.h"
 
 #include "encoding/utf8.h"
+#include "generator/string_escapes.h"
 
 #include <stdexcept>
 
@@ -43,8 +44,10 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
     out.AppendLine(u"public plugin_init() {");
     out.AppendLine(u"");
     out.AppendJoined(indent, u"register_plugin(PLUGIN, VERSION, AUTHOR);");
-    out.AppendJoined(indent, u"register_clcmd(\"", menu.command, u"\", \"cmdMenu\", ", menu.flag, u");");
-    out.AppendJoined(indent, u"register_menucmd(register_menuid(\"", menu.menuName, u"\"), KEYS, \"MenuPressed\");");
+    out.AppendJoined(indent, u"register_clcmd(\"", EscapeAmxxString(menu.command), u"\", \"cmdMenu\", ", menu.flag, u");");
+    // The name is escaped alike here and in show_menu, so both literals compile to one text.
+    const std::u16string menuName = EscapeAmxxString(menu.menuName);
+    out.AppendJoined(indent, u"register_menucmd(register_menuid(\"", menuName, u"\"), KEYS, \"MenuPressed\");");
     out.AppendLine(u"}");
     out.AppendLine(u"");
     // AMX Mod X calls a command's function for every player and only passes the registered flag
@@ -52,7 +55,7 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
     out.AppendLine(u"public cmdMenu(id, level, cid) {");
     out.AppendJoined(indent, u"if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
     // AMX Mod X routes a key press to the handler whose menu name occurs in show_menu's title.
-    out.AppendJoined(indent, u"show_menu(id, KEYS, \"", menu.menuText, u"\", -1, \"", menu.menuName, u"\");");
+    out.AppendJoined(indent, u"show_menu(id, KEYS, \"", menu.menuText, u"\", -1, \"", menuName, u"\");");
     // Handled here, so the command does not go on to the game as well.
     out.AppendJoined(indent, u"return PLUGIN_HANDLED;");
     out.AppendLine(u"}");

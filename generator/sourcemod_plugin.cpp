@@ -1,5 +1,7 @@
 #include "generator/sourcemod_plugin.h"
 
+#include "generator/string_escapes.h"
+
 namespace korvane {
 
 void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
@@ -19,22 +21,25 @@ void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
     out.AppendLine(u"");
     out.AppendLine(u"public OnPluginStart()");
     out.AppendLine(u"{");
-    out.AppendJoined(tab, u"RegConsoleCmd(\"", menu.command, u"\", cmdMenu);");
+    const std::u16string command = EscapeSourceModString(menu.command);
+    out.AppendJoined(tab, u"RegConsoleCmd(\"", command, u"\", cmdMenu);");
     out.AppendLine(u"}");
     out.AppendLine(u"");
     out.AppendLine(u"public Action:cmdMenu(client, args)");
     out.AppendLine(u"{");
     // CheckCommandAccess lets root admins in, which a test of the flag bits does not; the server
     // console (client 0) cannot be shown a menu and gets the reply instead.
-    out.AppendJoined(tab, u"if (client == 0 || !CheckCommandAccess(client, \"", menu.command, u"\", ", menu.flag, u")) {");
+    out.AppendJoined(tab, u"if (client == 0 || !CheckCommandAccess(client, \"", command, u"\", ", menu.flag, u")) {");
     out.AppendJoined(tabs2, u"ReplyToCommand(client, \"You know, you don't allow to be here...\");");
     out.AppendJoined(tabs2, u"return Plugin_Handled;");
     out.AppendJoined(tab, u"}");
     out.AppendJoined(tab, u"new Handle:menu = CreateMenu(MenuHandler);");
-    out.AppendJoined(tab, u"SetMenuTitle(menu, \"", menu.title, u"\");");
+    // SetMenuTitle formats its text; the title goes in as the argument of "%s", so a percent sign
+    // shows as typed.
+    out.AppendJoined(tab, u"SetMenuTitle(menu, \"%s\", \"", EscapeSourceModString(menu.title), u"\");");
     for (std::size_t k = 0; k < menu.items.size(); ++k)
-        out.AppendJoined(tab, u"AddMenuItem(menu, \"", DecimalText(static_cast<long long>(k)), u"\", \"", menu.items[k],
-                         u"\");");
+        out.AppendJoined(tab, u"AddMenuItem(menu, \"", DecimalText(static_cast<long long>(k)), u"\", \"",
+                         EscapeSourceModString(menu.items[k]), u"\");");
     out.AppendJoined(tab, u"DisplayMenu(menu, client, MENU_TIME_FOREVER);");
     out.AppendJoined(tab, u"return Plugin_Handled;");
     out.AppendLine(u"}");

@@ -11,7 +11,8 @@ namespace korvane {
 inline constexpr std::u16string_view kAuthorWebAddress = u"korvane.example";
 
 // Appends the SourceMod menu plug-in (CreateMenu) for the menu: 40 + 3n lines for n items,
-// indented with tabs. Items are numbered from 0. Nothing is escaped.
+// indented with tabs. Items are numbered from 0. Title, command and items are escaped by
+// EscapeSourceModString.
 void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out);
 
 } // namespace korvane

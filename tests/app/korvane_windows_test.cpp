@@ -279,6 +279,8 @@ TEST_F(KorvaneWindowsTest, NewStyleRunFromChooserToSavedFileWritesTheGeneratedPl
     EXPECT_EQ(Form_Generated->CurrentMenu(), 0u);
     const NewStyleMenu expected{u"Меню \"сервера\"", u"mymenu_2", u"ADMIN_BAN", {u"Убить всех", u"  Slay  "}};
     EXPECT_EQ(FileBytes(file), ExpectedNewStyleFile(expected));
+    EXPECT_NE(FileBytes(file).find(Utf8Encode(u"menu_create(\"Меню ^\"сервера^\"\", ")), std::string::npos)
+        << "the typed quotes are escaped";
 }
 
 TEST_F(KorvaneWindowsTest, OldStyleRunFromChooserToSavedFileWritesTheGeneratedPlugin)

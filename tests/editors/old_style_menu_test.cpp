@@ -69,6 +69,14 @@ TEST_F(OldStyleEditorTest, ColouringASelectedWordDisablesOnlyThatColoursButton)
     });
 }
 
+TEST_F(OldStyleEditorTest, TypedCaretsAndQuotesAreEscapedInTheMenuText)
+{
+    InEditor([this] {
+        TypeChars(Edit(), L"Up^ \"x\"\r^n");
+        EXPECT_EQ(Form_Generated->GetOldStyleMenu(), u"\\wUp^^ ^\"x^\"^n^^n^n");
+    });
+}
+
 TEST_F(OldStyleEditorTest, RowsFollowTheDisplayWrappedParagraphsAndEmptyLines)
 {
     InEditor([this] {

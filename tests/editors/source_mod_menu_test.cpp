@@ -130,7 +130,7 @@ TEST_F(KorvaneWindowsTest, SourceModRefusesACommandOfSpacesAndAcceptsSurrounding
     EXPECT_EQ(driver.MessageBoxes()[0].caption, L"Error");
     EXPECT_TRUE(generatedOverEditor) << "the editor stays visible behind";
     EXPECT_NE(shown.find(L"\tRegConsoleCmd(\"  go \", cmdMenu);\r\n"), std::wstring::npos);
-    EXPECT_NE(shown.find(L"\tSetMenuTitle(menu, \"\");\r\n"), std::wstring::npos) << "empty title accepted";
+    EXPECT_NE(shown.find(L"\tSetMenuTitle(menu, \"%s\", \"\");\r\n"), std::wstring::npos) << "empty title accepted";
     EXPECT_EQ(shown.find(L"AddMenuItem"), std::wstring::npos) << "no items accepted";
     EXPECT_FALSE(IsWindowVisible(frm_SourceModMenu->Handle()));
 }

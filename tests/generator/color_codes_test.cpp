@@ -60,9 +60,13 @@ TEST(ColorCodedMenuText, BlackTextGetsNoCodeAndASpaceOfItsOwnColourGetsOne)
     EXPECT_EQ(ColorCodedMenuText({row}), u"\\wa\\y \\wb^n");
 }
 
-TEST(ColorCodedMenuText, CaretsAndQuotesTypedByTheUserPassUnchanged)
+TEST(ColorCodedMenuText, CaretsAndQuotesTypedByTheUserAreEscapedButTheCodesAreNot)
 {
-    EXPECT_EQ(ColorCodedMenuText({Row(u"^y \"50%\" \\r", kMenuWhite)}), u"\\w^y \"50%\" \\r^n");
+    // Copied unescaped, a typed quote ends the literal and a stray caret is a compile error. The
+    // rows are the menu's line breaks, so nothing in them is an escape typed on purpose: a typed
+    // "^n" shows as a caret and an n. Backslashes stay, so colour codes may still be typed by hand.
+    EXPECT_EQ(ColorCodedMenuText({Row(u"^y \"50%\" \\r ^n", kMenuWhite), Row(u"Up^", kMenuYellow)}),
+              u"\\w^^y ^\"50%^\" \\r ^^n^n\\yUp^^^n");
 }
 
 } // namespace

@@ -92,13 +92,23 @@ TEST(NewStylePlugin, ItemNumbersOfAddLinesAndCasesAgreeFromOne)
     EXPECT_EQ(lines[41 + 21], u"       }");
 }
 
-TEST(NewStylePlugin, InputsAreCopiedAsTypedWithoutEscaping)
+// Copied unescaped, a quote in a text ends the literal early and a stray caret is a compile error
+// ("Up^" even escapes the closing quote), so the texts are escaped for the AMX Mod X compiler; a
+// "^n" typed on purpose stays a line break.
+TEST(NewStylePlugin, TextsAreEscapedForTheCompilerAndKeepWhatWasTyped)
 {
-    const auto lines = Generate({u"Say \"hi\" 100% \\o/", u"", u"ADMIN_USER", {u"  padded  ", u"Меню ✓"}});
-    EXPECT_EQ(lines[9], u"       register_clcmd(\"\", \"cmdMenu\", ADMIN_USER);");
-    EXPECT_EQ(lines[15], u"       new i_Menu = menu_create(\"Say \"hi\" 100% \\o/\", \"menu_handler\");");
+    const auto lines = Generate({u"Say \"hi\" 100% \\o/ ^nUp^", u"a\"b", u"ADMIN_USER",
+                                 {u"  padded  ", u"Меню ✓", u"Level ^ 2 \\y^\""}});
+    EXPECT_EQ(lines[9], u"       register_clcmd(\"a^\"b\", \"cmdMenu\", ADMIN_USER);");
+    EXPECT_EQ(lines[15], u"       new i_Menu = menu_create(\"Say ^\"hi^\" 100% \\o/ ^nUp^^\", \"menu_handler\");");
     EXPECT_EQ(lines[16], u"       menu_additem(i_Menu, \"  padded  \", \"1\", 0);");
     EXPECT_EQ(lines[17], u"       menu_additem(i_Menu, \"Меню ✓\", \"2\", 0);");
+    EXPECT_EQ(lines[18], u"       menu_additem(i_Menu, \"Level ^^ 2 \\y^\"\", \"3\", 0);");
+}
+
+TEST(NewStylePlugin, AnEmptyCommandLeavesItsQuotesEmpty)
+{
+    EXPECT_EQ(Generate({u"T", u"", u"ADMIN_ALL", {u"x"}})[9], u"       register_clcmd(\"\", \"cmdMenu\", ADMIN_ALL);");
 }
 
 // Lines of the function that begins with the line `header`, up to its closing brace.

@@ -42,7 +42,7 @@ TEST(SourceModPlugin, NoItemsGiveFortyLinesWithOnlyTheInfoLinesInTheSelectBlock)
         u"\t\treturn Plugin_Handled;",
         u"\t}",
         u"\tnew Handle:menu = CreateMenu(MenuHandler);",
-        u"\tSetMenuTitle(menu, \"\");",
+        u"\tSetMenuTitle(menu, \"%s\", \"\");",
         u"\tDisplayMenu(menu, client, MENU_TIME_FOREVER);",
         u"\treturn Plugin_Handled;",
         u"}",
@@ -67,10 +67,10 @@ TEST(SourceModPlugin, NoItemsGiveFortyLinesWithOnlyTheInfoLinesInTheSelectBlock)
 
 TEST(SourceModPlugin, ThreeItemsAreNumberedFromZeroInAddLinesAndComparisons)
 {
-    const auto lines = Generate({u" cmd ", u"ADMFLAG_ROOT", u"Title \"x\"", {u"One", u"Two", u"Три"}});
+    const auto lines = Generate({u" cmd ", u"ADMFLAG_ROOT", u"Title", {u"One", u"Two", u"Три"}});
     ASSERT_EQ(lines.size(), 40u + 9u);
     EXPECT_EQ(lines[13], u"\tRegConsoleCmd(\" cmd \", cmdMenu);");
-    EXPECT_EQ(lines[23], u"\tSetMenuTitle(menu, \"Title \"x\"\");");
+    EXPECT_EQ(lines[23], u"\tSetMenuTitle(menu, \"%s\", \"Title\");");
     EXPECT_EQ(lines[24], u"\tAddMenuItem(menu, \"0\", \"One\");");
     EXPECT_EQ(lines[25], u"\tAddMenuItem(menu, \"1\", \"Two\");");
     EXPECT_EQ(lines[26], u"\tAddMenuItem(menu, \"2\", \"Три\");");
@@ -91,6 +91,25 @@ TEST(SourceModPlugin, AccessIsACommandAccessCheckThatAlsoTurnsAwayTheConsole)
     EXPECT_EQ(lines[19], u"\t\tReplyToCommand(client, \"You know, you don't allow to be here...\");");
     EXPECT_EQ(lines[20], u"\t\treturn Plugin_Handled;");
     EXPECT_EQ(lines[21], u"\t}");
+}
+
+// SetMenuTitle formats its text: as the format itself, "50% off" was read as a format.
+TEST(SourceModPlugin, TheTitleIsTheArgumentOfAFixedFormat)
+{
+    EXPECT_EQ(Generate({u"m", u"ADMFLAG_KICK", u"50% off %s", {}})[23], u"\tSetMenuTitle(menu, \"%s\", \"50% off %s\");");
+}
+
+// Copied unescaped, a quote ends the literal early and a backslash that begins no escape is a
+// compile error ("Path\" even escapes the closing quote), so the texts are escaped for the
+// SourceMod compiler; a "\n" typed on purpose stays a line break and carets are plain there.
+TEST(SourceModPlugin, TextsAreEscapedForTheCompilerAndKeepWhatWasTyped)
+{
+    const auto lines = Generate({u"sm_\"go\"", u"ADMFLAG_BAN", u"Title \"x\"\\nPath\\", {u"C:\\maps\\de_dust2", u"Level ^ 2 \\t^n"}});
+    EXPECT_EQ(lines[13], u"\tRegConsoleCmd(\"sm_\\\"go\\\"\", cmdMenu);");
+    EXPECT_EQ(lines[18], u"\tif (client == 0 || !CheckCommandAccess(client, \"sm_\\\"go\\\"\", ADMFLAG_BAN)) {");
+    EXPECT_EQ(lines[23], u"\tSetMenuTitle(menu, \"%s\", \"Title \\\"x\\\"\\nPath\\\\\");");
+    EXPECT_EQ(lines[24], u"\tAddMenuItem(menu, \"0\", \"C:\\\\maps\\\\de_dust2\");");
+    EXPECT_EQ(lines[25], u"\tAddMenuItem(menu, \"1\", \"Level ^ 2 \\t^n\");");
 }
 
 TEST(SourceModPlugin, IndentationIsTabsOnlyAndNoLineEndsInABlank)

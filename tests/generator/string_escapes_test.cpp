@@ -1,3 +1,4 @@
+#include "generator/color_codes.h"
 #include "generator/string_escapes.h"
 #include "support/plugin_lines.h"
 
@@ -157,12 +158,37 @@ TEST(StringEscapes, EveryTextCompilesToWhatWasTyped)
     }
 }
 
+ColoredRow Row(std::u16string_view text, std::uint32_t color)
+{
+    ColoredRow row;
+    for (char16_t c : text)
+        row.push_back({c, color});
+    return row;
+}
+
 TEST(AmxxMenuText, EveryTypedCaretAndQuoteIsEscapedAndBackslashesStay)
 {
     std::u16string literal;
     for (char16_t c : std::u16string_view(u"^^\"a\\"))
         AppendAmxxMenuTextChar(literal, c);
     EXPECT_EQ(literal, u"^^^^^\"a\\");
+}
+
+// The whole colour-coded text: the rows' characters as typed, "^n" as the line break.
+TEST(AmxxMenuText, AnyRowCompilesToItsCharactersAndOneLineBreak)
+{
+    const std::u16string_view alphabet = u"^\\\"%anxy1 ";
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> length(0, 8);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int round = 0; round < 2000; ++round) {
+        std::u16string typed;
+        for (std::size_t n = length(random); n > 0; --n)
+            typed.push_back(alphabet[pick(random)]);
+        const auto shown = ReadLiteral(ColorCodedMenuText({Row(typed, 0)}), u'^', false);
+        ASSERT_TRUE(shown) << test::Narrow(typed);
+        EXPECT_EQ(*shown, typed + u"\n") << test::Narrow(typed);
+    }
 }
 
 } // namespace
