@@ -178,7 +178,7 @@ TEST_F(GeneratedWindowTest, APastedNonDigitKeyShowsTheFirstLinesAndTheConversion
     ASSERT_EQ(driver.MessageBoxes().size(), 1u);
     EXPECT_EQ(driver.MessageBoxes()[0].text, L"'x' is not a valid integer value.");
     EXPECT_EQ(driver.MessageBoxes()[0].caption, L"Simple Korvane v1.0.1");
-    // The lines before the key mask: the bare template's five and the include of amxmisc.
+    // The six lines before the key mask, the include of amxmisc among them.
     EXPECT_EQ(shown, L"#include <amxmodx>\r\n#include <amxmisc>\r\n\r\n#define PLUGIN \"New Plug-In\"\r\n"
                      L"#define VERSION \"1.0\"\r\n#define AUTHOR \"author\"\r\n");
 }

@@ -70,8 +70,9 @@ TEST(NewStylePlugin, TwoItemsGiveTheWholeTemplateLineByLine)
         EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
-// Four lines more than the bare template: the include of amxmisc, the access check, the command's
-// return and the menu_destroy after the switch.
+// Among the 34 fixed lines are four that a plug-in without access check and without freeing its
+// menu would lack: the include of amxmisc, the cmd_access line, the command's return and the
+// menu_destroy after the switch.
 TEST(NewStylePlugin, LineCountIsThirtyFourPlusThreePerItem)
 {
     for (std::size_t n : {1u, 2u, 7u, 12u}) {
