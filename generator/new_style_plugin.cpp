@@ -16,7 +16,8 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     out.AppendLine(u"");
     out.AppendLine(u"public plugin_init() {");
     out.AppendLine(u"");
-    out.AppendJoined(indent, u"register_clcmd(\"", EscapeAmxxString(menu.command), u"\", \"cmdMenu\", ", menu.flag, u");");
+    out.AppendJoined(indent, u"register_clcmd(\"", EscapeAmxxString(menu.command), u"\", \"cmdMenu\", ", menu.flag,
+                     u");");
     out.AppendJoined(indent, u"register_plugin(PLUGIN, VERSION, AUTHOR);");
     out.AppendLine(u"}");
     out.AppendLine(u"");

@@ -44,7 +44,8 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
     out.AppendLine(u"public plugin_init() {");
     out.AppendLine(u"");
     out.AppendJoined(indent, u"register_plugin(PLUGIN, VERSION, AUTHOR);");
-    out.AppendJoined(indent, u"register_clcmd(\"", EscapeAmxxString(menu.command), u"\", \"cmdMenu\", ", menu.flag, u");");
+    out.AppendJoined(indent, u"register_clcmd(\"", EscapeAmxxString(menu.command), u"\", \"cmdMenu\", ", menu.flag,
+                     u");");
     // The name is escaped alike here and in show_menu, so both literals compile to one text.
     const std::u16string menuName = EscapeAmxxString(menu.menuName);
     out.AppendJoined(indent, u"register_menucmd(register_menuid(\"", menuName, u"\"), KEYS, \"MenuPressed\");");

@@ -85,7 +85,8 @@ TEST(NewStylePlugin, LineCountIsThirtyFourPlusThreePerItem)
 
 TEST(NewStylePlugin, ItemNumbersOfAddLinesAndCasesAgreeFromOne)
 {
-    const auto lines = Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
+    const auto lines =
+        Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"i", u"j", u"k"}});
     EXPECT_EQ(lines[16 + 10], u"       menu_additem(i_Menu, \"k\", \"11\", 0);");
     // 16 header lines, 11 add lines, 14 fixed lines, then the case pairs.
     EXPECT_EQ(lines[41], u"       case 1: {");
@@ -98,8 +99,8 @@ TEST(NewStylePlugin, ItemNumbersOfAddLinesAndCasesAgreeFromOne)
 // "^n" typed on purpose stays a line break.
 TEST(NewStylePlugin, TextsAreEscapedForTheCompilerAndKeepWhatWasTyped)
 {
-    const auto lines = Generate({u"Say \"hi\" 100% \\o/ ^nUp^", u"a\"b", u"ADMIN_USER",
-                                 {u"  padded  ", u"Меню ✓", u"Level ^ 2 \\y^\""}});
+    const auto lines = Generate(
+        {u"Say \"hi\" 100% \\o/ ^nUp^", u"a\"b", u"ADMIN_USER", {u"  padded  ", u"Меню ✓", u"Level ^ 2 \\y^\""}});
     EXPECT_EQ(lines[9], u"       register_clcmd(\"a^\"b\", \"cmdMenu\", ADMIN_USER);");
     EXPECT_EQ(lines[15], u"       new i_Menu = menu_create(\"Say ^\"hi^\" 100% \\o/ ^nUp^^\", \"menu_handler\");");
     EXPECT_EQ(lines[16], u"       menu_additem(i_Menu, \"  padded  \", \"1\", 0);");
@@ -153,7 +154,8 @@ TEST(NewStylePlugin, NoLineHasTrailingBlanksOrTabs)
 // these paths is never freed.
 TEST(NewStylePlugin, EveryWayOutOfTheMenuHandlerDestroysTheMenu)
 {
-    const auto body = FunctionBody(Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b"}}), u"public menu_handler(id, menu, item) {");
+    const auto body =
+        FunctionBody(Generate({u"T", u"c", u"ADMIN_ALL", {u"a", u"b"}}), u"public menu_handler(id, menu, item) {");
     std::size_t returns = 0;
     for (std::size_t i = 0; i < body.size(); ++i) {
         const auto at = body[i].find(u"return ");

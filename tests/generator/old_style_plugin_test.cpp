@@ -136,7 +136,8 @@ TEST(OldStylePlugin, NameAndCommandAreEscapedForTheCompilerAndTheMenuTextIsPlace
     OldStyleMenu menu{u"1", u"open \"menu\"", u"Big \"Menu\" 50% ^ \\d^n", u"ADMIN_RCON", u"\\w^^ ^\"a^\"^n"};
     const auto lines = Generate(menu);
     EXPECT_EQ(lines[11], u"       register_clcmd(\"open ^\"menu^\"\", \"cmdMenu\", ADMIN_RCON);");
-    EXPECT_EQ(lines[12], u"       register_menucmd(register_menuid(\"Big ^\"Menu^\" 50% ^^ \\d^n\"), KEYS, \"MenuPressed\");");
+    EXPECT_EQ(lines[12],
+              u"       register_menucmd(register_menuid(\"Big ^\"Menu^\" 50% ^^ \\d^n\"), KEYS, \"MenuPressed\");");
     // The menu text comes escaped from the colour coding and is not escaped a second time.
     EXPECT_EQ(lines[17], u"       show_menu(id, KEYS, \"\\w^^ ^\"a^\"^n\", -1, \"Big ^\"Menu^\" 50% ^^ \\d^n\");");
     // An empty menu text leaves the first quotes empty.
@@ -171,9 +172,11 @@ std::u16string QuotedAfter(const std::u16string& line, std::u16string_view befor
 // occurs in show_menu's title; with the command as the title, MenuPressed was never called.
 TEST(OldStylePlugin, TheShownTitleHoldsTheRegisteredMenuNameSoKeyPressesReachTheHandler)
 {
-    for (const OldStyleMenu& menu : {Menu(u"1"), OldStyleMenu{u"12", u"menu", u"Vote \"now\"", u"ADMIN_VOTE", u"x^n"}}) {
+    for (const OldStyleMenu& menu :
+         {Menu(u"1"), OldStyleMenu{u"12", u"menu", u"Vote \"now\"", u"ADMIN_VOTE", u"x^n"}}) {
         const auto lines = Generate(menu);
-        const std::u16string registered = QuotedAfter(LineStartingWith(lines, u"       register_menucmd("), u"register_menuid(\"");
+        const std::u16string registered =
+            QuotedAfter(LineStartingWith(lines, u"       register_menucmd("), u"register_menuid(\"");
         const std::u16string shown = LineStartingWith(lines, u"       show_menu(");
         const std::u16string title = QuotedAfter(shown, u"-1, \"");
         EXPECT_NE(title.find(registered), std::u16string::npos) << test::Narrow(shown);

@@ -96,7 +96,8 @@ TEST(SourceModPlugin, AccessIsACommandAccessCheckThatAlsoTurnsAwayTheConsole)
 // SetMenuTitle formats its text: as the format itself, "50% off" was read as a format.
 TEST(SourceModPlugin, TheTitleIsTheArgumentOfAFixedFormat)
 {
-    EXPECT_EQ(Generate({u"m", u"ADMFLAG_KICK", u"50% off %s", {}})[23], u"\tSetMenuTitle(menu, \"%s\", \"50% off %s\");");
+    EXPECT_EQ(Generate({u"m", u"ADMFLAG_KICK", u"50% off %s", {}})[23],
+              u"\tSetMenuTitle(menu, \"%s\", \"50% off %s\");");
 }
 
 // Copied unescaped, a quote ends the literal early and a backslash that begins no escape is a
@@ -104,7 +105,8 @@ TEST(SourceModPlugin, TheTitleIsTheArgumentOfAFixedFormat)
 // SourceMod compiler; a "\n" typed on purpose stays a line break and carets are plain there.
 TEST(SourceModPlugin, TextsAreEscapedForTheCompilerAndKeepWhatWasTyped)
 {
-    const auto lines = Generate({u"sm_\"go\"", u"ADMFLAG_BAN", u"Title \"x\"\\nPath\\", {u"C:\\maps\\de_dust2", u"Level ^ 2 \\t^n"}});
+    const auto lines =
+        Generate({u"sm_\"go\"", u"ADMFLAG_BAN", u"Title \"x\"\\nPath\\", {u"C:\\maps\\de_dust2", u"Level ^ 2 \\t^n"}});
     EXPECT_EQ(lines[13], u"\tRegConsoleCmd(\"sm_\\\"go\\\"\", cmdMenu);");
     EXPECT_EQ(lines[18], u"\tif (client == 0 || !CheckCommandAccess(client, \"sm_\\\"go\\\"\", ADMFLAG_BAN)) {");
     EXPECT_EQ(lines[23], u"\tSetMenuTitle(menu, \"%s\", \"Title \\\"x\\\"\\nPath\\\\\");");

@@ -71,8 +71,8 @@ TEST(EscapeAmxxString, PlainTextAndTheEmptyTextStayAsTheyAre)
 
 TEST(EscapeAmxxString, EveryCompilerEscapeIsKeptAsTyped)
 {
-    for (std::u16string_view sequence : {u"^a", u"^b", u"^e", u"^f", u"^n", u"^r", u"^t", u"^v", u"^^", u"^'",
-                                         u"^\"", u"^%", u"^0", u"^9", u"^123", u"^x1F", u"^xa", u"^x0;"}) {
+    for (std::u16string_view sequence : {u"^a", u"^b", u"^e", u"^f", u"^n", u"^r", u"^t", u"^v", u"^^", u"^'", u"^\"",
+                                         u"^%", u"^0", u"^9", u"^123", u"^x1F", u"^xa", u"^x0;"}) {
         const std::u16string typed = u"A" + std::u16string(sequence) + u"B";
         EXPECT_EQ(EscapeAmxxString(typed), typed) << test::Narrow(typed);
     }
