@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "render/color_ops.h"
-#include "render/piece_copy.h"
+#include "gfx/color_ops.h"
+#include "gfx/piece_copy.h"
 #include "render/state_image.h"
 
 namespace korvane {

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "render/blend_bitmap.h"
+#include "gfx/blend_bitmap.h"
 #include "render/fade_math.h"
 
 namespace korvane {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 
 namespace korvane {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "render/message_window_win32.h"
+#include "win32/message_window.h"
 
 #include <functional>
 #include <memory>
@@ -22,7 +22,7 @@ class Win32UiTimer : public UiTimer {
 public:
     Win32UiTimer()
     {
-        m_window = CreateMessageWindow(kClassName, TimerProc);
+        m_window = win32::CreateMessageWindow(kClassName, TimerProc);
         if (m_window != nullptr) {
             SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         }

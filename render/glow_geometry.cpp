@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "render/colors.h"
-#include "render/parent_background.h"
-#include "render/piece_copy.h"
+#include "gfx/colors.h"
+#include "gfx/parent_background.h"
+#include "gfx/piece_copy.h"
 
 namespace korvane {
 
@@ -67,7 +67,7 @@ void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const Bitma
         for (int col = 0; col < width; ++col) {
             std::uint32_t s = sourceRow[col];
             std::uint32_t& d = destinationRow[col];
-            if (s == kKeyPixel) {
+            if (s == TransparentKey) {
                 if (fillTransparent && background.IsBitmap) {
                     const int bx = dl + col + background.X;
                     const int by = dt + row + background.Y;

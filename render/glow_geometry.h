@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "render/bitmap_view.h"
-#include "render/parent_background.h"
+#include "gfx/bitmap_view.h"
+#include "gfx/parent_background.h"
 #include "skin/skin_records.h"
 
 namespace korvane {

@@ -1,17 +1,19 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 #include "render/fade_timer.h"
 #include "render/glow.h"
 #include "render/glow_geometry.h"
-#include "render/parent_background.h"
+#include "gfx/parent_background.h"
 #include "render/state_image.h"
+#include "gfx/piece_copy.h"
+#include "win32/dc_guards.h"
+#include "win32/dib_section.h"
+#include "win32/window_class.h"
 
 namespace korvane {
 namespace {
@@ -49,46 +51,6 @@ LRESULT CALLBACK GlowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterGlowClass()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = GlowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kGlowClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
-struct DeleteDc {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct DeleteBitmap {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc>;
-using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteBitmap>;
-
-// The screen device context, released on scope exit.
-class ScreenDc {
-public:
-    ScreenDc() : m_dc(GetDC(nullptr)) {}
-    ~ScreenDc()
-    {
-        if (m_dc != nullptr) {
-            ReleaseDC(nullptr, m_dc);
-        }
-    }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC get() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
 
 // One glow: its window, the manager, the entry and the margin.
 struct TacGlowEffect {
@@ -117,31 +79,16 @@ void FreeGlow(std::unique_ptr<TacGlowEffect>& glow)
 void UpdateGlowWindow(HWND window, const Bitmap32& picture, int alpha)
 {
     const UpdateLayeredWindowFn update = LayeredUpdate();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.Width();
-    info.bmiHeader.biHeight = -picture.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    OwnedBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    OwnedDc memory(CreateCompatibleDC(nullptr));
-    if (!dib || !memory || bits == nullptr || update == nullptr) {
+    win32::DibSection dib(picture.Width(), picture.Height());
+    if (dib.Empty() || update == nullptr) {
         return;
     }
-    auto* pixels = static_cast<std::uint8_t*>(bits);
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.Width()) * 4;
-    for (int y = 0; y < picture.Height(); ++y) {
-        std::memcpy(pixels + rowBytes * y, picture.Row(y), rowBytes);
-    }
-    const HGDIOBJ previous = SelectObject(memory.get(), dib.get());
-    ScreenDc screen;
+    CopyRect(dib.View(), 0, 0, picture.ReadView(), {0, 0, picture.Width(), picture.Height()});
+    win32::WindowDC screen(nullptr);
     SIZE size{picture.Width(), picture.Height()};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), AC_SRC_ALPHA};
-    update(window, screen.get(), nullptr, &size, memory.get(), &source, 0, &blend, ULW_ALPHA);
-    SelectObject(memory.get(), previous);
+    update(window, screen.get(), nullptr, &size, dib.Dc(), &source, 0, &blend, ULW_ALPHA);
 }
 
 } // namespace
@@ -186,7 +133,7 @@ int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sec
                      manager->MasterBitmap());
     const Bitmap32 shown = picture.Copy(layout.Cut.Left, layout.Cut.Top, layout.Cut.Width(), layout.Cut.Height());
 
-    RegisterGlowClass();
+    win32::RegisterWindowClass({kGlowClass, GlowProc});
     HWND window = CreateWindowExW(kGlowExStyle, kGlowClass, L"", WS_POPUP, layout.WindowX, layout.WindowY,
                                   shown.Width(), shown.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window == nullptr) {

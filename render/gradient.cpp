@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "render/color_ops.h"
-#include "render/colors.h"
+#include "gfx/color_ops.h"
+#include "gfx/colors.h"
 
 namespace korvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "render/bitmap_view.h"
+#include "gfx/bitmap_view.h"
 #include "skin/skin_records.h"
 #include "skin/skin_values.h" // ParseGradientData, used by the gradient painters
 

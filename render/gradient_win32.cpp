@@ -1,24 +1,10 @@
 #include <windows.h>
 
-#include <cstring>
-#include <memory>
-#include <type_traits>
-
+#include "gfx/piece_copy.h"
 #include "render/gradient.h"
+#include "win32/dib_section.h"
 
 namespace korvane {
-namespace {
-
-struct DeleteDc {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct DeleteGdiObject {
-    void operator()(HBITMAP object) const { DeleteObject(object); }
-};
-using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc>;
-using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteGdiObject>;
-
-} // namespace
 
 bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const std::array<GradientVertex, 5>& vertices)
 {
@@ -27,25 +13,13 @@ bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const s
     if (bitmap.IsEmpty() || width <= 0 || height <= 0) {
         return true;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    OwnedBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    OwnedDc dc(CreateCompatibleDC(nullptr));
-    if (!dib || !dc || bits == nullptr) {
+    // GDI fills a bitmap of the rectangle's size that holds the rectangle's pixels; the result
+    // goes back only when the fill succeeded.
+    win32::DibSection dib(width, height);
+    if (dib.Empty()) {
         return false;
     }
-    auto* pixels = static_cast<std::uint8_t*>(bits);
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(pixels + rowBytes * y, bitmap.Row(rect.Top + y) + rect.Left, rowBytes);
-    }
-    const HGDIOBJ previous = SelectObject(dc.get(), dib.get());
+    CopyRect(dib.View(), 0, 0, bitmap, rect);
     TRIVERTEX points[5];
     for (std::size_t i = 0; i < 5; ++i) {
         points[i].x = vertices[i].X - rect.Left;
@@ -61,15 +35,11 @@ bool Win32TriangleGradientFill(const BitmapView& bitmap, PixelRect rect, const s
         triangles[i].Vertex2 = static_cast<ULONG>(kGradientTriangles[i][1]);
         triangles[i].Vertex3 = static_cast<ULONG>(kGradientTriangles[i][2]);
     }
-    const BOOL filled = GradientFill(dc.get(), points, 5, triangles, 4, GRADIENT_FILL_TRIANGLE);
-    GdiFlush();
-    SelectObject(dc.get(), previous);
+    const BOOL filled = GradientFill(dib.Dc(), points, 5, triangles, 4, GRADIENT_FILL_TRIANGLE);
     if (filled) {
-        for (int y = 0; y < height; ++y) {
-            std::memcpy(bitmap.Row(rect.Top + y) + rect.Left, pixels + rowBytes * y, rowBytes);
-        }
+        CopyRect(bitmap, rect.Left, rect.Top, dib.View(), {0, 0, width, height});
     }
     return filled != FALSE;
 }
 
-} // namespace korvane
+}  // namespace korvane

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "render/bitmap32.h"
-#include "render/blend_bitmap.h"
-#include "render/color_ops.h"
+#include "gfx/bitmap32.h"
+#include "gfx/blend_bitmap.h"
+#include "gfx/color_ops.h"
 #include "render/gradient.h"
-#include "render/piece_copy.h"
+#include "gfx/piece_copy.h"
 #include "render/state_image.h"
 #include "render/texture_fill.h"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "render/bitmap_view.h"
-#include "render/parent_background.h"
+#include "gfx/bitmap_view.h"
+#include "gfx/parent_background.h"
 #include "render/skin_paint_source.h"
 
 namespace korvane {

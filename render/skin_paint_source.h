@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "render/bitmap_view.h"
+#include "gfx/bitmap_view.h"
 #include "skin/skin_records.h"
 
 namespace korvane {

@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
-#include "render/colors.h"
-#include "render/piece_copy.h"
+#include "gfx/colors.h"
+#include "gfx/piece_copy.h"
 
 namespace korvane {
 namespace {
+
+// A masked entry keeps its mask in the lower half of its rectangle, this many rows below the picture.
+int MaskRowOffset(const TsMaskData& entry)
+{
+    return entry.Rect.Height() / 2;
+}
 
 // How a borders-mask entry's edges and centre are laid over their spans.
 struct PiecePainter {
@@ -23,8 +29,8 @@ struct PiecePainter {
             return;
         }
         if (masked) {
-            CopyMaskedPiece({dx, dy, dx + w, dy + h}, {sx, sy, sx + w, sy + h}, destination, source, EmptyBackground,
-                            false, entry);
+            CopyMaskedPieceAt({dx, dy, dx + w, dy + h}, {sx, sy, sx + w, sy + h}, destination, source, EmptyBackground,
+                              false, MaskRowOffset(entry));
         } else {
             CopyRect(destination, dx, dy, source, {sx, sy, sx + w, sy + h});
         }
@@ -96,7 +102,7 @@ void GlyphMaskCopy(const BitmapView& destination, int dx, int dy, const BitmapVi
         std::uint32_t* destinationRow = destination.Row(dy + row) + dx;
         if (!masked) {
             for (int col = 0; col < w; ++col) {
-                if (sourceRow[col] != kKeyPixel) {
+                if (sourceRow[col] != TransparentKey) {
                     destinationRow[col] = sourceRow[col];
                 }
             }
@@ -106,7 +112,7 @@ void GlyphMaskCopy(const BitmapView& destination, int dx, int dy, const BitmapVi
         for (int col = 0; col < w; ++col) {
             const std::uint32_t s = sourceRow[col];
             std::uint32_t m = maskRow[col];
-            if (s == kKeyPixel || ((m >> 16) & 0xFF) == 255) {
+            if (s == TransparentKey || ((m >> 16) & 0xFF) == 255) {
                 continue;
             }
             if (faded) {
@@ -160,7 +166,8 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
     }
     const int width = rect.Width();
     const int height = rect.Height();
-    if (width < 2 || height < 2 || entry.Manager == nullptr || entry.ImageCount <= 0 || destination.IsEmpty()) {
+    const BitmapView source = EntrySource(entry, masterBitmap);
+    if (width < 2 || height < 2 || entry.ImageCount <= 0 || destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
     int wl = entry.LeftWidth;
@@ -197,10 +204,6 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
     if (mw < 0 || mh < 0) {
         return;
     }
-    const BitmapView source = EntrySource(entry, masterBitmap);
-    if (source.IsEmpty()) {
-        return;
-    }
     const int sx = entry.Rect.Left + w * state;
     const int sy = entry.Rect.Top;
     const bool masked = entry.MaskType != 0;
@@ -211,8 +214,8 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
             return;
         }
         if (masked) {
-            CopyMaskedPiece({dx, dy, dx + cw, dy + ch}, {cx, cy, cx + cw, cy + ch}, destination, source, background,
-                            fillCorners, entry);
+            CopyMaskedPieceAt({dx, dy, dx + cw, dy + ch}, {cx, cy, cx + cw, cy + ch}, destination, source, background,
+                              fillCorners, MaskRowOffset(entry));
         } else {
             CopyKeyedPiece(destination, source, dx, dy, {cx, cy, cx + cw - 1, cy + ch - 1}, TransparentKey, background,
                            fillCorners);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "render/color_ops.h"
-#include "render/colors.h"
-#include "render/piece_copy.h"
+#include "gfx/color_ops.h"
+#include "gfx/colors.h"
+#include "gfx/piece_copy.h"
 
 namespace korvane {
 namespace {
@@ -35,7 +35,7 @@ void MaskedTile(const BitmapView& canvas, int dx, int dy, const BitmapView& sour
             }
             const std::uint32_t s = sourceRow[col];
             std::uint32_t& d = canvasRow[x];
-            if (s == kKeyPixel) {
+            if (s == TransparentKey) {
                 if (background.Color != TransparentKey) {
                     d = ColorToPixel(background.Color, 255);
                 } else if (background.IsBitmap) {

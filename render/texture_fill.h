@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/bitmap_view.h"
-#include "render/parent_background.h"
+#include "gfx/bitmap_view.h"
+#include "gfx/parent_background.h"
 #include "skin/skin_records.h"
 
 namespace korvane {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "render/message_window_win32.h"
+#include "win32/message_window.h"
 
 #include <functional>
 #include <memory>
@@ -37,7 +37,7 @@ LRESULT CALLBACK UiCallProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // which holds the timer that holds the poster).
 class UiCallWindow {
 public:
-    UiCallWindow() { m_window = CreateMessageWindow(kClassName, UiCallProc); }
+    UiCallWindow() { m_window = win32::CreateMessageWindow(kClassName, UiCallProc); }
     ~UiCallWindow()
     {
         if (m_window != nullptr) {

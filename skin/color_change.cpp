@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "render/color_ops.h"
-#include "render/colors.h"
+#include "gfx/color_ops.h"
+#include "gfx/colors.h"
 #include "skin/skin_tables.h"
 
 namespace korvane {
@@ -133,7 +133,7 @@ void ApplySkinColorChange(SkinTables& tables, int hueOffset, int saturation)
             }
         }
         struct SavedRect {
-            MaskRect Rect;
+            PixelRect Rect;
             Bitmap32 Pixels;
         };
         std::vector<SavedRect> saved;

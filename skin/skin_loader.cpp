@@ -53,9 +53,9 @@ void ComputeWidths(TsMaskData& mask, int32_t width, int32_t height)
     mask.BottomWidth = mask.TopWidth;
 }
 
-MaskRect FixedRect(std::u16string_view value)
+PixelRect FixedRect(std::u16string_view value)
 {
-    MaskRect rect;
+    PixelRect rect;
     rect.Left = StrictAt(value, 2, 4);
     rect.Top = StrictAt(value, 7, 4);
     rect.Right = StrictAt(value, 12, 4);
@@ -71,14 +71,12 @@ std::string NameForErrors(std::u16string_view name)
 } // namespace
 
 SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options,
-                       const OptionsText& common, SkinImageSource source, SkinManagerCore* manager,
-                       std::u16string skinName)
+                       const OptionsText& common, SkinImageSource source, std::u16string skinName)
     : m_tables(tables)
     , m_platform(platform)
     , m_options(options)
     , m_common(common)
     , m_source(std::move(source))
-    , m_manager(manager)
     , m_skinName(std::move(skinName))
 {
 }
@@ -190,7 +188,6 @@ void SkinLoader::AddGlyphEntry(std::u16string_view section, std::u16string_view 
     mask.ImageCount = Low16(StrictAt(value, 22, 1));
     mask.MaskType = Low16(StrictAt(value, 24, 1));
     mask.ImgType = kImgGlyph;
-    mask.Manager = m_manager;
     m_tables.Masks.push_back(std::move(mask));
 }
 
@@ -209,7 +206,6 @@ void SkinLoader::AddBordersEntry(std::u16string_view section, std::u16string_vie
     mask.DrawMode = Low16(StrictAt(value, 46, 1));
     mask.UniformWidth = Low16(StrictAt(value, 48, 1));
     mask.ImgType = kImgBordersMask;
-    mask.Manager = m_manager;
     ComputeWidths(mask, mask.Rect.Width(), mask.Rect.Height());
     m_tables.Masks.push_back(std::move(mask));
 }
@@ -224,7 +220,6 @@ void SkinLoader::AddTextureEntry(std::u16string_view section, std::u16string_vie
     mask.MaskType = value.size() > 24 ? Low16(StrictAt(value, 25, 1)) : 0;
     mask.ImageCount = 1;
     mask.ImgType = kImgTexture;
-    mask.Manager = m_manager;
     m_tables.Masks.push_back(std::move(mask));
 }
 
@@ -250,7 +245,6 @@ void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view k
     }
     mask.DrawMode = words.size() > 8 ? Low16(ParseStrictInt(WordAt(words, 9))) : 1;
     mask.UniformWidth = 0;
-    mask.Manager = m_manager;
 
     auto image = LoadImage(file, file, false);
     if (!image || image->Bitmap.Width() <= 0) {
@@ -265,7 +259,7 @@ void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view k
     }
     const int32_t width = image->Bitmap.Width();
     const int32_t height = image->Bitmap.Height();
-    mask.Rect = MaskRect{0, 0, width, height};
+    mask.Rect = PixelRect{0, 0, width, height};
     if (!ownWidths) {
         mask.LeftWidth = Low16(SafeDiv(width, mask.ImageCount * 3));
         mask.TopWidth = Low16(SafeDiv(height, (mask.MaskType + 1) * 3));
@@ -293,7 +287,6 @@ void SkinLoader::AddLegacyEntry(std::u16string_view section, std::u16string_view
     mask.UniformWidth = countWords.size() >= 3 ? Low16(std::max(ParseStrictInt(WordAt(countWords, 3)), 0)) : 0;
     mask.DrawMode = countWords.size() >= 4 ? Low16(ParseStrictInt(WordAt(countWords, 4))) : 1;
     mask.ImgType = kImgBordersMask;
-    mask.Manager = m_manager;
     ComputeWidths(mask, mask.Rect.Width(), mask.Rect.Height());
     m_tables.Masks.push_back(std::move(mask));
 }
@@ -312,13 +305,12 @@ void SkinLoader::AddPlainBitmapEntry(std::u16string_view section, std::u16string
     mask.PropertyName = UpperAnsi(key);
     const int32_t width = image->Bitmap.Width();
     const int32_t height = image->Bitmap.Height();
-    mask.Rect = MaskRect{0, 0, width, height};
+    mask.Rect = PixelRect{0, 0, width, height};
     mask.ImageCount = 3;
     mask.MaskType = 1;
     mask.LeftWidth = mask.RightWidth = Low16(width / 9);
     mask.TopWidth = mask.BottomWidth = Low16(height / 6);
     mask.ImgType = kImgBordersMask;
-    mask.Manager = m_manager;
     mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
     m_tables.Masks.push_back(std::move(mask));
 }
@@ -348,10 +340,9 @@ void SkinLoader::AddCommonImages()
             TsMaskData mask;
             mask.SectionName = UpperAnsi(section.Name);
             mask.PropertyName = UpperAnsi(key);
-            mask.Rect = MaskRect{0, 0, image->Bitmap.Width(), image->Bitmap.Height()};
+            mask.Rect = PixelRect{0, 0, image->Bitmap.Width(), image->Bitmap.Height()};
             mask.ImageCount = 0;
             mask.MaskType = 0;
-            mask.Manager = m_manager;
             mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
             m_tables.Masks.push_back(std::move(mask));
         }
@@ -408,8 +399,7 @@ void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key
     mask.ImgType = kImgTexture;
     mask.ImageCount = 1;
     mask.MaskType = 0;
-    mask.Rect = MaskRect{0, 0, 0, 0};
-    mask.Manager = m_manager;
+    mask.Rect = PixelRect{0, 0, 0, 0};
     m_tables.Masks.push_back(std::move(mask));
 }
 

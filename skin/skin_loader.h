@@ -27,7 +27,7 @@ struct SkinImageSource {
 class SkinLoader {
 public:
     SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options, const OptionsText& common,
-               SkinImageSource source, SkinManagerCore* manager, std::u16string skinName);
+               SkinImageSource source, std::u16string skinName);
 
     // Rebuilds the master bitmap and the image table.
     void LoadImages();
@@ -76,7 +76,6 @@ private:
     const OptionsText& m_options;
     const OptionsText& m_common;
     SkinImageSource m_source;
-    SkinManagerCore* m_manager;
     std::u16string m_skinName;
     // Pictures decoded during this load, by member name or file path: several keys often name
     // the same picture, which is then decoded once and copied.

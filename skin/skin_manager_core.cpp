@@ -283,7 +283,7 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
     }
     const OptionsText common = OptionsText::FromText(commonText);
     SkinImageSource source{package, skinPath};
-    SkinLoader loader(fresh, m_platform, options != nullptr ? *options : empty, common, source, this, m_skinName);
+    SkinLoader loader(fresh, m_platform, options != nullptr ? *options : empty, common, source, m_skinName);
     loader.LoadImages();
     loader.LoadPatterns();
     if (keepSections || options == nullptr) {

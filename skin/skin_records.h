@@ -6,20 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
+#include "gfx/colors.h"
+#include "gfx/pixel_rect.h"
 
 namespace korvane {
-
-class SkinManagerCore;
 
 // A colour reference 0x00BBGGRR; -1 means "not set"; other negative values are system-colour
 // references (low byte = system colour index) until they are converted.
 using TsColor = int32_t;
 
 inline constexpr TsColor kColorNone = -1;
-// Pixels (and colours) of exactly this value are transparent in skin images: magenta with
-// alpha 0 as a 32-bit pixel 0x00FF00FF.
-inline constexpr uint32_t TransparentKey = 0xFF00FF;
 
 // Kinds of image entry (TsMaskData::ImgType).
 inline constexpr uint8_t kImgBordersMask = 0;
@@ -103,30 +100,17 @@ struct TsGeneralData {
 
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 
-// A rectangle Left, Top, Right, Bottom (right and bottom exclusive).
-struct MaskRect {
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Right = 0;
-    int32_t Bottom = 0;
-
-    int32_t Width() const { return Right - Left; }
-    int32_t Height() const { return Bottom - Top; }
-    bool operator==(const MaskRect&) const = default;
-};
-
 // One image entry: a rectangle of the master bitmap, or an image of its own.
 struct TsMaskData {
     std::shared_ptr<Bitmap32> Image; // own image, or null for a rectangle of the master bitmap
     std::u16string SectionName;
     std::u16string PropertyName;
-    MaskRect Rect;
+    PixelRect Rect;
     int16_t ImageCount = 0;   // state frames side by side in Rect
     int16_t MaskType = 0;     // rows minus one: 0 keyed by TransparentKey, 1 a mask row below
     int16_t UniformWidth = 0; // border width of all sides when the four widths are 0
     int16_t DrawMode = 1;     // 0..13, see the painters
     uint8_t ImgType = 0;      // kImgBordersMask .. kImgTitleGlow
-    SkinManagerCore* Manager = nullptr;
     int16_t LeftWidth = 0;
     int16_t TopWidth = 0;
     int16_t RightWidth = 0;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 #include "skin/skin_records.h"
 
 namespace korvane {

@@ -9,8 +9,8 @@
 #include <memory>
 #include <random>
 
-#include "render/bitmap32.h"
-#include "render/blend_bitmap.h"
+#include "gfx/bitmap32.h"
+#include "gfx/blend_bitmap.h"
 #include "render/gradient.h"
 #include "render/state_image.h"
 
@@ -90,12 +90,6 @@ void BM_FadeFrame(benchmark::State& state)
 }
 BENCHMARK(BM_FadeFrame)->ArgsProduct({{0, 1, 2}, {1, 0}});
 
-SkinManagerCore* AnyManager()
-{
-    static int owner;
-    return reinterpret_cast<SkinManagerCore*>(&owner);
-}
-
 // A button: three 24 x 22 pictures with 4-pixel borders, keyed rounded corners, tiled centre.
 // A window frame: one 60 x 60 picture with 8-pixel sides and a 30-pixel top, edges stretched.
 void BM_PaintBordersMask(benchmark::State& state)
@@ -109,7 +103,6 @@ void BM_PaintBordersMask(benchmark::State& state)
         master.SetPixel(i * 24 + 23, 21, 0x00FF00FF);
     }
     TsMaskData entry;
-    entry.Manager = AnyManager();
     if (window) {
         entry.Rect = {0, 0, 60, 60};
         entry.ImageCount = 1;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 #include "render/fake_skin.h"
 
 namespace korvane {
@@ -26,7 +26,6 @@ TsMaskData Border(int maskType)
     entry.MaskType = static_cast<std::int16_t>(maskType);
     entry.DrawMode = 1;
     entry.LeftWidth = entry.TopWidth = entry.RightWidth = entry.BottomWidth = 2;
-    entry.Manager = AnyManager();
     return entry;
 }
 

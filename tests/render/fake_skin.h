@@ -4,18 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 #include "render/skin_paint_source.h"
-#include "render/test_bitmaps.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane::testing {
-
-// Painting only needs an entry to have an owner; it never looks inside it.
-inline SkinManagerCore* AnyManager()
-{
-    static int owner;
-    return reinterpret_cast<SkinManagerCore*>(&owner);
-}
 
 // A skin of hand-made records over a 16 x 16 master bitmap of Code pixels.
 class FakeSkin : public SkinPaintSource {

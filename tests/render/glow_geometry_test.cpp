@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "render/bitmap32.h"
-#include "render/colors.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "gfx/colors.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {
@@ -95,7 +95,7 @@ TEST(DrawAlphaImage, TransparencyReducesAlphaAndKeepsTheDestinationAlpha)
 
 TEST(DrawAlphaImage, KeyPixelsTakeTheBackgroundOnlyWhenFilling)
 {
-    Bitmap32 source = Filled(2, 1, kKeyPixel);
+    Bitmap32 source = Filled(2, 1, TransparentKey);
     Bitmap32 parent = Filled(4, 4, 0xFF123456);
     Bitmap32 destination = Filled(3, 1, 0x11111111);
     DrawAlphaImage({-1, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), false, 0, TransparentKey, true,

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "render/bitmap32.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {

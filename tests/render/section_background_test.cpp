@@ -12,11 +12,11 @@
 #include "support/skin_test_data.h"
 #endif
 
-#include "render/bitmap32.h"
-#include "render/blend_bitmap.h"
-#include "render/color_ops.h"
+#include "gfx/bitmap32.h"
+#include "gfx/blend_bitmap.h"
+#include "gfx/color_ops.h"
 #include "render/gradient.h"
-#include "render/piece_copy.h"
+#include "gfx/piece_copy.h"
 #include "render/fake_skin.h"
 
 namespace korvane {
@@ -47,7 +47,6 @@ TsMaskData TextureEntry(int drawMode)
     entry.ImageCount = 1;
     entry.DrawMode = static_cast<std::int16_t>(drawMode);
     entry.ImgType = kImgTexture;
-    entry.Manager = AnyManager();
     return entry;
 }
 
@@ -227,7 +226,6 @@ TEST(ControlFace, BottomLeftCornerImageStartsAtTheRectangleLeft)
     TsMaskData corner;
     corner.Rect = {4, 4, 7, 6}; // 3 x 2 picture
     corner.ImageCount = 1;
-    corner.Manager = AnyManager();
     skin.Masks.push_back(corner);
     Bitmap32 destination = Filled(70, 50, 0);
     ControlFaceData data;
@@ -319,7 +317,7 @@ TEST_F(GraphiteFaces, ButtonFacesAreOpaqueAndDifferByState)
     for (const Bitmap32* face : {&normal, &hot, &pressed}) {
         for (int y = 0; y < 25; ++y) {
             for (int x = 0; x < 75; ++x) {
-                ASSERT_NE(face->Pixel(x, y), kKeyPixel) << x << "," << y;
+                ASSERT_NE(face->Pixel(x, y), TransparentKey) << x << "," << y;
                 ASSERT_EQ(face->Pixel(x, y) >> 24, 0xFFu) << x << "," << y;
             }
         }

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "render/bitmap32.h"
-#include "render/colors.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "gfx/colors.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {
@@ -15,14 +15,7 @@ using testing::Code;
 using testing::Coded;
 using testing::Filled;
 
-// Painting only needs an owner to be present; it never looks inside it.
-SkinManagerCore* AnyManager()
-{
-    static int owner;
-    return reinterpret_cast<SkinManagerCore*>(&owner);
-}
-
-TsMaskData Entry(MaskRect rect, int images, int maskType, int drawMode, int l, int t, int r, int b)
+TsMaskData Entry(PixelRect rect, int images, int maskType, int drawMode, int l, int t, int r, int b)
 {
     TsMaskData entry;
     entry.Rect = rect;
@@ -33,7 +26,6 @@ TsMaskData Entry(MaskRect rect, int images, int maskType, int drawMode, int l, i
     entry.TopWidth = static_cast<std::int16_t>(t);
     entry.RightWidth = static_cast<std::int16_t>(r);
     entry.BottomWidth = static_cast<std::int16_t>(b);
-    entry.Manager = AnyManager();
     return entry;
 }
 
@@ -157,7 +149,7 @@ TEST(BordersMask, MaskedEntryWithStretchFlagStillTilesItsEdges)
 TEST(BordersMask, FillCornersShowTheParentBehindKeyPixels)
 {
     Bitmap32 master = Coded(6, 6);
-    master.SetPixel(0, 0, kKeyPixel);
+    master.SetPixel(0, 0, TransparentKey);
     const TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 4, 2, 2, 2, 2);
     const Bitmap32 parent = Coded(20, 20);
 
@@ -194,14 +186,13 @@ TEST(BordersMask, ZeroMiddleLeavesEdgesAndCentreUnpainted)
     EXPECT_EQ(destination.Pixel(7, 5), Code(3, 5));
 }
 
-TEST(BordersMask, EntryWithoutManagerOrImagesIsNeverPainted)
+TEST(BordersMask, EntryWithoutPicturesOrImagesIsNeverPainted)
 {
+    // No own image and no master bitmap to cut the pictures from; then pictures but no images.
     const Bitmap32 master = Coded(6, 6);
     TsMaskData entry = Entry({0, 0, 6, 6}, 1, 0, 4, 2, 2, 2, 2);
-    entry.Manager = nullptr;
     Bitmap32 destination = Filled(6, 6, 0);
-    PaintBordersMask(destination.View(), {0, 0, 6, 6}, ColorBackground(0), entry, 0, false, master.ReadView());
-    entry.Manager = AnyManager();
+    PaintBordersMask(destination.View(), {0, 0, 6, 6}, ColorBackground(0), entry, 0, false, BitmapView{});
     entry.ImageCount = 0;
     PaintBordersMask(destination.View(), {0, 0, 6, 6}, ColorBackground(0), entry, 0, false, master.ReadView());
     EXPECT_TRUE(destination.SamePixels(Filled(6, 6, 0)));
@@ -219,7 +210,7 @@ TEST(BordersMask, OwnImageIsUsedInsteadOfTheMasterBitmap)
 TEST(StateImage, KeyedPictureSkipsLeadingColumnsLeftOfTheOrigin)
 {
     Bitmap32 master = Coded(9, 3);
-    master.SetPixel(5, 1, kKeyPixel);
+    master.SetPixel(5, 1, TransparentKey);
     const TsMaskData entry = Entry({0, 0, 9, 3}, 3, 0, 1, 0, 0, 0, 0);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
     PaintStateImage(destination.View(), -1, 1, 1, ColorBackground(0x000000FF), entry, 1, master.ReadView());

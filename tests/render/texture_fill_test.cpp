@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "render/bitmap32.h"
-#include "render/colors.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "gfx/colors.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {
@@ -92,7 +92,7 @@ TEST(FillTexture, MaskedWholeTilesFillTheStripsFromTheParent)
         source.SetPixel(x, 3, 0xFF000000); // black mask under the tile
         source.SetPixel(x, 4, 0xFF000000);
     }
-    source.SetPixel(2, 2, kKeyPixel);
+    source.SetPixel(2, 2, TransparentKey);
     Bitmap32 canvas = Filled(5, 5, 0x11111111);
     PixelRect rect{0, 0, 5, 5};
     FillTexture(canvas.View(), rect, source.ReadView(), kFillWholeTiles, Texture(kFillWholeTiles, 1),

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "image/image_decoder.h"
-#include "render/bitmap32.h"
-#include "render/parent_background.h"
+#include "gfx/bitmap32.h"
+#include "gfx/parent_background.h"
 #include "render/state_image.h"
 #include "skin/skin_convertor.h"
 #include "skin/skin_manager_core.h"
@@ -95,8 +95,6 @@ const TsMaskData& Entry(const SkinTables& tables, const std::u16string& section,
     }
     return tables.Masks[static_cast<size_t>(index)];
 }
-
-constexpr uint32_t kKeyPixel = 0x00FF00FF;
 
 // ---- Loading through the skin loader --------------------------------------------------------
 
@@ -395,10 +393,10 @@ TEST(GraphiteArt, MaskRowsHideEveryKeyPixelOfThePictures)
             for (int x = e.Rect.Left; x < e.Rect.Right; ++x) {
                 const uint32_t picture = master.Pixel(x, y);
                 const uint32_t mask = master.Pixel(x, y + h);
-                ASSERT_NE(mask, kKeyPixel) << "key colour in the mask row at " << x << "," << y + h;
+                ASSERT_NE(mask, TransparentKey) << "key colour in the mask row at " << x << "," << y + h;
                 const uint32_t b = mask & 0xFF;
                 ASSERT_EQ(mask & 0xFFFFFF, b * 0x010101u) << "mask not grey at " << x << "," << y + h;
-                if (picture == kKeyPixel) {
+                if (picture == TransparentKey) {
                     ++keys;
                     // A key pixel whose mask is not white would mix magenta into glyphs and edges.
                     ASSERT_EQ(b, 255u) << "key pixel shown at " << x << "," << y;

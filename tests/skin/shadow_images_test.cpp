@@ -15,7 +15,7 @@ TsMaskData ExBorder(int frames)
     mask.Image = std::make_shared<Bitmap32>(8, 3);
     mask.Image->SetPixel(0, 0, 0x00FFFFFF); // transparent white in the first frame
     mask.Image->SetPixel(4, 0, 0x80000001); // second frame
-    mask.Rect = MaskRect{0, 0, 8, 3};
+    mask.Rect = PixelRect{0, 0, 8, 3};
     mask.ImageCount = static_cast<int16_t>(frames);
     mask.LeftWidth = 9;
     mask.TopWidth = 8;

@@ -79,7 +79,7 @@ TEST(SkinImagePass, GlyphValueGivesRectFramesAndRows)
 {
     LoadedSkin skin("[BUTTON]\nGLYPH=@0030@0002@0162@0021@3@0\n");
     const TsMaskData& m = skin.Mask(u"BUTTON", u"GLYPH");
-    EXPECT_EQ(m.Rect, (MaskRect{30, 2, 162, 21}));
+    EXPECT_EQ(m.Rect, (PixelRect{30, 2, 162, 21}));
     EXPECT_EQ(m.ImageCount, 3);
     EXPECT_EQ(m.MaskType, 0);
     EXPECT_EQ(m.ImgType, kImgGlyph);
@@ -87,7 +87,6 @@ TEST(SkinImagePass, GlyphValueGivesRectFramesAndRows)
     EXPECT_EQ(m.FrameHeight(), 19);
     EXPECT_EQ(m.LeftWidth + m.TopWidth + m.RightWidth + m.BottomWidth, 0);
     EXPECT_EQ(m.Image, nullptr);
-    EXPECT_EQ(m.Manager, &*skin);
 }
 
 TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
@@ -95,7 +94,7 @@ TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
     LoadedSkin skin("[EDIT]\nBORDERSMASK=^0111^0024^0118^0029^0002^0000^0000^0000^1^0^1^1\n");
     const int index = skin->FindMaskExact(u"EDIT", u"BORDERSMASK");
     const TsMaskData& m = skin.Mask(u"EDIT", u"BORDERSMASK");
-    EXPECT_EQ(m.Rect, (MaskRect{111, 24, 118, 29}));
+    EXPECT_EQ(m.Rect, (PixelRect{111, 24, 118, 29}));
     EXPECT_EQ(m.LeftWidth, 2);
     EXPECT_EQ(m.TopWidth, 0);
     EXPECT_EQ(m.RightWidth, 0);
@@ -133,7 +132,7 @@ TEST(SkinImagePass, TextureValueWithAndWithoutMaskTypeDigit)
     LoadedSkin skin(
         "[A]\nPATTERN=~0003~0133~0005~0205~01~0\nHOTPATTERN=~0003~0133~0005~0205~12~1\nP3=~0001~0002~0003~0004~02\n");
     const TsMaskData& m = skin.Mask(u"A", u"PATTERN");
-    EXPECT_EQ(m.Rect, (MaskRect{3, 133, 5, 205}));
+    EXPECT_EQ(m.Rect, (PixelRect{3, 133, 5, 205}));
     EXPECT_EQ(m.DrawMode, 1);
     EXPECT_EQ(m.MaskType, 0);
     EXPECT_EQ(m.ImageCount, 1);
@@ -158,7 +157,7 @@ TEST(SkinImagePass, FileValueComputesWidthsFromTheImage)
     EXPECT_EQ(m.ImgType, 4);
     EXPECT_EQ(m.ImageCount, 1);
     EXPECT_EQ(m.MaskType, 0);
-    EXPECT_EQ(m.Rect, (MaskRect{0, 0, 30, 12}));
+    EXPECT_EQ(m.Rect, (PixelRect{0, 0, 30, 12}));
     EXPECT_EQ(m.LeftWidth, 10);
     EXPECT_EQ(m.RightWidth, 10);
     EXPECT_EQ(m.TopWidth, 4);
@@ -239,7 +238,7 @@ TEST(SkinImagePass, LegacyRectangleValueRefersToTheMasterBitmap)
 {
     LoadedSkin skin("[Panel]\nBorder=#(0,0,30,12)(3,1)\nOther=#Rect(0,0,9,6) (0,-2,2,4)\n");
     const TsMaskData& m = skin.Mask(u"PANEL", u"BORDER");
-    EXPECT_EQ(m.Rect, (MaskRect{0, 0, 30, 12}));
+    EXPECT_EQ(m.Rect, (PixelRect{0, 0, 30, 12}));
     EXPECT_EQ(m.ImageCount, 3);
     EXPECT_EQ(m.MaskType, 1);
     EXPECT_EQ(m.UniformWidth, 0);
@@ -262,7 +261,7 @@ TEST(SkinImagePass, PlainBitmapValueTakesThreeFramesAndAMaskRow)
     const TsMaskData& m = skin.Mask(u"FRAME", u"BORDERS");
     EXPECT_EQ(m.ImageCount, 3);
     EXPECT_EQ(m.MaskType, 1);
-    EXPECT_EQ(m.Rect, (MaskRect{0, 0, 18, 12}));
+    EXPECT_EQ(m.Rect, (PixelRect{0, 0, 18, 12}));
     EXPECT_EQ(m.LeftWidth, 2);
     EXPECT_EQ(m.RightWidth, 2);
     EXPECT_EQ(m.TopWidth, 2);
@@ -294,7 +293,7 @@ TEST(SkinPatternPass, LargeJpegStaysAPatternSmallerBecomesATexture)
     const TsMaskData& small = skin.Mask(u"FORM", u"HOTPATTERN");
     EXPECT_EQ(small.ImgType, kImgTexture);
     EXPECT_EQ(small.ImageCount, 1);
-    EXPECT_EQ(small.Rect, (MaskRect{0, 0, 0, 0}));
+    EXPECT_EQ(small.Rect, (PixelRect{0, 0, 0, 0}));
     ASSERT_NE(small.Image, nullptr);
     EXPECT_EQ(small.Image->Pixel(5, 5) >> 24, 0xFFu);
 }

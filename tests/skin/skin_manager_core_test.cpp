@@ -309,7 +309,7 @@ TEST_F(SkinManagerLoading, CommonSectionsTakeImagesAndPatternsFromFilesOnly)
     EXPECT_EQ(own.ImageCount, 0);
     EXPECT_EQ(own.LeftWidth, 0);
     ASSERT_NE(own.Image, nullptr);
-    EXPECT_EQ(own.Rect, (MaskRect{0, 0, 5, 3}));
+    EXPECT_EQ(own.Rect, (PixelRect{0, 0, 5, 3}));
     EXPECT_EQ(manager.FindMaskExact(u"MYPANEL", u"MISSING"), -1);
     EXPECT_EQ(manager.FindMaskExact(u"GLOBALINFO", u"LOST"), -1);
     // Supplied JPEG pictures stay patterns whatever their size.

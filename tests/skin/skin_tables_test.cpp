@@ -85,7 +85,7 @@ TEST(SkinMaskWidths, SideWidthThenUniformWidthThenFrameSize)
 {
     SkinTables tables;
     TsMaskData mask;
-    mask.Rect = MaskRect{0, 0, 90, 40};
+    mask.Rect = PixelRect{0, 0, 90, 40};
     mask.ImageCount = 3;
     mask.MaskType = 1;
     mask.LeftWidth = 4;
@@ -103,7 +103,7 @@ TEST(SkinMaskWidths, LeftWidthTurnsZeroFramesIntoOne)
 {
     SkinTables tables;
     TsMaskData mask;
-    mask.Rect = MaskRect{10, 0, 40, 12};
+    mask.Rect = PixelRect{10, 0, 40, 12};
     mask.ImageCount = 0;
     tables.Masks.push_back(mask);
     EXPECT_EQ(tables.Masks[0].FrameWidth(), 0);
@@ -114,7 +114,7 @@ TEST(SkinMaskWidths, LeftWidthTurnsZeroFramesIntoOne)
 TEST(SkinMaskWidths, FrameSizesFollowCountAndRows)
 {
     TsMaskData mask;
-    mask.Rect = MaskRect{0, 0, 100, 31};
+    mask.Rect = PixelRect{0, 0, 100, 31};
     mask.ImageCount = 3;
     mask.MaskType = 0;
     EXPECT_EQ(mask.FrameWidth(), 33);

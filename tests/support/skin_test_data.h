@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 
 namespace korvane::test {
 

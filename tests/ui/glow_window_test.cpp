@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 #include "render/fake_skin.h"
 #include "render/glow.h"
 #include "support/screenshot.h"
@@ -44,7 +44,6 @@ public:
         glow.ImageCount = 1;
         glow.DrawMode = 1;
         glow.ImgType = kImgGlow;
-        glow.Manager = AnyManager();
         glow.LeftWidth = glow.TopWidth = glow.RightWidth = glow.BottomWidth = 8;
         Masks.push_back(glow);
         MaskKeys[u"GLOW0"] = 0;

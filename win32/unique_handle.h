@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace korvane::ui {
+namespace korvane::win32 {
 
 // Owns one handle and releases it through Traits::Close. Copying is not allowed; moving hands the
 // handle over. Traits gives the handle type, its "none" value and the function that frees it.
@@ -93,4 +93,4 @@ using BitmapHandle = BorrowedHandle<HBITMAP>;
 using FontHandle = BorrowedHandle<HFONT>;
 using BrushHandle = BorrowedHandle<HBRUSH>;
 
-} // namespace korvane::ui
+} // namespace korvane::win32

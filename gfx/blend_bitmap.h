@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/bitmap_view.h"
+#include "gfx/bitmap_view.h"
 
 namespace korvane {
 

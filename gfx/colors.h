@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "skin/skin_records.h"
-
 namespace korvane {
 
-// A transparent skin pixel: blue 255, green 0, red 255, alpha 0, compared as the whole value.
-inline constexpr std::uint32_t kKeyPixel = 0x00FF00FFu;
+// The transparent key: magenta. As a colour reference (0x00BBGGRR) and as a 32-bit pixel (bytes
+// blue 255, green 0, red 255, alpha 0, compared as the whole value) it is the same number, so
+// pixels and colours of exactly this value are transparent in skin images.
+inline constexpr std::uint32_t TransparentKey = 0x00FF00FFu;
 
 inline constexpr std::uint32_t RedOf(std::uint32_t color)
 {

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "render/bitmap_view.h"
-#include "render/colors.h"
+#include "gfx/bitmap_view.h"
+#include "gfx/colors.h"
 
 namespace korvane {
 

@@ -1,10 +1,10 @@
-#include "render/piece_copy.h"
+#include "gfx/piece_copy.h"
 
 #include <gtest/gtest.h>
 
-#include "render/bitmap32.h"
-#include "render/colors.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "gfx/colors.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {
@@ -16,7 +16,7 @@ using testing::Filled;
 TEST(CopyKeyedPiece, ColourBackgroundReplacesKeyPixelsWithFullAlpha)
 {
     Bitmap32 source = Coded(3, 2);
-    source.SetPixel(1, 0, kKeyPixel);
+    source.SetPixel(1, 0, TransparentKey);
     Bitmap32 destination = Filled(5, 5, 0x11111111);
     // Right and bottom are inclusive: (0, 0) - (2, 1) is the whole source.
     CopyKeyedPiece(destination.View(), source.ReadView(), 1, 2, {0, 0, 2, 1}, TransparentKey,
@@ -30,7 +30,7 @@ TEST(CopyKeyedPiece, ColourBackgroundReplacesKeyPixelsWithFullAlpha)
 TEST(CopyKeyedPiece, BitmapBackgroundWithoutFillSkipsKeyPixels)
 {
     Bitmap32 source = Coded(2, 2);
-    source.SetPixel(0, 0, kKeyPixel);
+    source.SetPixel(0, 0, TransparentKey);
     Bitmap32 parent = Filled(4, 4, 0xFFABCDEF);
     Bitmap32 destination = Filled(2, 2, 0x11111111);
     CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 1, 1}, TransparentKey,
@@ -41,7 +41,7 @@ TEST(CopyKeyedPiece, BitmapBackgroundWithoutFillSkipsKeyPixels)
 
 TEST(CopyKeyedPiece, FillFromBitmapTakesTheParentPixelAtTheOffset)
 {
-    Bitmap32 source = Filled(2, 1, kKeyPixel);
+    Bitmap32 source = Filled(2, 1, TransparentKey);
     source.SetPixel(1, 0, 0x00123456);
     Bitmap32 parent = Coded(8, 8);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
@@ -53,7 +53,7 @@ TEST(CopyKeyedPiece, FillFromBitmapTakesTheParentPixelAtTheOffset)
 
 TEST(CopyKeyedPiece, FillIntoTheBackgroundItselfSkipsKeyPixels)
 {
-    Bitmap32 source = Filled(2, 1, kKeyPixel);
+    Bitmap32 source = Filled(2, 1, TransparentKey);
     source.SetPixel(1, 0, 0x00123456);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
     CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 1, 0}, TransparentKey,
@@ -74,7 +74,7 @@ TEST(CopyKeyedPiece, FillFromATinyBackgroundCopiesNothing)
 
 TEST(CopyKeyedPiece, ParentColumnBeyondItsWidthEndsTheRow)
 {
-    Bitmap32 source = Filled(3, 1, kKeyPixel);
+    Bitmap32 source = Filled(3, 1, TransparentKey);
     source.SetPixel(2, 0, 0xFF777777);
     Bitmap32 parent = Coded(3, 3);
     Bitmap32 destination = Filled(4, 2, 0x11111111);
@@ -131,7 +131,7 @@ TEST(CopyMaskedPiece, PerChannelMaskRegressionTable)
 TEST(CopyMaskedPiece, KeyPixelsAreFilledFromTheBackgroundBitmapWithAlpha255)
 {
     Bitmap32 source(2, 2);
-    source.SetPixel(0, 0, kKeyPixel);
+    source.SetPixel(0, 0, TransparentKey);
     source.SetPixel(1, 0, 0xFF102030);
     source.SetPixel(0, 1, 0);
     source.SetPixel(1, 1, 0);
@@ -147,7 +147,7 @@ TEST(CopyMaskedPiece, KeyPixelsAreFilledFromTheBackgroundBitmapWithAlpha255)
 TEST(CopyMaskedPiece, BitmapBackgroundWithoutFillMixesKeyPixelsToo)
 {
     Bitmap32 source(1, 2);
-    source.SetPixel(0, 0, kKeyPixel);
+    source.SetPixel(0, 0, TransparentKey);
     source.SetPixel(0, 1, 0); // black mask: the key colour itself is copied
     Bitmap32 parent = Filled(4, 4, 0);
     Bitmap32 destination = Filled(1, 1, 0x44000000);
@@ -159,7 +159,7 @@ TEST(CopyMaskedPiece, BitmapBackgroundWithoutFillMixesKeyPixelsToo)
 TEST(CopyMaskedPiece, ColourBackgroundWithFillWritesTheColourKeepingAlpha)
 {
     Bitmap32 source(1, 2);
-    source.SetPixel(0, 0, kKeyPixel);
+    source.SetPixel(0, 0, TransparentKey);
     Bitmap32 destination = Filled(1, 1, 0x44000000);
     CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(), ColorBackground(0x000000FF),
                       true, 1);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace korvane::ui {
+namespace korvane::win32 {
 
 // BeginPaint / EndPaint for one WM_PAINT.
 class PaintDC {
@@ -77,4 +77,4 @@ private:
     HGDIOBJ m_old;
 };
 
-} // namespace korvane::ui
+} // namespace korvane::win32

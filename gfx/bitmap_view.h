@@ -3,20 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gfx/pixel_rect.h"
+
 namespace korvane {
-
-// Rectangle in pixels, right and bottom exclusive.
-struct PixelRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
 
 // Non-owning view of a 32-bit bitmap: bytes blue, green, red, alpha, so a pixel read as a
 // little-endian uint32_t is 0xAARRGGBB. Rows may be padded (stride in bytes) and may run

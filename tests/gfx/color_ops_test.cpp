@@ -1,9 +1,9 @@
-#include "render/color_ops.h"
+#include "gfx/color_ops.h"
 
 #include <gtest/gtest.h>
 
-#include "render/bitmap32.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {

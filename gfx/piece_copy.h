@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "render/bitmap_view.h"
-#include "render/parent_background.h"
+#include "gfx/bitmap_view.h"
+#include "gfx/parent_background.h"
 
 namespace korvane {
 
@@ -21,8 +21,6 @@ struct ClippedCopy {
 // Nothing when no pixel is left to copy.
 std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const PixelRect& sourceRect,
                                     const BitmapView& destination, const BitmapView& source);
-
-struct TsMaskData;
 
 // Plain block copy of `sourceRect` to (dx, dy), clipped to both bitmaps.
 void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect);
@@ -45,11 +43,6 @@ void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int
 void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
                        const BitmapView& source, const ParentBackground& background, bool fillTransparent,
                        int maskOffset);
-
-// The same with the mask half the height of the entry's `Rect` below the picture.
-void CopyMaskedPiece(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
-                     const BitmapView& source, const ParentBackground& background, bool fillTransparent,
-                     const TsMaskData& entry);
 
 // Mixes the non-key pixels of `sourceRect` into the destination at (x, y):
 // c = round(S - (S - D) * weight); key pixels and pixels outside either bitmap are skipped.

@@ -1,11 +1,10 @@
-#include "render/piece_copy.h"
+#include "gfx/piece_copy.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "render/color_ops.h"
-#include "render/colors.h"
-#include "skin/skin_records.h"
+#include "gfx/color_ops.h"
+#include "gfx/colors.h"
 
 namespace korvane {
 
@@ -200,7 +199,7 @@ void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& source
             const int dx = dl + col;
             const std::uint32_t s = sourceRow[sl + col];
             std::uint32_t& d = destinationRow[dx];
-            if (s == kKeyPixel && !mixEverything) {
+            if (s == TransparentKey && !mixEverything) {
                 if (!fillTransparent) {
                     continue;
                 }
@@ -238,14 +237,6 @@ void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& source
             d = result;
         }
     }
-}
-
-void CopyMaskedPiece(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
-                     const BitmapView& source, const ParentBackground& background, bool fillTransparent,
-                     const TsMaskData& entry)
-{
-    CopyMaskedPieceAt(destinationRect, sourceRect, destination, source, background, fillTransparent,
-                      entry.Rect.Height() / 2);
 }
 
 void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t keyColor, double weight,

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/bitmap_view.h"
+#include "gfx/bitmap_view.h"
 
 namespace korvane {
 

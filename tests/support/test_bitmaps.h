@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 
 namespace korvane::testing {
 

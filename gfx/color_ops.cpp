@@ -1,10 +1,10 @@
-#include "render/color_ops.h"
+#include "gfx/color_ops.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "render/colors.h"
+#include "gfx/colors.h"
 
 namespace korvane {
 namespace {

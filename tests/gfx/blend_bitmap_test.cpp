@@ -1,11 +1,11 @@
-#include "render/blend_bitmap.h"
+#include "gfx/blend_bitmap.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "render/bitmap32.h"
-#include "render/test_bitmaps.h"
+#include "gfx/bitmap32.h"
+#include "support/test_bitmaps.h"
 
 namespace korvane {
 namespace {

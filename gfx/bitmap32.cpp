@@ -1,4 +1,4 @@
-#include "render/bitmap32.h"
+#include "gfx/bitmap32.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "render/blend_bitmap.h"
+#include "gfx/blend_bitmap.h"
 
 #include <algorithm>
 #include <cstring>
