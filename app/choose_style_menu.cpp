@@ -1,5 +1,6 @@
 #include "app/choose_style_menu.h"
 
+#include "controls/skin_link.h"
 #include "app/form_generated.h"
 #include "editors/new_style_korvane.h"
 #include "editors/old_style_menu.h"
@@ -14,16 +15,9 @@ TChooseStyleMenu* ChooseStyleMenu = nullptr;
 
 TChooseStyleMenu::TChooseStyleMenu() : Form({L"TChooseStyleMenu", L"Korvane 1.0.1", 502, 467, 370, 194})
 {
-    ChooseStyleMenu = this;
-    ChooseStyleGroup.Skin().SetSection(u"GROUPBOX");
+    SkinLink::Link(ChooseStyleGroup, u"GROUPBOX");
     RestoreSkinManager();
     Button1.on_click = [this] { Button1Click(); };
-}
-
-TChooseStyleMenu::~TChooseStyleMenu()
-{
-    if (ChooseStyleMenu == this)
-        ChooseStyleMenu = nullptr;
 }
 
 void TChooseStyleMenu::RestoreSkinManager()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/global_reference.h"
 #include "ui/push_button.h"
 #include "ui/radio_group.h"
 #include "windows/skin_manager.h"
@@ -9,18 +10,21 @@
 
 namespace korvane {
 
+class TChooseStyleMenu;
+// The one TChooseStyleMenu of the program, set while it exists.
+extern TChooseStyleMenu* ChooseStyleMenu;
+
 // The chooser: the main window. Its button records the chosen menu kind in the generated-source
 // window and runs the editor chain of that kind; when the chain returns, the program ends.
 class TChooseStyleMenu : public ui::Form {
 public:
     TChooseStyleMenu();
-    ~TChooseStyleMenu() override;
 
     ui::RadioGroup ChooseStyleGroup{
         *this,
-        {8, 15, 353, 137},
+        BoundsRect(8, 15, 353, 137),
         {L"New style menu. Need at least AmxMod X 1.5.", L"Old style menu.", L"SourceMod Menu."}};
-    ui::PushButton Button1{*this, {144, 160, 75, 25}, L"Продолжить"};
+    ui::PushButton Button1{*this, BoundsRect(144, 160, 75, 25), L"Продолжить"};
     // The program's skin manager, restored from the chooser's stored settings: it loads the
     // internal skin when the chooser is created and applies it once every window exists.
     std::unique_ptr<TsSkinManager> sSkinManager1;
@@ -36,8 +40,9 @@ protected:
 
 private:
     void RestoreSkinManager();
-};
 
-extern TChooseStyleMenu* ChooseStyleMenu;
+private:
+    ui::GlobalReference<TChooseStyleMenu> m_globalReference{ChooseStyleMenu, this};
+};
 
 } // namespace korvane

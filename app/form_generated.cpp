@@ -20,17 +20,10 @@ TForm_Generated* Form_Generated = nullptr;
 
 TForm_Generated::TForm_Generated() : Form({L"TForm_Generated", L"Korvane v1.0.0 - Generated menu", 390, 225, 821, 532})
 {
-    Form_Generated = this;
     SetTabOrder({&PluginSource, &Generated_CopyBtn, &Generated_SaveBtn, &Generated_CloseBtn});
     Generated_CopyBtn.on_click = [this] { Generated_CopyBtnClick(); };
     Generated_SaveBtn.on_click = [this] { Generated_SaveBtnClick(); };
     Generated_CloseBtn.on_click = [this] { Generated_CloseBtnClick(); };
-}
-
-TForm_Generated::~TForm_Generated()
-{
-    if (Form_Generated == this)
-        Form_Generated = nullptr;
 }
 
 std::u16string TForm_Generated::GetOldStyleMenu() const

@@ -1,10 +1,10 @@
-#include "app/glyphs.h"
+#include "editors/glyphs.h"
 
-#include "app/resource_ids.h"
+#include "editors/glyph_ids.h"
 
 namespace korvane {
 
-ui::OwnedBitmap LoadGlyph(Glyph glyph)
+win32::OwnedBitmap LoadGlyph(Glyph glyph)
 {
     int id = IDB_GLYPH_ADD;
     switch (glyph) {
@@ -21,7 +21,7 @@ ui::OwnedBitmap LoadGlyph(Glyph glyph)
         id = IDB_GLYPH_DOWN;
         break;
     }
-    return ui::OwnedBitmap(static_cast<HBITMAP>(
+    return win32::OwnedBitmap(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 

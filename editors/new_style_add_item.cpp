@@ -6,16 +6,9 @@ TNewStyle_AddItem* NewStyle_AddItem = nullptr;
 
 TNewStyle_AddItem::TNewStyle_AddItem() : Form({L"TNewStyle_AddItem", L"Add Item", 461, 421, 361, 99})
 {
-    NewStyle_AddItem = this;
     SetTabOrder({&NewStyle_AddItemEdit, &Button1, &Button2});
     Button1.on_click = [this] { Button1Click(); };
     Button2.on_click = [this] { Button2Click(); };
-}
-
-TNewStyle_AddItem::~TNewStyle_AddItem()
-{
-    if (NewStyle_AddItem == this)
-        NewStyle_AddItem = nullptr;
 }
 
 void TNewStyle_AddItem::FormShow()

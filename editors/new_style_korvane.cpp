@@ -1,8 +1,9 @@
 #include "editors/new_style_korvane.h"
 
+#include "controls/skin_link.h"
 #include "app/choose_style_menu.h"
 #include "app/form_generated.h"
-#include "app/glyphs.h"
+#include "editors/glyphs.h"
 #include "editors/new_style_add_item.h"
 #include "generator/access_flags.h"
 #include "generator/input_rules.h"
@@ -16,7 +17,6 @@ TNewStyleKorvane* NewStyleKorvane = nullptr;
 TNewStyleKorvane::TNewStyleKorvane()
     : Form({L"TNewStyleKorvane", L"Korvane 1.0 - New Style Korvane", 561, 223, 372, 483})
 {
-    NewStyleKorvane = this;
     for (std::u16string_view flag : kAmxAccessFlags)
         NewStyle_Flags.Add(ui::ToWide(flag));
     NewStyle_AddBtn.SetGlyph(LoadGlyph(Glyph::Add));
@@ -24,7 +24,7 @@ TNewStyleKorvane::TNewStyleKorvane()
     NewStyle_UpBtn.SetGlyph(LoadGlyph(Glyph::Up));
     NewStyle_DownBtn.SetGlyph(LoadGlyph(Glyph::Down));
     for (ui::SpeedButton* button : {&NewStyle_AddBtn, &NewStyle_RmvButton, &NewStyle_UpBtn, &NewStyle_DownBtn})
-        button->Skin().SetSection(u"SPEEDBUTTON");
+        SkinLink::Link(*button, u"SPEEDBUTTON");
     SetTabOrder({&NewStyle_Title, &NewStyle_Items, &NewStyle_Flags, &NewStyle_GenerateBtn, &NewStyle_MenuCommand});
 
     NewStyle_MenuCommand.on_key_press = [this](wchar_t& key) { NewStyle_MenuCommandKeyPress(key); };
@@ -33,12 +33,6 @@ TNewStyleKorvane::TNewStyleKorvane()
     NewStyle_UpBtn.on_click = [this] { NewStyle_UpBtnClick(); };
     NewStyle_DownBtn.on_click = [this] { NewStyle_DownBtnClick(); };
     NewStyle_GenerateBtn.on_click = [this] { NewStyle_GenerateBtnClick(); };
-}
-
-TNewStyleKorvane::~TNewStyleKorvane()
-{
-    if (NewStyleKorvane == this)
-        NewStyleKorvane = nullptr;
 }
 
 NewStyleMenu TNewStyleKorvane::CurrentMenu() const

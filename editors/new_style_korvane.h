@@ -4,6 +4,7 @@
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/global_reference.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/push_button.h"
@@ -11,25 +12,28 @@
 
 namespace korvane {
 
+class TNewStyleKorvane;
+// The one TNewStyleKorvane of the program, set while it exists.
+extern TNewStyleKorvane* NewStyleKorvane;
+
 // The editor of AMX Mod X new-style menus: title, command, access flag and the item list.
 class TNewStyleKorvane : public ui::Form {
 public:
     TNewStyleKorvane();
-    ~TNewStyleKorvane() override;
 
     ui::Label Label1{*this, 16, 8, L"Заголовок меню"};
-    ui::Edit NewStyle_Title{*this, {16, 24, 337, 21}};
+    ui::Edit NewStyle_Title{*this, BoundsRect(16, 24, 337, 21)};
     ui::Label Label4{*this, 16, 56, L"Команда вызова меню"};
-    ui::Edit NewStyle_MenuCommand{*this, {16, 72, 337, 21}, L"mymenu"};
+    ui::Edit NewStyle_MenuCommand{*this, BoundsRect(16, 72, 337, 21), L"mymenu"};
     ui::Label Label3{*this, 16, 104, L"Флаг доступа:"};
-    ui::ComboBox NewStyle_Flags{*this, {16, 120, 145, 21}, 13};
+    ui::ComboBox NewStyle_Flags{*this, BoundsRect(16, 120, 145, 21), 13};
     ui::Label Label2{*this, 16, 152, L"Пункты меню"};
-    ui::SpeedButton NewStyle_AddBtn{*this, {16, 176, 23, 22}};
-    ui::SpeedButton NewStyle_RmvButton{*this, {40, 176, 23, 22}};
-    ui::SpeedButton NewStyle_UpBtn{*this, {64, 176, 23, 22}};
-    ui::SpeedButton NewStyle_DownBtn{*this, {88, 176, 23, 22}};
-    ui::ListBox NewStyle_Items{*this, {8, 200, 353, 241}, 13};
-    ui::PushButton NewStyle_GenerateBtn{*this, {136, 448, 89, 25}, L"Сгенерировать"};
+    ui::SpeedButton NewStyle_AddBtn{*this, BoundsRect(16, 176, 23, 22)};
+    ui::SpeedButton NewStyle_RmvButton{*this, BoundsRect(40, 176, 23, 22)};
+    ui::SpeedButton NewStyle_UpBtn{*this, BoundsRect(64, 176, 23, 22)};
+    ui::SpeedButton NewStyle_DownBtn{*this, BoundsRect(88, 176, 23, 22)};
+    ui::ListBox NewStyle_Items{*this, BoundsRect(8, 200, 353, 241), 13};
+    ui::PushButton NewStyle_GenerateBtn{*this, BoundsRect(136, 448, 89, 25), L"Сгенерировать"};
 
     // What the generation reads: title, command, selected flag and the items in list order.
     NewStyleMenu CurrentMenu() const;
@@ -46,8 +50,9 @@ public:
 protected:
     void OnCreate() override { FormCreate(); }
     void OnDestroy() override { FormDestroy(); }
-};
 
-extern TNewStyleKorvane* NewStyleKorvane;
+private:
+    ui::GlobalReference<TNewStyleKorvane> m_globalReference{NewStyleKorvane, this};
+};
 
 } // namespace korvane

@@ -1,5 +1,6 @@
 #include "editors/old_style_menu.h"
 
+#include "controls/skin_link.h"
 #include "editors/old_style_options.h"
 #include "generator/color_codes.h"
 #include "ui/text.h"
@@ -10,27 +11,20 @@ Tfrm_OldStyleMenu* frm_OldStyleMenu = nullptr;
 
 Tfrm_OldStyleMenu::Tfrm_OldStyleMenu() : Form({L"Tfrm_OldStyleMenu", L"Old Style Korvane 1.0.0", 502, 289, 450, 305})
 {
-    frm_OldStyleMenu = this;
     OldStyle_MenuEdit.SetBackgroundColor(RGB(0, 0, 0));
     OldStyle_MenuEdit.SetDefaultTextColor(RGB(0, 0, 0));
     // The colour buttons and the edit take their look from the skin; the edit keeps its own black
     // background.
     for (ui::Window* button : {static_cast<ui::Window*>(&sBitBtn1), static_cast<ui::Window*>(&Button2),
                                static_cast<ui::Window*>(&Button3), static_cast<ui::Window*>(&Button4)})
-        button->Skin().SetSection(u"BUTTON");
-    OldStyle_MenuEdit.Skin().SetSection(u"EDIT");
+        SkinLink::Link(*button, u"BUTTON");
+    SkinLink::Link(OldStyle_MenuEdit, u"EDIT");
     SetTabOrder({&OldStyle_MenuEdit, &Button5, &sBitBtn1, &Button2, &Button3, &Button4});
     sBitBtn1.on_click = [this] { Button1Click(); };
     Button2.on_click = [this] { Button2Click(); };
     Button3.on_click = [this] { Button3Click(); };
     Button4.on_click = [this] { Button4Click(); };
     Button5.on_click = [this] { Button5Click(); };
-}
-
-Tfrm_OldStyleMenu::~Tfrm_OldStyleMenu()
-{
-    if (frm_OldStyleMenu == this)
-        frm_OldStyleMenu = nullptr;
 }
 
 std::vector<ColoredRow> Tfrm_OldStyleMenu::MenuRows() const

@@ -3,6 +3,7 @@
 #include "generator/menu_inputs.h"
 #include "ui/bitmap_button.h"
 #include "ui/form.h"
+#include "ui/global_reference.h"
 #include "ui/push_button.h"
 #include "ui/rich_edit.h"
 
@@ -11,19 +12,22 @@
 
 namespace korvane {
 
+class Tfrm_OldStyleMenu;
+// The one Tfrm_OldStyleMenu of the program, set while it exists.
+extern Tfrm_OldStyleMenu* frm_OldStyleMenu;
+
 // The old-style menu text editor: coloured text on black, four colour buttons (the last chosen
 // one disabled), and the button that opens the options window.
 class Tfrm_OldStyleMenu : public ui::Form {
 public:
     Tfrm_OldStyleMenu();
-    ~Tfrm_OldStyleMenu() override;
 
-    ui::BitmapButton sBitBtn1{*this, {8, 16, 75, 25}, L"Белый"};
-    ui::PushButton Button2{*this, {96, 16, 73, 25}, L"Желтый"};
-    ui::PushButton Button3{*this, {184, 16, 75, 25}, L"Красный"};
-    ui::PushButton Button4{*this, {272, 16, 75, 25}, L"Серый"};
-    ui::RichEdit OldStyle_MenuEdit{*this, {8, 48, 433, 217}};
-    ui::PushButton Button5{*this, {176, 272, 91, 25}, L"Продолжить"};
+    ui::BitmapButton sBitBtn1{*this, BoundsRect(8, 16, 75, 25), L"Белый"};
+    ui::PushButton Button2{*this, BoundsRect(96, 16, 73, 25), L"Желтый"};
+    ui::PushButton Button3{*this, BoundsRect(184, 16, 75, 25), L"Красный"};
+    ui::PushButton Button4{*this, BoundsRect(272, 16, 75, 25), L"Серый"};
+    ui::RichEdit OldStyle_MenuEdit{*this, BoundsRect(8, 48, 433, 217)};
+    ui::PushButton Button5{*this, BoundsRect(176, 272, 91, 25), L"Продолжить"};
 
     // The edit's rows as displayed, with each character's colour.
     std::vector<ColoredRow> MenuRows() const;
@@ -44,8 +48,9 @@ protected:
 private:
     // Colours the selection (or the typing colour), and leaves only the pressed button disabled.
     void ChooseColor(COLORREF color, ui::PushButton& pressed);
-};
 
-extern Tfrm_OldStyleMenu* frm_OldStyleMenu;
+private:
+    ui::GlobalReference<Tfrm_OldStyleMenu> m_globalReference{frm_OldStyleMenu, this};
+};
 
 } // namespace korvane

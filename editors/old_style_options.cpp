@@ -14,7 +14,6 @@ Tfrm_OldStyleOptions* frm_OldStyleOptions = nullptr;
 Tfrm_OldStyleOptions::Tfrm_OldStyleOptions()
     : Form({L"Tfrm_OldStyleOptions", L"Old style Korvane v1.0.0 - Old style menu options", 415, 334, 432, 164})
 {
-    frm_OldStyleOptions = this;
     for (std::u16string_view flag : kAmxAccessFlags)
         OldStyle_AccessFlags.Add(ui::ToWide(flag));
     SetTabOrder(
@@ -23,12 +22,6 @@ Tfrm_OldStyleOptions::Tfrm_OldStyleOptions()
     OldStyle_MenuName.on_key_press = [this](wchar_t& key) { OldStyle_MenuNameKeyPress(key); };
     OldStyle_Command.on_key_press = [this](wchar_t& key) { OldStyle_MenuNameKeyPress(key); };
     OldStyle_GenerateBtn.on_click = [this] { OldStyle_GenerateBtnClick(); };
-}
-
-Tfrm_OldStyleOptions::~Tfrm_OldStyleOptions()
-{
-    if (frm_OldStyleOptions == this)
-        frm_OldStyleOptions = nullptr;
 }
 
 OldStyleMenu Tfrm_OldStyleOptions::CurrentMenu() const

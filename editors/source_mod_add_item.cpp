@@ -7,15 +7,8 @@ TSourceModMenu_AddItem* SourceModMenu_AddItem = nullptr;
 TSourceModMenu_AddItem::TSourceModMenu_AddItem()
     : Form({L"TSourceModMenu_AddItem", L"SourceMod Korvane - Добавить пункт", 384, 433, 314, 105})
 {
-    SourceModMenu_AddItem = this;
     SetTabOrder({&SourceModMenu_AddItem_Item, &SouyrceModMenu_AddItem_BtnAdd});
     SouyrceModMenu_AddItem_BtnAdd.on_click = [this] { SouyrceModMenu_AddItem_BtnAddClick(); };
-}
-
-TSourceModMenu_AddItem::~TSourceModMenu_AddItem()
-{
-    if (SourceModMenu_AddItem == this)
-        SourceModMenu_AddItem = nullptr;
 }
 
 void TSourceModMenu_AddItem::FormShow()

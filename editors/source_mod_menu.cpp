@@ -1,7 +1,8 @@
 #include "editors/source_mod_menu.h"
 
+#include "controls/skin_link.h"
 #include "app/form_generated.h"
-#include "app/glyphs.h"
+#include "editors/glyphs.h"
 #include "editors/source_mod_add_item.h"
 #include "generator/access_flags.h"
 #include "generator/input_rules.h"
@@ -21,7 +22,6 @@ constexpr COLORREF kFlagLabelColor = RGB(205, 213, 222);
 
 Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source Mod Korvane", 429, 226, 280, 438})
 {
-    frm_SourceModMenu = this;
     for (std::u16string_view flag : kSourceModAccessFlags)
         SourceModMenu_AccessFlags.Add(ui::ToWide(flag));
     sLabel1.SetFontColor(kFlagLabelColor);
@@ -34,12 +34,12 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source
     SOurceModMenu_BtnUp.SetGlyph(LoadGlyph(Glyph::Up));
     SourceModMenu_BtnDown.SetGlyph(LoadGlyph(Glyph::Down));
     // The controls that take their look from the skin.
-    SourceModMenu_AccessFlags.Skin().SetSection(u"COMBOBOX");
-    SourceModMenu_Items.Skin().SetSection(u"EDIT");
-    SourceModMenu_Btn_Continue.Skin().SetSection(u"BUTTON");
+    SkinLink::Link(SourceModMenu_AccessFlags, u"COMBOBOX");
+    SkinLink::Link(SourceModMenu_Items, u"EDIT");
+    SkinLink::Link(SourceModMenu_Btn_Continue, u"BUTTON");
     for (ui::SpeedButton* button :
          {&SourceModMenu_BtnAdd, &SourceModMenu_BrnRemove, &SOurceModMenu_BtnUp, &SourceModMenu_BtnDown})
-        button->Skin().SetSection(u"SPEEDBUTTON");
+        SkinLink::Link(*button, u"SPEEDBUTTON");
     SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items, &SourceModMenu_Btn_Continue,
                  &SourceModMenu_AccessFlags});
 
@@ -49,12 +49,6 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source
     SOurceModMenu_BtnUp.on_click = [this] { SOurceModMenu_BtnUpClick(); };
     SourceModMenu_BtnDown.on_click = [this] { SourceModMenu_BtnDownClick(); };
     SourceModMenu_Btn_Continue.on_click = [this] { SourceModMenu_Btn_ContinueClick(); };
-}
-
-Tfrm_SourceModMenu::~Tfrm_SourceModMenu()
-{
-    if (frm_SourceModMenu == this)
-        frm_SourceModMenu = nullptr;
 }
 
 SourceModMenu Tfrm_SourceModMenu::CurrentMenu() const

@@ -4,6 +4,7 @@
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/global_reference.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/push_button.h"
@@ -11,24 +12,27 @@
 
 namespace korvane {
 
+class Tfrm_SourceModMenu;
+// The one Tfrm_SourceModMenu of the program, set while it exists.
+extern Tfrm_SourceModMenu* frm_SourceModMenu;
+
 // The SourceMod menu editor: command, title, admin flag and a reorderable item list.
 class Tfrm_SourceModMenu : public ui::Form {
 public:
     Tfrm_SourceModMenu();
-    ~Tfrm_SourceModMenu() override;
 
     ui::Label Label2{*this, 8, 8, L"Заголовок Меню:"};
-    ui::Edit SourceModMenu_Title{*this, {8, 24, 265, 21}};
+    ui::Edit SourceModMenu_Title{*this, BoundsRect(8, 24, 265, 21)};
     ui::Label Label1{*this, 8, 56, L"Команда для вызова:"};
-    ui::Edit SourceModMenu_CallCommand{*this, {8, 72, 265, 21}, L"menu"};
+    ui::Edit SourceModMenu_CallCommand{*this, BoundsRect(8, 72, 265, 21), L"menu"};
     ui::Label sLabel1{*this, 8, 104, L"Флаг доступа:"};
-    ui::ComboBox SourceModMenu_AccessFlags{*this, {8, 120, 265, 22}, 16};
-    ui::SpeedButton SourceModMenu_BtnAdd{*this, {8, 152, 23, 22}};
-    ui::SpeedButton SourceModMenu_BrnRemove{*this, {32, 152, 23, 22}};
-    ui::SpeedButton SOurceModMenu_BtnUp{*this, {56, 152, 23, 22}};
-    ui::SpeedButton SourceModMenu_BtnDown{*this, {80, 152, 23, 22}};
-    ui::ListBox SourceModMenu_Items{*this, {8, 176, 265, 209}, 16};
-    ui::PushButton SourceModMenu_Btn_Continue{*this, {96, 400, 89, 25}, L"Сгенерировать"};
+    ui::ComboBox SourceModMenu_AccessFlags{*this, BoundsRect(8, 120, 265, 22), 16};
+    ui::SpeedButton SourceModMenu_BtnAdd{*this, BoundsRect(8, 152, 23, 22)};
+    ui::SpeedButton SourceModMenu_BrnRemove{*this, BoundsRect(32, 152, 23, 22)};
+    ui::SpeedButton SOurceModMenu_BtnUp{*this, BoundsRect(56, 152, 23, 22)};
+    ui::SpeedButton SourceModMenu_BtnDown{*this, BoundsRect(80, 152, 23, 22)};
+    ui::ListBox SourceModMenu_Items{*this, BoundsRect(8, 176, 265, 209), 16};
+    ui::PushButton SourceModMenu_Btn_Continue{*this, BoundsRect(96, 400, 89, 25), L"Сгенерировать"};
 
     // What the generation reads: command, selected flag, title and the items in list order.
     SourceModMenu CurrentMenu() const;
@@ -43,8 +47,9 @@ public:
 
 protected:
     void OnShow() override { FormShow(); }
-};
 
-extern Tfrm_SourceModMenu* frm_SourceModMenu;
+private:
+    ui::GlobalReference<Tfrm_SourceModMenu> m_globalReference{frm_SourceModMenu, this};
+};
 
 } // namespace korvane

@@ -4,8 +4,9 @@
 
 namespace korvane {
 
-// The skin engine's private window message. The command travels in the high 16 bits of WParam
-// (the low 16 bits are 0) and, unless a command says otherwise, the sending manager in LParam.
+// The skin engine's private window message, the one constant for it in the program. The command
+// travels in the high 16 bits of WParam, a small argument in the low 16 bits, and, unless a
+// command says otherwise, the sending manager in LParam.
 inline constexpr unsigned SKM_COMMAND = 0xA100;
 
 enum SkinCommand : std::uint16_t {
@@ -47,16 +48,35 @@ enum SkinCommand : std::uint16_t {
     SKC_GETAPPLICATION = 60,
 };
 
-// The WParam of an engine command.
-constexpr std::uintptr_t EngineCommandWParam(SkinCommand command)
+// An engine command as its WParam carries it: the command in the high 16 bits and a small
+// argument in the low 16 bits (SKC_BGMOVED, SKC_SETURGENT and SKC_SETUPDATING use it).
+struct EngineCommand {
+    SkinCommand Code{};
+    std::uint16_t Argument = 0;
+
+    constexpr std::uintptr_t ToWParam() const { return (static_cast<std::uintptr_t>(Code) << 16) | Argument; }
+    static constexpr EngineCommand FromWParam(std::uintptr_t wParam)
+    {
+        return {static_cast<SkinCommand>((wParam >> 16) & 0xFFFF), static_cast<std::uint16_t>(wParam & 0xFFFF)};
+    }
+};
+
+// The WParam of an engine command with its argument.
+constexpr std::uintptr_t EngineCommandWParam(SkinCommand command, std::uint16_t argument = 0)
 {
-    return static_cast<std::uintptr_t>(command) << 16;
+    return EngineCommand{command, argument}.ToWParam();
 }
 
 // The command of an engine message's WParam.
 constexpr SkinCommand EngineCommandOf(std::uintptr_t wParam)
 {
-    return static_cast<SkinCommand>((wParam >> 16) & 0xFFFF);
+    return EngineCommand::FromWParam(wParam).Code;
+}
+
+// The argument of an engine message's WParam.
+constexpr std::uint16_t EngineCommandArgument(std::uintptr_t wParam)
+{
+    return EngineCommand::FromWParam(wParam).Argument;
 }
 
 } // namespace korvane

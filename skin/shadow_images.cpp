@@ -1,6 +1,7 @@
 #include "skin/shadow_images.h"
 
 #include "image/decoded_image.h"
+#include "image/image_decoder.h"
 #include "skin/skin_tables.h"
 
 namespace korvane {
@@ -40,6 +41,15 @@ ShadowImages PrepareShadowImages(const SkinTables& tables, int exBorderMask, boo
     ClearTransparentWhite(shadows.Active);
     ClearTransparentWhite(shadows.Inactive);
     return shadows;
+}
+
+Bitmap32 DecodeBuiltinShadow(std::span<const std::uint8_t> encoded, std::string_view name)
+{
+    try {
+        return DecodeImage(encoded, name).Bitmap;
+    } catch (const ImageError&) {
+        return Bitmap32();
+    }
 }
 
 } // namespace korvane

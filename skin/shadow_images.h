@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "gfx/bitmap32.h"
 
@@ -29,5 +32,9 @@ inline constexpr std::array<int, 4> kBuiltinShadowMargins{11, 10, 11, 12};
 // margins are 0.
 ShadowImages PrepareShadowImages(const SkinTables& tables, int exBorderMask, bool extendedBorders,
                                  const Bitmap32& builtinActive, const Bitmap32& builtinInactive, bool composition);
+
+// One of the program's own shadow pictures from its encoded bytes (a PNG); an empty bitmap when
+// the bytes cannot be decoded.
+Bitmap32 DecodeBuiltinShadow(std::span<const std::uint8_t> encoded, std::string_view name);
 
 } // namespace korvane

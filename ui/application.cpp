@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "win32/window_class.h"
+
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -26,16 +28,7 @@ Application::Application()
     if (g_current)
         throw std::logic_error("Only one application object may exist");
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(instance, kApplicationClass, &existing)) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = AppWindowProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kApplicationClass;
-        RegisterClassExW(&wc);
-    }
+    win32::RegisterWindowClass({kApplicationClass, AppWindowProc});
     // Zero-sized, so nothing of it shows but its taskbar button once the program runs.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/handle.h"
+#include "win32/unique_handle.h"
 #include "ui/push_button.h"
 
 namespace korvane::ui {
@@ -9,13 +9,14 @@ namespace korvane::ui {
 // looks like a push button. The skinned button of the skin engine derives from it.
 class BitmapButton : public PushButton {
 public:
-    BitmapButton(Window& parent, const Bounds& bounds, std::wstring_view caption);
+    std::wstring_view ClassName() const override { return L"TBitBtn"; }
+    BitmapButton(Window& parent, const PixelRect& bounds, std::wstring_view caption);
     // Takes the glyph; null removes it.
-    void SetGlyph(OwnedBitmap glyph);
+    void SetGlyph(win32::OwnedBitmap glyph);
     HBITMAP Glyph() const { return m_glyph.get(); }
 
 private:
-    OwnedBitmap m_glyph;
+    win32::OwnedBitmap m_glyph;
 };
 
 } // namespace korvane::ui

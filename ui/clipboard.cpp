@@ -1,6 +1,6 @@
 #include "ui/clipboard.h"
 
-#include "ui/handle.h"
+#include "win32/unique_handle.h"
 
 #include <cstring>
 
@@ -36,7 +36,7 @@ private:
 
 bool SetClipboardText(HWND owner, std::wstring_view text)
 {
-    OwnedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
+    win32::OwnedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
     if (!memory)
         return false;
     if (void* bytes = GlobalLock(memory.get())) {

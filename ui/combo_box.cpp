@@ -9,9 +9,9 @@ constexpr int kDroppedListHeight = 200;
 
 } // namespace
 
-ComboBox::ComboBox(Window& parent, const Bounds& bounds, int itemHeight)
+ComboBox::ComboBox(Window& parent, const PixelRect& bounds, int itemHeight)
     : Control(parent, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-              {bounds.left, bounds.top, bounds.width, bounds.height + kDroppedListHeight})
+              {bounds.Left, bounds.Top, bounds.Right, bounds.Bottom + kDroppedListHeight})
 {
     // List entries take the item height where the system lets them (owner-drawn lists only,
     // under Wine); the selection field is sized so that the closed control has the asked height.
@@ -24,7 +24,7 @@ ComboBox::ComboBox(Window& parent, const Bounds& bounds, int itemHeight)
     Send(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     RECT r{};
     GetWindowRect(Handle(), &r);
-    const LRESULT corrected = field + bounds.height - (r.bottom - r.top);
+    const LRESULT corrected = field + bounds.Height() - (r.bottom - r.top);
     if (corrected != field && corrected > 0)
         Send(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), corrected);
 }

@@ -6,11 +6,12 @@
 
 namespace korvane::ui {
 
-// A drop-down list without free text (CBS_DROPDOWNLIST). bounds.height is the height of the
+// A drop-down list without free text (CBS_DROPDOWNLIST). bounds' height is the height of the
 // closed control; the list drops below it.
 class ComboBox : public Control {
 public:
-    ComboBox(Window& parent, const Bounds& bounds, int itemHeight);
+    std::wstring_view ClassName() const override { return L"TComboBox"; }
+    ComboBox(Window& parent, const PixelRect& bounds, int itemHeight);
 
     int Count() const;
     std::wstring Item(int index) const;

@@ -15,7 +15,7 @@ int NextControlId()
 
 } // namespace
 
-Control::Control(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle, const Bounds& bounds,
+Control::Control(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle, const PixelRect& bounds,
                  std::wstring_view text)
     : m_parent(parent)
     , m_id(NextControlId())

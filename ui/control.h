@@ -15,7 +15,7 @@ public:
     void Focus();
 
 protected:
-    Control(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle, const Bounds& bounds,
+    Control(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle, const PixelRect& bounds,
             std::wstring_view text = {});
 
 private:

@@ -10,13 +10,16 @@ namespace korvane::ui {
 // may replace it; a character replaced by code 0 is dropped. Pasted text is not filtered.
 class Edit : public Control {
 public:
-    Edit(Window& parent, const Bounds& bounds, std::wstring_view text = {});
+    Edit(Window& parent, const PixelRect& bounds, std::wstring_view text = {});
+
+    std::wstring_view ClassName() const override { return L"TEdit"; }
 
     std::function<void(wchar_t& key)> on_key_press;
 
 protected:
-    Edit(Window& parent, const Bounds& bounds, std::wstring_view text, DWORD style);
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    Edit(Window& parent, const PixelRect& bounds, std::wstring_view text, DWORD style);
+    std::optional<LRESULT> OnSetText(const wchar_t* text) override;
+    void OnChar(wchar_t& key) override;
     bool OnReflectedCommand(WORD code) override;
 
 private:

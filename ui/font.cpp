@@ -1,6 +1,6 @@
 #include "ui/font.h"
 
-#include "ui/handle.h"
+#include "win32/unique_handle.h"
 
 namespace korvane::ui {
 
@@ -12,7 +12,7 @@ HFONT CreateUiFont(int height, int weight)
 
 HFONT DefaultFont()
 {
-    static OwnedFont font(CreateUiFont(-11));
+    static win32::OwnedFont font(CreateUiFont(-11));
     return font.get();
 }
 

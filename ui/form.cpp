@@ -2,7 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/control.h"
-#include "ui/dc_guards.h"
+#include "win32/dc_guards.h"
 #include "ui/font.h"
 
 #include <stdexcept>
@@ -32,15 +32,15 @@ BOOL CALLBACK DisableWindow(HWND window, LPARAM data)
 
 } // namespace
 
-Form::Form(const FormLayout& layout)
+Form::Form(const FormLayout& layout) : m_className(layout.className)
 {
     RegisterOwnClass(layout.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT r{0, 0, layout.clientWidth, layout.clientHeight};
     AdjustWindowRectEx(&r, kFormStyle, FALSE, kFormExStyle);
     Application* app = Application::Current();
     CreateOwnWindow(layout.className, kFormExStyle, kFormStyle,
-                    {layout.left, layout.top, r.right - r.left, r.bottom - r.top}, app ? app->Handle() : nullptr,
-                    nullptr, layout.caption);
+                    BoundsRect(layout.left, layout.top, r.right - r.left, r.bottom - r.top),
+                    app ? app->Handle() : nullptr, nullptr, layout.caption);
     SetFont(DefaultFont());
     if (app)
         app->AddForm(*this);
@@ -52,11 +52,18 @@ Form::~Form()
         app->RemoveForm(*this);
 }
 
-Bounds Form::ClientBounds() const
+PixelRect Form::ClientBounds() const
 {
     RECT r{};
     GetClientRect(Handle(), &r);
     return {0, 0, r.right, r.bottom};
+}
+
+TWindowState Form::WindowState() const
+{
+    if (IsIconic(Handle()))
+        return TWindowState::wsMinimized;
+    return IsZoomed(Handle()) ? TWindowState::wsMaximized : TWindowState::wsNormal;
 }
 
 void Form::SetTabOrder(std::initializer_list<const Window*> controls)
@@ -156,38 +163,25 @@ void Form::Close()
         app->Terminate();
 }
 
-LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> Form::OnClose()
 {
-    switch (message) {
-    case WM_CLOSE:
-        Close();
-        return 0;
-    case WM_ACTIVATE:
-        // As dialogs do: remember the focused control when the form loses activation and give
-        // the focus back to it (not to the form itself, as DefWindowProc would) when it returns.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focused = GetFocus();
-            if (focused && IsChild(Handle(), focused))
-                if (auto* control = dynamic_cast<Control*>(Window::FromHandle(focused)))
-                    m_activeControl = control;
-        } else if (!HIWORD(wParam)) {
-            FocusFirstControl();
-        }
-        return 0;
-    case WM_PAINT: {
-        PaintDC dc(Handle());
-        PaintGraphicControls(dc.get(), dc.PaintRect());
-        return 0;
+    Close();
+    return 0;
+}
+
+std::optional<LRESULT> Form::OnActivate(WPARAM wParam, LPARAM /*lParam*/)
+{
+    // As dialogs do: remember the focused control when the form loses activation and give the
+    // focus back to it (not to the form itself, as DefWindowProc would) when it returns.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(Handle(), focused))
+            if (auto* control = dynamic_cast<Control*>(Window::FromHandle(focused)))
+                m_activeControl = control;
+    } else if (!HIWORD(wParam)) {
+        FocusFirstControl();
     }
-    case WM_PRINTCLIENT: {
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        PaintGraphicControls(reinterpret_cast<HDC>(wParam), r);
-        return 0;
-    }
-    default:
-        return Window::WindowProc(message, wParam, lParam);
-    }
+    return 0;
 }
 
 } // namespace korvane::ui

@@ -19,6 +19,13 @@ struct FormLayout {
     int clientHeight;
 };
 
+// The border a form has.
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// The title-bar icons a form asks for, as bits.
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+
 // Modal results.
 inline constexpr int kModalNone = 0;
 inline constexpr int kModalCancel = 2;
@@ -31,6 +38,13 @@ class Form : public Window {
 public:
     explicit Form(const FormLayout& layout);
     ~Form() override;
+
+    // The form's class name is its window class (TChooseStyleMenu, ...).
+    std::wstring_view ClassName() const override { return m_className; }
+    // The program's forms all have a single border and the system menu with its close button.
+    TFormBorderStyle BorderStyle() const { return TFormBorderStyle::bsSingle; }
+    TBorderIcons BorderIcons() const { return biSystemMenu; }
+    TWindowState WindowState() const;
 
     // Shows the form (OnShow first) and focuses its active control or first tab stop.
     void Show();
@@ -51,7 +65,7 @@ public:
     // Orders the controls for the Tab key: the first listed comes first.
     void SetTabOrder(std::initializer_list<const Window*> controls);
     // The client area's size (left and top are 0).
-    Bounds ClientBounds() const;
+    PixelRect ClientBounds() const;
 
     // Run by the application right after it constructed the form, and before destroying it.
     void DoCreate() { OnCreate(); }
@@ -61,11 +75,13 @@ protected:
     virtual void OnCreate() {}
     virtual void OnShow() {}
     virtual void OnDestroy() {}
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::optional<LRESULT> OnClose() override;
+    std::optional<LRESULT> OnActivate(WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FocusFirstControl();
 
+    std::wstring m_className;
     bool m_modal = false;
     int m_modalResult = kModalNone;
     Control* m_activeControl = nullptr;

@@ -1,20 +1,24 @@
 #include "ui/graphic_control.h"
 
+#include <windowsx.h>
+
 namespace korvane::ui {
 
-GraphicControl::GraphicControl(Window& parent, const Bounds& bounds) : m_parent(parent), m_bounds(bounds)
+GraphicControl::GraphicControl(Window& parent, const PixelRect& bounds) : m_parent(parent), m_bounds(bounds)
 {
     m_parent.AddGraphicControl(*this);
 }
 
 GraphicControl::~GraphicControl()
 {
+    ForgetMouseComponent(this);
+    ReleaseHooks();
     m_parent.RemoveGraphicControl(*this);
 }
 
 RECT GraphicControl::ControlRect() const
 {
-    return {m_bounds.left, m_bounds.top, m_bounds.left + m_bounds.width, m_bounds.top + m_bounds.height};
+    return {m_bounds.Left, m_bounds.Top, m_bounds.Right, m_bounds.Bottom};
 }
 
 void GraphicControl::SetEnabled(bool enabled)
@@ -22,7 +26,7 @@ void GraphicControl::SetEnabled(bool enabled)
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    OnEnabledChanged(enabled);
+    Perform(CM_ENABLEDCHANGED, enabled ? 1 : 0);
     Invalidate();
 }
 
@@ -31,7 +35,9 @@ void GraphicControl::SetVisible(bool visible)
     if (visible == m_visible)
         return;
     m_visible = visible;
-    OnVisibilityChanged(visible);
+    Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
+    if (IsWindowVisible(m_parent.Handle()))
+        Perform(CM_SHOWINGCHANGED, visible ? 1 : 0);
     Invalidate();
 }
 
@@ -43,16 +49,44 @@ void GraphicControl::Invalidate()
     }
 }
 
-void GraphicControl::MouseEnter()
+void GraphicControl::HandleMessage(Message& message)
 {
-    m_mouseInside = true;
-    OnMouseEnter();
-}
-
-void GraphicControl::MouseLeave()
-{
-    m_mouseInside = false;
-    OnMouseLeave();
+    const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    message.Handled = true;
+    switch (message.Id) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        MouseDown(point);
+        break;
+    case WM_LBUTTONUP:
+        MouseUp(point);
+        break;
+    case WM_MOUSEMOVE:
+        MouseMove(point);
+        break;
+    case CM_MOUSEENTER:
+        m_mouseInside = true;
+        OnMouseEnter();
+        break;
+    case CM_MOUSELEAVE:
+        m_mouseInside = false;
+        OnMouseLeave();
+        break;
+    case CM_ENABLEDCHANGED:
+        OnEnabledChanged(message.WParam != 0);
+        break;
+    case CM_VISIBLECHANGED:
+        OnVisibilityChanged(message.WParam != 0);
+        break;
+    case CM_SHOWINGCHANGED:
+        OnShowingChanged(message.WParam != 0);
+        break;
+    default:
+        // A message the control does not know (an engine command nobody answered) answers 0.
+        message.Handled = false;
+        message.Result = 0;
+        break;
+    }
 }
 
 } // namespace korvane::ui

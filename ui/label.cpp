@@ -1,13 +1,13 @@
 #include "ui/label.h"
 
-#include "ui/dc_guards.h"
+#include "win32/dc_guards.h"
 
 #include <algorithm>
 
 namespace korvane::ui {
 
 Label::Label(Window& parent, int left, int top, std::wstring_view caption)
-    : Control(parent, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, {left, top, 1, 1}, caption)
+    : Control(parent, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, BoundsRect(left, top, 1, 1), caption)
 {
     FitToText();
 }
@@ -25,8 +25,8 @@ void Label::OnFontChanged()
 void Label::FitToText()
 {
     const std::wstring text = Text();
-    WindowDC dc(Handle());
-    SelectObjectGuard font(dc.get(), Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
+    win32::WindowDC dc(Handle());
+    win32::SelectObjectGuard font(dc.get(), Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
     // Measured the way the static control draws it (DrawText). A scalable face that stands in
     // for the bitmap one (Wine maps "MS Sans Serif" with the Cyrillic set to Liberation Sans)
     // may draw the last glyph a little past its advance: two pixels of room keep it whole.

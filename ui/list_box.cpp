@@ -2,7 +2,7 @@
 
 namespace korvane::ui {
 
-ListBox::ListBox(Window& parent, const Bounds& bounds, int itemHeight)
+ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight)
     : Control(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, bounds)
 {
     Send(LB_SETITEMHEIGHT, 0, itemHeight);

@@ -10,7 +10,8 @@ namespace korvane::ui {
 // A single-selection list box of text items, kept in the order they were added.
 class ListBox : public Control {
 public:
-    ListBox(Window& parent, const Bounds& bounds, int itemHeight);
+    std::wstring_view ClassName() const override { return L"TListBox"; }
+    ListBox(Window& parent, const PixelRect& bounds, int itemHeight);
 
     int Count() const;
     std::wstring Item(int index) const;

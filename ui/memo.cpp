@@ -2,7 +2,7 @@
 
 namespace korvane::ui {
 
-Memo::Memo(Window& parent, const Bounds& bounds)
+Memo::Memo(Window& parent, const PixelRect& bounds)
     : Edit(parent, bounds, {}, ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL)
 {
     // EM_LIMITTEXT 0: as much text as the system allows.

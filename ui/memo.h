@@ -7,7 +7,8 @@ namespace korvane::ui {
 // A multi-line edit with both scroll bars and no length limit.
 class Memo : public Edit {
 public:
-    Memo(Window& parent, const Bounds& bounds);
+    std::wstring_view ClassName() const override { return L"TMemo"; }
+    Memo(Window& parent, const PixelRect& bounds);
     // Appends text at the end without touching what is there.
     void AppendText(std::wstring_view text);
     void SelectAll();

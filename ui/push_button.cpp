@@ -2,12 +2,12 @@
 
 namespace korvane::ui {
 
-PushButton::PushButton(Window& parent, const Bounds& bounds, std::wstring_view caption)
+PushButton::PushButton(Window& parent, const PixelRect& bounds, std::wstring_view caption)
     : PushButton(parent, bounds, caption, 0)
 {
 }
 
-PushButton::PushButton(Window& parent, const Bounds& bounds, std::wstring_view caption, DWORD extraStyle)
+PushButton::PushButton(Window& parent, const PixelRect& bounds, std::wstring_view caption, DWORD extraStyle)
     : Control(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | extraStyle, 0, bounds, caption)
 {
 }

@@ -1,6 +1,6 @@
 #include "ui/radio_group.h"
 
-#include "ui/dc_guards.h"
+#include "win32/dc_guards.h"
 #include "ui/font.h"
 
 namespace korvane::ui {
@@ -11,7 +11,7 @@ constexpr wchar_t kRadioGroupClass[] = L"TRadioGroup";
 
 } // namespace
 
-RadioButton::RadioButton(Window& parent, const Bounds& bounds, std::wstring_view caption, bool firstOfGroup)
+RadioButton::RadioButton(Window& parent, const PixelRect& bounds, std::wstring_view caption, bool firstOfGroup)
     : Control(parent, L"BUTTON", BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, bounds, caption)
 {
 }
@@ -26,7 +26,7 @@ void RadioButton::SetChecked(bool checked)
     Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-RadioGroup::RadioGroup(Window& parent, const Bounds& bounds, const std::vector<std::wstring>& items)
+RadioGroup::RadioGroup(Window& parent, const PixelRect& bounds, const std::vector<std::wstring>& items)
 {
     RegisterOwnClass(kRadioGroupClass, CS_HREDRAW | CS_VREDRAW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     CreateOwnWindow(kRadioGroupClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds,
@@ -36,8 +36,8 @@ RadioGroup::RadioGroup(Window& parent, const Bounds& bounds, const std::vector<s
     // One column: the space under the caption line is shared evenly, the remainder split above.
     int textHeight = 13;
     {
-        WindowDC dc(Handle());
-        SelectObjectGuard font(dc.get(), DefaultFont());
+        win32::WindowDC dc(Handle());
+        win32::SelectObjectGuard font(dc.get(), DefaultFont());
         TEXTMETRICW metrics{};
         if (GetTextMetricsW(dc.get(), &metrics))
             textHeight = metrics.tmHeight;
@@ -45,13 +45,13 @@ RadioGroup::RadioGroup(Window& parent, const Bounds& bounds, const std::vector<s
     const int count = static_cast<int>(items.size());
     if (count == 0)
         return;
-    const int room = bounds.height - textHeight - 5;
+    const int room = bounds.Height() - textHeight - 5;
     const int buttonHeight = room / count;
     const int topMargin = textHeight + 1 + (room % count) / 2;
-    const int buttonWidth = bounds.width - 10;
+    const int buttonWidth = bounds.Width() - 10;
     for (int i = 0; i < count; ++i)
         m_buttons.push_back(
-            std::make_unique<RadioButton>(*this, Bounds{8, topMargin + i * buttonHeight, buttonWidth, buttonHeight},
+            std::make_unique<RadioButton>(*this, BoundsRect(8, topMargin + i * buttonHeight, buttonWidth, buttonHeight),
                                           items[static_cast<std::size_t>(i)], i == 0));
 }
 
@@ -69,30 +69,18 @@ void RadioGroup::SetItemIndex(int index)
         m_buttons[i]->SetChecked(static_cast<int>(i) == index);
 }
 
-LRESULT RadioGroup::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+void RadioGroup::OnPaint(PaintContext& paint)
 {
-    if (message == WM_PAINT || message == WM_PRINTCLIENT) {
-        auto paint = [this](HDC dc) {
-            RECT r{};
-            GetClientRect(Handle(), &r);
-            // The frame line runs through the middle of the (empty) caption line.
-            TEXTMETRICW metrics{};
-            {
-                SelectObjectGuard font(dc, DefaultFont());
-                GetTextMetricsW(dc, &metrics);
-            }
-            r.top += metrics.tmHeight / 2 - 1;
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-        };
-        if (message == WM_PRINTCLIENT) {
-            paint(reinterpret_cast<HDC>(wParam));
-        } else {
-            PaintDC dc(Handle());
-            paint(dc.get());
-        }
-        return 0;
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    // The frame line runs through the middle of the (empty) caption line.
+    TEXTMETRICW metrics{};
+    {
+        win32::SelectObjectGuard font(paint.Dc, DefaultFont());
+        GetTextMetricsW(paint.Dc, &metrics);
     }
-    return Window::WindowProc(message, wParam, lParam);
+    r.top += metrics.tmHeight / 2 - 1;
+    DrawEdge(paint.Dc, &r, EDGE_ETCHED, BF_RECT);
 }
 
 } // namespace korvane::ui

@@ -11,7 +11,8 @@ namespace korvane::ui {
 // One radio button of a radio group.
 class RadioButton : public Control {
 public:
-    RadioButton(Window& parent, const Bounds& bounds, std::wstring_view caption, bool firstOfGroup);
+    RadioButton(Window& parent, const PixelRect& bounds, std::wstring_view caption, bool firstOfGroup);
+    std::wstring_view ClassName() const override { return L"TGroupButton"; }
     bool Checked() const;
     void SetChecked(bool checked);
 };
@@ -21,7 +22,7 @@ public:
 // frame and the background behind them.
 class RadioGroup : public Window {
 public:
-    RadioGroup(Window& parent, const Bounds& bounds, const std::vector<std::wstring>& items);
+    RadioGroup(Window& parent, const PixelRect& bounds, const std::vector<std::wstring>& items);
 
     int Count() const { return static_cast<int>(m_buttons.size()); }
     RadioButton& Button(int index) const { return *m_buttons.at(static_cast<std::size_t>(index)); }
@@ -29,8 +30,11 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
 
+    std::wstring_view ClassName() const override { return L"TRadioGroup"; }
+
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool PaintsClient() const override { return true; }
+    void OnPaint(PaintContext& paint) override;
 
 private:
     std::vector<std::unique_ptr<RadioButton>> m_buttons;

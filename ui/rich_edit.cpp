@@ -16,7 +16,7 @@ constexpr GUID kTextDocumentId = {0x8CC497C0, 0xA1DF, 0x11CE, {0x80, 0x98, 0x00,
 const wchar_t* RichEditClass()
 {
     // riched20.dll registers "RichEdit20W" when loaded; it stays loaded for the process.
-    static OwnedModule library(LoadLibraryW(L"riched20.dll"));
+    static win32::OwnedModule library(LoadLibraryW(L"riched20.dll"));
     if (!library)
         throw std::runtime_error("Cannot load riched20.dll");
     return RICHEDIT_CLASSW;
@@ -44,7 +44,7 @@ private:
 
 } // namespace
 
-RichEdit::RichEdit(Window& parent, const Bounds& bounds)
+RichEdit::RichEdit(Window& parent, const PixelRect& bounds)
     : Control(parent, RichEditClass(), WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE,
               bounds)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/control.h"
-#include "ui/handle.h"
+#include "win32/unique_handle.h"
 
 #include <string>
 #include <vector>
@@ -19,7 +19,8 @@ struct RichRow {
 // no scroll bars.
 class RichEdit : public Control {
 public:
-    RichEdit(Window& parent, const Bounds& bounds);
+    std::wstring_view ClassName() const override { return L"TRichEdit"; }
+    RichEdit(Window& parent, const PixelRect& bounds);
 
     void SetBackgroundColor(COLORREF color);
     // The colour of text that has no colour of its own (the "automatic" colour).

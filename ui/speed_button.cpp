@@ -1,6 +1,6 @@
 #include "ui/speed_button.h"
 
-#include "ui/dc_guards.h"
+#include "win32/dc_guards.h"
 
 namespace korvane::ui {
 
@@ -10,11 +10,11 @@ constexpr COLORREF kGlyphTransparentColor = RGB(255, 255, 255);
 
 } // namespace
 
-SpeedButton::SpeedButton(Window& parent, const Bounds& bounds) : GraphicControl(parent, bounds)
+SpeedButton::SpeedButton(Window& parent, const PixelRect& bounds) : GraphicControl(parent, bounds)
 {
 }
 
-void SpeedButton::SetGlyph(OwnedBitmap glyph)
+void SpeedButton::SetGlyph(win32::OwnedBitmap glyph)
 {
     m_glyph = std::move(glyph);
     Invalidate();
@@ -43,8 +43,8 @@ void SpeedButton::Paint(HDC dc)
     const int offset = m_down ? 1 : 0;
     const int x = outer.left + (outer.right - outer.left - info.bmWidth) / 2 + offset;
     const int y = outer.top + (outer.bottom - outer.top - info.bmHeight) / 2 + offset;
-    MemoryDC memory(dc);
-    SelectObjectGuard select(memory.get(), m_glyph.get());
+    win32::MemoryDC memory(dc);
+    win32::SelectObjectGuard select(memory.get(), m_glyph.get());
     TransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, info.bmWidth, info.bmHeight,
                    kGlyphTransparentColor);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/graphic_control.h"
-#include "ui/handle.h"
+#include "win32/unique_handle.h"
 
 #include <functional>
 
@@ -11,27 +11,28 @@ namespace korvane::ui {
 // transparent. It clicks when the left button goes down and comes up inside it.
 class SpeedButton : public GraphicControl {
 public:
-    SpeedButton(Window& parent, const Bounds& bounds);
+    std::wstring_view ClassName() const override { return L"TSpeedButton"; }
+    SpeedButton(Window& parent, const PixelRect& bounds);
 
-    void SetGlyph(OwnedBitmap glyph);
+    void SetGlyph(win32::OwnedBitmap glyph);
     HBITMAP Glyph() const { return m_glyph.get(); }
     bool Down() const { return m_down; }
     // Presses the button from code.
     void Click();
 
     void Paint(HDC dc) override;
-    void MouseDown(POINT point) override;
-    void MouseUp(POINT point) override;
-    void MouseMove(POINT point) override;
 
     std::function<void()> on_click;
 
 protected:
+    void MouseDown(POINT point) override;
+    void MouseUp(POINT point) override;
+    void MouseMove(POINT point) override;
     void OnMouseEnter() override { Invalidate(); }
     void OnMouseLeave() override { Invalidate(); }
 
 private:
-    OwnedBitmap m_glyph;
+    win32::OwnedBitmap m_glyph;
     bool m_pressing = false;
     bool m_down = false;
 };

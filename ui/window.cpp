@@ -3,7 +3,11 @@
 #include "ui/graphic_control.h"
 #include "ui/text.h"
 #include "ui/window_text.h"
+#include "win32/dc_guards.h"
+#include "win32/rect.h"
+#include "win32/window_class.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -16,8 +20,11 @@ namespace {
 // The window property that holds the bound object: GWLP_USERDATA stays free for whoever
 // subclasses the window later.
 constexpr wchar_t kObjectProperty[] = L"KorvaneWindowObject";
+// Our subclass's id in the window's subclass chain.
+constexpr UINT_PTR kSubclassId = 0x4B56;
 
 UncaughtErrorHandler g_uncaughtErrorHandler = nullptr;
+Component* g_mouseComponent = nullptr;
 
 } // namespace
 
@@ -35,14 +42,44 @@ void ReportUncaughtError(const std::exception& error)
     MessageBoxW(GetActiveWindow(), WideFromUtf8(error.what()).c_str(), L"Error", MB_ICONERROR | MB_OK);
 }
 
+Component* MouseComponent()
+{
+    return g_mouseComponent;
+}
+
+void SetMouseComponent(Component* entered)
+{
+    Component* left = g_mouseComponent;
+    if (entered == left)
+        return;
+    g_mouseComponent = entered;
+    if (left)
+        left->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(entered));
+    // The component left may have made another one current meanwhile; only the latest enters.
+    if (entered && g_mouseComponent == entered)
+        entered->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(left));
+}
+
+void ForgetMouseComponent(const Component* component)
+{
+    if (g_mouseComponent == component)
+        g_mouseComponent = nullptr;
+}
+
 Window::~Window()
 {
+    ForgetMouseComponent(this);
     if (m_colorBrush)
         DeleteObject(m_colorBrush);
+    ReleaseHooks();
     if (m_handle) {
-        HWND window = m_handle;
-        Unbind();
-        DestroyWindow(window);
+        const HWND window = m_handle;
+        const bool owned = m_owned;
+        Detach();
+        // After Detach no message reaches this half-destroyed object: the window ends with its own
+        // procedure (and whoever subclassed it after us), which still sees WM_NCDESTROY.
+        if (owned)
+            DestroyWindow(window);
     }
 }
 
@@ -97,18 +134,18 @@ void Window::SetVisible(bool visible)
     ShowWindow(m_handle, visible ? SW_SHOW : SW_HIDE);
 }
 
-Bounds Window::WindowBounds() const
+PixelRect Window::WindowBounds() const
 {
     RECT r{};
     GetWindowRect(m_handle, &r);
     if (HWND parent = GetParent(m_handle); parent && (GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD))
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return win32::FromRECT(r);
 }
 
-void Window::SetBounds(const Bounds& bounds)
+void Window::SetBounds(const PixelRect& bounds)
 {
-    SetWindowPos(m_handle, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+    SetWindowPos(m_handle, nullptr, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -122,7 +159,7 @@ void Window::SetFontColor(COLORREF color)
     if (color == m_fontColor)
         return;
     m_fontColor = color;
-    OnColorChanged();
+    Perform(CM_COLORCHANGED);
     Invalidate();
 }
 
@@ -134,7 +171,7 @@ void Window::SetColor(COLORREF color)
     if (m_colorBrush)
         DeleteObject(m_colorBrush);
     m_colorBrush = color == CLR_INVALID ? nullptr : CreateSolidBrush(color);
-    OnColorChanged();
+    Perform(CM_COLORCHANGED);
     Invalidate();
 }
 
@@ -146,57 +183,58 @@ void Window::AddGraphicControl(GraphicControl& control)
 void Window::RemoveGraphicControl(GraphicControl& control)
 {
     std::erase(m_graphicControls, &control);
-    if (m_hotGraphic == &control)
-        m_hotGraphic = nullptr;
     if (m_capturedGraphic == &control)
         m_capturedGraphic = nullptr;
 }
 
 void Window::RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH background)
 {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, className, &existing))
-        return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = classStyle;
-    wc.lpfnWndProc = StaticWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = background;
-    wc.lpszClassName = className;
-    if (!RegisterClassExW(&wc))
+    if (!win32::RegisterWindowClass({className, &StaticWindowProc, classStyle, background}))
         throw std::runtime_error("Cannot register a window class");
 }
 
-void Window::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+void Window::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const PixelRect& bounds, HWND parent,
                              HMENU menuOrId, std::wstring_view text)
 {
     const std::wstring caption(text);
-    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.left, bounds.top, bounds.width,
-                                  bounds.height, parent, menuOrId, GetModuleHandleW(nullptr), this);
+    m_owned = true;
+    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.Left, bounds.Top, bounds.Width(),
+                                  bounds.Height(), parent, menuOrId, GetModuleHandleW(nullptr), this);
     if (!window)
         throw std::runtime_error("Cannot create window");
 }
 
-void Window::CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
-                                HMENU menuOrId, std::wstring_view text)
+void Window::CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const PixelRect& bounds,
+                                HWND parent, HMENU menuOrId, std::wstring_view text)
 {
     const std::wstring caption(text);
-    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.left, bounds.top, bounds.width,
-                                  bounds.height, parent, menuOrId, GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(exStyle, className, caption.c_str(), style, bounds.Left, bounds.Top, bounds.Width(),
+                                  bounds.Height(), parent, menuOrId, GetModuleHandleW(nullptr), nullptr);
     if (!window)
         throw std::runtime_error("Cannot create control window");
-    Adopt(window);
+    m_owned = true;
+    Subclass(window);
 }
 
 void Window::Adopt(HWND window)
 {
+    if (!window || window == m_handle)
+        return;
+    Detach();
+    m_owned = false;
+    Subclass(window);
+}
+
+void Window::Subclass(HWND window)
+{
     Bind(window);
-    m_previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticWindowProc)));
+    m_classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+    m_subclassed = SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_procAfterSubclass = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    if (!m_subclassed) {
+        Unbind();
+        throw std::runtime_error("Cannot subclass a window");
+    }
 }
 
 void Window::Bind(HWND window)
@@ -205,15 +243,32 @@ void Window::Bind(HWND window)
     SetPropW(window, kObjectProperty, this);
 }
 
+void Window::Detach()
+{
+    if (m_handle && m_subclassed) {
+        if (GetWindowLongPtrW(m_handle, GWLP_WNDPROC) == m_procAfterSubclass) {
+            RemoveWindowSubclass(m_handle, &SubclassProc, kSubclassId);
+        } else {
+            // Someone subclassed the window over us with SetWindowLongPtr. Wine's comctl32 puts
+            // the class procedure back when the last subclass of its chain goes, which would cut
+            // that subclasser out; so our entry stays, passing every message on, until the
+            // window is destroyed.
+            SetWindowSubclass(m_handle, &SubclassProc, kSubclassId, 0);
+        }
+    }
+    Unbind();
+}
+
 void Window::Unbind()
 {
     if (!m_handle)
         return;
-    RemovePropW(m_handle, kObjectProperty);
-    // Put the class procedure back if nobody subclassed the window after us.
-    if (m_previousProc && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_handle, GWLP_WNDPROC)) == &StaticWindowProc)
-        SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
+    if (FromHandle(m_handle) == this)
+        RemovePropW(m_handle, kObjectProperty);
     m_handle = nullptr;
+    m_subclassed = false;
+    m_trackingLeave = false;
+    m_mouseInside = false;
 }
 
 LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -228,14 +283,43 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wPar
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        const WNDPROC previous = self->m_previousProc;
         self->Unbind();
-        self->m_previousProc = nullptr;
-        return previous ? CallWindowProcW(previous, window, message, wParam, lParam)
-                        : DefWindowProcW(window, message, wParam, lParam);
+        self->OnWindowDestroyed();
+        return DefWindowProcW(window, message, wParam, lParam);
     }
+    return self->Receive(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                      DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<Window*>(data);
+    if (message == WM_NCDESTROY) {
+        // Leave the chain first; the rest of it, the class procedure included, still gets the
+        // message.
+        RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
+        if (self && self->m_handle == window) {
+            self->Unbind();
+            self->OnWindowDestroyed();
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    if (!self || self->m_handle != window)
+        return DefSubclassProc(window, message, wParam, lParam);
+    return self->Receive(message, wParam, lParam);
+}
+
+LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ++m_receiving;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{m_receiving};
     try {
-        return self->WindowProc(message, wParam, lParam);
+        Message m{message, wParam, lParam};
+        Dispatch(m);
+        return m.Result;
     } catch (const std::exception& error) {
         ReportUncaughtError(error);
     } catch (...) {
@@ -244,11 +328,61 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wPar
     return 0;
 }
 
+void Window::HandleMessage(Message& message)
+{
+    if (IsNotification(message.Id) || IsReflected(message.Id)) {
+        // Never handed to the previous procedure: those messages mean something else to it.
+        if (IsReflected(message.Id)) {
+            message.Handled = OnReflected(message);
+            return;
+        }
+        message.Result = WindowProc(message.Id, message.WParam, message.LParam);
+        message.Handled = true;
+        return;
+    }
+    message.Result = WindowProc(message.Id, message.WParam, message.LParam);
+    message.Handled = true;
+}
+
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_previousProc)
-        return CallWindowProcW(m_previousProc, m_handle, message, wParam, lParam);
-    return DefWindowProcW(m_handle, message, wParam, lParam);
+    if (!m_handle || IsNotification(message) || IsReflected(message))
+        return 0;
+    if (!m_subclassed)
+        return DefWindowProcW(m_handle, message, wParam, lParam);
+    // DefSubclassProc knows where in the chain the current message stands only while a message
+    // from Win32 is being handled; a message performed from code goes straight to the class.
+    if (m_receiving > 0)
+        return DefSubclassProc(m_handle, message, wParam, lParam);
+    return m_classProc ? CallWindowProcW(m_classProc, m_handle, message, wParam, lParam)
+                       : DefWindowProcW(m_handle, message, wParam, lParam);
+}
+
+bool Window::OnReflected(Message& message)
+{
+    const UINT original = message.Id - CN_BASE;
+    switch (original) {
+    case WM_COMMAND:
+        if (OnReflectedCommand(HIWORD(message.WParam))) {
+            message.Result = 0;
+            return true;
+        }
+        return false;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = OnControlColor(reinterpret_cast<HDC>(message.WParam))) {
+            message.Result = reinterpret_cast<LRESULT>(brush);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
 }
 
 HBRUSH Window::OnControlColor(HDC dc)
@@ -265,14 +399,77 @@ HBRUSH Window::OnControlColor(HDC dc)
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-void Window::PaintGraphicControls(HDC dc, const RECT& area)
+bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    HWND child = nullptr;
+    switch (message) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    case WM_NOTIFY:
+        if (const auto* header = reinterpret_cast<const NMHDR*>(lParam))
+            child = header->hwndFrom;
+        break;
+    case WM_DRAWITEM:
+        if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam); item && item->CtlType != ODT_MENU)
+            child = item->hwndItem;
+        break;
+    case WM_MEASUREITEM:
+        if (const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam); item && item->CtlType != ODT_MENU)
+            child = GetDlgItem(m_handle, static_cast<int>(item->CtlID));
+        break;
+    default:
+        return false;
+    }
+    Window* target = FromHandle(child);
+    if (!target || target == this)
+        return false;
+    Message reflected{CN_BASE + message, wParam, lParam};
+    target->Perform(reflected);
+    result = reflected.Result;
+    return reflected.Handled;
+}
+
+LRESULT Window::Paint(HDC given)
+{
+    const bool hasGraphics = !m_graphicControls.empty();
+    if (!PaintsClient() && !hasGraphics)
+        return DefaultProc(given ? WM_PRINTCLIENT : WM_PAINT, reinterpret_cast<WPARAM>(given), given ? PRF_CLIENT : 0);
+    if (given) {
+        RECT client{};
+        GetClientRect(m_handle, &client);
+        PaintContext paint{given, win32::FromRECT(client), true};
+        if (PaintsClient())
+            OnPaint(paint);
+        PaintGraphicControls(given, paint.Area);
+        return 0;
+    }
+    win32::PaintDC dc(m_handle);
+    PaintContext paint{dc.get(), win32::FromRECT(dc.PaintRect()), false};
+    if (PaintsClient())
+        OnPaint(paint);
+    PaintGraphicControls(dc.get(), paint.Area);
+    return 0;
+}
+
+void Window::PaintGraphicControls(HDC dc, const PixelRect& area)
+{
+    const RECT areaRect = win32::ToRECT(area);
     for (GraphicControl* control : m_graphicControls) {
         if (!control->Visible())
             continue;
         RECT r = control->ControlRect();
         RECT common{};
-        if (!IntersectRect(&common, &r, &area))
+        if (!IntersectRect(&common, &r, &areaRect))
             continue;
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
@@ -291,20 +488,34 @@ GraphicControl* Window::GraphicControlAt(POINT point) const
     return nullptr;
 }
 
-bool Window::RouteMouseToGraphicControls(UINT message, LPARAM lParam)
+void Window::TrackMouse(LPARAM lParam)
+{
+    if (!m_trackingLeave) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, m_handle, 0};
+        m_trackingLeave = TrackMouseEvent(&track) != FALSE;
+    }
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    GraphicControl* under = m_graphicControls.empty() ? nullptr : GraphicControlAt(point);
+    SetMouseComponent(under ? static_cast<Component*>(under) : this);
+}
+
+void Window::MouseLeft()
+{
+    m_trackingLeave = false;
+    // The mouse may already be over a child window, which made itself current before this
+    // window heard that the mouse left.
+    Component* current = MouseComponent();
+    if (current == this ||
+        std::find(m_graphicControls.begin(), m_graphicControls.end(), current) != m_graphicControls.end())
+        SetMouseComponent(nullptr);
+}
+
+bool Window::RouteMouseToGraphicControls(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_graphicControls.empty())
         return false;
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    GraphicControl* under = message == WM_MOUSELEAVE ? nullptr : GraphicControlAt(point);
-    if (under != m_hotGraphic && !m_capturedGraphic) {
-        if (m_hotGraphic)
-            m_hotGraphic->MouseLeave();
-        m_hotGraphic = under;
-        if (m_hotGraphic)
-            m_hotGraphic->MouseEnter();
-    }
-    GraphicControl* target = m_capturedGraphic ? m_capturedGraphic : under;
+    GraphicControl* target = m_capturedGraphic ? m_capturedGraphic : GraphicControlAt(point);
     if (!target || !target->Enabled())
         return false;
     switch (message) {
@@ -312,44 +523,86 @@ bool Window::RouteMouseToGraphicControls(UINT message, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         m_capturedGraphic = target;
         SetCapture(m_handle);
-        target->MouseDown(point);
+        target->Perform(message, wParam, lParam);
         return true;
     case WM_LBUTTONUP:
         m_capturedGraphic = nullptr;
         if (GetCapture() == m_handle)
             ReleaseCapture();
-        target->MouseUp(point);
+        target->Perform(message, wParam, lParam);
         return true;
     case WM_MOUSEMOVE:
-        target->MouseMove(point);
+        target->Perform(message, wParam, lParam);
         return false;
     default:
         return false;
     }
 }
 
+void Window::NotifyShowing(bool showing)
+{
+    Perform(CM_SHOWINGCHANGED, showing ? 1 : 0);
+    for (GraphicControl* control : m_graphicControls)
+        if (control->Visible())
+            control->Perform(CM_SHOWINGCHANGED, showing ? 1 : 0);
+    for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (Window* window = FromHandle(child); window && (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
+            window->NotifyShowing(showing);
+}
+
 LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_MOUSEMOVE: {
-        if (!m_mouseInside) {
-            m_mouseInside = true;
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, m_handle, 0};
-            TrackMouseEvent(&track);
-            OnMouseEnter();
-        }
-        RouteMouseToGraphicControls(message, lParam);
+    case WM_PAINT:
+        return Paint(nullptr);
+    case WM_PRINTCLIENT:
+        return Paint(reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:
+        if (auto answer = OnEraseBackground(reinterpret_cast<HDC>(wParam)))
+            return *answer;
         break;
+    case WM_NCPAINT:
+        if (auto answer = OnNcPaint(reinterpret_cast<HRGN>(wParam)))
+            return *answer;
+        break;
+    case WM_NCCALCSIZE:
+        if (auto answer = OnNcCalcSize(wParam != 0, lParam))
+            return *answer;
+        break;
+    case WM_NCHITTEST:
+        if (auto answer = OnNcHitTest({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+            return *answer;
+        break;
+    case WM_NCACTIVATE:
+        if (auto answer = OnNcActivate(wParam != 0, lParam))
+            return *answer;
+        break;
+    case WM_CLOSE:
+        if (auto answer = OnClose())
+            return *answer;
+        break;
+    case WM_ACTIVATE:
+        if (auto answer = OnActivate(wParam, lParam))
+            return *answer;
+        break;
+    case WM_CHAR: {
+        wchar_t key = static_cast<wchar_t>(wParam);
+        OnChar(key);
+        if (key == 0)
+            return 0;
+        return DefaultProc(message, key, lParam);
     }
+    case WM_MOUSEMOVE:
+        TrackMouse(lParam);
+        RouteMouseToGraphicControls(message, wParam, lParam);
+        break;
     case WM_MOUSELEAVE:
-        m_mouseInside = false;
-        RouteMouseToGraphicControls(message, lParam);
-        OnMouseLeave();
+        MouseLeft();
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
-        if (RouteMouseToGraphicControls(message, lParam))
+        if (RouteMouseToGraphicControls(message, wParam, lParam))
             return 0;
         break;
     case WM_CAPTURECHANGED:
@@ -363,61 +616,87 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ENABLE: {
         const LRESULT result = DefaultProc(message, wParam, lParam);
-        OnEnabledChanged(wParam != 0);
+        Perform(CM_ENABLEDCHANGED, wParam != 0 ? 1 : 0);
         return result;
     }
     case WM_WINDOWPOSCHANGED: {
         const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
         const LRESULT result = DefaultProc(message, wParam, lParam);
-        if (pos->flags & SWP_SHOWWINDOW)
-            OnVisibilityChanged(true);
-        else if (pos->flags & SWP_HIDEWINDOW)
-            OnVisibilityChanged(false);
+        if (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) {
+            const bool shown = (pos->flags & SWP_SHOWWINDOW) != 0;
+            Perform(CM_VISIBLECHANGED, shown ? 1 : 0);
+            NotifyShowing(shown);
+        }
         return result;
     }
     case WM_GETFONT:
-        if (!m_previousProc)
+        if (!m_subclassed)
             return reinterpret_cast<LRESULT>(m_font);
         break;
     case WM_SETFONT: {
         // DefWindowProc keeps no font: windows of our own classes hold it themselves.
-        if (!m_previousProc) {
+        if (!m_subclassed) {
             m_font = reinterpret_cast<HFONT>(wParam);
             if (LOWORD(lParam))
                 Invalidate();
-            OnFontChanged();
+            Perform(CM_FONTCHANGED);
             return 0;
         }
         const LRESULT result = DefaultProc(message, wParam, lParam);
-        OnFontChanged();
+        Perform(CM_FONTCHANGED);
         return result;
     }
     case WM_SETTEXT: {
+        if (auto answer = OnSetText(reinterpret_cast<const wchar_t*>(lParam)))
+            return *answer;
         const LRESULT result = DefaultProc(message, wParam, lParam);
-        OnTextChanged();
+        Perform(CM_TEXTCHANGED);
         return result;
     }
     case WM_COMMAND:
-        if (Window* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
-            if (child->OnReflectedCommand(HIWORD(wParam)))
-                return 0;
-        }
-        break;
-    case WM_CTLCOLORSTATIC:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-        if (Window* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
-            if (HBRUSH brush = child->OnControlColor(reinterpret_cast<HDC>(wParam)))
-                return reinterpret_cast<LRESULT>(brush);
-        }
-        break;
-    case kSkmCommand: {
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: {
         LRESULT result = 0;
-        if (m_skin.HandleCommand(wParam, lParam, result) || OnEngineCommand(wParam, lParam, result))
+        if (ReflectToChild(message, wParam, lParam, result))
             return result;
         break;
     }
+    case CM_MOUSEENTER:
+        m_mouseInside = true;
+        OnMouseEnter();
+        return 0;
+    case CM_MOUSELEAVE:
+        m_mouseInside = false;
+        OnMouseLeave();
+        return 0;
+    case CM_ENABLEDCHANGED:
+        OnEnabledChanged(wParam != 0);
+        return 0;
+    case CM_VISIBLECHANGED:
+        OnVisibilityChanged(wParam != 0);
+        return 0;
+    case CM_SHOWINGCHANGED:
+        OnShowingChanged(wParam != 0);
+        return 0;
+    case CM_FONTCHANGED:
+        OnFontChanged();
+        return 0;
+    case CM_COLORCHANGED:
+        OnColorChanged();
+        return 0;
+    case CM_TEXTCHANGED:
+        OnTextChanged();
+        return 0;
     default:
         break;
     }

@@ -1,46 +1,52 @@
 #pragma once
 
-#include "ui/skin_link.h"
+#include "gfx/pixel_rect.h"
+#include "ui/component.h"
 
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace korvane::ui {
 
-// The skin engine's private command message; the command code travels in the high 16 bits of
-// wParam. Windows that do not know it answer 0.
-inline constexpr UINT kSkmCommand = 0xA100;
-
-// Left, top, width, height in the parent's client coordinates (screen coordinates for forms).
-struct Bounds {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 class GraphicControl;
 
+// What a paint handler paints into: the DC (a paint DC for WM_PAINT, the caller's for
+// WM_PRINTCLIENT) and the part of the client area that needs painting.
+struct PaintContext {
+    HDC Dc = nullptr;
+    PixelRect Area;
+    bool Printing = false; // WM_PRINTCLIENT: painting into someone else's DC
+};
+
 // One Win32 window bound to a C++ object. Windows of our own classes are bound at WM_NCCREATE;
-// system-class windows are adopted by subclassing. Both end in the same state: one static window
-// procedure finds the object, routes the message to WindowProc and its small named handlers, and
-// unbinds at WM_NCDESTROY. What a handler leaves unhandled goes to the previous procedure.
-// A later layer can subclass the window again with SetWindowLongPtr(GWLP_WNDPROC) or replace
-// WindowProc in a derived class; the object stays reachable through FromHandle.
-class Window {
+// windows of system classes are subclassed (SetWindowSubclass, whose removal is safe in any order
+// among other subclassers).
+//
+// A window is either owned (this object created it and destroys it with itself) or borrowed
+// (someone else created it; the object only attaches to it and, when it goes, detaches and leaves
+// the window alive). Both end in the same state: every message passes the component's hooks, then
+// WindowProc, a switch that routes to small named handlers, and whatever those leave goes to the
+// previous window procedure (DefaultProc).
+class Window : public Component {
 public:
     Window() = default;
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-    virtual ~Window();
+    ~Window() override;
 
     HWND Handle() const { return m_handle; }
     // The object bound to a window, or null.
     static Window* FromHandle(HWND window);
+    bool OwnsWindow() const { return m_owned; }
+    std::wstring_view ClassName() const override { return L"TWinControl"; }
+
+    // Attaches the object to a window someone else owns (borrowed).
+    void Adopt(HWND window);
+    // Leaves the window: messages go to its previous procedure again and the window stays.
+    void Detach();
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
@@ -53,8 +59,8 @@ public:
     bool Visible() const;
     void SetVisible(bool visible);
     // Position and size in the parent's client area (screen for top-level windows).
-    Bounds WindowBounds() const;
-    void SetBounds(const Bounds& bounds);
+    PixelRect WindowBounds() const;
+    void SetBounds(const PixelRect& bounds);
     void Invalidate(bool erase = true);
     // Text colour and background colour used when the window paints through WM_CTLCOLOR*;
     // CLR_INVALID means the system's colours.
@@ -62,10 +68,8 @@ public:
     void SetFontColor(COLORREF color);
     COLORREF Color() const { return m_color; }
     void SetColor(COLORREF color);
+    // The mouse is over the window itself (not over one of its windowless controls or children).
     bool MouseInside() const { return m_mouseInside; }
-    // The skin section the window takes its look from; empty for windows the adapters skin.
-    SkinLink& Skin() { return m_skin; }
-    const SkinLink& Skin() const { return m_skin; }
 
     // Windowless controls drawn and driven by this window.
     void AddGraphicControl(GraphicControl& control);
@@ -74,58 +78,109 @@ public:
 
 protected:
     // Creates a window of a class registered with StaticWindowProc; `this` is bound at WM_NCCREATE.
-    void CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+    void CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const PixelRect& bounds, HWND parent,
                          HMENU menuOrId, std::wstring_view text);
-    // Creates a window of a system class and adopts it.
-    void CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const Bounds& bounds, HWND parent,
+    // Creates a window of a system class and subclasses it; the window is owned.
+    void CreateSystemWindow(const wchar_t* className, DWORD exStyle, DWORD style, const PixelRect& bounds, HWND parent,
                             HMENU menuOrId, std::wstring_view text);
-    // Binds this object to an existing window by subclassing it.
-    void Adopt(HWND window);
     // Registers a window class served by StaticWindowProc once per process.
     static void RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH background);
 
-    // Every message of the window comes here first.
+    void HandleMessage(Message& message) override;
+    // The router: every message no hook handled comes here.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The previous window procedure (the system class's, or DefWindowProc for our classes).
+    // The previous window procedure: the system class's (and the subclassers' before us), or
+    // DefWindowProc for our classes.
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Notifications for a later layer (skin painters) to hook.
+    // Named handlers. Those returning std::optional answer the message when they return a value;
+    // an empty answer passes it on to DefaultProc.
+    //
+    // Painting (WM_PAINT, and WM_PRINTCLIENT with the given DC) runs through OnPaint for windows
+    // that PaintsClient(); the windowless controls are painted after it. Other windows paint as
+    // their class does.
+    virtual bool PaintsClient() const { return false; }
+    virtual void OnPaint(PaintContext& /*paint*/) {}
+    virtual std::optional<LRESULT> OnEraseBackground(HDC /*dc*/) { return {}; }
+    virtual std::optional<LRESULT> OnNcPaint(HRGN /*region*/) { return {}; }
+    virtual std::optional<LRESULT> OnNcCalcSize(bool /*validRects*/, LPARAM /*params*/) { return {}; }
+    virtual std::optional<LRESULT> OnNcHitTest(POINT /*screenPoint*/) { return {}; }
+    virtual std::optional<LRESULT> OnNcActivate(bool /*active*/, LPARAM /*lParam*/) { return {}; }
+    // WM_SETTEXT before the window takes the text; OnTextChanged follows once it has.
+    virtual std::optional<LRESULT> OnSetText(const wchar_t* /*text*/) { return {}; }
+    // WM_CHAR: the handler may change the key; a key changed to 0 is dropped.
+    virtual void OnChar(wchar_t& /*key*/) {}
+    virtual std::optional<LRESULT> OnClose() { return {}; }
+    virtual std::optional<LRESULT> OnActivate(WPARAM /*wParam*/, LPARAM /*lParam*/) { return {}; }
+
+    // The class library's notifications.
     virtual void OnMouseEnter() {}
     virtual void OnMouseLeave() {}
     virtual void OnFocusChanged(bool /*focused*/) {}
     virtual void OnEnabledChanged(bool /*enabled*/) {}
     virtual void OnVisibilityChanged(bool /*visible*/) {}
+    virtual void OnShowingChanged(bool /*showing*/) {}
     virtual void OnFontChanged() {}
     virtual void OnColorChanged() {}
     virtual void OnTextChanged() {}
-    // SKM_COMMAND; return true when answered, with the answer in result.
-    virtual bool OnEngineCommand(WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
-    // WM_COMMAND / WM_NOTIFY sent by this window's parent on its behalf (reflected back here).
+
+    // A message the parent received on this window's behalf (CN_BASE + the message); true when
+    // answered, with the answer in message.Result. The default answers WM_COMMAND through
+    // OnReflectedCommand and WM_CTLCOLOR* through OnControlColor.
+    virtual bool OnReflected(Message& message);
     virtual bool OnReflectedCommand(WORD /*code*/) { return false; }
     // WM_CTLCOLOR* sent to the parent for this window: the brush to paint with, or null.
     virtual HBRUSH OnControlColor(HDC dc);
+    // The window is being destroyed (WM_NCDESTROY); the object is no longer bound to it.
+    virtual void OnWindowDestroyed() {}
+
     // Painting of the window's windowless controls, after the window itself painted.
-    void PaintGraphicControls(HDC dc, const RECT& area);
+    void PaintGraphicControls(HDC dc, const PixelRect& area);
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data);
+    // One message from Win32, through the hooks and the router, with errors kept inside.
+    LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     void Bind(HWND window);
+    void Subclass(HWND window);
     void Unbind();
-    bool RouteMouseToGraphicControls(UINT message, LPARAM lParam);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT Paint(HDC given);
+    void TrackMouse(LPARAM lParam);
+    void MouseLeft();
+    bool RouteMouseToGraphicControls(UINT message, WPARAM wParam, LPARAM lParam);
     GraphicControl* GraphicControlAt(POINT point) const;
+    void NotifyShowing(bool showing);
 
     HWND m_handle = nullptr;
-    WNDPROC m_previousProc = nullptr;
+    bool m_owned = false;
+    bool m_subclassed = false;
+    // The class procedure of a subclassed window, for DefaultProc outside a message from Win32.
+    WNDPROC m_classProc = nullptr;
+    // The window procedure right after we subclassed: another one later means someone
+    // subclassed over us.
+    LONG_PTR m_procAfterSubclass = 0;
+    int m_receiving = 0;
+    bool m_trackingLeave = false;
     bool m_mouseInside = false;
     COLORREF m_fontColor = CLR_INVALID;
     COLORREF m_color = CLR_INVALID;
     HBRUSH m_colorBrush = nullptr;
     HFONT m_font = nullptr;
     std::vector<GraphicControl*> m_graphicControls;
-    GraphicControl* m_hotGraphic = nullptr;
     GraphicControl* m_capturedGraphic = nullptr;
-    SkinLink m_skin;
 };
+
+// The component the mouse is over (a window, or a windowless control of one), or null. Moving
+// from one to another sends CM_MOUSELEAVE to the one left and CM_MOUSEENTER, naming it, to the
+// one entered.
+Component* MouseComponent();
+// Makes `entered` the component under the mouse (null: none), with the notifications.
+void SetMouseComponent(Component* entered);
+// Forgets a component that goes away.
+void ForgetMouseComponent(const Component* component);
 
 // The handler for errors that no handler catches, called by the window procedure when a message
 // handler throws (C++ exceptions must not cross Win32 frames). Set by the application object.

@@ -1,12 +1,12 @@
 #include "windows/skin_manager.h"
 
-#include "image/image_decoder.h"
 #include "render/fade_timer.h"
 #include "render/glow.h"
 #include "ui/application.h"
 #include "ui/graphic_control.h"
 #include "ui/program_resource.h"
 #include "ui/text.h"
+#include "win32/scope_guard.h"
 #include "windows/skinned_windows.h"
 
 #include <commctrl.h>
@@ -20,23 +20,19 @@ namespace {
 
 TsSkinManager* g_defaultManager = nullptr;
 
-// VCL's message sent to the application window when the program becomes active.
-constexpr UINT CM_ACTIVATE = 0xB000;
-
 WPARAM CommandWParam(SkinCommand command)
 {
     return static_cast<WPARAM>(EngineCommandWParam(command));
 }
 
 // A windowed control that handles the engine's commands gets the message; any other passes it
-// on to its own children. Windowless controls drawn by a window get it directly.
+// on to its own children. Windowless controls drawn by a window get it along their own message
+// path, as a window gets it through its window procedure.
 void SendToChildren(HWND parent, WPARAM wParam, LPARAM lParam)
 {
     if (ui::Window* owner = ui::Window::FromHandle(parent)) {
-        for (ui::GraphicControl* control : owner->GraphicControls()) {
-            LRESULT ignored = 0;
-            control->HandleEngineCommand(wParam, lParam, ignored);
-        }
+        for (ui::GraphicControl* control : owner->GraphicControls())
+            control->Perform(SKM_COMMAND, wParam, lParam);
     }
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (IsSkinnedWindow(child))
@@ -226,10 +222,9 @@ void TsSkinManager::PrepareShadows()
     const bool extended = Active() && ExtendedBorders();
     if (extended) {
         // The program's own soft shadows, for skins without an EXBORDER image.
-        try {
-            active = DecodeImage(ui::ProgramResource(L"acSHDA"), "acSHDA").Bitmap;
-            inactive = DecodeImage(ui::ProgramResource(L"acSHDI"), "acSHDI").Bitmap;
-        } catch (const ImageError&) {
+        active = DecodeBuiltinShadow(ui::ProgramResource(L"acSHDA"), "acSHDA");
+        inactive = DecodeBuiltinShadow(ui::ProgramResource(L"acSHDI"), "acSHDI");
+        if (active.Empty() || inactive.Empty()) {
             active = Bitmap32();
             inactive = Bitmap32();
         }
@@ -287,7 +282,7 @@ LRESULT CALLBACK TsSkinManager::ApplicationWindowProc(HWND window, UINT message,
     case WM_THEMECHANGED:
         // The skin draws everything; a change of the system theme changes nothing here.
         return 0;
-    case CM_ACTIVATE:
+    case ui::CM_ACTIVATE:
         if (ui::Application* application = ui::Application::Current()) {
             for (ui::Form* form : application->Forms()) {
                 if (form->Handle() && IsWindowVisible(form->Handle()))
@@ -309,9 +304,9 @@ bool TsSkinManager::HandleCopyData(WPARAM wParam, const COPYDATASTRUCT* data)
     const std::optional<SkinPreviewRequest> request = ParsePreviewMessage(wParam, block);
     if (!request)
         return false;
-    m_inPreview = true;
+    // Put back however the preview ends: an error while it applies must not block every later one.
+    win32::FlagScope inPreview(m_inPreview);
     ApplyPreview(*request);
-    m_inPreview = false;
     return true;
 }
 

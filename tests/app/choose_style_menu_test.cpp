@@ -22,16 +22,8 @@ TEST_F(KorvaneWindowsTest, ChooserStartsWithTheFirstItemSelectedAndItsTextsInPla
     EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.Button(1).Text(), L"Old style menu.");
     EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.Button(2).Text(), L"SourceMod Menu.");
     EXPECT_EQ(ChooseStyleMenu->Button1.Text(), L"Продолжить");
-    const ui::Bounds group = ChooseStyleMenu->ChooseStyleGroup.WindowBounds();
-    EXPECT_EQ(group.left, 8);
-    EXPECT_EQ(group.top, 15);
-    EXPECT_EQ(group.width, 353);
-    EXPECT_EQ(group.height, 137);
-    const ui::Bounds button = ChooseStyleMenu->Button1.WindowBounds();
-    EXPECT_EQ(button.left, 144);
-    EXPECT_EQ(button.top, 160);
-    EXPECT_EQ(button.width, 75);
-    EXPECT_EQ(button.height, 25);
+    EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.WindowBounds(), BoundsRect(8, 15, 353, 137));
+    EXPECT_EQ(ChooseStyleMenu->Button1.WindowBounds(), BoundsRect(144, 160, 75, 25));
 }
 
 struct ChoiceCase {

@@ -1,6 +1,7 @@
 // At start the chooser's skin manager loads the internal skin from the program's resources and,
 // once every window exists, applies it: every form hears SKC_SETSKIN from it, and every control
 // that takes its look from a skin section resolves that section in the loaded skin.
+#include "controls/skin_link.h"
 #include "app/choose_style_menu.h"
 #include "app/internal_skin.h"
 #include "app/korvane_windows.h"
@@ -32,19 +33,20 @@ LRESULT CALLBACK RecordSetSkin(int code, WPARAM wParam, LPARAM lParam)
 
 struct SkinnedControl {
     std::u16string section;
-    const ui::SkinLink* link;
+    const SkinLink* link;
 };
 
 void CollectSkinnedControls(HWND parent, std::vector<SkinnedControl>& found)
 {
     if (const ui::Window* owner = ui::Window::FromHandle(parent)) {
         for (const ui::GraphicControl* control : owner->GraphicControls())
-            if (!control->Skin().Section().empty())
-                found.push_back({control->Skin().Section(), &control->Skin()});
+            if (const SkinLink* link = SkinLink::Of(*control))
+                found.push_back({link->Section(), link});
     }
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (const ui::Window* window = ui::Window::FromHandle(child); window && !window->Skin().Section().empty())
-            found.push_back({window->Skin().Section(), &window->Skin()});
+        if (const ui::Window* window = ui::Window::FromHandle(child))
+            if (const SkinLink* link = SkinLink::Of(*window))
+                found.push_back({link->Section(), link});
         CollectSkinnedControls(child, found);
     }
 }

@@ -69,8 +69,8 @@ inline void Press(const ui::PushButton& button)
 // Clicks the middle of a windowless control through its parent window.
 inline void Press(const ui::GraphicControl& control)
 {
-    const ui::Bounds& b = control.ControlBounds();
-    ClickAt(control.Parent().Handle(), {b.left + b.width / 2, b.top + b.height / 2});
+    const PixelRect& b = control.ControlBounds();
+    ClickAt(control.Parent().Handle(), {b.Left + b.Width() / 2, b.Top + b.Height() / 2});
 }
 
 // True when the control has the keyboard focus. Without a window manager, Wine may leave no

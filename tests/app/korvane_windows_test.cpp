@@ -74,8 +74,8 @@ TEST_F(KorvaneWindowsTest, EightHiddenWindowsAreCreatedInOrderWithTheirCaptionsP
         GetWindowRect(form->Handle(), &window);
         EXPECT_EQ(window.left, layout.left);
         EXPECT_EQ(window.top, layout.top);
-        EXPECT_EQ(form->ClientBounds().width, layout.clientWidth);
-        EXPECT_EQ(form->ClientBounds().height, layout.clientHeight);
+        EXPECT_EQ(form->ClientBounds().Width(), layout.clientWidth);
+        EXPECT_EQ(form->ClientBounds().Height(), layout.clientHeight);
         const LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
         EXPECT_TRUE(style & WS_SYSMENU);
         EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) << "single border, close button only";
@@ -120,12 +120,12 @@ TEST_F(KorvaneWindowsTest, EveryWindowAndControlUsesMsSansSerifWithTheCyrillicCh
 struct ControlPlace {
     const char* name;
     const ui::Window& (*control)();
-    ui::Bounds bounds;
+    PixelRect bounds;
 };
 
 // clang-format off
 #define KORVANE_PLACE(form, control, l, t, w, h) \
-    ControlPlace{#control, []() -> const ui::Window& { return form->control; }, {l, t, w, h}}
+    ControlPlace{#control, []() -> const ui::Window& { return form->control; }, BoundsRect(l, t, w, h)}
 // clang-format on
 
 TEST_F(KorvaneWindowsTest, WindowedControlsStandAtTheirPlacesWithTheirSizes)
@@ -165,16 +165,12 @@ TEST_F(KorvaneWindowsTest, WindowedControlsStandAtTheirPlacesWithTheirSizes)
     };
     for (const ControlPlace& place : places) {
         SCOPED_TRACE(place.name);
-        const ui::Bounds actual = place.control().WindowBounds();
-        EXPECT_EQ(actual.left, place.bounds.left);
-        EXPECT_EQ(actual.top, place.bounds.top);
-        EXPECT_EQ(actual.width, place.bounds.width);
-        EXPECT_EQ(actual.height, place.bounds.height);
+        EXPECT_EQ(place.control().WindowBounds(), place.bounds);
     }
     // Labels size themselves to their text; their corner is fixed.
-    const ui::Bounds label = NewStyleKorvane->Label4.WindowBounds();
-    EXPECT_EQ(label.left, 16);
-    EXPECT_EQ(label.top, 56);
+    const PixelRect label = NewStyleKorvane->Label4.WindowBounds();
+    EXPECT_EQ(label.Left, 16);
+    EXPECT_EQ(label.Top, 56);
 }
 
 struct TabOrder {

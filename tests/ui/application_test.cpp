@@ -17,7 +17,7 @@ public:
     {
         Button.on_click = [] { throw std::runtime_error("Cannot create file C:\\x\\menu.sma"); };
     }
-    PushButton Button{*this, {10, 10, 75, 25}, L"Go"};
+    PushButton Button{*this, BoundsRect(10, 10, 75, 25), L"Go"};
 };
 
 TEST(Application, ErrorBoxAppendsAPeriodOnlyAfterACharacterAboveThePeriod)

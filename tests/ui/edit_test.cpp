@@ -12,7 +12,7 @@ namespace {
 class EditForm : public Form {
 public:
     EditForm() : Form({L"TEditTestForm", L"Edit", 100, 100, 200, 60}) {}
-    Edit Field{*this, {8, 8, 180, 21}};
+    Edit Field{*this, BoundsRect(8, 8, 180, 21)};
 };
 
 TEST(Edit, KeyFilterDropsCharactersSetToZeroAndTypesReplacements)

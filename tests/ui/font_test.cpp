@@ -1,7 +1,7 @@
 // The program's font asks for "MS Sans Serif" at height -11 with the Cyrillic character set, so
 // Russian text has glyphs even under a Western code page (Wine's default is 1252).
 #include "support/screenshot.h"
-#include "ui/dc_guards.h"
+#include "win32/dc_guards.h"
 #include "ui/font.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -22,8 +22,8 @@ TEST(Font, AsksForMsSansSerifElevenPixelsHighInTheCyrillicSet)
 
 TEST(Font, RussianLettersHaveGlyphsUnderTheSystemCodePage)
 {
-    WindowDC screen(nullptr);
-    SelectObjectGuard select(screen.get(), DefaultFont());
+    win32::WindowDC screen(nullptr);
+    win32::SelectObjectGuard select(screen.get(), DefaultFont());
     const std::wstring russian = L"Продолжить Сгенерировать ЁЖЩЯ";
     std::vector<WORD> glyphs(russian.size());
     ASSERT_NE(GetGlyphIndicesW(screen.get(), russian.c_str(), static_cast<int>(russian.size()), glyphs.data(),

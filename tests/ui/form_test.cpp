@@ -51,8 +51,8 @@ TEST(Form, OpensHiddenAtItsPlaceWithItsClientSize)
     GetWindowRect(form.Handle(), &r);
     EXPECT_EQ(r.left, 120);
     EXPECT_EQ(r.top, 130);
-    EXPECT_EQ(form.ClientBounds().width, 321);
-    EXPECT_EQ(form.ClientBounds().height, 123);
+    EXPECT_EQ(form.ClientBounds().Width(), 321);
+    EXPECT_EQ(form.ClientBounds().Height(), 123);
 }
 
 TEST(Form, ShowModalDisablesTheOtherWindowsUntilItCloses)
@@ -96,8 +96,8 @@ TEST(Form, DestroyingTheApplicationRunsEveryFormsOnDestroy)
 TEST(Form, ControlsReportFocusEnabledVisibilityTextFontColourAndMouseChanges)
 {
     PlainForm form;
-    NotifiedEdit edit(form, {8, 8, 100, 21});
-    NotifiedEdit other(form, {8, 40, 100, 21});
+    NotifiedEdit edit(form, BoundsRect(8, 8, 100, 21));
+    NotifiedEdit other(form, BoundsRect(8, 40, 100, 21));
     form.Show();
     SetFocus(other.Handle());
     edit.events.clear();

@@ -13,7 +13,7 @@ namespace {
 class RichEditForm : public Form {
 public:
     RichEditForm() : Form({L"TRichEditTestForm", L"Rich edit", 100, 100, 450, 305}) {}
-    RichEdit Edit{*this, {8, 48, 433, 217}};
+    RichEdit Edit{*this, BoundsRect(8, 48, 433, 217)};
 };
 
 // Types as the keyboard does: Enter arrives as a key press (rich edits break lines on it)

@@ -1,6 +1,6 @@
 // The windowless speed button: drawn by its parent with its glyph's white left transparent,
 // clicked by a press and release inside it, and not when disabled or released outside.
-#include "app/glyphs.h"
+#include "editors/glyphs.h"
 #include "support/modal_driver.h"
 #include "support/screenshot.h"
 #include "ui/form.h"
@@ -20,10 +20,10 @@ public:
         Up.SetGlyph(LoadGlyph(Glyph::Up));
         Down.SetGlyph(LoadGlyph(Glyph::Down));
     }
-    SpeedButton Add{*this, {16, 16, 23, 22}};
-    SpeedButton Remove{*this, {40, 16, 23, 22}};
-    SpeedButton Up{*this, {64, 16, 23, 22}};
-    SpeedButton Down{*this, {88, 16, 23, 22}};
+    SpeedButton Add{*this, BoundsRect(16, 16, 23, 22)};
+    SpeedButton Remove{*this, BoundsRect(40, 16, 23, 22)};
+    SpeedButton Up{*this, BoundsRect(64, 16, 23, 22)};
+    SpeedButton Down{*this, BoundsRect(88, 16, 23, 22)};
 };
 
 TEST(SpeedButton, GlyphsAreSixteenPixelPicturesDrawnWithWhiteTransparent)

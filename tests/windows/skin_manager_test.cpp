@@ -41,44 +41,55 @@ std::vector<std::wstring> WhoGot(SkinCommand command)
     return names;
 }
 
-class RecordingForm : public ui::Form {
+// Records the engine commands (but SKC_ISSKINNED, left unanswered) that reach a component along
+// its message path, and reports them handled when `handles` is set.
+class RecordingHook : public ui::MessageHook {
 public:
-    explicit RecordingForm(const wchar_t* name)
-        : ui::Form({L"KorvaneRecordingForm", name, 100, 100, 200, 120})
-        , m_name(name)
-    {
-    }
+    RecordingHook(std::wstring name, bool handles) : m_name(std::move(name)), m_handles(handles) {}
 
 protected:
-    bool OnEngineCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    bool OnMessage(ui::Message& message) override
     {
-        const SkinCommand command = EngineCommandOf(wParam);
-        if (command != SKC_ISSKINNED)
-            g_received.push_back({m_name, command, lParam});
-        result = 0;
-        return command != SKC_ISSKINNED;
+        if (message.Id != SKM_COMMAND)
+            return false;
+        const SkinCommand command = EngineCommandOf(message.WParam);
+        if (command == SKC_ISSKINNED)
+            return false;
+        g_received.push_back({m_name, command, message.LParam});
+        message.Result = 0;
+        return m_handles;
     }
 
 private:
     std::wstring m_name;
+    bool m_handles;
+};
+
+class RecordingForm : public ui::Form {
+public:
+    explicit RecordingForm(const wchar_t* name)
+        : ui::Form({L"KorvaneRecordingForm", name, 100, 100, 200, 120})
+        , m_recorder(name, true)
+    {
+        m_recorder.Attach(*this);
+    }
+
+private:
+    RecordingHook m_recorder;
 };
 
 class RecordingGraphic : public ui::GraphicControl {
 public:
     RecordingGraphic(ui::Window& parent, std::wstring name)
-        : ui::GraphicControl(parent, {4, 4, 16, 16})
-        , m_name(std::move(name))
+        : ui::GraphicControl(parent, BoundsRect(4, 4, 16, 16))
+        , m_recorder(std::move(name), false)
     {
+        m_recorder.Attach(*this);
     }
     void Paint(HDC) override {}
-    bool HandleEngineCommand(WPARAM wParam, LPARAM lParam, LRESULT&) override
-    {
-        g_received.push_back({m_name, EngineCommandOf(wParam), lParam});
-        return false;
-    }
 
 private:
-    std::wstring m_name;
+    RecordingHook m_recorder;
 };
 
 // A child window of a plain class that handles the engine's commands (answers SKC_ISSKINNED).
