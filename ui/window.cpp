@@ -26,6 +26,12 @@ constexpr UINT_PTR kSubclassId = 0x4B56;
 UncaughtErrorHandler g_uncaughtErrorHandler = nullptr;
 Component* g_mouseComponent = nullptr;
 
+// WM_CTLCOLORMSGBOX .. WM_CTLCOLORSTATIC: a child asks its parent for its colours.
+bool IsControlColorMessage(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 } // namespace
 
 void SetUncaughtErrorHandler(UncaughtErrorHandler handler)
@@ -368,19 +374,13 @@ bool Window::OnReflected(Message& message)
             return true;
         }
         return false;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        if (HBRUSH brush = OnControlColor(reinterpret_cast<HDC>(message.WParam))) {
-            message.Result = reinterpret_cast<LRESULT>(brush);
-            return true;
-        }
-        return false;
     default:
+        if (IsControlColorMessage(original)) {
+            if (HBRUSH brush = OnControlColor(reinterpret_cast<HDC>(message.WParam))) {
+                message.Result = reinterpret_cast<LRESULT>(brush);
+                return true;
+            }
+        }
         return false;
     }
 }
@@ -406,13 +406,6 @@ bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
         child = reinterpret_cast<HWND>(lParam);
         break;
     case WM_NOTIFY:
@@ -428,7 +421,10 @@ bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             child = GetDlgItem(m_handle, static_cast<int>(item->CtlID));
         break;
     default:
-        return false;
+        if (!IsControlColorMessage(message))
+            return false;
+        child = reinterpret_cast<HWND>(lParam);
+        break;
     }
     Window* target = FromHandle(child);
     if (!target || target == this)
@@ -658,14 +654,7 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
+    case WM_VSCROLL: {
         LRESULT result = 0;
         if (ReflectToChild(message, wParam, lParam, result))
             return result;
@@ -698,6 +687,11 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnTextChanged();
         return 0;
     default:
+        if (IsControlColorMessage(message)) {
+            LRESULT result = 0;
+            if (ReflectToChild(message, wParam, lParam, result))
+                return result;
+        }
         break;
     }
     return DefaultProc(message, wParam, lParam);
