@@ -1,6 +1,6 @@
 #include "app/choose_style_menu.h"
 
-#include "controls/skin_link.h"
+#include "controls/skin_link_win32.h"
 #include "app/form_generated.h"
 #include "editors/new_style_korvane.h"
 #include "editors/old_style_menu.h"

@@ -4,7 +4,7 @@
 #include "ui/global_reference.h"
 #include "ui/push_button.h"
 #include "ui/radio_group.h"
-#include "windows/skin_manager.h"
+#include "windows/skin_manager_win32.h"
 
 #include <memory>
 

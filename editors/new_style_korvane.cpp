@@ -1,6 +1,6 @@
 #include "editors/new_style_korvane.h"
 
-#include "controls/skin_link.h"
+#include "controls/skin_link_win32.h"
 #include "app/choose_style_menu.h"
 #include "app/form_generated.h"
 #include "editors/glyphs.h"

@@ -1,6 +1,6 @@
 #include "editors/old_style_menu.h"
 
-#include "controls/skin_link.h"
+#include "controls/skin_link_win32.h"
 #include "editors/old_style_options.h"
 #include "generator/color_codes.h"
 #include "ui/text.h"

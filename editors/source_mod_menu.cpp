@@ -1,6 +1,6 @@
 #include "editors/source_mod_menu.h"
 
-#include "controls/skin_link.h"
+#include "controls/skin_link_win32.h"
 #include "app/form_generated.h"
 #include "editors/glyphs.h"
 #include "editors/source_mod_add_item.h"

@@ -1,7 +1,7 @@
 // At start the chooser's skin manager loads the internal skin from the program's resources and,
 // once every window exists, applies it: every form hears SKC_SETSKIN from it, and every control
 // that takes its look from a skin section resolves that section in the loaded skin.
-#include "controls/skin_link.h"
+#include "controls/skin_link_win32.h"
 #include "app/choose_style_menu.h"
 #include "app/internal_skin.h"
 #include "app/korvane_windows.h"

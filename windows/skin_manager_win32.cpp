@@ -1,4 +1,4 @@
-#include "windows/skin_manager.h"
+#include "windows/skin_manager_win32.h"
 
 #include "render/fade_timer.h"
 #include "render/glow.h"
@@ -7,7 +7,7 @@
 #include "ui/program_resource.h"
 #include "ui/text.h"
 #include "win32/scope_guard.h"
-#include "windows/skinned_windows.h"
+#include "windows/skinned_windows_win32.h"
 
 #include <commctrl.h>
 #include <dwmapi.h>

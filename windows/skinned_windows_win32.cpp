@@ -1,4 +1,4 @@
-#include "windows/skinned_windows.h"
+#include "windows/skinned_windows_win32.h"
 
 namespace korvane {
 

@@ -7,7 +7,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/graphic_control.h"
-#include "windows/skin_manager.h"
+#include "windows/skin_manager_win32.h"
 
 #include <gtest/gtest.h>
 

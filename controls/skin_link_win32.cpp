@@ -1,4 +1,4 @@
-#include "controls/skin_link.h"
+#include "controls/skin_link_win32.h"
 
 #include "skin/engine_commands.h"
 #include "skin/skin_manager_core.h"
