@@ -1,6 +1,6 @@
 #include "app/choose_style_menu.h"
 
-#include "controls/skin_link_win32.h"
+#include "controls/common_data_win32.h"
 #include "app/form_generated.h"
 #include "editors/new_style_korvane.h"
 #include "editors/old_style_menu.h"
@@ -15,7 +15,7 @@ TChooseStyleMenu* ChooseStyleMenu = nullptr;
 
 TChooseStyleMenu::TChooseStyleMenu() : Form({L"TChooseStyleMenu", L"Korvane 1.0.1", 502, 467, 370, 194})
 {
-    SkinLink::Link(ChooseStyleGroup, u"GROUPBOX");
+    AttachSkinData(ChooseStyleGroup, u"GROUPBOX", kKindGroupBox);
     RestoreSkinManager();
     Button1.on_click = [this] { Button1Click(); };
 }

@@ -1,6 +1,6 @@
 #include "editors/new_style_korvane.h"
 
-#include "controls/skin_link_win32.h"
+#include "controls/common_data_win32.h"
 #include "app/choose_style_menu.h"
 #include "app/form_generated.h"
 #include "editors/glyphs.h"
@@ -24,7 +24,7 @@ TNewStyleKorvane::TNewStyleKorvane()
     NewStyle_UpBtn.SetGlyph(LoadGlyph(Glyph::Up));
     NewStyle_DownBtn.SetGlyph(LoadGlyph(Glyph::Down));
     for (ui::SpeedButton* button : {&NewStyle_AddBtn, &NewStyle_RmvButton, &NewStyle_UpBtn, &NewStyle_DownBtn})
-        SkinLink::Link(*button, u"SPEEDBUTTON");
+        AttachSkinData(*button, u"SPEEDBUTTON", kKindSpeedButton);
     SetTabOrder({&NewStyle_Title, &NewStyle_Items, &NewStyle_Flags, &NewStyle_GenerateBtn, &NewStyle_MenuCommand});
 
     NewStyle_MenuCommand.on_key_press = [this](wchar_t& key) { NewStyle_MenuCommandKeyPress(key); };

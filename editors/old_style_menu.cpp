@@ -1,6 +1,6 @@
 #include "editors/old_style_menu.h"
 
-#include "controls/skin_link_win32.h"
+#include "controls/common_data_win32.h"
 #include "editors/old_style_options.h"
 #include "generator/color_codes.h"
 #include "ui/text.h"
@@ -17,8 +17,8 @@ Tfrm_OldStyleMenu::Tfrm_OldStyleMenu() : Form({L"Tfrm_OldStyleMenu", L"Old Style
     // background.
     for (ui::Window* button : {static_cast<ui::Window*>(&sBitBtn1), static_cast<ui::Window*>(&Button2),
                                static_cast<ui::Window*>(&Button3), static_cast<ui::Window*>(&Button4)})
-        SkinLink::Link(*button, u"BUTTON");
-    SkinLink::Link(OldStyle_MenuEdit, u"EDIT");
+        AttachSkinData(*button, u"BUTTON", kKindBitBtn);
+    AttachSkinData(OldStyle_MenuEdit, u"EDIT", kKindRichEdit, true);
     SetTabOrder({&OldStyle_MenuEdit, &Button5, &sBitBtn1, &Button2, &Button3, &Button4});
     sBitBtn1.on_click = [this] { Button1Click(); };
     Button2.on_click = [this] { Button2Click(); };

@@ -1,6 +1,6 @@
 #include "editors/source_mod_menu.h"
 
-#include "controls/skin_link_win32.h"
+#include "controls/common_data_win32.h"
 #include "app/form_generated.h"
 #include "editors/glyphs.h"
 #include "editors/source_mod_add_item.h"
@@ -34,12 +34,12 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source
     SOurceModMenu_BtnUp.SetGlyph(LoadGlyph(Glyph::Up));
     SourceModMenu_BtnDown.SetGlyph(LoadGlyph(Glyph::Down));
     // The controls that take their look from the skin.
-    SkinLink::Link(SourceModMenu_AccessFlags, u"COMBOBOX");
-    SkinLink::Link(SourceModMenu_Items, u"EDIT");
-    SkinLink::Link(SourceModMenu_Btn_Continue, u"BUTTON");
+    AttachSkinData(SourceModMenu_AccessFlags, u"COMBOBOX", kKindComboBox);
+    AttachSkinData(SourceModMenu_Items, u"EDIT", kKindListBox);
+    AttachSkinData(SourceModMenu_Btn_Continue, u"BUTTON", kKindButton);
     for (ui::SpeedButton* button :
          {&SourceModMenu_BtnAdd, &SourceModMenu_BrnRemove, &SOurceModMenu_BtnUp, &SourceModMenu_BtnDown})
-        SkinLink::Link(*button, u"SPEEDBUTTON");
+        AttachSkinData(*button, u"SPEEDBUTTON", kKindSpeedButton);
     SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items, &SourceModMenu_Btn_Continue,
                  &SourceModMenu_AccessFlags});
 

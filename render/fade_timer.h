@@ -66,6 +66,9 @@ struct AnimationSwitches {
     bool SuppressNextFade = false;  // the next state change switches at once
     bool ApplicationTerminating = false;
     bool AllowGlowing = true;                 // the skin manager's effects allow glows
+    // Set while window animations paint windows into off-screen bitmaps: every control keeps and
+    // uses its cache and paints only into the device context it was given for printing.
+    bool CaptureMode = false;
     std::function<void()> RefreshBlendTarget; // SKC_REFRESH to the registered blending target
 };
 AnimationSwitches& Animation();

@@ -47,6 +47,22 @@ bool IsUnsetColor(TsColor color)
 
 } // namespace
 
+namespace {
+
+SkinManagerCore* g_defaultManager = nullptr;
+
+} // namespace
+
+SkinManagerCore* SkinManagerCore::DefaultManager()
+{
+    return g_defaultManager;
+}
+
+void SkinManagerCore::SetDefaultManager(SkinManagerCore* manager)
+{
+    g_defaultManager = manager;
+}
+
 SkinManagerCore::SkinManagerCore(SkinPlatform& platform) : m_platform(platform)
 {
     SkinData.SkinPath = ResolvedSkinDirectory();

@@ -53,6 +53,13 @@ public:
 
     SkinPlatform& Platform() const { return m_platform; }
 
+    // The manager every skinned control uses when it names none: the first one made (a later
+    // one may take the place, see the Windows manager), or null.
+    static SkinManagerCore* DefaultManager();
+    // The skinned control under the mouse tells its manager its window (an HWND on Windows;
+    // portable callers hold it as an opaque pointer).
+    virtual void RecordHotWindow(void* /*window*/) {}
+
     // --- Settings -------------------------------------------------------------------------
     std::vector<TsStoredSkin> InternalSkins;
     TacSkinEffects Effects;
@@ -128,6 +135,8 @@ public:
     bool PreviewMode() const { return m_previewFlag; }
 
 protected:
+    static void SetDefaultManager(SkinManagerCore* manager);
+
     // Window-side steps; the portable defaults do nothing.
     virtual void Broadcast(SkinBroadcast) {}
     virtual void InstallHook() {}

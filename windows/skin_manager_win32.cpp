@@ -18,8 +18,6 @@ namespace korvane {
 
 namespace {
 
-TsSkinManager* g_defaultManager = nullptr;
-
 WPARAM CommandWParam(SkinCommand command)
 {
     return static_cast<WPARAM>(EngineCommandWParam(command));
@@ -76,8 +74,8 @@ bool IsSkinnedWindow(HWND window)
 
 TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform), m_paintSource(*this)
 {
-    if (!g_defaultManager) {
-        g_defaultManager = this;
+    if (!SkinManagerCore::DefaultManager()) {
+        SetDefaultManager(this);
         // Painters given no manager read the default one; fades tick on this thread's loop.
         SetDefaultSkinPaintSource(&m_paintSource);
         SetUiTimerFactory(MakeWin32UiTimer);
@@ -92,27 +90,29 @@ TsSkinManager::~TsSkinManager()
     if (Active())
         SetActive(false);
     RemoveHook();
-    if (g_defaultManager == this) {
+    if (SkinManagerCore::DefaultManager() == this) {
         DetachApplicationWindow();
         SetDefaultSkinPaintSource(nullptr);
         SetUiTimerFactory(nullptr);
-        g_defaultManager = nullptr;
+        SetDefaultManager(nullptr);
     }
 }
 
 TsSkinManager* TsSkinManager::DefaultManager()
 {
-    return g_defaultManager;
+    // Every manager of the program is a TsSkinManager.
+    return static_cast<TsSkinManager*>(SkinManagerCore::DefaultManager());
 }
 
 void TsSkinManager::SetIsDefault(bool isDefault)
 {
-    if (!isDefault && g_defaultManager)
+    TsSkinManager* current = DefaultManager();
+    if (!isDefault && current)
         return;
-    if (g_defaultManager != this) {
-        if (g_defaultManager)
-            g_defaultManager->DetachApplicationWindow();
-        g_defaultManager = this;
+    if (current != this) {
+        if (current)
+            current->DetachApplicationWindow();
+        SetDefaultManager(this);
         SetDefaultSkinPaintSource(&m_paintSource);
         AttachApplicationWindow();
     }

@@ -27,6 +27,7 @@ public:
     void SetIsDefault(bool isDefault);
 
     HWND HotWindow() const { return m_hotWindow; }
+    void RecordHotWindow(void* window) override { SetHotWindow(static_cast<HWND>(window)); }
     // A different window: SKC_MOUSELEAVE to the previous one, then SKC_MOUSEENTER to the new one.
     void SetHotWindow(HWND window);
 

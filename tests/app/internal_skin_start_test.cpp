@@ -1,7 +1,7 @@
 // At start the chooser's skin manager loads the internal skin from the program's resources and,
 // once every window exists, applies it: every form hears SKC_SETSKIN from it, and every control
 // that takes its look from a skin section resolves that section in the loaded skin.
-#include "controls/skin_link_win32.h"
+#include "controls/common_data_win32.h"
 #include "app/choose_style_menu.h"
 #include "app/internal_skin.h"
 #include "app/korvane_windows.h"
@@ -33,20 +33,20 @@ LRESULT CALLBACK RecordSetSkin(int code, WPARAM wParam, LPARAM lParam)
 
 struct SkinnedControl {
     std::u16string section;
-    const SkinLink* link;
+    const TsCommonData* link;
 };
 
 void CollectSkinnedControls(HWND parent, std::vector<SkinnedControl>& found)
 {
     if (const ui::Window* owner = ui::Window::FromHandle(parent)) {
         for (const ui::GraphicControl* control : owner->GraphicControls())
-            if (const SkinLink* link = SkinLink::Of(*control))
-                found.push_back({link->Section(), link});
+            if (const TsCommonData* link = TsCommonData::Of(*control))
+                found.push_back({link->SkinSection(), link});
     }
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (const ui::Window* window = ui::Window::FromHandle(child))
-            if (const SkinLink* link = SkinLink::Of(*window))
-                found.push_back({link->Section(), link});
+            if (const TsCommonData* link = TsCommonData::Of(*window))
+                found.push_back({link->SkinSection(), link});
         CollectSkinnedControls(child, found);
     }
 }
@@ -88,8 +88,8 @@ TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
     EXPECT_EQ(controls.size(), 17u);
     for (const SkinnedControl& control : controls) {
         EXPECT_EQ(control.link->Manager(), &manager);
-        EXPECT_GE(control.link->SectionIndex(), 0) << std::string(control.section.begin(), control.section.end());
-        EXPECT_EQ(control.link->SectionIndex(), manager.FindSection(control.section));
+        EXPECT_GE(control.link->SectionIndex, 0) << std::string(control.section.begin(), control.section.end());
+        EXPECT_EQ(control.link->SectionIndex, manager.FindSection(control.section));
     }
     application.reset();
 }
