@@ -5,7 +5,9 @@
 #include "gfx/colors.h"
 #include "render/fade_timer.h"
 #include "render/glow.h"
+#include "render/section_background.h"
 #include "render/skin_paint_source.h"
+#include "render/skin_tables_source.h"
 #include "skin/engine_commands.h"
 #include "skin/skin_manager_core.h"
 #include "ui/application.h"
@@ -49,8 +51,8 @@ std::uint32_t SystemColour(int index)
 // Edit-like class-library controls default to the window colour, everything else to the face.
 bool DefaultsToWindowColour(std::wstring_view className)
 {
-    return className == L"TEdit" || className == L"TMemo" || className == L"TListBox" ||
-           className == L"TComboBox" || className == L"TRichEdit";
+    return className == L"TEdit" || className == L"TMemo" || className == L"TListBox" || className == L"TComboBox" ||
+           className == L"TRichEdit";
 }
 
 std::uint32_t ColourOfWindowObject(const ui::Window& window)
@@ -339,6 +341,28 @@ void TsCommonData::PrepareCache()
     HasCache = true;
     const PixelRect bounds = OwnerBounds();
     CacheBitmap.Resize(std::max(bounds.Width(), 0), std::max(bounds.Height(), 0));
+}
+
+void TsCommonData::PaintFaceToCache(int state)
+{
+    PrepareCache();
+    if (CacheBitmap.Empty() || !IsSkinned())
+        return;
+    // Another manager than the default one paints from its own tables.
+    const SkinTablesPaintSource ownTables(TablesOf(*Manager()));
+    ControlFaceData face;
+    face.SectionIndex = SectionIndex;
+    face.SectionName = m_skinSection;
+    face.Manager = Manager() == SkinManagerCore::DefaultManager() ? DefaultSkinPaintSource() : &ownTables;
+    face.CustomColor = m_customColor ? OwnerColour() : TransparentKey;
+    face.TextureIndex = PatternIndex;
+    face.HotTextureIndex = HotPatternIndex;
+    face.HueOffset = HueOffset();
+    face.Saturation = Saturation();
+    const ParentBackground background = GetParentBackground();
+    PaintControlFace(face, background, true, CacheBitmap.View(), 0, 0,
+                     {0, 0, CacheBitmap.Width(), CacheBitmap.Height()}, state);
+    CacheStale = false;
 }
 
 std::uint32_t TsCommonData::StateColour(int state, HWND window) const

@@ -23,9 +23,9 @@ inline constexpr std::uint16_t kInUpdate = 0x0800;        // between BeginUpdate
 
 // The lParam of SKC_GETBACKGROUND: what lies behind a child of the answerer.
 struct BackgroundRequest {
-    BitmapView Bitmap;           // answer: the bitmap that holds the background (the answerer's cache)
-    std::uint32_t Color = 0;     // answer: the flat colour, for a colour answer
-    std::int32_t OffsetX = 0;    // answer: where the answerer's own origin lies in Bitmap
+    BitmapView Bitmap;        // answer: the bitmap that holds the background (the answerer's cache)
+    std::uint32_t Color = 0;  // answer: the flat colour, for a colour answer
+    std::int32_t OffsetX = 0; // answer: where the answerer's own origin lies in Bitmap
     std::int32_t OffsetY = 0;
     std::uint8_t AnswerKind = 0; // 0 no answer yet, 1 flat colour, 2 bitmap
 };
@@ -115,6 +115,10 @@ public:
     bool MustSkipPaint();
     // Makes the cache exist and match the owner's size.
     void PrepareCache();
+    // Paints the section's face for the state over what lies behind into the cache (made to the
+    // owner's size first) and marks it fresh: the background, corner images, borders mask and the
+    // hue and saturation shifts. Nothing while the control is not skinned.
+    void PaintFaceToCache(int state);
     // The flat colour (0x00BBGGRR) of the control in a state; `window` serves owners without a
     // control.
     std::uint32_t StateColour(int state, HWND window = nullptr) const;

@@ -11,10 +11,17 @@ int BackgroundShapeOf(const TsGeneralData& section)
     int shape = section.ImagePercent != 0 ? kShapeTextured : 0;
     if (section.GradientPercent != 0 && section.GradientArray && !section.GradientArray->empty()) {
         switch (section.GradientArray->front().Mode) {
-        case 0: shape += kShapeAlongHeight; break;
-        case 1: shape += kShapeAlongWidth; break;
-        case 2: shape += kShapeAlongWidth + kShapeAlongHeight; break;
-        default: break;
+        case 0:
+            shape += kShapeAlongHeight;
+            break;
+        case 1:
+            shape += kShapeAlongWidth;
+            break;
+        case 2:
+            shape += kShapeAlongWidth + kShapeAlongHeight;
+            break;
+        default:
+            break;
         }
     }
     return shape;
@@ -113,10 +120,14 @@ LabelPlace PlaceLabel(TsCaptionLayout layout, const PixelRect& control, int labe
     const int w = control.Width();
     const int h = control.Height();
     switch (layout) {
-    case TsCaptionLayout::sclLeft: return {l - labelWidth - indent - 4, t + (h - labelHeight) / 2 - 1};
-    case TsCaptionLayout::sclTopLeft: return {l, t - labelHeight - indent};
-    case TsCaptionLayout::sclTopCenter: return {l + (w - labelWidth) / 2, t - labelHeight - indent};
-    case TsCaptionLayout::sclTopRight: return {l + w - labelWidth, t - labelHeight - indent};
+    case TsCaptionLayout::sclLeft:
+        return {l - labelWidth - indent - 4, t + (h - labelHeight) / 2 - 1};
+    case TsCaptionLayout::sclTopLeft:
+        return {l, t - labelHeight - indent};
+    case TsCaptionLayout::sclTopCenter:
+        return {l + (w - labelWidth) / 2, t - labelHeight - indent};
+    case TsCaptionLayout::sclTopRight:
+        return {l + w - labelWidth, t - labelHeight - indent};
     }
     return {l, t};
 }

@@ -28,14 +28,14 @@ int LimitState(int state, int states);
 
 // What decides whether a container's background is one flat colour.
 struct PlainBackgroundFacts {
-    bool IsContainer = false;  // a frame, panel, scrolling container or page control
+    bool IsContainer = false; // a frame, panel, scrolling container or page control
     // The borders mask's widths (0 without a mask).
     int BorderLeft = 0;
     int BorderTop = 0;
     int BorderRight = 0;
     int BorderBottom = 0;
     bool HasOwnerAndParent = false;
-    bool ParentPlain = false;  // the parent's own flag (SKC_PLAINBGSTATE)
+    bool ParentPlain = false; // the parent's own flag (SKC_PLAINBGSTATE)
 };
 bool IsPlainBackground(const TsGeneralData& section, const PlainBackgroundFacts& facts);
 
@@ -49,7 +49,7 @@ struct ActiveFacts {
     bool Destroying = false;
     bool Enabled = true;
     bool HasFocus = false;
-    bool WindowHasKeyboardFocus = false;  // a windowed owner whose window holds the focus
+    bool WindowHasKeyboardFocus = false; // a windowed owner whose window holds the focus
     bool IsPanel = false;
     bool MouseInside = false;
     ControlKindCode Kind = 0;
@@ -64,7 +64,7 @@ struct SkipPaintFacts {
     bool Destroying = false;
     bool PaintSuspended = false;
     bool HasParent = false;
-    bool ParentUpdating = false;  // the parent's answer to SKC_ISUPDATING
+    bool ParentUpdating = false; // the parent's answer to SKC_ISUPDATING
 };
 bool MustSkipPaint(const SkipPaintFacts& facts);
 
@@ -76,19 +76,19 @@ struct MoveFacts {
     bool IsTabSheet = false;
     bool HasOwnerControl = true;
     bool Enabled = true;
-    int Transparency = 0;        // the section's normal TRANSPARENCY
+    int Transparency = 0; // the section's normal TRANSPARENCY
     bool ParentHasWindow = false;
-    bool ParentComplex = false;  // the parent's answer to SKC_HASCOMPLEXBG
+    bool ParentComplex = false; // the parent's answer to SKC_HASCOMPLEXBG
 };
 bool BackgroundFollowsPosition(const MoveFacts& facts);
 
 // How a control answers a child's question of what lies behind it (SKC_GETBACKGROUND).
 enum class BackgroundAnswerKind {
-    OwnerColour,  // colour: the owner's colour property
-    AskParent,    // pass the question on to the parent, adding the own position to a bitmap answer
-    OwnCache,     // bitmap: the own cache already holds what lies behind
-    KeyColour,    // colour TransparentKey: nothing to show yet
-    StateColour,  // colour: the state's flat colour
+    OwnerColour, // colour: the owner's colour property
+    AskParent,   // pass the question on to the parent, adding the own position to a bitmap answer
+    OwnCache,    // bitmap: the own cache already holds what lies behind
+    KeyColour,   // colour TransparentKey: nothing to show yet
+    StateColour, // colour: the state's flat colour
 };
 struct BackgroundAnswerPlan {
     BackgroundAnswerKind Kind = BackgroundAnswerKind::OwnerColour;
