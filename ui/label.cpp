@@ -12,6 +12,34 @@ Label::Label(Window& parent, int left, int top, std::wstring_view caption)
     FitToText();
 }
 
+void Label::SetAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    FitToText();
+}
+
+void Label::SetWordWrap(bool wrap)
+{
+    // Static controls wrap the words of SS_LEFT, SS_CENTER and SS_RIGHT texts; only a
+    // left-aligned text can keep to one line (SS_LEFTNOWORDWRAP).
+    LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    if (wrap && (style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP)
+        style = (style & ~SS_TYPEMASK) | SS_LEFT;
+    else if (!wrap && (style & SS_TYPEMASK) == SS_LEFT)
+        style = (style & ~SS_TYPEMASK) | SS_LEFTNOWORDWRAP;
+    SetWindowLongW(Handle(), GWL_STYLE, style);
+    Invalidate();
+}
+
+void Label::SetAlignment(TextAlignment alignment)
+{
+    const LONG type = alignment == TextAlignment::Center  ? SS_CENTER
+                      : alignment == TextAlignment::Right ? SS_RIGHT
+                                                          : SS_LEFT;
+    SetWindowLongW(Handle(), GWL_STYLE, (GetWindowLongW(Handle(), GWL_STYLE) & ~SS_TYPEMASK) | type);
+    Invalidate();
+}
+
 void Label::OnTextChanged()
 {
     FitToText();
@@ -24,6 +52,8 @@ void Label::OnFontChanged()
 
 void Label::FitToText()
 {
+    if (!m_autoSize)
+        return;
     const std::wstring text = Text();
     win32::WindowDC dc(Handle());
     win32::SelectObjectGuard font(dc.get(), Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));

@@ -4,11 +4,20 @@
 
 namespace korvane::ui {
 
-// A static text that sizes itself to its caption (one line) at the given position.
+// How a label lines up its text.
+enum class TextAlignment { Left, Center, Right };
+
+// A static text at the given position that sizes itself to its caption (one line) unless its
+// automatic size is switched off; then it keeps its width and may wrap words.
 class Label : public Control {
 public:
     std::wstring_view ClassName() const override { return L"TLabel"; }
     Label(Window& parent, int left, int top, std::wstring_view caption);
+
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool autoSize);
+    void SetWordWrap(bool wrap);
+    void SetAlignment(TextAlignment alignment);
 
 protected:
     void OnTextChanged() override;
@@ -16,6 +25,8 @@ protected:
 
 private:
     void FitToText();
+
+    bool m_autoSize = true;
 };
 
 } // namespace korvane::ui
