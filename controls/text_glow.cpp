@@ -15,6 +15,46 @@ constexpr double kTailLimit = 1.0 / 510;   // half a grey level of 255
 constexpr std::uint32_t kFixedOne = 65536; // 16-bit fixed point
 constexpr std::uint32_t kFixedHalf = kFixedOne / 2;
 
+// The loops of one blur pass. They run over whole blocks of kBlock pixels, the arrays padded
+// to match, and never overlap, so that the compiler can vectorise them at any optimisation level.
+constexpr int kBlock = 16;
+
+int BlockedLength(int n)
+{
+    return (n + kBlock - 1) / kBlock * kBlock;
+}
+
+// sums = weight * centre
+void StartSums(std::uint32_t* __restrict sums, const std::uint8_t* __restrict centre, std::uint32_t weight, int n)
+{
+    for (int x = 0; x < n; x += kBlock) {
+        for (int i = 0; i < kBlock; ++i) {
+            sums[x + i] = weight * centre[x + i];
+        }
+    }
+}
+
+// sums += weight * (before + after)
+void AddPairs(std::uint32_t* __restrict sums, const std::uint8_t* __restrict before,
+              const std::uint8_t* __restrict after, std::uint32_t weight, int n)
+{
+    for (int x = 0; x < n; x += kBlock) {
+        for (int i = 0; i < kBlock; ++i) {
+            sums[x + i] += weight * (static_cast<std::uint32_t>(before[x + i]) + after[x + i]);
+        }
+    }
+}
+
+// v = (sum + 1/2) >> 16
+void RoundSums(std::uint8_t* __restrict out, const std::uint32_t* __restrict sums, int n)
+{
+    for (int x = 0; x < n; x += kBlock) {
+        for (int i = 0; i < kBlock; ++i) {
+            out[x + i] = static_cast<std::uint8_t>((sums[x + i] + kFixedHalf) >> 16);
+        }
+    }
+}
+
 } // namespace
 
 PixelRect GlowWorkArea(PixelRect textRect, int glowSize)
@@ -60,6 +100,10 @@ GlowKernel MakeGlowKernel(int sigma)
     for (int k = 0; k <= kKernelHalfTaps; ++k) {
         side[k] = std::exp(-(static_cast<double>(k) * k) / twoSigmaSquared);
         total += k == 0 ? side[k] : 2 * side[k];
+        // The taps further out weigh less than the rounding of the total: leave them 0.
+        if (side[k] < 1e-20) {
+            break;
+        }
     }
     for (double& weight : side) {
         weight /= total;
@@ -100,56 +144,35 @@ void BlurGrey(const GreyView& image, const GlowKernel& kernel)
     }
     const int width = image.Width;
     const int height = image.Height;
+    const int blocked = BlockedLength(width);
+    const std::size_t stride = static_cast<std::size_t>(blocked);
     const std::uint32_t* weights = kernel.Weights.data();
-    std::vector<std::uint32_t> sums(static_cast<std::size_t>(width));
+    std::vector<std::uint32_t> sums(stride);
+    std::vector<std::uint8_t> out(stride);
 
     // Rows: each row padded with white on both sides, the horizontal pass kept in `rows`.
-    std::vector<std::uint8_t> line(static_cast<std::size_t>(width) + 2 * static_cast<std::size_t>(radius), 255);
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    std::vector<std::uint8_t> line(stride + 2 * static_cast<std::size_t>(radius), 255);
+    std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) {
         std::memcpy(line.data() + radius, image.Row(y), static_cast<std::size_t>(width));
         const std::uint8_t* centre = line.data() + radius;
-        for (int x = 0; x < width; ++x) {
-            sums[x] = weights[0] * centre[x];
-        }
+        StartSums(sums.data(), centre, weights[0], blocked);
         for (int k = 1; k <= radius; ++k) {
-            const std::uint32_t weight = weights[k];
-            const std::uint8_t* before = centre - k;
-            const std::uint8_t* after = centre + k;
-            for (int x = 0; x < width; ++x) {
-                sums[x] += weight * (static_cast<std::uint32_t>(before[x]) + after[x]);
-            }
+            AddPairs(sums.data(), centre - k, centre + k, weights[k], blocked);
         }
-        std::uint8_t* out = rows.data() + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            // v = (sum + 1/2) >> 16
-            out[x] = static_cast<std::uint8_t>((sums[x] + kFixedHalf) >> 16);
-        }
+        RoundSums(rows.data() + stride * y, sums.data(), blocked);
     }
 
     // Columns: rows above and below the image are white.
-    const std::vector<std::uint8_t> white(static_cast<std::size_t>(width), 255);
-    auto rowAt = [&](int y) {
-        return y < 0 || y >= height ? white.data() : rows.data() + static_cast<std::size_t>(y) * width;
-    };
+    const std::vector<std::uint8_t> white(stride, 255);
+    auto rowAt = [&](int y) { return y < 0 || y >= height ? white.data() : rows.data() + stride * y; };
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* centre = rowAt(y);
-        for (int x = 0; x < width; ++x) {
-            sums[x] = weights[0] * centre[x];
-        }
+        StartSums(sums.data(), rowAt(y), weights[0], blocked);
         for (int k = 1; k <= radius; ++k) {
-            const std::uint32_t weight = weights[k];
-            const std::uint8_t* above = rowAt(y - k);
-            const std::uint8_t* below = rowAt(y + k);
-            for (int x = 0; x < width; ++x) {
-                sums[x] += weight * (static_cast<std::uint32_t>(above[x]) + below[x]);
-            }
+            AddPairs(sums.data(), rowAt(y - k), rowAt(y + k), weights[k], blocked);
         }
-        std::uint8_t* out = image.Row(y);
-        for (int x = 0; x < width; ++x) {
-            // v = (sum + 1/2) >> 16
-            out[x] = static_cast<std::uint8_t>((sums[x] + kFixedHalf) >> 16);
-        }
+        RoundSums(out.data(), sums.data(), blocked);
+        std::memcpy(image.Row(y), out.data(), static_cast<std::size_t>(width));
     }
 }
 
