@@ -99,3 +99,19 @@ if [ ! -f "$prefix/lib/libpng.a" ]; then
   rm -rf "$work"
   echo "setup: libpng built for MinGW into $prefix"
 fi
+
+# Google Benchmark for the Windows benchmarks, which measure what only runs there (GDI block copies
+# and text drawing, the window frames) under Wine.
+if [ ! -f "$prefix/lib/libbenchmark.a" ]; then
+  work=$build_root/deps/benchmark
+  rm -rf "$work"
+  fetch_source benchmark "$work"
+  unpack_orig "$work"
+  cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF \
+    -DBENCHMARK_ENABLE_INSTALL=ON -Wno-dev >/dev/null
+  cmake --build "$work/build" --target install >/dev/null
+  rm -rf "$work"
+  echo "setup: Google Benchmark built for MinGW into $prefix"
+fi

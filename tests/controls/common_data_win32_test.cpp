@@ -2,15 +2,9 @@
 // question by SendMessage, a missing section leaves a control unskinned but answering, moves keep
 // or drop the cache, the manager's broadcast takes the skin off and puts it back, and the hover
 // glow follows the mouse.
-#include "controls/common_data_win32.h"
 #include "gfx/colors.h"
 #include "render/glow.h"
-#include "skin/engine_commands.h"
-#include "skin/skin_platform_win32.h"
-#include "support/skin_test_data.h"
-#include "ui/application.h"
-#include "ui/form.h"
-#include "windows/skin_manager_win32.h"
+#include "support/skinned_form_fixture_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +16,7 @@
 namespace korvane {
 namespace {
 
-using test::Bytes;
-using test::MakePackage;
-using test::MakePng;
+using test::SkinnedBox;
 
 // Sections with exactly the values the cases need: an opaque flat face, an opaque gradient, one
 // that shows its parent through, one half transparent, and one with a hover glow.
@@ -36,92 +28,9 @@ const std::string kOptions =
     "[HALF]\r\nCOLOR=16777215\r\nTRANSPARENCY=50\r\n"
     "[GLOWING]\r\nCOLOR=8421504\r\nGLOW=1\r\nGLOWMARGIN=2\r\nGLOW0=!GLOW.PNG!1!0!3!0008!0008!0008!0008\r\n";
 
-std::vector<std::uint8_t> GlowPicture()
-{
-    return MakePng(24, 24, std::vector<std::uint32_t>(24 * 24, 0x80FFFFFFu), true);
-}
-
-// A skinned child window that paints its section's face from its cache.
-class SkinnedBox : public ui::Window {
-public:
-    SkinnedBox(ui::Window& parent, const PixelRect& bounds, std::u16string_view section,
-               TsOwnerRole role = TsOwnerRole::Control)
-        : Data(*this, true, 0, role)
-    {
-        RegisterOwnClass(L"KorvaneSkinnedBox", 0, nullptr);
-        CreateOwnWindow(L"KorvaneSkinnedBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds, parent.Handle(),
-                        nullptr, {});
-        Data.SetSkinSection(section);
-        Data.AfterLoad();
-    }
-    TsCtrlSkinData Data;
-
+class ControlSkinData : public test::SkinnedFormTest {
 protected:
-    bool PaintsClient() const override { return true; }
-    std::optional<LRESULT> OnEraseBackground(HDC) override { return 1; }
-    void OnPaint(ui::PaintContext& paint) override
-    {
-        if (Data.MustSkipPaint())
-            return;
-        if (Data.CacheStale)
-            Data.PaintFaceToCache(Data.DrawingState());
-        if (!Data.CacheBitmap.Empty())
-            BitBlt(paint.Dc, 0, 0, Data.CacheBitmap.Width(), Data.CacheBitmap.Height(), Data.CacheBitmap.Dc(), 0, 0,
-                   SRCCOPY);
-    }
-};
-
-class BoxForm : public ui::Form {
-public:
-    BoxForm() : ui::Form({L"TBoxForm", L"Boxes", 200, 200, 300, 200}) {}
-};
-
-class ControlSkinData : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_application = std::make_unique<ui::Application>();
-        m_form = &m_application->CreateForm<BoxForm>();
-        m_manager = std::make_unique<TsSkinManager>(m_platform);
-        m_manager->BeginRestore();
-        m_manager->InternalSkins.push_back(
-            {u"Fixture", MakePackage({{"Options.dat", Bytes(kOptions)}, {"GLOW.PNG", GlowPicture()}})});
-        m_manager->SetSkinDirectory(u"c:\\no such skins folder");
-        m_manager->SetSkinName(u"Fixture");
-    }
-    void Apply()
-    {
-        m_manager->EndRestore();
-        m_form->Show();
-        UpdateWindow(m_form->Handle());
-        RedrawWindow(m_form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
-    void TearDown() override
-    {
-        m_form->Hide();
-        m_boxes.clear();
-        m_manager.reset();
-        m_application.reset();
-    }
-    SkinnedBox& Box(ui::Window& parent, const PixelRect& bounds, std::u16string_view section,
-                    TsOwnerRole role = TsOwnerRole::Control)
-    {
-        m_boxes.push_back(std::make_unique<SkinnedBox>(parent, bounds, section, role));
-        return *m_boxes.back();
-    }
-    static BackgroundRequest Ask(const ui::Window& window)
-    {
-        BackgroundRequest request;
-        SendMessageW(window.Handle(), SKM_COMMAND, EngineCommandWParam(SKC_GETBACKGROUND),
-                     reinterpret_cast<LPARAM>(&request));
-        return request;
-    }
-
-    Win32SkinPlatform m_platform;
-    std::unique_ptr<ui::Application> m_application;
-    BoxForm* m_form = nullptr;
-    std::unique_ptr<TsSkinManager> m_manager;
-    std::vector<std::unique_ptr<SkinnedBox>> m_boxes;
+    std::string Options() const override { return kOptions; }
 };
 
 TEST_F(ControlSkinData, OpaqueBoxesAnswerWithTheirColourOrTheirCache)

@@ -1,0 +1,181 @@
+#include "controls/skinned_text_win32.h"
+
+#include "controls/common_data_win32.h"
+#include "controls/control_kind.h"
+#include "controls/disabled_caption_color.h"
+#include "skin/engine_commands.h"
+#include "skin/skin_manager_core.h"
+#include "ui/graphic_control.h"
+#include "ui/window.h"
+#include "win32/dc_guards.h"
+
+#include <string>
+
+namespace korvane {
+
+namespace {
+
+constexpr unsigned kAllDirections = 1 | 2 | 4 | 8;
+
+void DrawTextIn(HDC dc, std::wstring_view text, PixelRect rect, UINT flags)
+{
+    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
+}
+
+// Check boxes, radio buttons, group boxes and see-through windowless controls take the font
+// colours of the nearest ancestor that gives its own font, skipping parents that are mostly
+// see-through themselves.
+const TsGeneralData* ColourSection(const TsCommonData& data, const TsGeneralData& own, bool active)
+{
+    const int kind = data.ControlKind;
+    const bool windowless = dynamic_cast<const ui::GraphicControl*>(data.OwnerObject) != nullptr;
+    const TsGenState& block = own.Props[active && own.States > 1 ? 1 : 0];
+    const bool asksParents = kind == 32 || kind == 33 || kind == 74 || (windowless && block.Transparency > 0);
+    const SkinManagerCore* manager = data.Manager();
+    if (!asksParents || !manager)
+        return &own;
+    for (HWND parent = data.ParentWindow(); parent;
+         parent = (GetWindowLongW(parent, GWL_STYLE) & WS_CHILD) ? GetParent(parent) : nullptr) {
+        std::int32_t index = -1;
+        SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_GETSECTIONINDEX), reinterpret_cast<LPARAM>(&index));
+        if (!manager->IsValidSection(index))
+            continue;
+        const TsGeneralData& section = manager->Sections[static_cast<std::size_t>(index)];
+        if (section.Transparency > 50)
+            continue;
+        return section.GiveOwnFont ? &section : &own;
+    }
+    return &own;
+}
+
+} // namespace
+
+GdiGlowWorkImage::~GdiGlowWorkImage()
+{
+    Release();
+}
+
+void GdiGlowWorkImage::Release()
+{
+    if (m_dc) {
+        SelectObject(m_dc, m_previous);
+        DeleteDC(m_dc);
+    }
+    if (m_bitmap)
+        DeleteObject(m_bitmap);
+    m_dc = nullptr;
+    m_bitmap = nullptr;
+    m_previous = nullptr;
+}
+
+GreyView GdiGlowWorkImage::Allocate(int width, int height)
+{
+    Release();
+    struct GreyInfo {
+        BITMAPINFOHEADER header;
+        RGBQUAD palette[256];
+    } info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = width;
+    info.header.biHeight = -height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 8;
+    info.header.biCompression = BI_RGB;
+    info.header.biClrUsed = 256;
+    for (int i = 0; i < 256; ++i)
+        info.palette[i] = {static_cast<BYTE>(i), static_cast<BYTE>(i), static_cast<BYTE>(i), 0};
+    void* bits = nullptr;
+    m_bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_dc = CreateCompatibleDC(nullptr);
+    if (!m_bitmap || !m_dc || !bits) {
+        Release();
+        return {};
+    }
+    m_previous = SelectObject(m_dc, m_bitmap);
+    // Rows of an 8-bit DIB are padded to four bytes.
+    return GreyView{static_cast<std::uint8_t*>(bits), width, height, static_cast<std::ptrdiff_t>((width + 3) & ~3)};
+}
+
+void PaintTextGlow(HDC faceDc, const BitmapView& face, std::wstring_view text, const PixelRect& rect,
+                   GdiGlowWorkImage& work, std::uint32_t color, int size, unsigned directions, UINT drawTextFlags)
+{
+    if (size <= 0 || text.empty() || face.IsEmpty())
+        return;
+    const PixelRect area = GlowWorkArea(rect, size);
+    const GreyView view = work.Prepare(area);
+    if (view.IsEmpty() || !work.Dc())
+        return;
+    HDC dc = work.Dc();
+    win32::SelectObjectGuard font(dc, GetCurrentObject(faceDc, OBJ_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    const PixelRect at = rect.Offset(-area.Left, -area.Top);
+    const UINT flags = drawTextFlags | DT_NOCLIP;
+    DrawTextIn(dc, text, at, flags);
+    const int moves[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+    for (int i = 0; i < 4; ++i)
+        if (directions & (1u << i))
+            DrawTextIn(dc, text, at.Offset(moves[i][0], moves[i][1]), flags);
+    GdiFlush();
+    PaintTextGlowPixels(face, area.Left, area.Top, view, size, color);
+}
+
+void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool active, const TsCommonData& data,
+                     UINT drawTextFlags, const PixelRect& rect, GdiGlowWorkImage* work)
+{
+    if (text.empty())
+        return;
+    const TsGeneralData* own = data.Section();
+    win32::OwnedFont underlined;
+    const int saved = SaveDC(canvas);
+    if (active && own && own->SectionName == u"WEBBUTTON") {
+        LOGFONTW font{};
+        GetObjectW(GetCurrentObject(canvas, OBJ_FONT), sizeof font, &font);
+        font.lfUnderline = TRUE;
+        underlined.reset(CreateFontIndirectW(&font));
+        SelectObject(canvas, underlined.get());
+    }
+    IntersectClipRect(canvas, rect.Left, rect.Top, rect.Right, rect.Bottom);
+    SetBkMode(canvas, TRANSPARENT);
+    if (own && !data.CustomFont()) {
+        const TsGeneralData& section = *ColourSection(data, *own, active);
+        const TsGenState& block = section.Props[active && section.States > 1 ? 1 : 0];
+        if (data.HasCache && !data.CacheBitmap.Empty() && block.GlowSize != 0) {
+            GdiGlowWorkImage temporary;
+            PaintTextGlow(canvas, data.CacheBitmap.View(), text, rect, work ? *work : temporary,
+                          data.ShiftColour(block.GlowColor), block.GlowSize, kAllDirections, drawTextFlags);
+        }
+        if (!enabled) {
+            const SkinManagerCore* manager = data.Manager();
+            const std::uint32_t global =
+                manager ? static_cast<std::uint32_t>(manager->GlobalColor()) & 0xFFFFFF : GetSysColor(COLOR_BTNFACE);
+            const std::uint32_t mixed =
+                DisabledCaptionColor(static_cast<std::uint32_t>(section.Props[0].FontColor[1]) & 0xFFFFFF, global);
+            SetTextColor(canvas, data.ShiftColour(static_cast<TsColor>(mixed)));
+            DrawTextIn(canvas, text, rect, drawTextFlags);
+        } else {
+            // Contours left, top, right and bottom first, then the text over them.
+            const int moves[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+            for (int side = 0; side < 4; ++side) {
+                const TsColor contour = block.FontColor[static_cast<std::size_t>(side + 2)];
+                if (contour == kColorNone)
+                    continue;
+                SetTextColor(canvas, data.ShiftColour(contour));
+                DrawTextIn(canvas, text, rect.Offset(moves[side][0], moves[side][1]), drawTextFlags);
+            }
+            SetTextColor(canvas, data.ShiftColour(block.FontColor[1]));
+            DrawTextIn(canvas, text, rect, drawTextFlags | DT_NOCLIP);
+        }
+    } else if (enabled) {
+        DrawTextIn(canvas, text, rect, drawTextFlags);
+    } else {
+        SetTextColor(canvas, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextIn(canvas, text, rect.Offset(1, 1), drawTextFlags);
+        SetTextColor(canvas, GetSysColor(COLOR_BTNSHADOW));
+        DrawTextIn(canvas, text, rect, drawTextFlags);
+    }
+    RestoreDC(canvas, saved);
+}
+
+} // namespace korvane
