@@ -1,0 +1,95 @@
+// What a skinned control's paint costs under the internal skin: the repaint from a fresh cache
+// (one block copy), a full rebuild of a button face, and a caption with and without its glow,
+// each beside a memcpy of the same bytes in the same run.
+#include "bench/against_memcpy.h"
+
+#include "app/internal_skin.h"
+#include "controls/common_data_win32.h"
+#include "controls/skinned_text_win32.h"
+#include "skin/skin_platform_win32.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/push_button.h"
+#include "win32/dib_section.h"
+#include "windows/skin_manager_win32.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace korvane {
+namespace {
+
+class BenchForm : public ui::Form {
+public:
+    BenchForm() : ui::Form({L"TBenchForm", L"Bench", 100, 100, 400, 200}) {}
+    ui::PushButton Button{*this, BoundsRect(20, 20, 75, 25), L"Продолжить"};
+};
+
+// One form with a skinned button under the internal skin, made once for all benchmarks.
+struct Scene {
+    Scene()
+    {
+        application = std::make_unique<ui::Application>();
+        form = &application->CreateForm<BenchForm>();
+        manager = std::make_unique<TsSkinManager>(platform);
+        manager->BeginRestore();
+        manager->InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
+        manager->SetSkinName(std::u16string(kInternalSkinName));
+        data = &AttachSkinData(form->Button, u"BUTTON", kKindButton);
+        manager->EndRestore();
+    }
+    Win32SkinPlatform platform;
+    std::unique_ptr<ui::Application> application;
+    BenchForm* form = nullptr;
+    std::unique_ptr<TsSkinManager> manager;
+    TsCtrlSkinData* data = nullptr;
+};
+
+Scene& TheScene()
+{
+    static Scene scene;
+    return scene;
+}
+
+void BM_FreshCacheRepaint(benchmark::State& state)
+{
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    win32::DibSection cache(width, height);
+    win32::DibSection screen(width, height);
+    bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(width) * height * 4, [&] {
+        BitBlt(screen.Dc(), 0, 0, width, height, cache.Dc(), 0, 0, SRCCOPY);
+        GdiFlush();
+    });
+}
+BENCHMARK(BM_FreshCacheRepaint)->Args({75, 25})->Args({821, 532});
+
+void BM_ButtonFaceRebuild(benchmark::State& state)
+{
+    TsCtrlSkinData& data = *TheScene().data;
+    data.PaintFaceToCache(0);
+    bench::MeasureAgainstMemcpy(state, 75 * 25 * 4, [&] { data.PaintFaceToCache(1); });
+}
+BENCHMARK(BM_ButtonFaceRebuild);
+
+void BM_SkinnedCaption(benchmark::State& state)
+{
+    TsCtrlSkinData& data = *TheScene().data;
+    data.PaintFaceToCache(0);
+    GdiGlowWorkImage work;
+    const bool glow = state.range(0) != 0;
+    HDC dc = data.CacheBitmap.Dc();
+    bench::MeasureAgainstMemcpy(state, 75 * 25 * 4, [&] {
+        if (glow)
+            PaintTextGlow(dc, data.CacheBitmap.View(), L"Продолжить", BoundsRect(6, 6, 63, 13), work, 0xFFFFFF, 3, 15,
+                          DT_CENTER | DT_SINGLELINE);
+        DrawSkinnedText(dc, L"Продолжить", true, false, data, DT_CENTER | DT_SINGLELINE, BoundsRect(6, 6, 63, 13),
+                        &work);
+    });
+    state.SetLabel(glow ? "with a glow of 3" : "without glow");
+}
+BENCHMARK(BM_SkinnedCaption)->Arg(0)->Arg(1);
+
+} // namespace
+} // namespace korvane
