@@ -23,8 +23,6 @@ TNewStyleKorvane::TNewStyleKorvane()
     NewStyle_RmvButton.SetGlyph(LoadGlyph(Glyph::Remove));
     NewStyle_UpBtn.SetGlyph(LoadGlyph(Glyph::Up));
     NewStyle_DownBtn.SetGlyph(LoadGlyph(Glyph::Down));
-    for (ui::SpeedButton* button : {&NewStyle_AddBtn, &NewStyle_RmvButton, &NewStyle_UpBtn, &NewStyle_DownBtn})
-        AttachSkinData(*button, u"SPEEDBUTTON", kKindSpeedButton);
     SetTabOrder({&NewStyle_Title, &NewStyle_Items, &NewStyle_Flags, &NewStyle_GenerateBtn, &NewStyle_MenuCommand});
 
     NewStyle_MenuCommand.on_key_press = [this](wchar_t& key) { NewStyle_MenuCommandKeyPress(key); };

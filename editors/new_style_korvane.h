@@ -8,7 +8,7 @@
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/push_button.h"
-#include "ui/speed_button.h"
+#include "controls/skinned_buttons_win32.h"
 
 namespace korvane {
 
@@ -28,10 +28,10 @@ public:
     ui::Label Label3{*this, 16, 104, L"Флаг доступа:"};
     ui::ComboBox NewStyle_Flags{*this, BoundsRect(16, 120, 145, 21), 13};
     ui::Label Label2{*this, 16, 152, L"Пункты меню"};
-    ui::SpeedButton NewStyle_AddBtn{*this, BoundsRect(16, 176, 23, 22)};
-    ui::SpeedButton NewStyle_RmvButton{*this, BoundsRect(40, 176, 23, 22)};
-    ui::SpeedButton NewStyle_UpBtn{*this, BoundsRect(64, 176, 23, 22)};
-    ui::SpeedButton NewStyle_DownBtn{*this, BoundsRect(88, 176, 23, 22)};
+    TsSpeedButton NewStyle_AddBtn{*this, BoundsRect(16, 176, 23, 22)};
+    TsSpeedButton NewStyle_RmvButton{*this, BoundsRect(40, 176, 23, 22)};
+    TsSpeedButton NewStyle_UpBtn{*this, BoundsRect(64, 176, 23, 22)};
+    TsSpeedButton NewStyle_DownBtn{*this, BoundsRect(88, 176, 23, 22)};
     ui::ListBox NewStyle_Items{*this, BoundsRect(8, 200, 353, 241), 13};
     ui::PushButton NewStyle_GenerateBtn{*this, BoundsRect(136, 448, 89, 25), L"Сгенерировать"};
 

@@ -13,11 +13,7 @@ Tfrm_OldStyleMenu::Tfrm_OldStyleMenu() : Form({L"Tfrm_OldStyleMenu", L"Old Style
 {
     OldStyle_MenuEdit.SetBackgroundColor(RGB(0, 0, 0));
     OldStyle_MenuEdit.SetDefaultTextColor(RGB(0, 0, 0));
-    // The colour buttons and the edit take their look from the skin; the edit keeps its own black
-    // background.
-    for (ui::Window* button : {static_cast<ui::Window*>(&sBitBtn1), static_cast<ui::Window*>(&Button2),
-                               static_cast<ui::Window*>(&Button3), static_cast<ui::Window*>(&Button4)})
-        AttachSkinData(*button, u"BUTTON", kKindBitBtn);
+    // The edit takes its look from the skin but keeps its own black background.
     AttachSkinData(OldStyle_MenuEdit, u"EDIT", kKindRichEdit, true);
     SetTabOrder({&OldStyle_MenuEdit, &Button5, &sBitBtn1, &Button2, &Button3, &Button4});
     sBitBtn1.on_click = [this] { Button1Click(); };

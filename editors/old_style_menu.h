@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generator/menu_inputs.h"
-#include "ui/bitmap_button.h"
+#include "controls/skinned_buttons_win32.h"
 #include "ui/form.h"
 #include "ui/global_reference.h"
 #include "ui/push_button.h"
@@ -22,10 +22,10 @@ class Tfrm_OldStyleMenu : public ui::Form {
 public:
     Tfrm_OldStyleMenu();
 
-    ui::BitmapButton sBitBtn1{*this, BoundsRect(8, 16, 75, 25), L"Белый"};
-    ui::PushButton Button2{*this, BoundsRect(96, 16, 73, 25), L"Желтый"};
-    ui::PushButton Button3{*this, BoundsRect(184, 16, 75, 25), L"Красный"};
-    ui::PushButton Button4{*this, BoundsRect(272, 16, 75, 25), L"Серый"};
+    TsBitBtn sBitBtn1{*this, BoundsRect(8, 16, 75, 25), L"Белый"};
+    TsBitBtn Button2{*this, BoundsRect(96, 16, 73, 25), L"Желтый"};
+    TsBitBtn Button3{*this, BoundsRect(184, 16, 75, 25), L"Красный"};
+    TsBitBtn Button4{*this, BoundsRect(272, 16, 75, 25), L"Серый"};
     ui::RichEdit OldStyle_MenuEdit{*this, BoundsRect(8, 48, 433, 217)};
     ui::PushButton Button5{*this, BoundsRect(176, 272, 91, 25), L"Продолжить"};
 

@@ -36,10 +36,6 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source
     // The controls that take their look from the skin.
     AttachSkinData(SourceModMenu_AccessFlags, u"COMBOBOX", kKindComboBox);
     AttachSkinData(SourceModMenu_Items, u"EDIT", kKindListBox);
-    AttachSkinData(SourceModMenu_Btn_Continue, u"BUTTON", kKindButton);
-    for (ui::SpeedButton* button :
-         {&SourceModMenu_BtnAdd, &SourceModMenu_BrnRemove, &SOurceModMenu_BtnUp, &SourceModMenu_BtnDown})
-        AttachSkinData(*button, u"SPEEDBUTTON", kKindSpeedButton);
     SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items, &SourceModMenu_Btn_Continue,
                  &SourceModMenu_AccessFlags});
 

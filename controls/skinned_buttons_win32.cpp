@@ -1,0 +1,303 @@
+#include "controls/skinned_buttons_win32.h"
+
+#include "controls/button_state.h"
+#include "controls/control_kind.h"
+#include "controls/disabled_look.h"
+#include "controls/focus_frame.h"
+#include "controls/skin_data_rules.h"
+#include "skin/engine_commands.h"
+#include "skin/skin_manager_core.h"
+#include "ui/text.h"
+#include "win32/dc_guards.h"
+
+#include <algorithm>
+
+namespace korvane {
+
+namespace {
+
+// The caption's size as DrawText measures it in a rectangle of the given width.
+PixelSize MeasureCaption(HDC dc, const std::wstring& caption, int width, UINT flags)
+{
+    if (caption.empty() || width <= 0)
+        return {};
+    RECT r{0, 0, width, 0};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, flags | DT_CALCRECT);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+UINT AlignmentFlag(CaptionAlignment alignment)
+{
+    switch (alignment) {
+    case CaptionAlignment::Left:
+        return DT_LEFT;
+    case CaptionAlignment::Right:
+        return DT_RIGHT;
+    case CaptionAlignment::Center:
+        return DT_CENTER;
+    }
+    return DT_CENTER;
+}
+
+// The focus frame of a focused, enabled button with a caption, where the section shows focus.
+void PaintFocusFrame(const TsCommonData& data, const ui::Window& button, const ButtonCaptionLook& look,
+                     const BitmapView& face, PixelRect caption)
+{
+    const TsGeneralData* section = data.Section();
+    if (!section || !section->ShowFocus || !look.ShowFocus || !button.Enabled() || caption.IsEmpty() ||
+        GetFocus() != button.Handle())
+        return;
+    const int m = look.FocusMargin;
+    DrawFocusFrame(face, {caption.Left - m, caption.Top - m, caption.Right + m, caption.Bottom + m},
+                   GetSysColor(COLOR_BTNFACE) & 0xFFFFFF, 0x000000);
+}
+
+// Reads a glyph bitmap once for as long as the button keeps the same one.
+const GlyphBitmap& ReadOnce(HBITMAP glyph, HBITMAP& read, GlyphBitmap& pixels)
+{
+    if (glyph != read) {
+        pixels = ReadGlyphBitmap(glyph);
+        read = glyph;
+    }
+    return pixels;
+}
+
+} // namespace
+
+TsButton::TsButton(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)
+    : PushButton(parent, bounds, caption)
+    , SkinData(*this, true, kKindButton)
+    , m_skin(*this, SkinData, *this)
+{
+    SkinData.AfterLoad();
+}
+
+void TsButton::PaintContent(HDC dc, const BitmapView& face, int state)
+{
+    const std::wstring caption = Text();
+    win32::SelectObjectGuard font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
+    const UINT flags = DT_CENTER | DT_VCENTER | DT_EXPANDTABS | (CaptionLook.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    const PixelSize size = MeasureCaption(dc, caption, face.Width - 2, flags);
+    PixelRect rect =
+        BoundsRect((face.Width - size.Width) / 2, (face.Height - size.Height) / 2, size.Width, size.Height);
+    if (state == StatePressed)
+        rect = rect.Offset(1, 1);
+    DrawSkinnedText(dc, caption, Enabled(), state != StateNormal, SkinData, flags, rect, &m_glowWork);
+    GdiFlush();
+    PaintFocusFrame(SkinData, *this, CaptionLook, face, rect);
+}
+
+TsBitBtn::TsBitBtn(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)
+    : BitmapButton(parent, bounds, caption)
+    , SkinData(*this, true, kKindBitBtn)
+    , m_skin(*this, SkinData, *this)
+{
+    SkinData.AfterLoad();
+}
+
+const GlyphBitmap& TsBitBtn::GlyphPixels()
+{
+    return ReadOnce(Glyph(), m_readGlyph, m_glyphPixels);
+}
+
+void TsBitBtn::PaintContent(HDC dc, const BitmapView& face, int state)
+{
+    const std::wstring caption = Text();
+    win32::SelectObjectGuard font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
+    const GlyphBitmap& glyph = GlyphPixels();
+    const PixelSize glyphSize = ButtonGlyphSize({}, false, {glyph.Pixels.Width(), glyph.Pixels.Height()}, NumGlyphs);
+    const UINT flags =
+        AlignmentFlag(Alignment) | DT_VCENTER | DT_EXPANDTABS | (CaptionLook.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    const int measureWidth = CaptionMeasureWidth(face.Width, Margin, Spacing, glyphSize, Layout, !caption.empty());
+    const PixelSize captionSize = MeasureCaption(dc, caption, measureWidth, flags);
+    const bool rightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+    const GlyphCaptionPlacement place = LayoutGlyphAndCaption({0, 0, face.Width, face.Height}, glyphSize, captionSize,
+                                                              rightToLeft, Spacing, Margin, Alignment, Layout);
+    PixelRect captionRect = place.Caption;
+    if (state == StatePressed)
+        captionRect = captionRect.Offset(1, 1);
+    DrawSkinnedText(dc, caption, Enabled(), state != StateNormal, SkinData,
+                    flags | DT_END_ELLIPSIS | (rightToLeft ? DT_RTLREADING : 0), captionRect, &m_glowWork);
+    GdiFlush();
+    if (!glyph.Pixels.Empty()) {
+        GlyphLook look;
+        look.State = state;
+        look.Enabled = Enabled();
+        look.Down = m_skin.Down;
+        look.Blend = Blend;
+        look.DisabledGlyphKind = DisabledGlyphKind;
+        PaintButtonGlyph(face, place.GlyphX, place.GlyphY,
+                         ButtonGlyph{glyph.Pixels.ReadView(), NumGlyphs, glyph.BitsPerPixel}, look);
+    }
+    PaintFocusFrame(SkinData, *this, CaptionLook, face, captionRect);
+}
+
+TsSpeedButton::TsSpeedButton(ui::Window& parent, const PixelRect& bounds)
+    : SpeedButton(parent, bounds)
+    , SkinData(*this, true, kKindSpeedButton)
+{
+    SkinData.AfterLoad();
+}
+
+const GlyphBitmap& TsSpeedButton::GlyphPixels()
+{
+    return ReadOnce(Glyph(), m_readGlyph, m_glyphPixels);
+}
+
+int TsSpeedButton::DrawingState() const
+{
+    const TsGeneralData* section = SkinData.Section();
+    if (!section)
+        return StateNormal;
+    return LimitState(SpeedButtonState(Down(), SkinData.IsActive()), section->States);
+}
+
+void TsSpeedButton::BuildCache()
+{
+    SkinData.PrepareCache();
+    const ParentBackground background = SkinData.GetParentBackground();
+    // A parent that has not painted yet leaves the previous face.
+    if (background.IsBitmap && background.Bitmap.Width == 0)
+        return;
+    const int state = DrawingState();
+    SkinData.PaintFaceToCache(state);
+    const BitmapView face = SkinData.CacheBitmap.View();
+    const GlyphBitmap& glyph = GlyphPixels();
+    if (!face.IsEmpty() && !glyph.Pixels.Empty()) {
+        const PixelSize glyphSize =
+            ButtonGlyphSize({}, false, {glyph.Pixels.Width(), glyph.Pixels.Height()}, NumGlyphs);
+        const GlyphCaptionPlacement place =
+            LayoutGlyphAndCaption({0, 0, face.Width, face.Height}, glyphSize, {}, false, 4, -1,
+                                  CaptionAlignment::Center, GlyphLayout::GlyphLeft);
+        GlyphLook look;
+        look.State = state;
+        look.Enabled = Enabled();
+        look.Down = Down();
+        look.Blend = Blend;
+        look.DisabledGlyphKind = DisabledGlyphKind;
+        PaintButtonGlyph(face, place.GlyphX, place.GlyphY,
+                         ButtonGlyph{glyph.Pixels.ReadView(), NumGlyphs, glyph.BitsPerPixel}, look);
+    }
+    if (!Enabled() && !face.IsEmpty())
+        ApplyDisabledLook(face, DisabledKind, background, SkinData.StateColour(0));
+    SkinData.CacheStale = false;
+}
+
+void TsSpeedButton::Paint(HDC dc)
+{
+    const SkinManagerCore* manager = SkinData.Manager();
+    if (manager && manager->Active() && SkinData.SectionIndex <= 0)
+        SkinData.ResolveSection();
+    if (!SkinData.IsSkinned(true)) {
+        SpeedButton::Paint(dc);
+        return;
+    }
+    const PixelRect bounds = ControlBounds();
+    if (bounds.Width() <= 0 || bounds.Height() <= 0)
+        return;
+    SkinData.CacheStale = SkinData.CacheStale || Down() != m_lastDown || SkinData.Clipped;
+    m_lastDown = Down();
+    SkinData.Clipped = SkinData.BackgroundFollowsPosition();
+    if (SkinData.CacheStale || SkinData.CacheBitmap.Empty())
+        BuildCache();
+    if (!SkinData.CacheBitmap.Empty())
+        BitBlt(dc, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), SkinData.CacheBitmap.Dc(), 0, 0, SRCCOPY);
+}
+
+void TsSpeedButton::RepaintNow()
+{
+    if (!Visible() || !Parent().Handle() || !IsWindowVisible(Parent().Handle()))
+        return;
+    if (!SkinData.IsSkinned(true)) {
+        Invalidate();
+        return;
+    }
+    if (SkinData.CacheStale)
+        BuildCache();
+    m_lastDown = Down();
+    if (SkinData.CacheBitmap.Empty())
+        return;
+    const PixelRect bounds = ControlBounds();
+    win32::WindowDC dc(Parent().Handle());
+    BitBlt(dc.get(), bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), SkinData.CacheBitmap.Dc(), 0, 0,
+           SRCCOPY);
+}
+
+void TsSpeedButton::ShowChange()
+{
+    // Fades come in through this one place; until then a change repaints at once.
+    SkinData.CacheStale = true;
+    RepaintNow();
+}
+
+void TsSpeedButton::MouseDown(POINT point)
+{
+    SpeedButton::MouseDown(point);
+    if (SkinData.IsSkinned(true))
+        ShowChange();
+}
+
+void TsSpeedButton::MouseUp(POINT point)
+{
+    SpeedButton::MouseUp(point);
+    if (SkinData.IsSkinned(true))
+        ShowChange();
+}
+
+void TsSpeedButton::MouseMove(POINT point)
+{
+    const bool wasDown = Down();
+    SpeedButton::MouseMove(point);
+    if (wasDown != Down() && SkinData.IsSkinned(true))
+        ShowChange();
+}
+
+void TsSpeedButton::OnMouseEnter()
+{
+    if (!SkinData.IsSkinned(true)) {
+        SpeedButton::OnMouseEnter();
+        return;
+    }
+    if (Enabled())
+        ShowChange();
+}
+
+void TsSpeedButton::OnMouseLeave()
+{
+    if (!SkinData.IsSkinned(true)) {
+        SpeedButton::OnMouseLeave();
+        return;
+    }
+    if (Enabled())
+        ShowChange();
+}
+
+void TsSpeedButton::OnEnabledChanged(bool /*enabled*/)
+{
+    SkinData.CacheStale = true;
+    Invalidate();
+}
+
+void TsSpeedButton::HandleMessage(ui::Message& message)
+{
+    if (message.Id == SKM_COMMAND) {
+        switch (EngineCommandOf(message.WParam)) {
+        case SKC_SETSKIN:
+        case SKC_REFRESH:
+        case SKC_REMOVESKIN:
+            SkinData.CacheStale = true;
+            Invalidate();
+            break;
+        case SKC_REPAINTNOW:
+            SkinData.PaintSuspended = false;
+            SkinData.CacheStale = true;
+            RepaintNow();
+            break;
+        default:
+            break;
+        }
+    }
+    SpeedButton::HandleMessage(message);
+}
+
+} // namespace korvane

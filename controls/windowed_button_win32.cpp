@@ -1,0 +1,321 @@
+#include "controls/windowed_button_win32.h"
+
+#include "controls/button_state.h"
+#include "controls/mask_region.h"
+#include "controls/skin_data_rules.h"
+#include "controls/window_region_win32.h"
+#include "gfx/color_ops.h"
+#include "render/fade_timer.h"
+#include "render/section_background.h"
+#include "render/skin_paint_source.h"
+#include "skin/engine_commands.h"
+#include "skin/skin_manager_core.h"
+#include "win32/dc_guards.h"
+#include "win32/rect.h"
+
+#include <algorithm>
+
+namespace korvane {
+
+WindowedButtonSkin::WindowedButtonSkin(ui::PushButton& button, TsCtrlSkinData& data, WindowedButtonContent& content)
+    : m_button(button)
+    , m_data(data)
+    , m_content(content)
+{
+    Attach(button);
+}
+
+WindowedButtonSkin::~WindowedButtonSkin() = default;
+
+bool WindowedButtonSkin::Skinned() const
+{
+    return m_data.IsSkinned(true) && m_button.Handle();
+}
+
+void WindowedButtonSkin::SetOwnerDrawn(bool ownerDrawn)
+{
+    if (ownerDrawn == m_ownerDrawn || !m_button.Handle())
+        return;
+    m_ownerDrawn = ownerDrawn;
+    // An owner-drawn button control asks its parent to draw every change (WM_DRAWITEM, answered
+    // here) and never paints the platform's face over the skin's.
+    m_button.Send(BM_SETSTYLE, ownerDrawn ? BS_OWNERDRAW : BS_PUSHBUTTON, FALSE);
+    if (!ownerDrawn) {
+        SetWindowRgn(m_button.Handle(), nullptr, TRUE);
+        m_regionApplied = false;
+    }
+    m_button.Invalidate(false);
+}
+
+int WindowedButtonSkin::CurrentState() const
+{
+    WindowedButtonFacts facts;
+    const HWND window = m_button.Handle();
+    facts.Pushed = window && (m_button.Send(BM_GETSTATE) & BST_PUSHED) != 0;
+    facts.PressedLookFlush = m_pressedLookFlush;
+    facts.MouseInside = m_data.MouseInside;
+    facts.LeftButtonHeld = (GetKeyState(VK_LBUTTON) & 0x8000) != 0 && GetCapture() == window;
+    facts.Down = Down;
+    facts.DefaultStyle = window && (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON;
+    facts.Active = m_data.IsActive();
+    return WindowedButtonState(facts);
+}
+
+int WindowedButtonSkin::DrawingState() const
+{
+    const TsGeneralData* section = m_data.Section();
+    return section ? LimitState(CurrentState(), section->States) : StateNormal;
+}
+
+void WindowedButtonSkin::BuildCache()
+{
+    const ParentBackground background = m_data.GetParentBackground();
+    m_data.PrepareCache();
+    const BitmapView face = m_data.CacheBitmap.View();
+    SkinManagerCore* manager = m_data.Manager();
+    if (face.IsEmpty() || !manager || !m_data.IsSkinned()) {
+        m_data.CacheStale = false;
+        return;
+    }
+    const int state = DrawingState();
+    const PixelRect all{0, 0, face.Width, face.Height};
+    const SkinPaintSource* source = manager == SkinManagerCore::DefaultManager() ? DefaultSkinPaintSource() : nullptr;
+    PaintSectionBackground(m_data.SectionIndex, m_data.SkinSection(), background,
+                           m_data.CustomColor() ? m_data.OwnerColour() : TransparentKey, m_data.HotPatternIndex,
+                           m_data.PatternIndex, source, face, 0, 0, all, state);
+    const bool makeRegion = StateChanged && !Animation().CaptureMode;
+    if (makeRegion)
+        m_newRegion.reset(CreateRectRgn(0, 0, face.Width, face.Height));
+    // The borders mask over the background; the corners' transparent pixels leave the region.
+    if (manager->IsValidMask(m_data.BorderMaskIndex)) {
+        const TsMaskData& mask = manager->Masks[static_cast<std::size_t>(m_data.BorderMaskIndex)];
+        if (state != StateNormal || (mask.DrawMode & 2) == 0) {
+            const std::vector<PixelRect> runs =
+                CutRegionFromMask(face, mask, manager->MasterBitmap->ReadView(), state, SelfBackground(face), true);
+            if (makeRegion && !runs.empty())
+                m_newRegion = RegionWithout(face.Width, face.Height, runs);
+        }
+    }
+    if (m_data.HueOffset() != 0)
+        ShiftHue(face, m_data.HueOffset());
+    if (m_data.Saturation() != 0)
+        ShiftSaturation(face, m_data.Saturation());
+    m_content.PaintContent(m_data.CacheBitmap.Dc(), face, state);
+    if (!m_button.Enabled())
+        ApplyDisabledLook(m_data.CacheBitmap.View(), DisabledKind, background, m_data.StateColour(0));
+    m_data.CacheStale = false;
+}
+
+void WindowedButtonSkin::PaintButton(HDC given)
+{
+    if (Animation().CaptureMode && given != m_data.PrintTarget)
+        return;
+    std::optional<win32::PaintDC> paint;
+    HDC dc = given;
+    if (!dc) {
+        paint.emplace(m_button.Handle());
+        dc = paint->get();
+    }
+    if (m_data.MustSkipPaint())
+        return;
+    const HWND parent = m_data.ParentWindow();
+    const bool parentClipped = parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISCLIPPED), 0) != 0;
+    m_data.CacheStale = m_data.CacheStale || m_data.Clipped || parentClipped;
+    const PixelRect bounds = m_button.WindowBounds();
+    RECT client{};
+    if (parent)
+        GetClientRect(parent, &client);
+    m_data.Clipped =
+        !(bounds.Left >= 0 && bounds.Top >= 0 && bounds.Right <= client.right && bounds.Bottom <= client.bottom);
+    const bool redrawWithRegion = !m_regionApplied || SkinLoadInProgress;
+    m_newRegion.reset();
+    if (StateChanged)
+        m_data.CacheStale = true;
+    if (m_data.CacheStale)
+        BuildCache();
+    if (m_data.CacheBitmap.Empty())
+        return;
+    if (StateChanged && dc != m_data.PrintTarget && m_newRegion) {
+        SetWindowRgn(m_button.Handle(), m_newRegion.release(), redrawWithRegion ? TRUE : FALSE);
+        m_regionApplied = true;
+        m_regionBounds = bounds;
+    }
+    const int saved = SaveDC(dc);
+    BitBlt(dc, 0, 0, m_data.CacheBitmap.Width(), m_data.CacheBitmap.Height(), m_data.CacheBitmap.Dc(), 0, 0, SRCCOPY);
+    RestoreDC(dc, saved);
+}
+
+void WindowedButtonSkin::Repaint()
+{
+    if (m_button.Handle())
+        RedrawWindow(m_button.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void WindowedButtonSkin::ShowChange()
+{
+    // Fades come in through this one place; until then a change repaints at once.
+    m_data.CacheStale = true;
+    Repaint();
+    m_data.UpdateGlow(false);
+}
+
+bool WindowedButtonSkin::Release(ui::Message& message)
+{
+    if (!Pressing)
+        return false;
+    Pressing = false;
+    const ReleaseSteps steps = PlanRelease(true, false);
+    if (steps.ShowPressedFace) {
+        m_data.CacheStale = true;
+        m_pressedLookFlush = true;
+        Repaint();
+        m_pressedLookFlush = false;
+        Sleep(static_cast<DWORD>(steps.PauseMs));
+    }
+    m_data.PaintSuspended = false;
+    StateChanged = true;
+    m_data.CacheStale = false;
+    // The button control lifts its pushed state and then reports the click, which may open a
+    // modal window: the released face is asked for first and painted once the control has let go.
+    m_button.Invalidate(false);
+    CallNext(message);
+    m_data.UpdateGlow(true);
+    return true;
+}
+
+bool WindowedButtonSkin::OnMessage(ui::Message& message)
+{
+    if (message.Id == SKM_COMMAND) {
+        switch (EngineCommandOf(message.WParam)) {
+        case SKC_SETSKIN:
+        case SKC_REFRESH:
+            StateChanged = true;
+            SetOwnerDrawn(Skinned());
+            if (m_button.Handle() && (m_data.StateFlags & kPrinting) == 0)
+                m_button.Invalidate(false);
+            return false;
+        case SKC_REMOVESKIN:
+            SetOwnerDrawn(false);
+            return false;
+        case SKC_PREPARECACHE:
+            BuildCache();
+            return false;
+        case SKC_FADEFRAME:
+            m_newRegion.reset();
+            return false;
+        case SKC_PARENTREADY:
+            if (m_data.MustSkipPaint()) {
+                m_data.PaintSuspended = false;
+                m_button.Invalidate(false);
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+    if (!Skinned()) {
+        SetOwnerDrawn(false);
+        return false;
+    }
+    SetOwnerDrawn(true);
+    switch (message.Id) {
+    case WM_PAINT:
+        PaintButton(nullptr);
+        message.Result = 0;
+        return true;
+    case WM_PRINTCLIENT:
+        StateChanged = true;
+        m_data.PaintSuspended = false;
+        PaintButton(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 0;
+        return true;
+    case WM_ERASEBKGND:
+    case WM_UPDATEUISTATE:
+        message.Result = 0;
+        return true;
+    case ui::CN_DRAWITEM:
+        // The control reports a change of its pushed or focus state: the skin paints the face.
+        m_data.CacheStale = true;
+        m_button.Invalidate(false);
+        message.Result = 1;
+        return true;
+    case WM_ENABLE:
+        // The button control would repaint itself; the skin data still hears of the change.
+        m_button.Perform(ui::CM_ENABLEDCHANGED, message.WParam);
+        if (message.WParam == 0)
+            m_data.PaintSuspended = false;
+        m_data.Invalidate();
+        message.Result = 0;
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (!m_button.Enabled())
+            return false;
+        m_data.PaintSuspended = false;
+        Pressing = true;
+        // The control takes the capture and its pushed state first, then the face shows it.
+        CallNext(message);
+        if (!Down) {
+            StateChanged = true;
+            m_data.PaintSuspended = m_data.MustSkipPaint();
+            m_data.CacheStale = false;
+            ShowChange();
+        }
+        m_data.UpdateGlow(true);
+        return true;
+    case WM_LBUTTONUP:
+        return Release(message);
+    case WM_KEYUP:
+        if (message.WParam == VK_SPACE) {
+            CallNext(message);
+            StateChanged = true;
+            m_data.CacheStale = true;
+            m_button.Invalidate(false);
+            m_data.HideGlow();
+            return true;
+        }
+        return false;
+    case ui::CM_MOUSEENTER:
+    case ui::CM_MOUSELEAVE:
+        if (!m_button.Enabled())
+            return false;
+        // The skin data before this hook has followed the mouse.
+        m_data.CacheStale = false;
+        ShowChange();
+        return false;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        CallNext(message);
+        StateChanged = true;
+        m_data.Invalidate();
+        if (message.Id == WM_KILLFOCUS)
+            m_data.HideGlow();
+        return true;
+    case WM_SETTEXT:
+    case WM_SETFONT:
+        CallNext(message);
+        m_data.PaintSuspended = false;
+        StateChanged = true;
+        m_data.Invalidate();
+        return true;
+    case WM_MOVE:
+        if (const TsGeneralData* section = m_data.Section();
+            section && (section->Transparency > 0 || (m_data.IsActive() && section->HotTransparency > 0))) {
+            m_data.CacheStale = true;
+            m_button.Invalidate(false);
+        }
+        return false;
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGING:
+        StateChanged = true;
+        return false;
+    case WM_WINDOWPOSCHANGED:
+        StateChanged = true;
+        m_data.CacheStale = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace korvane

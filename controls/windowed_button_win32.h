@@ -1,0 +1,68 @@
+#pragma once
+
+#include "controls/common_data_win32.h"
+#include "controls/disabled_look.h"
+#include "ui/push_button.h"
+#include "win32/unique_handle.h"
+
+#include <windows.h>
+
+namespace korvane {
+
+// What a windowed skinned button draws on its face after the section's background and borders
+// mask: its glyph and caption (TsBitBtn) or its caption (TsButton).
+class WindowedButtonContent {
+public:
+    virtual ~WindowedButtonContent() = default;
+    virtual void PaintContent(HDC dc, const BitmapView& face, int state) = 0;
+};
+
+// The skin behaviour of a windowed push button, on the button's message path after its skin
+// data: while skinned the button control is owner-drawn, so it never paints itself, and every
+// paint rebuilds the face in the cache (background, borders mask with the window region cut from
+// its transparent corners, content, disabled look) and copies it to the screen. Presses,
+// releases, the mouse, focus and the keyboard change the drawing state.
+class WindowedButtonSkin : public ui::MessageHook {
+public:
+    WindowedButtonSkin(ui::PushButton& button, TsCtrlSkinData& data, WindowedButtonContent& content);
+    ~WindowedButtonSkin() override;
+
+    // Pressed permanently.
+    bool Down = false;
+    TsDisabledKind DisabledKind;
+    // Set at creation and by every state change; every paint of a windowed button rebuilds its
+    // face and region while it is set.
+    bool StateChanged = true;
+    bool Pressing = false;
+
+    int CurrentState() const;
+    // The drawing state: CurrentState limited to the section's states.
+    int DrawingState() const;
+    // Rebuilds the face for the drawing state and clears CacheStale.
+    void BuildCache();
+    // The window's paint: into `given` (WM_PRINTCLIENT) or through BeginPaint.
+    void PaintButton(HDC given);
+    // The region the last BuildCache cut from the mask, or null.
+    HRGN PendingRegion() const { return m_newRegion.get(); }
+
+protected:
+    bool OnMessage(ui::Message& message) override;
+
+private:
+    bool Skinned() const;
+    void SetOwnerDrawn(bool ownerDrawn);
+    void ShowChange();
+    void Repaint();
+    bool Release(ui::Message& message);
+
+    ui::PushButton& m_button;
+    TsCtrlSkinData& m_data;
+    WindowedButtonContent& m_content;
+    win32::OwnedRegion m_newRegion;
+    bool m_regionApplied = false; // a region was given to the window once
+    PixelRect m_regionBounds;
+    bool m_pressedLookFlush = false;
+    bool m_ownerDrawn = false;
+};
+
+} // namespace korvane
