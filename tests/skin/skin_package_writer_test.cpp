@@ -94,5 +94,18 @@ TEST(SkinPackageWriter, ReaderGivesBackEveryMemberInOrderAtEveryLevel)
     }
 }
 
+TEST(SkinPackageWriter, MembersOfSizeZeroComeBackEmpty)
+{
+    const std::vector<SkinPackageMember> members = {
+        {"Options.dat", {}}, {"Empty.bmp", {}}, {"After.png", Bytes("still read")}};
+    TacSkinConvertor reader;
+    reader.Parse(WriteSkinPackage(members));
+    ASSERT_NE(reader.Options, nullptr);
+    EXPECT_TRUE(reader.Options->empty());
+    ASSERT_EQ(reader.ImageItems.size(), 2u);
+    EXPECT_TRUE(reader.ImageItems[0].Data.empty());
+    EXPECT_EQ(reader.ImageItems[1].Data, members[2].Data);
+}
+
 } // namespace
 } // namespace korvane
