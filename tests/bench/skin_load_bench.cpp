@@ -75,7 +75,7 @@ void LoadSkin(const std::vector<uint8_t>& package)
     PortableSkinPlatform platform;
     SkinManagerCore manager(platform);
     manager.LoadSkinFromPackageData(package, u"Bench");
-    benchmark::DoNotOptimize(manager.Sections.data());
+    benchmark::DoNotOptimize(manager.Tables().Sections.data());
 }
 
 template <typename Fn>

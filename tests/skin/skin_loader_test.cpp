@@ -34,17 +34,17 @@ public:
 
     const TsMaskData& Mask(std::u16string_view section, std::u16string_view key)
     {
-        const int index = m_skin.FindMaskExact(section, key);
+        const int index = m_skin.Tables().FindMaskExact(section, key);
         EXPECT_GE(index, 0) << "no entry for the key";
         static const TsMaskData kNone;
-        return index >= 0 ? m_skin.Masks[static_cast<std::size_t>(index)] : kNone;
+        return index >= 0 ? m_skin.Tables().Masks[static_cast<std::size_t>(index)] : kNone;
     }
     const TsGeneralData& Section(std::u16string_view name)
     {
-        const int index = m_skin.FindSection(name);
+        const int index = m_skin.Tables().FindSection(name);
         EXPECT_GE(index, 0) << "no such section";
         static const TsGeneralData kNone;
-        return index >= 0 ? m_skin.Sections[static_cast<std::size_t>(index)] : kNone;
+        return index >= 0 ? m_skin.Tables().Sections[static_cast<std::size_t>(index)] : kNone;
     }
 
 private:
@@ -92,7 +92,7 @@ TEST(SkinImagePass, GlyphValueGivesRectFramesAndRows)
 TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
 {
     LoadedSkin skin("[EDIT]\nBORDERSMASK=^0111^0024^0118^0029^0002^0000^0000^0000^1^0^1^1\n");
-    const int index = skin->FindMaskExact(u"EDIT", u"BORDERSMASK");
+    const int index = skin->Tables().FindMaskExact(u"EDIT", u"BORDERSMASK");
     const TsMaskData& m = skin.Mask(u"EDIT", u"BORDERSMASK");
     EXPECT_EQ(m.Rect, (PixelRect{111, 24, 118, 29}));
     EXPECT_EQ(m.LeftWidth, 2);
@@ -104,8 +104,8 @@ TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
     EXPECT_EQ(m.DrawMode, 1);
     EXPECT_EQ(m.UniformWidth, 1);
     EXPECT_EQ(m.ImgType, kImgBordersMask);
-    EXPECT_EQ(skin->MaskTopWidth(index), 1);
-    EXPECT_EQ(skin->MaskLeftWidth(index), 2);
+    EXPECT_EQ(skin->Tables().MaskTopWidth(index), 1);
+    EXPECT_EQ(skin->Tables().MaskLeftWidth(index), 2);
 }
 
 TEST(SkinImagePass, BordersMaskWithoutWidthsTakesUniformWidthOrAThirdOfAFrame)
@@ -190,9 +190,9 @@ TEST(SkinImagePass, FileValueWithWidthsDrawModeAndClampedKind)
 TEST(SkinImagePass, FileNameMustBeWrittenInCapitalsAndTheImageMustExist)
 {
     LoadedSkin skin("[A]\nG1=!glow.png!1!0!3\nG2=!MISSING.PNG!1!0!3\nG3=!GLOW.PNG!1!0!3\n", {{"glow.png", Png(6, 6)}});
-    EXPECT_EQ(skin->FindMaskExact(u"A", u"G1"), -1);
-    EXPECT_EQ(skin->FindMaskExact(u"A", u"G2"), -1);
-    EXPECT_GE(skin->FindMaskExact(u"A", u"G3"), 0); // the member name is compared upper-cased
+    EXPECT_EQ(skin->Tables().FindMaskExact(u"A", u"G1"), -1);
+    EXPECT_EQ(skin->Tables().FindMaskExact(u"A", u"G2"), -1);
+    EXPECT_GE(skin->Tables().FindMaskExact(u"A", u"G3"), 0); // the member name is compared upper-cased
 }
 
 TEST(SkinImagePass, PngKeepsAlphaAndTransparentWhiteBecomesTransparentBlack)
@@ -211,7 +211,7 @@ TEST(SkinImagePass, BitmapsBecomeOpaqueExceptTheKeyColour)
     const std::vector<uint32_t> pixels = {0xFF00FF, 0xFFFFFF, 0x000000, 0x123456};
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[A]\nF=!F.BMP!1!0!0\n",
                     {{"Master.bmp", test::MakeBmp24(2, 2, pixels)}, {"F.BMP", test::MakeBmp24(2, 2, pixels)}});
-    for (const Bitmap32* image : {skin->MasterBitmap.get(), skin.Mask(u"A", u"F").Image.get()}) {
+    for (const Bitmap32* image : {skin->Tables().MasterBitmap.get(), skin.Mask(u"A", u"F").Image.get()}) {
         ASSERT_EQ(image->Width(), 2);
         EXPECT_EQ(image->Pixel(0, 0), 0x00FF00FFu);
         EXPECT_EQ(image->Pixel(1, 0), 0xFFFFFFFFu);
@@ -224,14 +224,14 @@ TEST(SkinImagePass, MasterBitmapNameMustMatchTheMemberInCapitals)
 {
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[A]\nG=@0030@0002@0162@0021@3@0\n",
                     {{"Master.bmp", Bmp(4, 4)}});
-    EXPECT_TRUE(skin->MasterBitmap->Empty());
-    EXPECT_GE(skin->FindMaskExact(u"A", u"G"), 0); // rectangle entries exist regardless
+    EXPECT_TRUE(skin->Tables().MasterBitmap->Empty());
+    EXPECT_GE(skin->Tables().FindMaskExact(u"A", u"G"), 0); // rectangle entries exist regardless
 }
 
 TEST(SkinImagePass, NotApplicableValuesAndPlainTextGiveNoEntry)
 {
     LoadedSkin skin("[A]\nBORDERSMASK=N/A\nPATTERN=N/A\nCOLOR=123\nX=#\nY=some text\n");
-    EXPECT_TRUE(skin->Masks.empty());
+    EXPECT_TRUE(skin->Tables().Masks.empty());
 }
 
 TEST(SkinImagePass, LegacyRectangleValueRefersToTheMasterBitmap)
@@ -284,12 +284,12 @@ TEST(SkinPatternPass, LargeJpegStaysAPatternSmallerBecomesATexture)
     LoadedSkin skin(
         "[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.JPEG\n",
         {{"BIG.JPG", test::MakeJpeg(1000, 900, 0x808080)}, {"SMALL.JPEG", test::MakeJpeg(999, 900, 0x808080)}});
-    ASSERT_EQ(skin->Patterns.size(), 1u);
-    EXPECT_EQ(skin->Patterns[0].SectionName, u"FORM");
-    EXPECT_EQ(skin->Patterns[0].PropertyName, u"PATTERN");
-    EXPECT_EQ(skin->Patterns[0].Image->Width(), 1000);
-    const int form = skin->FindSection(u"FORM");
-    EXPECT_EQ(skin->FindPattern(form, u"FORM", u"PATTERN"), 0);
+    ASSERT_EQ(skin->Tables().Patterns.size(), 1u);
+    EXPECT_EQ(skin->Tables().Patterns[0].SectionName, u"FORM");
+    EXPECT_EQ(skin->Tables().Patterns[0].PropertyName, u"PATTERN");
+    EXPECT_EQ(skin->Tables().Patterns[0].Image->Width(), 1000);
+    const int form = skin->Tables().FindSection(u"FORM");
+    EXPECT_EQ(skin->Tables().FindPattern(form, u"FORM", u"PATTERN"), 0);
     const TsMaskData& small = skin.Mask(u"FORM", u"HOTPATTERN");
     EXPECT_EQ(small.ImgType, kImgTexture);
     EXPECT_EQ(small.ImageCount, 1);
@@ -423,8 +423,8 @@ TEST(SkinSectionPass, ParentChainsThatLoopOrBreakYieldTheDefault)
         EXPECT_EQ(s.States, 4);
         EXPECT_EQ(s.GradientData, u" ");
     }
-    const int a = skin->FindSection(u"A");
-    EXPECT_EQ(skin->FindMask(a, u"A", u"BORDERSMASK"), -1);
+    const int a = skin->Tables().FindSection(u"A");
+    EXPECT_EQ(skin->Tables().FindMask(a, u"A", u"BORDERSMASK"), -1);
 }
 
 TEST(SkinSectionPass, BordersAndCornersResolveThroughParentsButNotForGlobalInfo)
@@ -435,18 +435,18 @@ TEST(SkinSectionPass, BordersAndCornersResolveThroughParentsButNotForGlobalInfo)
         "IMGTOPLEFT=@0000@0000@0003@0003@1@0\n[CHILD]\nPARENTCLASS=BASE\nIMGBTMRIGHT=@0000@0000@0003@0003@1@0\n");
     EXPECT_EQ(skin.Section(u"GLOBALINFO").BorderIndex, -1);
     const TsGeneralData& child = skin.Section(u"CHILD");
-    EXPECT_EQ(child.BorderIndex, skin->FindMaskExact(u"BASE", u"BORDERSMASK"));
-    EXPECT_EQ(child.ImgTopLeft, skin->FindMaskExact(u"BASE", u"IMGTOPLEFT"));
-    EXPECT_EQ(child.ImgBottomRight, skin->FindMaskExact(u"CHILD", u"IMGBTMRIGHT"));
+    EXPECT_EQ(child.BorderIndex, skin->Tables().FindMaskExact(u"BASE", u"BORDERSMASK"));
+    EXPECT_EQ(child.ImgTopLeft, skin->Tables().FindMaskExact(u"BASE", u"IMGTOPLEFT"));
+    EXPECT_EQ(child.ImgBottomRight, skin->Tables().FindMaskExact(u"CHILD", u"IMGBTMRIGHT"));
     EXPECT_EQ(child.ImgTopRight, -1);
 }
 
 TEST(SkinSectionPass, DuplicateSectionsAreListedButLookupsFindTheFirst)
 {
     LoadedSkin skin("[A]\nCOLOR=1\n[A]\nCOLOR=2\n");
-    ASSERT_EQ(skin->Sections.size(), 2u);
-    EXPECT_EQ(skin->Sections[1].Color, 1);
-    EXPECT_EQ(skin->FindSection(u"A"), 0);
+    ASSERT_EQ(skin->Tables().Sections.size(), 2u);
+    EXPECT_EQ(skin->Tables().Sections[1].Color, 1);
+    EXPECT_EQ(skin->Tables().FindSection(u"A"), 0);
 }
 
 TEST(SkinSectionPass, StrictGradientNumbersFailTheLoad)
@@ -462,7 +462,7 @@ TEST(SkinInfoPass, GlobalInfoFillsTheSkinData)
                     "SHADOW1TRANSPARENCY=$20\nBORDERWIDTH=0x6\nTITLEHEIGHT=70000\nBIKEEPHUE=1\nBICONCLOSEGLOW=2\n"
                     "BORDERCOLOR=12\nBICONMINGLOWMARGIN=-4\nALIGNOFFSET=bad\n",
                     {}, platform);
-    const TsSkinData& d = skin->SkinData;
+    const TsSkinData& d = skin->Tables().SkinData;
     EXPECT_DOUBLE_EQ(d.Version, 7.3);
     EXPECT_EQ(d.Author, u"Us");
     EXPECT_EQ(d.Description, u"Grey");
@@ -512,14 +512,14 @@ TEST(SkinCommonSections, NewSectionsInheritFromTheNamedSkinSection)
     skin.LoadSkinFromPackageData(
         MakePackage({{"Options.dat", Bytes("[BUTTON]\nCOLOR=500\nSHOWFOCUS=1\nSTATES=1\n[MYBUTTON]\nSTATES=1\n")}}),
         u"Test");
-    const int mine = skin.FindSection(u"MYBUTTON");
+    const int mine = skin.Tables().FindSection(u"MYBUTTON");
     ASSERT_EQ(mine, 1); // the skin has its own MYBUTTON section: left as the skin defines it
-    EXPECT_EQ(skin.Sections[1].FontColor[1], 0);
-    const int button = skin.FindSection(u"BUTTON");
-    EXPECT_EQ(skin.Sections[static_cast<std::size_t>(button)].Color, 500);
-    const int other = skin.FindSection(u"OTHER");
+    EXPECT_EQ(skin.Tables().Sections[1].FontColor[1], 0);
+    const int button = skin.Tables().FindSection(u"BUTTON");
+    EXPECT_EQ(skin.Tables().Sections[static_cast<std::size_t>(button)].Color, 500);
+    const int other = skin.Tables().FindSection(u"OTHER");
     ASSERT_GE(other, 0);
-    const TsGeneralData& o = skin.Sections[static_cast<std::size_t>(other)];
+    const TsGeneralData& o = skin.Tables().Sections[static_cast<std::size_t>(other)];
     EXPECT_EQ(o.ParentClass, u"-1");
     EXPECT_EQ(o.Color, 0xFFFFFF);
     EXPECT_FALSE(o.ShowFocus);
@@ -536,9 +536,9 @@ TEST(SkinCommonSections, AbsentKeysTakeTheParentsValues)
         MakePackage({{"Options.dat", Bytes("[BUTTON]\nCOLOR=500\nSHOWFOCUS=1\nGRADIENTPERCENT=30\n"
                                            "GRADIENTDATA=1;2;3;4;5\nHOTCOLOR=9\n")}}),
         u"Test");
-    const int extra = skin.FindSection(u"EXTRA");
+    const int extra = skin.Tables().FindSection(u"EXTRA");
     ASSERT_GE(extra, 0);
-    const TsGeneralData& e = skin.Sections[static_cast<std::size_t>(extra)];
+    const TsGeneralData& e = skin.Tables().Sections[static_cast<std::size_t>(extra)];
     EXPECT_EQ(e.ParentClass, u"BUTTON");
     EXPECT_EQ(e.Color, 500);
     EXPECT_EQ(e.FontColor[1], 77);

@@ -46,7 +46,7 @@ std::string Utf8Of(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-nlohmann::json SkinInfoJson(const SkinManagerCore& skin)
+nlohmann::json SkinInfoJson(const SkinTables& skin)
 {
     nlohmann::json sections = nlohmann::json::array();
     for (const TsGeneralData& s : skin.Sections) {
@@ -180,7 +180,7 @@ int RunSkinInfo(const std::vector<std::string>& args, std::ostream& out, std::os
         } else if (!skin.LoadSkinFromPackageFile(text)) {
             throw std::runtime_error("No skin package or skin folder at " + args[0]);
         }
-        out << SkinInfoJson(skin).dump() << "\n";
+        out << SkinInfoJson(skin.Tables()).dump() << "\n";
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 2;
