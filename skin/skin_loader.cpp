@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "image/image_decoder.h"
+#include "skin/section_keys.h"
 #include "skin/skin_files.h"
 #include "skin/skin_text.h"
 #include "skin/skin_values.h"
@@ -490,90 +491,163 @@ void SkinLoader::ReadSkinInfo()
     info.BIconMinGlowMargin = Low16(strict(u"BICONMINGLOWMARGIN", u"0"));
 }
 
-void SkinLoader::ReadSection(TsGeneralData& data)
+namespace {
+
+std::u16string_view NameOf(const SectionKey& key, bool hot)
 {
-    const std::u16string& name = data.SectionName;
-    const auto number = [&](std::u16string_view key, int32_t fallback) {
-        return ReadInheritedInt(m_options, m_platform, name, key, fallback);
-    };
-    const auto text = [&](std::u16string_view key, std::u16string_view fallback) {
-        return ReadInheritedText(m_options, name, key).value_or(std::u16string(fallback));
-    };
-    const auto flag = [&](std::u16string_view key) { return ParseFlag(text(key, u"0")); };
+    return hot ? key.HotKey : key.Key;
+}
 
-    data.ParentClass = m_options.Read(name, u"PARENTCLASS", u"");
-    data.Color = m_platform.ConvertColor(number(u"COLOR", 0xFFFFFF));
-    data.ReservedBoolean = flag(u"RESERVEDBOOLEAN");
-    data.GiveOwnFont = flag(u"GIVEOWNFONT");
-    data.GlowCount = number(u"GLOW", 0);
-    data.GlowMargin = number(u"GLOWMARGIN", 0);
-    data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
-    data.FontColor[1] = number(u"FONTCOLOR", 0);
-    data.FontColor[2] = number(u"TCLEFT", -1);
-    data.FontColor[3] = number(u"TCTOP", -1);
-    data.FontColor[4] = number(u"TCRIGHT", -1);
-    data.FontColor[5] = number(u"TCBOTTOM", -1);
-    data.Transparency = number(u"TRANSPARENCY", 0);
-    data.GradientPercent = number(u"GRADIENTPERCENT", 0);
-    data.ImagePercent = number(u"IMAGEPERCENT", 0);
-    data.GradientData = text(u"GRADIENTDATA", u" ");
-    data.GradientArray = std::make_shared<TsGradArray>();
-    if (data.GradientData.size() >= 2) {
-        *data.GradientArray = ParseGradientData(data.GradientData);
-    } else {
-        data.GradientPercent = 0;
+const SectionField& FieldOf(const SectionKey& key, bool hot)
+{
+    return hot ? key.HotMember : key.Member;
+}
+
+std::u16string_view TextDefaultOf(const SectionKey& key, bool hot)
+{
+    return hot ? key.HotTextDefault : key.TextDefault;
+}
+
+// Values of a skin section: the section's own, else its ancestors' along PARENTCLASS, else the
+// defaults of the key table.
+class SkinSectionValues {
+public:
+    SkinSectionValues(const OptionsText& options, const SkinPlatform& platform, std::u16string_view section)
+        : m_options(options)
+        , m_platform(platform)
+        , m_section(section)
+    {
     }
-    data.ShowFocus = flag(u"SHOWFOCUS");
-    data.FadingEnabled = flag(u"FADINGENABLED");
-    data.FadingIterations = number(u"FADINGITERATIONS", 5);
-    data.GlowColor = m_platform.ConvertColor(number(u"GCOL", 0xFFFFFF));
-    data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", 0));
+    // A gradient text shorter than 2 characters sets the state's percent to 0.
+    static constexpr bool kShortGradientResetsPercent = true;
 
-    TsGenState& normal = data.Props[0];
-    normal.Color = data.Color;
-    normal.FontColor = data.FontColor;
-    normal.GradientPercent = data.GradientPercent;
-    normal.GradientData = data.GradientData;
-    normal.GradientArray = data.GradientArray;
-    normal.ImagePercent = data.ImagePercent;
-    normal.GlowColor = data.GlowColor;
-    normal.GlowSize = data.GlowSize;
-    normal.Transparency = data.Transparency;
+    int32_t Number(const SectionKey& key, bool hot) const
+    {
+        return SkinLoader::ReadInheritedInt(m_options, m_platform, m_section, NameOf(key, hot), key.Default);
+    }
+    bool Flag(const SectionKey& key, bool hot) const
+    {
+        return ParseFlag(SkinLoader::ReadInheritedText(m_options, m_section, NameOf(key, hot)).value_or(u"0"));
+    }
+    std::u16string Text(const SectionKey& key, bool hot) const
+    {
+        return SkinLoader::ReadInheritedText(m_options, m_section, NameOf(key, hot))
+            .value_or(std::u16string(TextDefaultOf(key, hot)));
+    }
 
-    data.States = number(u"STATES", 4);
+private:
+    const OptionsText& m_options;
+    const SkinPlatform& m_platform;
+    std::u16string_view m_section;
+};
+
+// Values of an application-supplied section: its own ("-1" or "?" meaning absent), else the
+// values of its parent's record, else the defaults of the key table.
+class CommonSectionValues {
+public:
+    CommonSectionValues(const OptionsText& common, std::u16string_view section, const TsGeneralData* parent)
+        : m_common(common)
+        , m_section(section)
+        , m_parent(parent)
+    {
+    }
+    static constexpr bool kShortGradientResetsPercent = false;
+
+    int32_t Number(const SectionKey& key, bool hot) const
+    {
+        const int32_t own = LenientIntOr(m_common.Read(m_section, NameOf(key, hot), u"-1"), -1);
+        if (own != -1) {
+            return own;
+        }
+        return m_parent != nullptr ? FieldOf(key, hot).Get(*m_parent) : key.Default;
+    }
+    bool Flag(const SectionKey& key, bool hot) const
+    {
+        const std::u16string own = m_common.Read(m_section, NameOf(key, hot), kAbsent);
+        if (own != kAbsent) {
+            return ParseFlag(own);
+        }
+        return m_parent != nullptr && FieldOf(key, hot).Get(*m_parent) != 0;
+    }
+    std::u16string Text(const SectionKey& key, bool hot) const
+    {
+        std::u16string own = m_common.Read(m_section, NameOf(key, hot), kAbsent);
+        if (own != kAbsent) {
+            return own;
+        }
+        if (m_parent == nullptr) {
+            return std::u16string(TextDefaultOf(key, hot));
+        }
+        return hot ? m_parent->HotGradientData : m_parent->GradientData;
+    }
+
+private:
+    const OptionsText& m_common;
+    std::u16string_view m_section;
+    const TsGeneralData* m_parent;
+};
+
+// Reads every key of one state (normal, or hot) of the table into the record.
+template <typename Values>
+void ReadState(TsGeneralData& data, bool hot, const Values& values, const SkinPlatform& platform)
+{
+    for (const SectionKey& key : SectionKeys()) {
+        if (hot && !key.HasHotState()) {
+            continue;
+        }
+        switch (key.Kind) {
+        case SectionKeyKind::Number: {
+            const int32_t value = values.Number(key, hot);
+            FieldOf(key, hot).Set(data, key.Converts(hot) ? platform.ConvertColor(value) : value);
+            break;
+        }
+        case SectionKeyKind::Flag:
+            FieldOf(key, hot).Set(data, values.Flag(key, hot) ? 1 : 0);
+            break;
+        case SectionKeyKind::Gradient: {
+            const GradientFields gradient = GradientOf(data, hot);
+            gradient.Text = values.Text(key, hot);
+            gradient.Array = std::make_shared<TsGradArray>();
+            if (gradient.Text.size() >= 2) {
+                *gradient.Array = ParseGradientData(gradient.Text);
+            }
+            break;
+        }
+        }
+    }
+    if (Values::kShortGradientResetsPercent) {
+        const GradientFields gradient = GradientOf(data, hot);
+        if (gradient.Text.size() < 2) {
+            gradient.Percent = 0;
+        }
+    }
+}
+
+// Both states of a record: the normal keys into Props[0]; with `states` of 2 or more the hot
+// keys into Props[1], else Props[1] copies Props[0].
+template <typename Values>
+void ReadStates(TsGeneralData& data, const Values& values, const SkinPlatform& platform, int32_t states)
+{
+    ReadState(data, false, values, platform);
+    data.Props[0] = NormalState(data);
+    data.States = states;
     if (data.States < 2) {
         data.Props[1] = data.Props[0];
         return;
     }
-    data.HotFontColor[1] = number(u"HOTFONTCOLOR", 0);
-    data.HotFontColor[2] = number(u"HOTTCLEFT", -1);
-    data.HotFontColor[3] = number(u"HOTTCTOP", -1);
-    data.HotFontColor[4] = number(u"HOTTCRIGHT", -1);
-    data.HotFontColor[5] = number(u"HOTTCBOTTOM", -1);
-    data.HotGlowColor = m_platform.ConvertColor(number(u"HGCOL", 0xFFFFFF));
-    data.HotGlowSize = static_cast<uint8_t>(number(u"HGSIZE", 0));
-    data.HotColor = number(u"HOTCOLOR", 0xFFFFFF);
-    data.HotTransparency = number(u"HOTTRANSPARENCY", 0);
-    data.HotGradientPercent = number(u"HOTGRADIENTPERCENT", 0);
-    data.HotGradientData = text(u"HOTGRADIENTDATA", u"");
-    data.HotGradientArray = std::make_shared<TsGradArray>();
-    if (data.HotGradientData.size() >= 2) {
-        *data.HotGradientArray = ParseGradientData(data.HotGradientData);
-    } else {
-        data.HotGradientPercent = 0;
-    }
-    data.HotImagePercent = number(u"HOTIMAGEPERCENT", 0);
+    ReadState(data, true, values, platform);
+    data.Props[1] = HotState(data);
+}
 
-    TsGenState& hot = data.Props[1];
-    hot.Color = data.HotColor;
-    hot.FontColor = data.HotFontColor;
-    hot.GradientPercent = data.HotGradientPercent;
-    hot.GradientData = data.HotGradientData;
-    hot.GradientArray = data.HotGradientArray;
-    hot.ImagePercent = data.HotImagePercent;
-    hot.GlowColor = data.HotGlowColor;
-    hot.GlowSize = data.HotGlowSize;
-    hot.Transparency = data.HotTransparency;
+} // namespace
+
+void SkinLoader::ReadSection(TsGeneralData& data)
+{
+    const std::u16string& name = data.SectionName;
+    data.ParentClass = m_options.Read(name, u"PARENTCLASS", u"");
+    data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
+    const SkinSectionValues values(m_options, m_platform, name);
+    ReadStates(data, values, m_platform, ReadInheritedInt(m_options, m_platform, name, kStatesKey, kDefaultStates));
 }
 
 void SkinLoader::AddCommonSections()
@@ -596,81 +670,9 @@ void SkinLoader::AddCommonSections()
                 break;
             }
         }
-        const TsGeneralData defaults;
-        const TsGeneralData& base = parent != nullptr ? *parent : defaults;
-        const auto number = [&](std::u16string_view key, int32_t inherited, int32_t fallback) {
-            const int32_t own = LenientIntOr(m_common.Read(name, key, u"-1"), -1);
-            if (own != -1) {
-                return own;
-            }
-            return parent != nullptr ? inherited : fallback;
-        };
-        const auto text = [&](std::u16string_view key, const std::u16string& inherited, std::u16string_view fallback) {
-            std::u16string own = m_common.Read(name, key, kAbsent);
-            if (own != kAbsent) {
-                return own;
-            }
-            return parent != nullptr ? inherited : std::u16string(fallback);
-        };
-        const auto flag = [&](std::u16string_view key, bool inherited) {
-            const std::u16string own = m_common.Read(name, key, kAbsent);
-            if (own != kAbsent) {
-                return ParseFlag(own);
-            }
-            return parent != nullptr && inherited;
-        };
-        const auto gradient = [](const std::u16string& textValue) {
-            auto array = std::make_shared<TsGradArray>();
-            if (textValue.size() >= 2) {
-                *array = ParseGradientData(textValue);
-            }
-            return array;
-        };
-
-        data.Color = m_platform.ConvertColor(number(u"COLOR", base.Color, 0xFFFFFF));
-        data.ReservedBoolean = flag(u"RESERVEDBOOLEAN", base.ReservedBoolean);
-        data.GiveOwnFont = flag(u"GIVEOWNFONT", base.GiveOwnFont);
-        data.GlowCount = number(u"GLOW", base.GlowCount, 0);
-        data.GlowMargin = number(u"GLOWMARGIN", base.GlowMargin, 0);
-        data.FontColor[1] = number(u"FONTCOLOR", base.FontColor[1], 0);
-        data.FontColor[2] = number(u"TCLEFT", base.FontColor[2], -1);
-        data.FontColor[3] = number(u"TCTOP", base.FontColor[3], -1);
-        data.FontColor[4] = number(u"TCRIGHT", base.FontColor[4], -1);
-        data.FontColor[5] = number(u"TCBOTTOM", base.FontColor[5], -1);
-        data.Transparency = number(u"TRANSPARENCY", base.Transparency, 0);
-        data.GradientPercent = number(u"GRADIENTPERCENT", base.GradientPercent, 0);
-        data.ImagePercent = number(u"IMAGEPERCENT", base.ImagePercent, 0);
-        data.GradientData = text(u"GRADIENTDATA", base.GradientData, u" ");
-        data.GradientArray = gradient(data.GradientData);
-        data.ShowFocus = flag(u"SHOWFOCUS", base.ShowFocus);
-        data.FadingEnabled = flag(u"FADINGENABLED", base.FadingEnabled);
-        data.FadingIterations = number(u"FADINGITERATIONS", base.FadingIterations, 5);
-        data.GlowColor = m_platform.ConvertColor(number(u"GCOL", base.GlowColor, 0xFFFFFF));
-        data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", base.GlowSize, 0));
-        data.Props[0] =
-            TsGenState{data.Color,        data.FontColor, data.GradientPercent, data.GradientData, data.GradientArray,
-                       data.ImagePercent, data.GlowColor, data.GlowSize,        data.Transparency};
-        data.States = ReadInheritedInt(m_options, m_platform, name, u"STATES", 4);
-        if (data.States >= 2) {
-            data.HotFontColor[1] = number(u"HOTFONTCOLOR", base.HotFontColor[1], 0);
-            data.HotFontColor[2] = number(u"HOTTCLEFT", base.HotFontColor[2], -1);
-            data.HotFontColor[3] = number(u"HOTTCTOP", base.HotFontColor[3], -1);
-            data.HotFontColor[4] = number(u"HOTTCRIGHT", base.HotFontColor[4], -1);
-            data.HotFontColor[5] = number(u"HOTTCBOTTOM", base.HotFontColor[5], -1);
-            data.HotGlowColor = m_platform.ConvertColor(number(u"HGCOL", base.HotGlowColor, 0xFFFFFF));
-            data.HotGlowSize = static_cast<uint8_t>(number(u"HGSIZE", base.HotGlowSize, 0));
-            data.HotColor = number(u"HOTCOLOR", base.HotColor, 0xFFFFFF);
-            data.HotTransparency = number(u"HOTTRANSPARENCY", base.HotTransparency, 0);
-            data.HotGradientPercent = number(u"HOTGRADIENTPERCENT", base.HotGradientPercent, 0);
-            data.HotGradientData = text(u"HOTGRADIENTDATA", base.HotGradientData, u"");
-            data.HotGradientArray = gradient(data.HotGradientData);
-            data.HotImagePercent = number(u"HOTIMAGEPERCENT", base.HotImagePercent, 0);
-            data.Props[1] = TsGenState{data.HotColor,        data.HotFontColor,     data.HotGradientPercent,
-                                       data.HotGradientData, data.HotGradientArray, data.HotImagePercent,
-                                       data.HotGlowColor,    data.HotGlowSize,      data.HotTransparency};
-        } else {
-            data.Props[1] = data.Props[0];
-        }
+        // STATES comes from the skin's own options for the supplied name.
+        const CommonSectionValues values(m_common, name, parent);
+        ReadStates(data, values, m_platform, ReadInheritedInt(m_options, m_platform, name, kStatesKey, kDefaultStates));
         m_tables.Sections.push_back(std::move(data));
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "skin/skin_manager_core.h"
@@ -323,15 +324,18 @@ TEST(SkinSectionPass, EmptySectionTakesTheDefaults)
     EXPECT_EQ(s.Props[1].FontColor[3], -1);
 }
 
+// A section that writes every key of both states, each with its own value.
+const char* const kEveryKeySection =
+    "[BUTTON]\nCOLOR=5719359\nFONTCOLOR=1\nTCLEFT=2\nTCTOP=3\nTCRIGHT=4\nTCBOTTOM=5\nTRANSPARENCY=30\n"
+    "GRADIENTPERCENT=60\nIMAGEPERCENT=10\nGRADIENTDATA=15853795;13944507;97;1;0\nSHOWFOCUS=TRUE\n"
+    "FADINGENABLED=1\nFADINGITERATIONS=7\nGCOL=255\nGSIZE=300\nGLOW=1\nGLOWMARGIN=3\nGIVEOWNFONT=1\n"
+    "RESERVEDBOOLEAN=true\nSTATES=3\nHOTCOLOR=16380653\nHOTFONTCOLOR=11\nHOTTCLEFT=12\nHOTTCBOTTOM=15\n"
+    "HOTTRANSPARENCY=20\nHOTGRADIENTPERCENT=50\nHOTGRADIENTDATA=1;2;100;0;0;3;4;0;2;0\nHOTIMAGEPERCENT=5\n"
+    "HGCOL=65280\nHGSIZE=6\n";
+
 TEST(SkinSectionPass, ReadsEveryKeyOfBothStates)
 {
-    LoadedSkin skin(
-        "[BUTTON]\nCOLOR=5719359\nFONTCOLOR=1\nTCLEFT=2\nTCTOP=3\nTCRIGHT=4\nTCBOTTOM=5\nTRANSPARENCY=30\n"
-        "GRADIENTPERCENT=60\nIMAGEPERCENT=10\nGRADIENTDATA=15853795;13944507;97;1;0\nSHOWFOCUS=TRUE\n"
-        "FADINGENABLED=1\nFADINGITERATIONS=7\nGCOL=255\nGSIZE=300\nGLOW=1\nGLOWMARGIN=3\nGIVEOWNFONT=1\n"
-        "RESERVEDBOOLEAN=true\nSTATES=3\nHOTCOLOR=16380653\nHOTFONTCOLOR=11\nHOTTCLEFT=12\nHOTTCBOTTOM=15\n"
-        "HOTTRANSPARENCY=20\nHOTGRADIENTPERCENT=50\nHOTGRADIENTDATA=1;2;100;0;0;3;4;0;2;0\nHOTIMAGEPERCENT=5\n"
-        "HGCOL=65280\nHGSIZE=6\n");
+    LoadedSkin skin(kEveryKeySection);
     const TsGeneralData& s = skin.Section(u"BUTTON");
     EXPECT_EQ(s.Color, 5719359);
     EXPECT_EQ(s.FontColor, (std::array<TsColor, 6>{0, 1, 2, 3, 4, 5}));
@@ -548,6 +552,37 @@ TEST(SkinCommonSections, AbsentKeysTakeTheParentsValues)
     EXPECT_EQ(e.States, 4);
     EXPECT_EQ(e.HotColor, 9);
     EXPECT_EQ(e.Props[1].Color, 9);
+}
+
+TEST(SkinCommonSections, ASectionWithoutKeysTakesEveryValueOfItsParent)
+{
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    skin.SetActive(false);
+    skin.SetCommonSections({u"[COPY]", u"PARENTCLASS=button"});
+    skin.LoadSkinFromPackageData(MakePackage({{"Options.dat", Bytes(kEveryKeySection)}}), u"Test");
+    const SkinTables& tables = skin.Tables();
+    ASSERT_EQ(tables.Sections.size(), 2u);
+    const TsGeneralData& p = tables.Sections[0];
+    const TsGeneralData& c = tables.Sections[1];
+    EXPECT_EQ(c.SectionName, u"COPY");
+    EXPECT_EQ(std::tie(c.Color, c.FontColor, c.Transparency, c.GradientPercent, c.ImagePercent, c.GradientData,
+                       c.GlowColor, c.GlowSize, c.GlowCount, c.GlowMargin, c.FadingIterations),
+              std::tie(p.Color, p.FontColor, p.Transparency, p.GradientPercent, p.ImagePercent, p.GradientData,
+                       p.GlowColor, p.GlowSize, p.GlowCount, p.GlowMargin, p.FadingIterations));
+    EXPECT_EQ(std::tie(c.ShowFocus, c.FadingEnabled, c.GiveOwnFont, c.ReservedBoolean),
+              std::tie(p.ShowFocus, p.FadingEnabled, p.GiveOwnFont, p.ReservedBoolean));
+    EXPECT_EQ(std::tie(c.HotColor, c.HotFontColor, c.HotTransparency, c.HotGradientPercent, c.HotGradientData,
+                       c.HotImagePercent, c.HotGlowColor, c.HotGlowSize),
+              std::tie(p.HotColor, p.HotFontColor, p.HotTransparency, p.HotGradientPercent, p.HotGradientData,
+                       p.HotImagePercent, p.HotGlowColor, p.HotGlowSize));
+    ASSERT_EQ(c.GradientArray->size(), 1u);
+    EXPECT_EQ((*c.GradientArray)[0].Color1, 15853795);
+    EXPECT_EQ(c.HotGradientArray->size(), 2u);
+    // The supplied name has no STATES in the skin: 4, so the hot values fill Props[1].
+    EXPECT_EQ(c.States, 4);
+    EXPECT_EQ(c.Props[1].FontColor, p.HotFontColor);
+    EXPECT_EQ(c.Props[0].GlowSize, 44);
 }
 
 } // namespace
