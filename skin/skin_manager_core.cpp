@@ -355,7 +355,15 @@ void SkinManagerCore::Reload()
 {
     LoadInProgress guard;
     LoadNamedSkin(false);
+    // Each load leaves SkinData inactive; the reloaded skin is applied again, as setting the
+    // name does, so that SkinInfo and the window side see a skin (while updating, applying waits
+    // for UpdateSkin).
+    if (!m_active) {
+        SendRemoveSkin();
+        return;
+    }
     if (!m_updating) {
+        m_tables.SkinData.Active = true;
         RepaintForms(true);
     }
 }

@@ -258,6 +258,25 @@ TEST_F(SkinManagerLoading, SaturationIsTakenModulo101)
     EXPECT_NE(atMinus150, original);
 }
 
+TEST_F(SkinManagerLoading, ColourChangesLeaveTheSkinAppliedAsSettingTheNameDoes)
+{
+    manager.InternalSkins.push_back({u"Good", Package()});
+    manager.SetSkinName(u"Good");
+    ASSERT_TRUE(manager.Tables().SkinData.Active);
+    ASSERT_EQ(manager.SkinInfo(), u"7.3");
+    manager.SetHueOffset(90);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.SkinInfo(), u"7.3");
+    EXPECT_GE(manager.IndexCache.GlobalInfoSection, 0);
+    manager.SetSaturation(40);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.SkinInfo(), u"7.3");
+    // Removing the skin afterwards still reaches the windows.
+    manager.SetActive(false);
+    EXPECT_FALSE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.Broadcasts.back(), SkinBroadcast::RemoveSkin);
+}
+
 TEST_F(SkinManagerLoading, HueOffsetTurnsColoursButNotGreysOrKeyPixels)
 {
     manager.InternalSkins.push_back({u"Good", Package()});
