@@ -242,8 +242,10 @@ void SkinManagerCore::LoadFromFolderOrStored()
 bool SkinManagerCore::LoadSkinFromPackageFile(std::u16string_view file)
 {
     LoadInProgress guard;
+    // Found by the same rule as the existence check of a skin name change.
+    const auto found = FindSkinFile(file);
     TacSkinConvertor reader;
-    if (!reader.LoadFromFile(SkinFsPath(file))) {
+    if (!found || !reader.LoadFromFile(*found)) {
         return false;
     }
     m_fromPackage = true;

@@ -101,6 +101,20 @@ TEST_F(SkinManagerLoading, PackageFileInTheSkinDirectoryComesFirst)
     EXPECT_EQ(manager.Tables().SkinData.SkinPath, manager.ResolvedSkinDirectory() + u"\\");
 }
 
+TEST_F(SkinManagerLoading, PackageFileIsFoundAndLoadedWhateverTheCaseOfItsName)
+{
+    // Windows finds graphite.asz for the skin name "Graphite"; so does every other system.
+    manager.InternalSkins.push_back({u"Stored", MakePackage({{"Options.dat", Bytes("[ONLY]\n")}})});
+    folder.Write("graphite.ASZ", Package());
+    manager.SetSkinName(u"Graphite");
+    EXPECT_TRUE(manager.Errors.empty());
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_TRUE(manager.FromPackage());
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_TRUE(manager.LoadSkinFromPackageFile(folder.SkinPath() + u"GRAPHITE.asz"));
+}
+
 TEST_F(SkinManagerLoading, FolderSkinReadsItsFilesFromTheSkinPath)
 {
     folder.Write("Blue/Options.dat", kOptions);
