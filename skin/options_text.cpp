@@ -55,7 +55,8 @@ OptionsText OptionsText::FromText(std::u16string_view text)
             entry.HasKey = true;
             entry.Key = std::u16string(line.substr(0, eq));
             entry.Value = std::u16string(line.substr(eq + 1));
-            current->KeyIndex.emplace(UpperAnsi(entry.Key), current->Entries.size());
+            const auto [it, added] = current->KeyIndex.emplace(UpperAnsi(entry.Key), current->Entries.size());
+            entry.First = it->second;
         }
         current->Entries.push_back(std::move(entry));
     }
@@ -64,7 +65,12 @@ OptionsText OptionsText::FromText(std::u16string_view text)
 
 int OptionsText::FindSection(std::u16string_view name) const
 {
-    const auto it = m_sectionIndex.find(UpperAnsi(name));
+    return FindSectionUpper(UpperAnsi(name));
+}
+
+int OptionsText::FindSectionUpper(std::u16string_view upperName) const
+{
+    const auto it = m_sectionIndex.find(upperName);
     return it == m_sectionIndex.end() ? -1 : it->second;
 }
 

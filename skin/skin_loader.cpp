@@ -79,6 +79,7 @@ SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const Options
     , m_common(common)
     , m_source(std::move(source))
     , m_skinName(std::move(skinName))
+    , m_inheritance(options)
 {
 }
 
@@ -407,43 +408,16 @@ void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key
 // ---------------------------------------------------------------------------------------------
 // Section pass
 
-std::optional<std::u16string> SkinLoader::ReadInheritedText(const OptionsText& options, std::u16string_view section,
-                                                            std::u16string_view key)
+int32_t SkinLoader::InheritedStates(std::u16string_view section)
 {
-    std::u16string current(section);
-    // Every step moves to another section; a chain longer than the number of sections loops.
-    for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
-        const std::u16string* value = options.Find(current, key);
-        if (value != nullptr && *value != kAbsent) {
-            return *value;
-        }
-        const std::u16string* parent = options.Find(current, u"PARENTCLASS");
-        if (parent == nullptr || parent->empty() || *parent == kAbsent || *parent == current) {
-            return std::nullopt;
-        }
-        current = *parent;
+    bool own = false;
+    const std::u16string* value =
+        m_inheritance.Inherited(m_inheritance.SectionOf(section), kStatesKey, SectionInheritance::Kind::Integer, &own);
+    if (value == nullptr) {
+        return kDefaultStates;
     }
-    return std::nullopt;
-}
-
-int32_t SkinLoader::ReadInheritedInt(const OptionsText& options, const SkinPlatform& platform,
-                                     std::u16string_view section, std::u16string_view key, int32_t fallback)
-{
-    std::u16string current(section);
-    for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
-        const std::u16string* value = options.Find(current, key);
-        const int32_t number = value != nullptr ? LenientIntOr(*value, -1) : -1;
-        if (number != -1) {
-            // The section's own value is used as written; an ancestor's is converted.
-            return step == 0 ? number : platform.ConvertColor(number);
-        }
-        const std::u16string* parent = options.Find(current, u"PARENTCLASS");
-        if (parent == nullptr || parent->empty() || *parent == kAbsent || *parent == current) {
-            return fallback;
-        }
-        current = *parent;
-    }
-    return fallback;
+    const int32_t number = LenientIntOr(*value, -1);
+    return own ? number : m_platform.ConvertColor(number);
 }
 
 void SkinLoader::ReadSkinInfo()
@@ -509,13 +483,14 @@ std::u16string_view TextDefaultOf(const SectionKey& key, bool hot)
 }
 
 // Values of a skin section: the section's own, else its ancestors' along PARENTCLASS, else the
-// defaults of the key table.
+// defaults of the key table. An integer is used as written when it is the section's own and
+// converted (a system colour) when it comes from an ancestor.
 class SkinSectionValues {
 public:
-    SkinSectionValues(const OptionsText& options, const SkinPlatform& platform, std::u16string_view section)
-        : m_options(options)
+    SkinSectionValues(SectionInheritance& inheritance, const SkinPlatform& platform, std::u16string_view section)
+        : m_inheritance(inheritance)
         , m_platform(platform)
-        , m_section(section)
+        , m_section(inheritance.SectionOf(section))
     {
     }
     // A gradient text shorter than 2 characters sets the state's percent to 0.
@@ -523,22 +498,35 @@ public:
 
     int32_t Number(const SectionKey& key, bool hot) const
     {
-        return SkinLoader::ReadInheritedInt(m_options, m_platform, m_section, NameOf(key, hot), key.Default);
+        bool own = false;
+        const std::u16string* value =
+            m_inheritance.Inherited(m_section, NameOf(key, hot), SectionInheritance::Kind::Integer, &own);
+        if (value == nullptr) {
+            return key.Default;
+        }
+        const int32_t number = LenientIntOr(*value, -1);
+        return own ? number : m_platform.ConvertColor(number);
     }
     bool Flag(const SectionKey& key, bool hot) const
     {
-        return ParseFlag(SkinLoader::ReadInheritedText(m_options, m_section, NameOf(key, hot)).value_or(u"0"));
+        const std::u16string* value = InheritedText(key, hot);
+        return ParseFlag(value != nullptr ? std::u16string_view(*value) : u"0");
     }
     std::u16string Text(const SectionKey& key, bool hot) const
     {
-        return SkinLoader::ReadInheritedText(m_options, m_section, NameOf(key, hot))
-            .value_or(std::u16string(TextDefaultOf(key, hot)));
+        const std::u16string* value = InheritedText(key, hot);
+        return std::u16string(value != nullptr ? std::u16string_view(*value) : TextDefaultOf(key, hot));
     }
 
 private:
-    const OptionsText& m_options;
+    const std::u16string* InheritedText(const SectionKey& key, bool hot) const
+    {
+        return m_inheritance.Inherited(m_section, NameOf(key, hot), SectionInheritance::Kind::Text);
+    }
+
+    SectionInheritance& m_inheritance;
     const SkinPlatform& m_platform;
-    std::u16string_view m_section;
+    int m_section;
 };
 
 // Values of an application-supplied section: its own ("-1" or "?" meaning absent), else the
@@ -646,33 +634,37 @@ void SkinLoader::ReadSection(TsGeneralData& data)
     const std::u16string& name = data.SectionName;
     data.ParentClass = m_options.Read(name, u"PARENTCLASS", u"");
     data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
-    const SkinSectionValues values(m_options, m_platform, name);
-    ReadStates(data, values, m_platform, ReadInheritedInt(m_options, m_platform, name, kStatesKey, kDefaultStates));
+    const SkinSectionValues values(m_inheritance, m_platform, name);
+    ReadStates(data, values, m_platform, InheritedStates(name));
 }
 
 void SkinLoader::AddCommonSections()
 {
-    const std::size_t skinSections = m_tables.Sections.size();
+    if (m_common.Empty()) {
+        return;
+    }
+    // The skin's sections by exact name (every name taken, supplied ones too) and by upper-cased
+    // name (the first of each, for the parents), looked up once per section.
+    OptionsText::TextMap<int> taken;
+    OptionsText::TextMap<int> byUpperName;
+    for (std::size_t i = 0; i < m_tables.Sections.size(); ++i) {
+        taken.emplace(m_tables.Sections[i].SectionName, static_cast<int>(i));
+        byUpperName.emplace(UpperAnsi(m_tables.Sections[i].SectionName), static_cast<int>(i));
+    }
     for (const OptionsText::Section& section : m_common.Sections()) {
         const std::u16string& name = section.Name;
-        const bool known = std::any_of(m_tables.Sections.begin(), m_tables.Sections.end(),
-                                       [&](const TsGeneralData& s) { return s.SectionName == name; });
-        if (known) {
+        if (!taken.emplace(name, static_cast<int>(m_tables.Sections.size())).second) {
             continue;
         }
         TsGeneralData data;
         data.SectionName = name;
         data.ParentClass = UpperAnsi(m_common.Read(name, u"PARENTCLASS", u"-1"));
-        const TsGeneralData* parent = nullptr;
-        for (std::size_t i = 0; i < skinSections; ++i) {
-            if (UpperAnsi(m_tables.Sections[i].SectionName) == data.ParentClass) {
-                parent = &m_tables.Sections[i];
-                break;
-            }
-        }
+        const auto parentAt = byUpperName.find(data.ParentClass);
+        const TsGeneralData* parent =
+            parentAt == byUpperName.end() ? nullptr : &m_tables.Sections[static_cast<std::size_t>(parentAt->second)];
         // STATES comes from the skin's own options for the supplied name.
         const CommonSectionValues values(m_common, name, parent);
-        ReadStates(data, values, m_platform, ReadInheritedInt(m_options, m_platform, name, kStatesKey, kDefaultStates));
+        ReadStates(data, values, m_platform, InheritedStates(name));
         m_tables.Sections.push_back(std::move(data));
     }
 }

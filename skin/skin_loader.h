@@ -8,6 +8,7 @@
 
 #include "image/decoded_image.h"
 #include "skin/options_text.h"
+#include "skin/section_inheritance.h"
 #include "skin/skin_convertor.h"
 #include "skin/skin_platform.h"
 #include "skin/skin_tables.h"
@@ -40,15 +41,6 @@ public:
     // Pictures of at least this many pixels stay patterns; smaller ones become textures.
     static constexpr int64_t kPatternMinPixels = 900000;
 
-    // Reads a key with PARENTCLASS inheritance: nullopt when neither the section nor an ancestor
-    // has it (a value written "?" counts as absent). A loop of PARENTCLASS ends the chain.
-    static std::optional<std::u16string> ReadInheritedText(const OptionsText& options, std::u16string_view section,
-                                                           std::u16string_view key);
-    // Integer with inheritance: the section's own value as written, else an ancestor's value
-    // (converted when it is a system colour), else the default. -1 counts as absent.
-    static int32_t ReadInheritedInt(const OptionsText& options, const SkinPlatform& platform,
-                                    std::u16string_view section, std::u16string_view key, int32_t fallback);
-
 private:
     void ClearImages();
     void AddImageEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
@@ -67,6 +59,9 @@ private:
     // front unless it holds ":"). nullopt when there is none; a damaged picture throws.
     std::optional<DecodedImage> LoadImage(std::u16string_view memberName, std::u16string_view fileName, bool filesOnly);
 
+    // STATES of the named section through the skin's own PARENTCLASS chains (4 when none).
+    int32_t InheritedStates(std::u16string_view section);
+
     void ReadSkinInfo();
     void ReadSection(TsGeneralData& data);
     void AddCommonSections();
@@ -77,6 +72,7 @@ private:
     const OptionsText& m_common;
     SkinImageSource m_source;
     std::u16string m_skinName;
+    SectionInheritance m_inheritance;
     // Pictures decoded during this load, by member name or file path: several keys often name
     // the same picture, which is then decoded once and copied.
     std::map<std::u16string, DecodedImage> m_decoded;

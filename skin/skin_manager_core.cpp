@@ -310,6 +310,7 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
         loader.LoadSections();
         ApplySkinColorChange(fresh, m_hueOffset, m_saturation);
     }
+    fresh.IndexLookups();
     m_tables = std::move(fresh);
     BuildIndexCache();
 }

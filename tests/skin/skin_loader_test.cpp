@@ -8,6 +8,7 @@
 
 #include "skin/skin_manager_core.h"
 #include "skin/skin_values.h"
+#include "support/allocation_watch.h"
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -429,6 +430,43 @@ TEST(SkinSectionPass, ParentChainsThatLoopOrBreakYieldTheDefault)
     }
     const int a = skin->Tables().FindSection(u"A");
     EXPECT_EQ(skin->Tables().FindMask(a, u"A", u"BORDERSMASK"), -1);
+}
+
+// `count` sections, each the child of the one before, with a borders mask at the root only.
+std::string SectionChain(int count)
+{
+    std::string text = "[GLOBALINFO]\nVERSION=7.3\n";
+    for (int i = 0; i < count; ++i) {
+        text += "[S" + std::to_string(i) + "]\n";
+        if (i > 0) {
+            text += "PARENTCLASS=S" + std::to_string(i - 1) + "\n";
+        } else {
+            text += "COLOR=77\nBORDERSMASK=^0000^0000^0004^0004^0001^0001^0001^0001^1^0^1^0\n";
+        }
+        text += "TRANSPARENCY=" + std::to_string(i % 50) + "\n";
+    }
+    return text;
+}
+
+std::size_t AllocationsToLoad(const std::string& options)
+{
+    const std::vector<uint8_t> package = MakePackage({{"Options.dat", Bytes(options)}});
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromPackageData(package, u"Chain");
+    EXPECT_EQ(skin.Tables().Sections.back().Color, 77);
+    EXPECT_EQ(skin.Tables().Sections.back().BorderIndex, 0);
+    return watch.Count();
+}
+
+TEST(SkinSectionPass, LoadingWorkGrowsLinearlyWithTheDepthOfInheritance)
+{
+    // Every section inherits nearly every key through the whole chain above it: a reader that
+    // walks the chain again for each key does work quadratic in its depth.
+    const std::size_t shallow = AllocationsToLoad(SectionChain(150));
+    const std::size_t deep = AllocationsToLoad(SectionChain(600));
+    EXPECT_LT(deep, shallow * 5) << shallow << " allocations for 150 sections, " << deep << " for 600";
 }
 
 TEST(SkinSectionPass, BordersAndCornersResolveThroughParentsButNotForGlobalInfo)

@@ -7,11 +7,15 @@ namespace {
 
 thread_local bool t_watching = false;
 thread_local std::size_t t_largest = 0;
+thread_local std::size_t t_count = 0;
 
 void* Allocate(std::size_t size)
 {
-    if (t_watching && size > t_largest) {
-        t_largest = size;
+    if (t_watching) {
+        ++t_count;
+        if (size > t_largest) {
+            t_largest = size;
+        }
     }
     if (void* p = std::malloc(size == 0 ? 1 : size)) {
         return p;
@@ -58,6 +62,7 @@ namespace korvane::test {
 AllocationWatch::AllocationWatch()
 {
     t_largest = 0;
+    t_count = 0;
     t_watching = true;
 }
 
@@ -72,3 +77,8 @@ std::size_t AllocationWatch::Largest() const
 }
 
 } // namespace korvane::test
+
+std::size_t korvane::test::AllocationWatch::Count() const
+{
+    return t_count;
+}

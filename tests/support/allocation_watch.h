@@ -4,8 +4,8 @@
 
 namespace korvane::test {
 
-// Records the largest single allocation (operator new) that the current thread makes while the
-// watch lives. The test executable replaces the global operator new for this; watches do not
+// Records the number of allocations (operator new) that the current thread makes while the watch
+// lives, and the largest of them. The test executable replaces the global operator new for this; watches do not
 // nest.
 class AllocationWatch {
 public:
@@ -15,6 +15,7 @@ public:
     AllocationWatch& operator=(const AllocationWatch&) = delete;
 
     std::size_t Largest() const;
+    std::size_t Count() const;
 };
 
 } // namespace korvane::test
