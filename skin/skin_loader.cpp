@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "image/image_decoder.h"
 #include "skin/section_keys.h"
 #include "skin/skin_files.h"
 #include "skin/skin_text.h"
@@ -64,15 +63,11 @@ PixelRect FixedRect(std::u16string_view value)
     return rect;
 }
 
-std::string NameForErrors(std::u16string_view name)
-{
-    return Utf8Encode(name);
-}
-
 } // namespace
 
 SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options,
-                       const OptionsText& common, SkinImageSource source, std::u16string skinName)
+                       const OptionsText& common, SkinImageSource source, std::u16string skinName,
+                       std::size_t pictureBudget)
     : m_tables(tables)
     , m_platform(platform)
     , m_options(options)
@@ -80,42 +75,8 @@ SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const Options
     , m_source(std::move(source))
     , m_skinName(std::move(skinName))
     , m_inheritance(options)
+    , m_pictures(m_source.Package, m_source.SkinPath, pictureBudget)
 {
-}
-
-std::optional<DecodedImage> SkinLoader::LoadImage(std::u16string_view memberName, std::u16string_view fileName,
-                                                  bool filesOnly)
-{
-    std::u16string cacheKey;
-    const TacImageItem* item = nullptr;
-    std::u16string path;
-    if (m_source.Package != nullptr && !filesOnly) {
-        item = m_source.Package->FindImage(memberName);
-        if (item == nullptr) {
-            return std::nullopt;
-        }
-        cacheKey = u"member:" + item->Name;
-    } else {
-        path = std::u16string(fileName);
-        if (!Contains(fileName, u":")) {
-            path = m_source.SkinPath + path;
-        }
-        cacheKey = u"file:" + path;
-    }
-    if (const auto found = m_decoded.find(cacheKey); found != m_decoded.end()) {
-        return found->second;
-    }
-    DecodedImage image;
-    if (item != nullptr) {
-        image = DecodeImage(item->Data, NameForErrors(item->Name));
-    } else {
-        const auto bytes = ReadSkinFile(path);
-        if (!bytes) {
-            return std::nullopt;
-        }
-        image = DecodeImage(*bytes, NameForErrors(path));
-    }
-    return m_decoded.emplace(cacheKey, std::move(image)).first->second;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -133,12 +94,8 @@ void SkinLoader::LoadImages()
     const std::u16string master = m_options.Read(kGlobalInfo, u"MASTERBITMAP", u"");
     if (!master.empty()) {
         // Package members are matched against the value as written, so it must be in capitals.
-        auto image = LoadImage(master, master, false);
-        if (image) {
-            if (image->BitsPerPixel != 32) {
-                MakeOpaqueExceptKey(image->Bitmap);
-            }
-            m_tables.MasterBitmap = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+        if (auto bitmap = m_pictures.Get(master, master, false, SkinPictures::Use::Master)) {
+            m_tables.MasterBitmap = std::move(bitmap);
         }
     }
     for (const OptionsText::Section& section : m_options.Sections()) {
@@ -248,19 +205,12 @@ void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view k
     mask.DrawMode = words.size() > 8 ? Low16(ParseStrictInt(WordAt(words, 9))) : 1;
     mask.UniformWidth = 0;
 
-    auto image = LoadImage(file, file, false);
-    if (!image || image->Bitmap.Width() <= 0) {
+    auto image = m_pictures.Get(file, file, false, SkinPictures::Use::Glow);
+    if (!image || image->Width() <= 0) {
         return;
     }
-    // PNG editors keep cleared pixels as transparent white; they become transparent black.
-    if (image->BitsPerPixel == 32 && image->Format == ImageFormat::Png) {
-        ClearTransparentWhite(image->Bitmap);
-    }
-    if (image->BitsPerPixel != 32) {
-        MakeOpaqueExceptKey(image->Bitmap);
-    }
-    const int32_t width = image->Bitmap.Width();
-    const int32_t height = image->Bitmap.Height();
+    const int32_t width = image->Width();
+    const int32_t height = image->Height();
     mask.Rect = PixelRect{0, 0, width, height};
     if (!ownWidths) {
         mask.LeftWidth = Low16(SafeDiv(width, mask.ImageCount * 3));
@@ -268,7 +218,7 @@ void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view k
         mask.RightWidth = mask.LeftWidth;
         mask.BottomWidth = mask.TopWidth;
     }
-    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.Image = std::move(image);
     m_tables.Masks.push_back(std::move(mask));
 }
 
@@ -295,25 +245,22 @@ void SkinLoader::AddLegacyEntry(std::u16string_view section, std::u16string_view
 
 void SkinLoader::AddPlainBitmapEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
 {
-    auto image = LoadImage(UpperAnsi(value), value, false);
-    if (!image || image->Bitmap.Width() <= 0) {
+    auto image = m_pictures.Get(UpperAnsi(value), value, false, SkinPictures::Use::Entry);
+    if (!image || image->Width() <= 0) {
         return;
-    }
-    if (image->BitsPerPixel != 32) {
-        MakeOpaqueExceptKey(image->Bitmap);
     }
     TsMaskData mask;
     mask.SectionName = UpperAnsi(section);
     mask.PropertyName = UpperAnsi(key);
-    const int32_t width = image->Bitmap.Width();
-    const int32_t height = image->Bitmap.Height();
+    const int32_t width = image->Width();
+    const int32_t height = image->Height();
     mask.Rect = PixelRect{0, 0, width, height};
     mask.ImageCount = 3;
     mask.MaskType = 1;
     mask.LeftWidth = mask.RightWidth = Low16(width / 9);
     mask.TopWidth = mask.BottomWidth = Low16(height / 6);
     mask.ImgType = kImgBordersMask;
-    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.Image = std::move(image);
     m_tables.Masks.push_back(std::move(mask));
 }
 
@@ -332,20 +279,17 @@ void SkinLoader::AddCommonImages()
             if (!Contains(UpperAnsi(value), u".BMP")) {
                 continue;
             }
-            auto image = LoadImage(value, value, true);
-            if (!image || image->Bitmap.Width() < 1) {
+            auto image = m_pictures.Get(value, value, true, SkinPictures::Use::Entry);
+            if (!image || image->Width() < 1) {
                 continue;
-            }
-            if (image->BitsPerPixel != 32) {
-                MakeOpaqueExceptKey(image->Bitmap);
             }
             TsMaskData mask;
             mask.SectionName = UpperAnsi(section.Name);
             mask.PropertyName = UpperAnsi(key);
-            mask.Rect = PixelRect{0, 0, image->Bitmap.Width(), image->Bitmap.Height()};
+            mask.Rect = PixelRect{0, 0, image->Width(), image->Height()};
             mask.ImageCount = 0;
             mask.MaskType = 0;
-            mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+            mask.Image = std::move(image);
             m_tables.Masks.push_back(std::move(mask));
         }
     }
@@ -378,24 +322,21 @@ void SkinLoader::LoadPatterns()
 void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
                             bool filesOnly)
 {
-    auto image = LoadImage(upperValue, upperValue, filesOnly);
-    if (!image || image->Bitmap.Width() == 0) {
+    const auto size = m_pictures.SizeOf(upperValue, upperValue, filesOnly);
+    if (!size || (*size)[0] == 0) {
         return;
     }
-    if (image->BitsPerPixel != 32) {
-        MakeOpaqueExceptKey(image->Bitmap);
-    }
-    const int64_t pixels = static_cast<int64_t>(image->Bitmap.Width()) * image->Bitmap.Height();
+    const int64_t pixels = static_cast<int64_t>((*size)[0]) * (*size)[1];
     if (filesOnly || pixels >= kPatternMinPixels) {
         TsPatternData pattern;
-        pattern.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+        pattern.Image = m_pictures.Get(upperValue, upperValue, filesOnly, SkinPictures::Use::Pattern);
         pattern.SectionName = UpperAnsi(section);
         pattern.PropertyName = UpperAnsi(key);
         m_tables.Patterns.push_back(std::move(pattern));
         return;
     }
     TsMaskData mask;
-    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.Image = m_pictures.Get(upperValue, upperValue, filesOnly, SkinPictures::Use::Entry);
     mask.SectionName = UpperAnsi(section);
     mask.PropertyName = UpperAnsi(key);
     mask.ImgType = kImgTexture;

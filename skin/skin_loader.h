@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "skin/options_text.h"
 #include "skin/section_inheritance.h"
 #include "skin/skin_convertor.h"
+#include "skin/skin_pictures.h"
 #include "skin/skin_platform.h"
 #include "skin/skin_tables.h"
 
@@ -28,7 +28,8 @@ struct SkinImageSource {
 class SkinLoader {
 public:
     SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options, const OptionsText& common,
-               SkinImageSource source, std::u16string skinName);
+               SkinImageSource source, std::u16string skinName,
+               std::size_t pictureBudget = SkinPictures::kDefaultBudget);
 
     // Rebuilds the master bitmap and the image table.
     void LoadImages();
@@ -54,11 +55,6 @@ private:
     void AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
                     bool filesOnly);
 
-    // Finds and decodes an image: the package member whose ASCII-upper-cased name equals
-    // `memberName`, or (for folder skins, or when filesOnly) the file `fileName` (SkinPath in
-    // front unless it holds ":"). nullopt when there is none; a damaged picture throws.
-    std::optional<DecodedImage> LoadImage(std::u16string_view memberName, std::u16string_view fileName, bool filesOnly);
-
     // STATES of the named section through the skin's own PARENTCLASS chains (4 when none).
     int32_t InheritedStates(std::u16string_view section);
 
@@ -73,9 +69,8 @@ private:
     SkinImageSource m_source;
     std::u16string m_skinName;
     SectionInheritance m_inheritance;
-    // Pictures decoded during this load, by member name or file path: several keys often name
-    // the same picture, which is then decoded once and copied.
-    std::map<std::u16string, DecodedImage> m_decoded;
+    // The pictures of this load, each decoded once.
+    SkinPictures m_pictures;
 };
 
 } // namespace korvane

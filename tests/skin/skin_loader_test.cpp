@@ -222,6 +222,99 @@ TEST(SkinImagePass, BitmapsBecomeOpaqueExceptTheKeyColour)
     }
 }
 
+TEST(SkinImagePass, EveryKeyNamingAPictureSharesItsOneDecodedCopy)
+{
+    const std::vector<uint32_t> pixels = {0x00FFFFFF, 0x80102030, 0xFF00FF00, 0x40FFFFFF};
+    std::string options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nOWN=MASTER.BMP\n";
+    for (int i = 0; i < 8; ++i) {
+        options += "[S" + std::to_string(i) + "]\nGLOW0=!GLOW.PNG!1!0!3\nFRAME=!FRAME.BMP!1!0!0\nPLAIN=frame.bmp\n";
+    }
+    LoadedSkin skin(
+        options,
+        {{"Glow.png", test::MakePng(2, 2, pixels, true)}, {"Frame.bmp", Bmp(6, 6)}, {"Master.bmp", Bmp(4, 4)}});
+    const auto glow = skin.Mask(u"S0", u"GLOW0").Image;
+    const auto frame = skin.Mask(u"S0", u"FRAME").Image;
+    ASSERT_NE(glow, nullptr);
+    ASSERT_NE(frame, nullptr);
+    for (int i = 1; i < 8; ++i) {
+        const std::u16string section = u"S" + std::u16string(1, static_cast<char16_t>(u'0' + i));
+        EXPECT_EQ(skin.Mask(section, u"GLOW0").Image, glow);
+        EXPECT_EQ(skin.Mask(section, u"FRAME").Image, frame);
+        EXPECT_EQ(skin.Mask(u"S" + std::u16string(1, static_cast<char16_t>(u'0' + i)), u"PLAIN").Image, frame);
+    }
+    // Uses that prepare a picture differently keep their own copies: the glow's transparent white
+    // is cleared, the master bitmap (whose icons may keep their colours) is its own.
+    EXPECT_EQ(glow->Pixel(0, 0), 0u);
+    EXPECT_NE(skin.Mask(u"GLOBALINFO", u"OWN").Image, skin->Tables().MasterBitmap);
+    EXPECT_TRUE(skin.Mask(u"GLOBALINFO", u"OWN").Image->SamePixels(*skin->Tables().MasterBitmap));
+}
+
+TEST(SkinImagePass, ColourChangesTurnASharedPictureOnce)
+{
+    const std::vector<uint32_t> red(4, 0x00FF0000);
+    const std::string options = "[A]\nONE=!R.BMP!1!0!0\n[B]\nTWO=!R.BMP!1!0!0\n";
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    skin.SetHueOffset(120);
+    skin.LoadSkinFromPackageData(MakePackage({{"Options.dat", Bytes(options)}, {"R.BMP", test::MakeBmp24(2, 2, red)}}),
+                                 u"Test");
+    const SkinTables& tables = skin.Tables();
+    ASSERT_EQ(tables.Masks.size(), 2u);
+    ASSERT_EQ(tables.Masks[0].Image, tables.Masks[1].Image);
+    EXPECT_EQ(tables.Masks[0].Image->Pixel(0, 0), 0xFF00FF00u); // red turned by 120 degrees, not 240
+}
+
+TEST(SkinImagePass, PicturesBeyondTheBudgetAreRefusedBeforeDecodingNamingTheMember)
+{
+    constexpr int kSide = 256; // 256 KiB decoded
+    const std::vector<uint8_t> picture = test::MakePng(kSide, kSide, std::vector<uint32_t>(kSide * kSide), true);
+    // The fifth picture's data is cut off after its header: decoding it would report damage.
+    const std::vector<uint8_t> cut(picture.begin(), picture.begin() + 40);
+    const std::vector<PackageMember> members = {{"Options.dat", {}}, {"P1.PNG", picture}, {"P2.PNG", picture},
+                                                {"P3.PNG", picture}, {"P4.PNG", picture}, {"P5.PNG", cut}};
+    TacSkinConvertor package;
+    package.Parse(MakePackage(members));
+    std::string options = "[A]\n";
+    for (int i = 1; i <= 5; ++i) {
+        // Each picture named twice: shared pictures count once.
+        for (const char* key : {"X", "Y"}) {
+            options += std::string(key) + std::to_string(i) + "=!P" + std::to_string(i) + ".PNG!1!0!3\n";
+        }
+    }
+    const OptionsText text = OptionsText::FromAnsi(options);
+    const OptionsText none;
+    PortableSkinPlatform platform;
+    SkinTables tables;
+    SkinLoader loader(tables, platform, text, none, SkinImageSource{&package, u""}, u"Test", 1024 * 1024);
+    try {
+        loader.LoadImages();
+        ADD_FAILURE() << "the fifth picture was accepted";
+    } catch (const std::exception& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "The skin's pictures need more than 1 MiB when decoded: 'P5.PNG' (256 x 256 pixels) would bring "
+                  "them to 1.25 MiB");
+    }
+}
+
+TEST(SkinImagePass, APictureLargerThanTheBudgetIsRefusedWithoutAllocatingIt)
+{
+    // A PNG header declaring 16384 x 8192 pixels (512 MiB decoded) and nothing else.
+    std::vector<uint8_t> header = test::MakePng(1, 1, {0}, true);
+    header.resize(33);
+    const auto put = [&](std::size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            header[at + static_cast<std::size_t>(i)] = static_cast<uint8_t>(value >> (24 - 8 * i));
+        }
+    };
+    put(16, 16384);
+    put(20, 8192);
+    test::AllocationWatch watch;
+    const std::string message = LoadError("[A]\nG=!HUGE.PNG!1!0!3\n", {{"Huge.png", header}});
+    EXPECT_NE(message.find("'Huge.png' (16384 x 8192 pixels)"), std::string::npos) << message;
+    EXPECT_NE(message.find("256 MiB"), std::string::npos) << message;
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+}
+
 TEST(SkinImagePass, MasterBitmapNameMustMatchTheMemberInCapitals)
 {
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[A]\nG=@0030@0002@0162@0021@3@0\n",
