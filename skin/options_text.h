@@ -39,6 +39,8 @@ public:
         // Upper-cased key -> index of its first entry.
         TextMap<std::size_t> KeyIndex;
 
+        // The value every read of the entry's key gives (that of its first entry).
+        const std::u16string& ValueOf(const Entry& entry) const { return Entries[entry.First].Value; }
         // The value of the key given upper-cased, or nullptr.
         const std::u16string* FindUpper(std::u16string_view upperKey) const
         {
@@ -57,6 +59,12 @@ public:
     const std::vector<Section>& Sections() const { return m_sections; }
     // Index of the first section of that name, or -1.
     int FindSection(std::u16string_view name) const;
+    // The first section of that name (whose keys every read of the name sees), or nullptr.
+    const Section* SectionNamed(std::u16string_view name) const
+    {
+        const int index = FindSection(name);
+        return index < 0 ? nullptr : &m_sections[static_cast<std::size_t>(index)];
+    }
     // The same for a name already upper-cased (ANSI rules).
     int FindSectionUpper(std::u16string_view upperName) const;
     bool HasSection(std::u16string_view name) const { return FindSection(name) >= 0; }

@@ -1,6 +1,5 @@
 #include "skin/section_inheritance.h"
 
-#include "skin/skin_text.h"
 #include "skin/skin_values.h"
 
 namespace korvane {
@@ -24,12 +23,25 @@ bool Present(const std::u16string* value, SectionInheritance::Kind kind)
 
 } // namespace
 
-SectionInheritance::SectionInheritance(const OptionsText& options) : m_options(options)
+SectionInheritance::SectionInheritance(const OptionsText& options, std::span<const std::u16string_view> upperKeys)
+    : m_options(options)
 {
+    for (const std::u16string_view key : upperKeys) {
+        m_keys.emplace(std::u16string(key), static_cast<int>(m_keys.size()));
+    }
+    const std::size_t keyCount = m_keys.size();
     const auto& sections = options.Sections();
+    m_values.assign(sections.size() * keyCount, nullptr);
     m_parent.assign(sections.size(), -1);
+    m_memos.resize(keyCount * 2);
     for (std::size_t i = 0; i < sections.size(); ++i) {
-        const std::u16string* parent = sections[i].FindUpper(u"PARENTCLASS");
+        const OptionsText::Section& section = sections[i];
+        for (const auto& [key, entry] : section.KeyIndex) {
+            if (const auto it = m_keys.find(key); it != m_keys.end()) {
+                m_values[i * keyCount + static_cast<std::size_t>(it->second)] = &section.Entries[entry].Value;
+            }
+        }
+        const std::u16string* parent = section.FindUpper(u"PARENTCLASS");
         if (parent == nullptr || parent->empty() || *parent == kAbsent) {
             continue;
         }
@@ -44,42 +56,38 @@ int SectionInheritance::SectionOf(std::u16string_view name) const
     return m_options.FindSection(name);
 }
 
-const std::u16string* SectionInheritance::Own(int section, std::u16string_view upperKey, Kind kind) const
+int SectionInheritance::KeyOf(std::u16string_view upperKey) const
 {
-    if (section < 0) {
-        return nullptr;
-    }
-    const std::u16string* value = m_options.Sections()[static_cast<std::size_t>(section)].FindUpper(upperKey);
+    const auto it = m_keys.find(upperKey);
+    return it == m_keys.end() ? -1 : it->second;
+}
+
+const std::u16string* SectionInheritance::Own(int section, int key, Kind kind) const
+{
+    const std::u16string* value =
+        m_values[static_cast<std::size_t>(section) * m_keys.size() + static_cast<std::size_t>(key)];
     return Present(value, kind) ? value : nullptr;
 }
 
-SectionInheritance::Memo& SectionInheritance::MemoOf(std::u16string_view upperKey, Kind kind)
-{
-    auto& index = m_memoIndex[kind == Kind::Text ? 0 : 1];
-    if (const auto it = index.find(upperKey); it != index.end()) {
-        return m_memos[it->second];
-    }
-    const std::size_t count = m_parent.size();
-    index.emplace(std::u16string(upperKey), m_memos.size());
-    m_memos.push_back(Memo{std::vector<uint8_t>(count, kUnknown), std::vector<const std::u16string*>(count, nullptr)});
-    return m_memos.back();
-}
-
-const std::u16string* SectionInheritance::Inherited(int section, std::u16string_view upperKey, Kind kind, bool* own)
+const std::u16string* SectionInheritance::Inherited(int section, int key, Kind kind, bool* own)
 {
     if (own != nullptr) {
         *own = false;
     }
-    if (section < 0) {
+    if (section < 0 || key < 0) {
         return nullptr;
     }
-    if (const std::u16string* value = Own(section, upperKey, kind)) {
+    if (const std::u16string* value = Own(section, key, kind)) {
         if (own != nullptr) {
             *own = true;
         }
         return value;
     }
-    Memo& memo = MemoOf(upperKey, kind);
+    Memo& memo = m_memos[static_cast<std::size_t>(key) * 2 + (kind == Kind::Text ? 0 : 1)];
+    if (memo.State.empty()) {
+        memo.State.assign(m_parent.size(), kUnknown);
+        memo.Values.assign(m_parent.size(), nullptr);
+    }
     // Walk up until a section with the value, one already resolved, the end of the chain or a
     // section of this walk (a loop); every section passed gets the same answer.
     m_walk.clear();
@@ -94,7 +102,7 @@ const std::u16string* SectionInheritance::Inherited(int section, std::u16string_
         if (memo.State[at] == kResolving) {
             break;
         }
-        if (const std::u16string* value = Own(current, upperKey, kind)) {
+        if (const std::u16string* value = Own(current, key, kind)) {
             found = value;
             break;
         }

@@ -1,6 +1,8 @@
 #include "skin/section_keys.h"
 
 #include <array>
+#include <string>
+#include <vector>
 #include <type_traits>
 
 namespace korvane {
@@ -82,6 +84,28 @@ const std::array kKeys = {
 std::span<const SectionKey> SectionKeys()
 {
     return kKeys;
+}
+
+std::span<const std::u16string_view> SectionKeyNames()
+{
+    static const std::vector<std::u16string_view> names = [] {
+        // Keys never hold a line break, so these placeholders match nothing.
+        static const std::array<std::u16string, kKeys.size()> placeholders = [] {
+            std::array<std::u16string, kKeys.size()> texts;
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                texts[i] = u"\n" + std::u16string(kKeys[i].Key);
+            }
+            return texts;
+        }();
+        std::vector<std::u16string_view> list;
+        for (std::size_t i = 0; i < kKeys.size(); ++i) {
+            list.push_back(kKeys[i].Key);
+            list.push_back(kKeys[i].HasHotState() ? kKeys[i].HotKey : std::u16string_view(placeholders[i]));
+        }
+        list.push_back(kStatesKey);
+        return list;
+    }();
+    return names;
 }
 
 GradientFields GradientOf(TsGeneralData& data, bool hot)

@@ -50,6 +50,10 @@ struct SectionKey {
 // Every key of the section pass but STATES and PARENTCLASS, in reading order.
 std::span<const SectionKey> SectionKeys();
 
+// The names of the table's keys for SectionInheritance: per row its key and its hot key (a
+// placeholder that no options line can hold for keys without one), then STATES.
+std::span<const std::u16string_view> SectionKeyNames();
+
 // The key that decides whether the hot keys are read (below 2: Props[1] copies Props[0]).
 inline constexpr std::u16string_view kStatesKey = u"STATES";
 inline constexpr int32_t kDefaultStates = 4;

@@ -74,7 +74,7 @@ SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const Options
     , m_common(common)
     , m_source(std::move(source))
     , m_skinName(std::move(skinName))
-    , m_inheritance(options)
+    , m_inheritance(options, SectionKeyNames())
     , m_pictures(m_source.Package, m_source.SkinPath, pictureBudget)
 {
 }
@@ -100,13 +100,15 @@ void SkinLoader::LoadImages()
     }
     for (const OptionsText::Section& section : m_options.Sections()) {
         const bool isGlobal = SameTextAnsi(section.Name, kGlobalInfo);
-        for (const std::u16string& key : m_options.Keys(section.Name)) {
-            if (isGlobal && SameTextAnsi(key, u"MASTERBITMAP")) {
+        // A later section of a name already seen reads the keys of the first.
+        const OptionsText::Section& keys = *m_options.SectionNamed(section.Name);
+        for (const OptionsText::Entry& entry : keys.Entries) {
+            if (!entry.HasKey || (isGlobal && SameTextAnsi(entry.Key, u"MASTERBITMAP"))) {
                 continue;
             }
-            const std::u16string value = m_options.Read(section.Name, key, u"");
+            const std::u16string& value = keys.ValueOf(entry);
             if (!value.empty()) {
-                AddImageEntry(section.Name, key, value);
+                AddImageEntry(section.Name, entry.Key, value);
             }
         }
     }
@@ -133,7 +135,7 @@ void SkinLoader::AddImageEntry(std::u16string_view section, std::u16string_view 
     }
     if (Contains(value, u"#") && value != u"#") {
         AddLegacyEntry(section, key, value);
-    } else if (Contains(UpperAnsi(value), u".BMP")) {
+    } else if (ContainsUpperAscii(value, u".BMP")) {
         AddPlainBitmapEntry(section, key, value);
     }
 }
@@ -270,13 +272,18 @@ void SkinLoader::AddCommonImages()
         if (UpperAnsi(section.Name) == kGlobalInfo) {
             continue;
         }
-        for (const std::u16string& key : m_common.Keys(section.Name)) {
-            const std::u16string value = m_common.Read(section.Name, key, u"-");
+        const OptionsText::Section& keys = *m_common.SectionNamed(section.Name);
+        for (const OptionsText::Entry& entry : keys.Entries) {
+            if (!entry.HasKey) {
+                continue;
+            }
+            const std::u16string& key = entry.Key;
+            const std::u16string& value = keys.ValueOf(entry);
             if (!m_tables.MasterBitmap->Empty() && Contains(value, u"#") && value != u"#") {
                 AddLegacyEntry(section.Name, key, value);
                 continue;
             }
-            if (!Contains(UpperAnsi(value), u".BMP")) {
+            if (!ContainsUpperAscii(value, u".BMP")) {
                 continue;
             }
             auto image = m_pictures.Get(value, value, true, SkinPictures::Use::Entry);
@@ -301,22 +308,19 @@ void SkinLoader::AddCommonImages()
 void SkinLoader::LoadPatterns()
 {
     m_tables.Patterns.clear();
-    for (const OptionsText::Section& section : m_options.Sections()) {
-        for (const std::u16string& key : m_options.Keys(section.Name)) {
-            const std::u16string upper = UpperAnsi(m_options.Read(section.Name, key, u"-"));
-            if (Contains(upper, u".JPG") || Contains(upper, u".JPEG")) {
-                AddPattern(section.Name, key, upper, false);
+    const auto addFrom = [this](const OptionsText& options, bool filesOnly) {
+        for (const OptionsText::Section& section : options.Sections()) {
+            const OptionsText::Section& keys = *options.SectionNamed(section.Name);
+            for (const OptionsText::Entry& entry : keys.Entries) {
+                const std::u16string& value = keys.ValueOf(entry);
+                if (entry.HasKey && (ContainsUpperAscii(value, u".JPG") || ContainsUpperAscii(value, u".JPEG"))) {
+                    AddPattern(section.Name, entry.Key, UpperAnsi(value), filesOnly);
+                }
             }
         }
-    }
-    for (const OptionsText::Section& section : m_common.Sections()) {
-        for (const std::u16string& key : m_common.Keys(section.Name)) {
-            const std::u16string upper = UpperAnsi(m_common.Read(section.Name, key, u"-"));
-            if (Contains(upper, u".JPG") || Contains(upper, u".JPEG")) {
-                AddPattern(section.Name, key, upper, true);
-            }
-        }
-    }
+    };
+    addFrom(m_options, false);
+    addFrom(m_common, true);
 }
 
 void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
@@ -352,8 +356,8 @@ void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key
 int32_t SkinLoader::InheritedStates(std::u16string_view section)
 {
     bool own = false;
-    const std::u16string* value =
-        m_inheritance.Inherited(m_inheritance.SectionOf(section), kStatesKey, SectionInheritance::Kind::Integer, &own);
+    const std::u16string* value = m_inheritance.Inherited(
+        m_inheritance.SectionOf(section), m_inheritance.KeyOf(kStatesKey), SectionInheritance::Kind::Integer, &own);
     if (value == nullptr) {
         return kDefaultStates;
     }
@@ -441,7 +445,7 @@ public:
     {
         bool own = false;
         const std::u16string* value =
-            m_inheritance.Inherited(m_section, NameOf(key, hot), SectionInheritance::Kind::Integer, &own);
+            m_inheritance.Inherited(m_section, KeyId(key, hot), SectionInheritance::Kind::Integer, &own);
         if (value == nullptr) {
             return key.Default;
         }
@@ -462,7 +466,13 @@ public:
 private:
     const std::u16string* InheritedText(const SectionKey& key, bool hot) const
     {
-        return m_inheritance.Inherited(m_section, NameOf(key, hot), SectionInheritance::Kind::Text);
+        return m_inheritance.Inherited(m_section, KeyId(key, hot), SectionInheritance::Kind::Text);
+    }
+    // The inheritance's index of a key: the table's keys were named to it in order, each normal
+    // key followed by its hot key.
+    static int KeyId(const SectionKey& key, bool hot)
+    {
+        return static_cast<int>(&key - SectionKeys().data()) * 2 + (hot ? 1 : 0);
     }
 
     SectionInheritance& m_inheritance;

@@ -306,11 +306,11 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
     loader.LoadPatterns();
     if (keepSections || options == nullptr) {
         fresh.Sections = m_tables.Sections;
+        fresh.IndexLookups();
     } else {
         loader.LoadSections();
         ApplySkinColorChange(fresh, m_hueOffset, m_saturation);
     }
-    fresh.IndexLookups();
     m_tables = std::move(fresh);
     BuildIndexCache();
 }

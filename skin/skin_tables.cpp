@@ -175,7 +175,9 @@ int SkinTables::MaskBottomWidth(int index) const
 
 void SkinTables::ResolveSectionImages()
 {
-    IndexLookups();
+    if (Lookups() == nullptr) {
+        IndexLookups();
+    }
     const std::size_t count = Sections.size();
     // One key at a time, each section's answer is its own entry or its parent's answer, found
     // once and remembered: linear in the number of sections however deep the chains go. A chain

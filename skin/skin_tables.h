@@ -15,7 +15,8 @@ namespace korvane {
 //
 // Once the tables are complete, IndexLookups() indexes them by name (the loader does so at the
 // end of every load); until the tables change size or storage the lookups then take constant
-// time per step instead of scanning.
+// time per step instead of scanning. Names are not changed in place after that: the tables of a
+// skin are replaced whole by the next load.
 class SkinTables {
 public:
     TsSkinData SkinData;
@@ -50,7 +51,8 @@ public:
     int MaskBottomWidth(int index) const;
 
     // Sets every section's BorderIndex and corner indexes (BORDERSMASK, IMGTOPLEFT, IMGTOPRIGHT,
-    // IMGBTMLEFT, IMGBTMRIGHT, through PARENTCLASS); GLOBALINFO keeps -1 in all five.
+    // IMGBTMLEFT, IMGBTMRIGHT, through PARENTCLASS); GLOBALINFO keeps -1 in all five. Indexes the
+    // tables first unless they are indexed as they stand.
     void ResolveSectionImages();
 
     // Empties the three tables and the master bitmap.

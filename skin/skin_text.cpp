@@ -64,4 +64,28 @@ bool Contains(std::u16string_view text, std::u16string_view part)
     return text.find(part) != std::u16string_view::npos;
 }
 
+bool ContainsUpperAscii(std::u16string_view text, std::u16string_view upperPart)
+{
+    if (upperPart.empty()) {
+        return true;
+    }
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    // Candidates are found by the first character in either case, then the rest is compared.
+    const char16_t first = upperPart.front();
+    const char16_t cases[2] = {first, first >= u'A' && first <= u'Z' ? static_cast<char16_t>(first + 32) : first};
+    const std::u16string_view firsts(cases, 2);
+    for (std::size_t at = text.find_first_of(firsts);
+         at != std::u16string_view::npos && at + upperPart.size() <= text.size();
+         at = text.find_first_of(firsts, at + 1)) {
+        std::size_t i = 1;
+        while (i < upperPart.size() && upper(text[at + i]) == upperPart[i]) {
+            ++i;
+        }
+        if (i == upperPart.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace korvane
