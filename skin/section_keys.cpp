@@ -93,7 +93,8 @@ std::span<const std::u16string_view> SectionKeyNames()
         static const std::array<std::u16string, kKeys.size()> placeholders = [] {
             std::array<std::u16string, kKeys.size()> texts;
             for (std::size_t i = 0; i < texts.size(); ++i) {
-                texts[i] = u"\n" + std::u16string(kKeys[i].Key);
+                texts[i].assign(1, u'\n');
+                texts[i].append(kKeys[i].Key);
             }
             return texts;
         }();

@@ -85,6 +85,14 @@ SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const Options
 void SkinLoader::ClearImages()
 {
     m_tables.Masks.clear();
+    // Room for an entry per key, so that filling the table moves no entry.
+    std::size_t keys = 0;
+    for (const OptionsText* text : {&m_options, &m_common}) {
+        for (const OptionsText::Section& section : text->Sections()) {
+            keys += section.Entries.size();
+        }
+    }
+    m_tables.Masks.reserve(keys);
     m_tables.MasterBitmap = std::make_shared<Bitmap32>();
 }
 
@@ -627,6 +635,7 @@ void SkinLoader::LoadSections()
         m_platform.ShowNotice(*notice);
     }
     m_tables.Sections.clear();
+    m_tables.Sections.reserve(m_options.Sections().size() + m_common.Sections().size());
     for (const OptionsText::Section& section : m_options.Sections()) {
         TsGeneralData data;
         data.SectionName = section.Name;

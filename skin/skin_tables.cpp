@@ -177,7 +177,10 @@ void SkinTables::ResolveSectionImages()
 {
     if (Lookups() == nullptr) {
         IndexLookups();
+    } else if (m_resolvedWith == m_lookups) {
+        return;
     }
+    m_resolvedWith = m_lookups;
     const std::size_t count = Sections.size();
     // One key at a time, each section's answer is its own entry or its parent's answer, found
     // once and remembered: linear in the number of sections however deep the chains go. A chain

@@ -70,6 +70,9 @@ private:
     int FindInTable(Table table, std::u16string_view sectionName, std::u16string_view key) const;
 
     std::shared_ptr<const TableLookupIndex> m_lookups;
+    // The index the section images were last resolved with: while it still describes the tables,
+    // resolving again would give the same indexes.
+    std::shared_ptr<const TableLookupIndex> m_resolvedWith;
 };
 
 } // namespace korvane

@@ -9,8 +9,8 @@ namespace {
 
 char16_t UpperChar(char16_t c)
 {
-    if (c >= u'a' && c <= u'z') {
-        return static_cast<char16_t>(c - 32);
+    if (c < 0x80) {
+        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
     }
     if (c >= 0x0430 && c <= 0x044F) {
         return static_cast<char16_t>(c - 0x20);
@@ -25,6 +25,11 @@ char16_t UpperChar(char16_t c)
 }
 
 } // namespace
+
+char16_t UpperAnsiChar(char16_t c)
+{
+    return UpperChar(c);
+}
 
 std::u16string UpperAscii(std::u16string_view text)
 {
