@@ -24,7 +24,8 @@ struct SkinImageSource {
 
 // The loading passes that turn an options text into the skin tables: images, patterns, then
 // sections (with GLOBALINFO into SkinData and the version notice). CommonSections, when not
-// empty, is read after the skin's own options in each pass.
+// empty, is read after the skin's own options in each pass. The pictures of one loader (one
+// load) together may take `pictureBudget` bytes once decoded.
 class SkinLoader {
 public:
     SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options, const OptionsText& common,

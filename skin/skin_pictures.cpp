@@ -1,6 +1,7 @@
 #include "skin/skin_pictures.h"
 #include "encoding/utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 

@@ -6,10 +6,8 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "gfx/bitmap32.h"
 #include "image/decoded_image.h"
@@ -44,9 +42,6 @@ public:
     // Width and height of that picture (decoding it if needed), or nothing when there is none.
     std::optional<std::array<int, 2>> SizeOf(std::u16string_view memberName, std::u16string_view fileName,
                                              bool filesOnly);
-
-    // Bytes of pixels decoded or copied so far.
-    std::size_t UsedBytes() const { return m_used; }
 
 private:
     struct Picture {
