@@ -27,7 +27,7 @@ namespace {
 // The tables of a manager's loaded skin.
 const SkinTables& TablesOf(const SkinManagerCore& manager)
 {
-    return manager;
+    return manager.Tables();
 }
 
 LRESULT SendCommand(HWND window, SkinCommand command, std::uint16_t argument = 0, LPARAM lParam = 0)
@@ -535,11 +535,11 @@ void TsCommonData::RecomputePlainBackground(bool alsoChildren)
     if (section && container) {
         PlainBackgroundFacts facts;
         facts.IsContainer = true;
-        if (SkinManagerCore* manager = Manager(); manager && manager->IsValidMask(BorderMaskIndex)) {
-            facts.BorderLeft = manager->MaskLeftWidth(BorderMaskIndex);
-            facts.BorderRight = manager->MaskRightWidth(BorderMaskIndex);
-            facts.BorderTop = manager->MaskTopWidth(BorderMaskIndex);
-            facts.BorderBottom = manager->MaskBottomWidth(BorderMaskIndex);
+        if (SkinManagerCore* manager = Manager(); manager && manager->Tables().IsValidMask(BorderMaskIndex)) {
+            facts.BorderLeft = manager->Tables().MaskLeftWidth(BorderMaskIndex);
+            facts.BorderRight = manager->Tables().MaskRightWidth(BorderMaskIndex);
+            facts.BorderTop = manager->Tables().MaskTopWidth(BorderMaskIndex);
+            facts.BorderBottom = manager->Tables().MaskBottomWidth(BorderMaskIndex);
         }
         const HWND parent = ParentWindow();
         facts.HasOwnerAndParent = OwnerObject && parent;
@@ -631,16 +631,16 @@ void TsCommonData::PaintOwnBackgroundToWindow(HWND window, HDC dc, const PixelRe
         }
         // A group box shows the parent's background inside: leave out only its frame.
         const int caption = static_cast<int>(SendCommand(child, SKC_GETCAPTIONHEIGHT));
-        const int section = manager->FindSection(u"GROUPBOX");
+        const int section = manager->Tables().FindSection(u"GROUPBOX");
         int left = 0;
         int right = 0;
         int bottom = 0;
-        if (manager->IsValidSection(section)) {
-            const int mask = manager->Sections[static_cast<std::size_t>(section)].BorderIndex;
-            if (manager->IsValidMask(mask)) {
-                left = manager->MaskLeftWidth(mask);
-                right = manager->MaskRightWidth(mask);
-                bottom = manager->MaskBottomWidth(mask);
+        if (manager->Tables().IsValidSection(section)) {
+            const int mask = manager->Tables().Sections[static_cast<std::size_t>(section)].BorderIndex;
+            if (manager->Tables().IsValidMask(mask)) {
+                left = manager->Tables().MaskLeftWidth(mask);
+                right = manager->Tables().MaskRightWidth(mask);
+                bottom = manager->Tables().MaskBottomWidth(mask);
             }
         }
         ExcludeClipRect(dc, corner.x, corner.y, corner.x + w, corner.y + caption);

@@ -39,9 +39,9 @@ const TsGeneralData* ColourSection(const TsCommonData& data, const TsGeneralData
          parent = (GetWindowLongW(parent, GWL_STYLE) & WS_CHILD) ? GetParent(parent) : nullptr) {
         std::int32_t index = -1;
         SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_GETSECTIONINDEX), reinterpret_cast<LPARAM>(&index));
-        if (!manager->IsValidSection(index))
+        if (!manager->Tables().IsValidSection(index))
             continue;
-        const TsGeneralData& section = manager->Sections[static_cast<std::size_t>(index)];
+        const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(index)];
         if (section.Transparency > 50)
             continue;
         return section.GiveOwnFont ? &section : &own;

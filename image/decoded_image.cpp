@@ -21,24 +21,26 @@ void CheckImageSize(std::string_view name, int64_t width, int64_t height)
 
 void MakeOpaqueExceptKey(Bitmap32& bitmap)
 {
+    // The width in a local and the pixel test as a select, so that the compiler can do several
+    // pixels at a time.
+    const int width = bitmap.Width();
     for (int y = 0; y < bitmap.Height(); ++y) {
         uint32_t* row = bitmap.Row(y);
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            if (row[x] != 0x00FF00FFu) {
-                row[x] |= 0xFF000000u;
-            }
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = row[x];
+            row[x] = pixel == 0x00FF00FFu ? pixel : pixel | 0xFF000000u;
         }
     }
 }
 
 void ClearTransparentWhite(Bitmap32& bitmap)
 {
+    const int width = bitmap.Width();
     for (int y = 0; y < bitmap.Height(); ++y) {
         uint32_t* row = bitmap.Row(y);
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            if (row[x] == 0x00FFFFFFu) {
-                row[x] = 0;
-            }
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = row[x];
+            row[x] = pixel == 0x00FFFFFFu ? 0 : pixel;
         }
     }
 }

@@ -5,7 +5,7 @@
 
 namespace korvane {
 
-// The painting view of a loaded skin's tables (a skin manager is a SkinTables).
+// The painting view of a loaded skin's tables (a skin manager's Tables()).
 class SkinTablesPaintSource : public SkinPaintSource {
 public:
     explicit SkinTablesPaintSource(const SkinTables& tables) : m_tables(tables) {}

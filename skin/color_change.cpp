@@ -162,17 +162,32 @@ void ApplySkinColorChange(SkinTables& tables, int hueOffset, int saturation)
                 std::copy_n(rect.Pixels.Row(y), rect.Pixels.Width(), tables.MasterBitmap->Row(top + y) + left);
             }
         }
+        // Entries share the pictures they name: each picture is turned once, and a kept icon that
+        // shares its picture with an entry being turned gets a copy of its own first.
+        std::set<Bitmap32*> turned;
         for (std::size_t i = 0; i < tables.Masks.size(); ++i) {
             if (tables.Masks[i].Image && keptImages.count(static_cast<int>(i)) == 0) {
-                ShiftBitmapHue(*tables.Masks[i].Image, hueOffset);
+                turned.insert(tables.Masks[i].Image.get());
+            }
+        }
+        for (const int index : keptImages) {
+            auto& image = tables.Masks[static_cast<std::size_t>(index)].Image;
+            if (turned.count(image.get()) != 0) {
+                image = std::make_shared<Bitmap32>(*image);
+            }
+        }
+        for (Bitmap32* image : turned) {
+            if (image != tables.MasterBitmap.get()) {
+                ShiftBitmapHue(*image, hueOffset);
             }
         }
         ForEachColor(tables, [&](TsColor& color) { color = ShiftColorHue(color, hueOffset); });
     }
     if (saturation != 0) {
         ShiftBitmapSaturation(*tables.MasterBitmap, saturation);
+        std::set<Bitmap32*> saturated = {tables.MasterBitmap.get()};
         for (TsMaskData& mask : tables.Masks) {
-            if (mask.Image) {
+            if (mask.Image && saturated.insert(mask.Image.get()).second) {
                 ShiftBitmapSaturation(*mask.Image, saturation);
             }
         }

@@ -18,6 +18,7 @@ OptionsText OptionsText::FromText(std::u16string_view text)
         text = text.substr(0, nul);
     }
     Section* current = nullptr;
+    std::u16string upper;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = pos;
@@ -55,7 +56,16 @@ OptionsText OptionsText::FromText(std::u16string_view text)
             entry.HasKey = true;
             entry.Key = std::u16string(line.substr(0, eq));
             entry.Value = std::u16string(line.substr(eq + 1));
-            current->KeyIndex.emplace(UpperAnsi(entry.Key), current->Entries.size());
+            // Upper-cased into one buffer: the index copies a key only when it is new.
+            upper.assign(entry.Key);
+            for (char16_t& c : upper) {
+                c = UpperAnsiChar(c);
+            }
+            auto it = current->KeyIndex.find(std::u16string_view(upper));
+            if (it == current->KeyIndex.end()) {
+                it = current->KeyIndex.emplace(upper, current->Entries.size()).first;
+            }
+            entry.First = it->second;
         }
         current->Entries.push_back(std::move(entry));
     }
@@ -64,7 +74,12 @@ OptionsText OptionsText::FromText(std::u16string_view text)
 
 int OptionsText::FindSection(std::u16string_view name) const
 {
-    const auto it = m_sectionIndex.find(UpperAnsi(name));
+    return FindSectionUpper(UpperAnsi(name));
+}
+
+int OptionsText::FindSectionUpper(std::u16string_view upperName) const
+{
+    const auto it = m_sectionIndex.find(upperName);
     return it == m_sectionIndex.end() ? -1 : it->second;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,16 +18,36 @@ namespace korvane {
 // first section (and the first key in a section) of a name wins.
 class OptionsText {
 public:
+    // Hashing of texts that also takes views, so that lookups need no copy of the name.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
+    };
+    template <typename T>
+    using TextMap = std::unordered_map<std::u16string, T, TextHash, std::equal_to<>>;
+
     struct Entry {
         std::u16string Key;
         std::u16string Value;
         bool HasKey = false; // the line held a "="
+        // Index of the first entry of the section with the same key (this one when it is the
+        // first): the entry whose value every read of the key gives.
+        std::size_t First = 0;
     };
     struct Section {
         std::u16string Name;
         std::vector<Entry> Entries;
         // Upper-cased key -> index of its first entry.
-        std::unordered_map<std::u16string, std::size_t> KeyIndex;
+        TextMap<std::size_t> KeyIndex;
+
+        // The value every read of the entry's key gives (that of its first entry).
+        const std::u16string& ValueOf(const Entry& entry) const { return Entries[entry.First].Value; }
+        // The value of the key given upper-cased, or nullptr.
+        const std::u16string* FindUpper(std::u16string_view upperKey) const
+        {
+            const auto it = KeyIndex.find(upperKey);
+            return it == KeyIndex.end() ? nullptr : &Entries[it->second].Value;
+        }
     };
 
     OptionsText() = default;
@@ -39,6 +60,14 @@ public:
     const std::vector<Section>& Sections() const { return m_sections; }
     // Index of the first section of that name, or -1.
     int FindSection(std::u16string_view name) const;
+    // The first section of that name (whose keys every read of the name sees), or nullptr.
+    const Section* SectionNamed(std::u16string_view name) const
+    {
+        const int index = FindSection(name);
+        return index < 0 ? nullptr : &m_sections[static_cast<std::size_t>(index)];
+    }
+    // The same for a name already upper-cased (ANSI rules).
+    int FindSectionUpper(std::u16string_view upperName) const;
     bool HasSection(std::u16string_view name) const { return FindSection(name) >= 0; }
     // Value of the key in the first section of that name, or nullptr when either is absent.
     const std::u16string* Find(std::u16string_view section, std::u16string_view key) const;
@@ -50,7 +79,7 @@ public:
 private:
     std::vector<Section> m_sections;
     // Upper-cased section name -> index of its first section.
-    std::unordered_map<std::u16string, int> m_sectionIndex;
+    TextMap<int> m_sectionIndex;
 };
 
 } // namespace korvane

@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -18,10 +19,12 @@ namespace {
 
 constexpr char kMagic[4] = {'A', 'S', 'z', 'f'};
 // Deflate cannot expand data by more than about 1032:1, so a member claiming more than this
-// many bytes per remaining packed byte cannot be genuine; refusing it avoids a huge allocation.
+// many bytes per remaining packed byte cannot be genuine and is refused without inflating.
 constexpr uint64_t kMaxInflateRatio = 1032;
 // The smallest member record: name length, size and an empty zlib stream (8 bytes).
 constexpr std::size_t kMinMemberBytes = 4 + 4 + 8;
+// The output buffer of a member starts at this size (or the member's, when smaller) and doubles.
+constexpr std::size_t kInflateChunk = 64 * 1024;
 
 std::string Quoted(std::u16string_view name)
 {
@@ -99,25 +102,42 @@ std::vector<uint8_t> InflateMember(std::span<const uint8_t> source, std::size_t 
         throw SkinPackageError("Skin package member " + Quoted(member) + ": zlib could not be initialised");
     }
     z_stream& z = inflater.Get();
-    std::vector<uint8_t> out(size);
     // zlib counts in uInt; packages never come near 4 GiB, and larger inputs are clamped.
     z.next_in = const_cast<Bytef*>(source.data());
     z.avail_in = static_cast<uInt>(std::min<std::size_t>(source.size(), std::numeric_limits<uInt>::max()));
-    z.next_out = out.data();
-    z.avail_out = static_cast<uInt>(size);
-    int rc = inflate(&z, Z_FINISH);
-    if (rc != Z_STREAM_END && z.avail_out == 0 && (rc == Z_OK || rc == Z_BUF_ERROR)) {
-        // All S bytes are out; the stream must end now, without producing another byte.
-        uint8_t extra = 0;
-        z.next_out = &extra;
-        z.avail_out = 1;
-        rc = inflate(&z, Z_FINISH);
+    // The output grows with what the stream really produces, never beyond the declared size, so
+    // a member that lies about its size costs only the memory of its true contents.
+    std::vector<uint8_t> out;
+    // Once all `size` bytes are out, the stream may still have to reach its end; one more byte
+    // of room tells a longer stream apart.
+    uint8_t beyond = 0;
+    int rc = Z_OK;
+    while (rc == Z_OK) {
         if (z.avail_out == 0) {
+            const std::size_t produced = static_cast<std::size_t>(z.total_out);
+            if (produced > size) {
+                throw SkinPackageError("Skin package member " + Quoted(member) + " inflates to more than its size of " +
+                                       std::to_string(size) + " bytes");
+            }
+            if (produced == size) {
+                z.next_out = &beyond;
+                z.avail_out = 1;
+            } else {
+                const std::size_t grown = std::min(size, std::max(kInflateChunk, out.size() * 2));
+                out.reserve(grown);
+                out.resize(grown);
+                z.next_out = out.data() + produced;
+                z.avail_out =
+                    static_cast<uInt>(std::min<std::size_t>(grown - produced, std::numeric_limits<uInt>::max()));
+            }
+        }
+        rc = inflate(&z, Z_NO_FLUSH);
+    }
+    if (rc == Z_STREAM_END) {
+        if (z.total_out > size) {
             throw SkinPackageError("Skin package member " + Quoted(member) + " inflates to more than its size of " +
                                    std::to_string(size) + " bytes");
         }
-    }
-    if (rc == Z_STREAM_END) {
         if (z.total_out != size) {
             throw SkinPackageError("Skin package member " + Quoted(member) + " inflates to " +
                                    std::to_string(z.total_out) + " bytes instead of " + std::to_string(size));
@@ -125,7 +145,7 @@ std::vector<uint8_t> InflateMember(std::span<const uint8_t> source, std::size_t 
         consumed = static_cast<std::size_t>(z.total_in);
         return out;
     }
-    if (rc == Z_BUF_ERROR || (rc == Z_OK && z.avail_in == 0)) {
+    if (rc == Z_BUF_ERROR && z.avail_in == 0) {
         throw SkinPackageError("Skin package is cut off: the data of member " + Quoted(member) + " ends after " +
                                std::to_string(z.total_out) + " of " + std::to_string(size) + " bytes");
     }

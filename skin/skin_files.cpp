@@ -22,11 +22,9 @@ std::filesystem::path SkinFsPath(std::u16string_view path)
     return std::filesystem::path(text);
 }
 
-namespace {
-
 // Windows finds files whatever the case of their names; on file systems that tell case apart
 // the folder is searched for a name that differs only in ASCII case.
-std::optional<std::filesystem::path> FindFile(std::u16string_view path)
+std::optional<std::filesystem::path> FindSkinFile(std::u16string_view path)
 {
     if (path.empty()) {
         return std::nullopt;
@@ -52,11 +50,9 @@ std::optional<std::filesystem::path> FindFile(std::u16string_view path)
     return std::nullopt;
 }
 
-} // namespace
-
 bool SkinFileExists(std::u16string_view path)
 {
-    return FindFile(path).has_value();
+    return FindSkinFile(path).has_value();
 }
 
 bool SkinFolderExists(std::u16string_view path)
@@ -67,7 +63,7 @@ bool SkinFolderExists(std::u16string_view path)
 
 std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path)
 {
-    const auto file = FindFile(path);
+    const auto file = FindSkinFile(path);
     if (!file) {
         return std::nullopt;
     }

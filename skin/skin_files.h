@@ -14,6 +14,10 @@ namespace korvane {
 // regard to ASCII case, as Windows does, so the same code runs natively.
 
 std::filesystem::path SkinFsPath(std::u16string_view path);
+// The one rule by which a skin file is found: the file itself, or (where the file system tells
+// case apart) the file of its folder whose name differs only in ASCII case. Every existence
+// check and every read of a skin file goes through it.
+std::optional<std::filesystem::path> FindSkinFile(std::u16string_view path);
 bool SkinFileExists(std::u16string_view path);
 bool SkinFolderExists(std::u16string_view path);
 // The whole file, or nothing when it does not exist; throws std::runtime_error when it exists

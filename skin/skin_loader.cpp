@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "image/image_decoder.h"
+#include "skin/section_keys.h"
 #include "skin/skin_files.h"
 #include "skin/skin_text.h"
 #include "skin/skin_values.h"
@@ -63,57 +63,20 @@ PixelRect FixedRect(std::u16string_view value)
     return rect;
 }
 
-std::string NameForErrors(std::u16string_view name)
-{
-    return Utf8Encode(name);
-}
-
 } // namespace
 
 SkinLoader::SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options,
-                       const OptionsText& common, SkinImageSource source, std::u16string skinName)
+                       const OptionsText& common, SkinImageSource source, std::u16string skinName,
+                       std::size_t pictureBudget)
     : m_tables(tables)
     , m_platform(platform)
     , m_options(options)
     , m_common(common)
     , m_source(std::move(source))
     , m_skinName(std::move(skinName))
+    , m_inheritance(options, SectionKeyNames())
+    , m_pictures(m_source.Package, m_source.SkinPath, pictureBudget)
 {
-}
-
-std::optional<DecodedImage> SkinLoader::LoadImage(std::u16string_view memberName, std::u16string_view fileName,
-                                                  bool filesOnly)
-{
-    std::u16string cacheKey;
-    const TacImageItem* item = nullptr;
-    std::u16string path;
-    if (m_source.Package != nullptr && !filesOnly) {
-        item = m_source.Package->FindImage(memberName);
-        if (item == nullptr) {
-            return std::nullopt;
-        }
-        cacheKey = u"member:" + item->Name;
-    } else {
-        path = std::u16string(fileName);
-        if (!Contains(fileName, u":")) {
-            path = m_source.SkinPath + path;
-        }
-        cacheKey = u"file:" + path;
-    }
-    if (const auto found = m_decoded.find(cacheKey); found != m_decoded.end()) {
-        return found->second;
-    }
-    DecodedImage image;
-    if (item != nullptr) {
-        image = DecodeImage(item->Data, NameForErrors(item->Name));
-    } else {
-        const auto bytes = ReadSkinFile(path);
-        if (!bytes) {
-            return std::nullopt;
-        }
-        image = DecodeImage(*bytes, NameForErrors(path));
-    }
-    return m_decoded.emplace(cacheKey, std::move(image)).first->second;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -122,6 +85,14 @@ std::optional<DecodedImage> SkinLoader::LoadImage(std::u16string_view memberName
 void SkinLoader::ClearImages()
 {
     m_tables.Masks.clear();
+    // Room for an entry per key, so that filling the table moves no entry.
+    std::size_t keys = 0;
+    for (const OptionsText* text : {&m_options, &m_common}) {
+        for (const OptionsText::Section& section : text->Sections()) {
+            keys += section.Entries.size();
+        }
+    }
+    m_tables.Masks.reserve(keys);
     m_tables.MasterBitmap = std::make_shared<Bitmap32>();
 }
 
@@ -131,23 +102,21 @@ void SkinLoader::LoadImages()
     const std::u16string master = m_options.Read(kGlobalInfo, u"MASTERBITMAP", u"");
     if (!master.empty()) {
         // Package members are matched against the value as written, so it must be in capitals.
-        auto image = LoadImage(master, master, false);
-        if (image) {
-            if (image->BitsPerPixel != 32) {
-                MakeOpaqueExceptKey(image->Bitmap);
-            }
-            m_tables.MasterBitmap = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+        if (auto bitmap = m_pictures.Get(master, master, false, SkinPictures::Use::Master)) {
+            m_tables.MasterBitmap = std::move(bitmap);
         }
     }
     for (const OptionsText::Section& section : m_options.Sections()) {
         const bool isGlobal = SameTextAnsi(section.Name, kGlobalInfo);
-        for (const std::u16string& key : m_options.Keys(section.Name)) {
-            if (isGlobal && SameTextAnsi(key, u"MASTERBITMAP")) {
+        // A later section of a name already seen reads the keys of the first.
+        const OptionsText::Section& keys = *m_options.SectionNamed(section.Name);
+        for (const OptionsText::Entry& entry : keys.Entries) {
+            if (!entry.HasKey || (isGlobal && SameTextAnsi(entry.Key, u"MASTERBITMAP"))) {
                 continue;
             }
-            const std::u16string value = m_options.Read(section.Name, key, u"");
+            const std::u16string& value = keys.ValueOf(entry);
             if (!value.empty()) {
-                AddImageEntry(section.Name, key, value);
+                AddImageEntry(section.Name, entry.Key, value);
             }
         }
     }
@@ -174,7 +143,7 @@ void SkinLoader::AddImageEntry(std::u16string_view section, std::u16string_view 
     }
     if (Contains(value, u"#") && value != u"#") {
         AddLegacyEntry(section, key, value);
-    } else if (Contains(UpperAnsi(value), u".BMP")) {
+    } else if (ContainsUpperAscii(value, u".BMP")) {
         AddPlainBitmapEntry(section, key, value);
     }
 }
@@ -246,19 +215,12 @@ void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view k
     mask.DrawMode = words.size() > 8 ? Low16(ParseStrictInt(WordAt(words, 9))) : 1;
     mask.UniformWidth = 0;
 
-    auto image = LoadImage(file, file, false);
-    if (!image || image->Bitmap.Width() <= 0) {
+    auto image = m_pictures.Get(file, file, false, SkinPictures::Use::Glow);
+    if (!image || image->Width() <= 0) {
         return;
     }
-    // PNG editors keep cleared pixels as transparent white; they become transparent black.
-    if (image->BitsPerPixel == 32 && image->Format == ImageFormat::Png) {
-        ClearTransparentWhite(image->Bitmap);
-    }
-    if (image->BitsPerPixel != 32) {
-        MakeOpaqueExceptKey(image->Bitmap);
-    }
-    const int32_t width = image->Bitmap.Width();
-    const int32_t height = image->Bitmap.Height();
+    const int32_t width = image->Width();
+    const int32_t height = image->Height();
     mask.Rect = PixelRect{0, 0, width, height};
     if (!ownWidths) {
         mask.LeftWidth = Low16(SafeDiv(width, mask.ImageCount * 3));
@@ -266,7 +228,7 @@ void SkinLoader::AddFileEntry(std::u16string_view section, std::u16string_view k
         mask.RightWidth = mask.LeftWidth;
         mask.BottomWidth = mask.TopWidth;
     }
-    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.Image = std::move(image);
     m_tables.Masks.push_back(std::move(mask));
 }
 
@@ -293,25 +255,22 @@ void SkinLoader::AddLegacyEntry(std::u16string_view section, std::u16string_view
 
 void SkinLoader::AddPlainBitmapEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value)
 {
-    auto image = LoadImage(UpperAnsi(value), value, false);
-    if (!image || image->Bitmap.Width() <= 0) {
+    auto image = m_pictures.Get(UpperAnsi(value), value, false, SkinPictures::Use::Entry);
+    if (!image || image->Width() <= 0) {
         return;
-    }
-    if (image->BitsPerPixel != 32) {
-        MakeOpaqueExceptKey(image->Bitmap);
     }
     TsMaskData mask;
     mask.SectionName = UpperAnsi(section);
     mask.PropertyName = UpperAnsi(key);
-    const int32_t width = image->Bitmap.Width();
-    const int32_t height = image->Bitmap.Height();
+    const int32_t width = image->Width();
+    const int32_t height = image->Height();
     mask.Rect = PixelRect{0, 0, width, height};
     mask.ImageCount = 3;
     mask.MaskType = 1;
     mask.LeftWidth = mask.RightWidth = Low16(width / 9);
     mask.TopWidth = mask.BottomWidth = Low16(height / 6);
     mask.ImgType = kImgBordersMask;
-    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.Image = std::move(image);
     m_tables.Masks.push_back(std::move(mask));
 }
 
@@ -321,29 +280,31 @@ void SkinLoader::AddCommonImages()
         if (UpperAnsi(section.Name) == kGlobalInfo) {
             continue;
         }
-        for (const std::u16string& key : m_common.Keys(section.Name)) {
-            const std::u16string value = m_common.Read(section.Name, key, u"-");
+        const OptionsText::Section& keys = *m_common.SectionNamed(section.Name);
+        for (const OptionsText::Entry& entry : keys.Entries) {
+            if (!entry.HasKey) {
+                continue;
+            }
+            const std::u16string& key = entry.Key;
+            const std::u16string& value = keys.ValueOf(entry);
             if (!m_tables.MasterBitmap->Empty() && Contains(value, u"#") && value != u"#") {
                 AddLegacyEntry(section.Name, key, value);
                 continue;
             }
-            if (!Contains(UpperAnsi(value), u".BMP")) {
+            if (!ContainsUpperAscii(value, u".BMP")) {
                 continue;
             }
-            auto image = LoadImage(value, value, true);
-            if (!image || image->Bitmap.Width() < 1) {
+            auto image = m_pictures.Get(value, value, true, SkinPictures::Use::Entry);
+            if (!image || image->Width() < 1) {
                 continue;
-            }
-            if (image->BitsPerPixel != 32) {
-                MakeOpaqueExceptKey(image->Bitmap);
             }
             TsMaskData mask;
             mask.SectionName = UpperAnsi(section.Name);
             mask.PropertyName = UpperAnsi(key);
-            mask.Rect = PixelRect{0, 0, image->Bitmap.Width(), image->Bitmap.Height()};
+            mask.Rect = PixelRect{0, 0, image->Width(), image->Height()};
             mask.ImageCount = 0;
             mask.MaskType = 0;
-            mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+            mask.Image = std::move(image);
             m_tables.Masks.push_back(std::move(mask));
         }
     }
@@ -355,45 +316,39 @@ void SkinLoader::AddCommonImages()
 void SkinLoader::LoadPatterns()
 {
     m_tables.Patterns.clear();
-    for (const OptionsText::Section& section : m_options.Sections()) {
-        for (const std::u16string& key : m_options.Keys(section.Name)) {
-            const std::u16string upper = UpperAnsi(m_options.Read(section.Name, key, u"-"));
-            if (Contains(upper, u".JPG") || Contains(upper, u".JPEG")) {
-                AddPattern(section.Name, key, upper, false);
+    const auto addFrom = [this](const OptionsText& options, bool filesOnly) {
+        for (const OptionsText::Section& section : options.Sections()) {
+            const OptionsText::Section& keys = *options.SectionNamed(section.Name);
+            for (const OptionsText::Entry& entry : keys.Entries) {
+                const std::u16string& value = keys.ValueOf(entry);
+                if (entry.HasKey && (ContainsUpperAscii(value, u".JPG") || ContainsUpperAscii(value, u".JPEG"))) {
+                    AddPattern(section.Name, entry.Key, UpperAnsi(value), filesOnly);
+                }
             }
         }
-    }
-    for (const OptionsText::Section& section : m_common.Sections()) {
-        for (const std::u16string& key : m_common.Keys(section.Name)) {
-            const std::u16string upper = UpperAnsi(m_common.Read(section.Name, key, u"-"));
-            if (Contains(upper, u".JPG") || Contains(upper, u".JPEG")) {
-                AddPattern(section.Name, key, upper, true);
-            }
-        }
-    }
+    };
+    addFrom(m_options, false);
+    addFrom(m_common, true);
 }
 
 void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
                             bool filesOnly)
 {
-    auto image = LoadImage(upperValue, upperValue, filesOnly);
-    if (!image || image->Bitmap.Width() == 0) {
+    const auto size = m_pictures.SizeOf(upperValue, upperValue, filesOnly);
+    if (!size || (*size)[0] == 0) {
         return;
     }
-    if (image->BitsPerPixel != 32) {
-        MakeOpaqueExceptKey(image->Bitmap);
-    }
-    const int64_t pixels = static_cast<int64_t>(image->Bitmap.Width()) * image->Bitmap.Height();
+    const int64_t pixels = static_cast<int64_t>((*size)[0]) * (*size)[1];
     if (filesOnly || pixels >= kPatternMinPixels) {
         TsPatternData pattern;
-        pattern.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+        pattern.Image = m_pictures.Get(upperValue, upperValue, filesOnly, SkinPictures::Use::Pattern);
         pattern.SectionName = UpperAnsi(section);
         pattern.PropertyName = UpperAnsi(key);
         m_tables.Patterns.push_back(std::move(pattern));
         return;
     }
     TsMaskData mask;
-    mask.Image = std::make_shared<Bitmap32>(std::move(image->Bitmap));
+    mask.Image = m_pictures.Get(upperValue, upperValue, filesOnly, SkinPictures::Use::Entry);
     mask.SectionName = UpperAnsi(section);
     mask.PropertyName = UpperAnsi(key);
     mask.ImgType = kImgTexture;
@@ -406,43 +361,16 @@ void SkinLoader::AddPattern(std::u16string_view section, std::u16string_view key
 // ---------------------------------------------------------------------------------------------
 // Section pass
 
-std::optional<std::u16string> SkinLoader::ReadInheritedText(const OptionsText& options, std::u16string_view section,
-                                                            std::u16string_view key)
+int32_t SkinLoader::InheritedStates(std::u16string_view section)
 {
-    std::u16string current(section);
-    // Every step moves to another section; a chain longer than the number of sections loops.
-    for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
-        const std::u16string* value = options.Find(current, key);
-        if (value != nullptr && *value != kAbsent) {
-            return *value;
-        }
-        const std::u16string* parent = options.Find(current, u"PARENTCLASS");
-        if (parent == nullptr || parent->empty() || *parent == kAbsent || *parent == current) {
-            return std::nullopt;
-        }
-        current = *parent;
+    bool own = false;
+    const std::u16string* value = m_inheritance.Inherited(
+        m_inheritance.SectionOf(section), m_inheritance.KeyOf(kStatesKey), SectionInheritance::Kind::Integer, &own);
+    if (value == nullptr) {
+        return kDefaultStates;
     }
-    return std::nullopt;
-}
-
-int32_t SkinLoader::ReadInheritedInt(const OptionsText& options, const SkinPlatform& platform,
-                                     std::u16string_view section, std::u16string_view key, int32_t fallback)
-{
-    std::u16string current(section);
-    for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
-        const std::u16string* value = options.Find(current, key);
-        const int32_t number = value != nullptr ? LenientIntOr(*value, -1) : -1;
-        if (number != -1) {
-            // The section's own value is used as written; an ancestor's is converted.
-            return step == 0 ? number : platform.ConvertColor(number);
-        }
-        const std::u16string* parent = options.Find(current, u"PARENTCLASS");
-        if (parent == nullptr || parent->empty() || *parent == kAbsent || *parent == current) {
-            return fallback;
-        }
-        current = *parent;
-    }
-    return fallback;
+    const int32_t number = LenientIntOr(*value, -1);
+    return own ? number : m_platform.ConvertColor(number);
 }
 
 void SkinLoader::ReadSkinInfo()
@@ -490,187 +418,212 @@ void SkinLoader::ReadSkinInfo()
     info.BIconMinGlowMargin = Low16(strict(u"BICONMINGLOWMARGIN", u"0"));
 }
 
-void SkinLoader::ReadSection(TsGeneralData& data)
+namespace {
+
+std::u16string_view NameOf(const SectionKey& key, bool hot)
 {
-    const std::u16string& name = data.SectionName;
-    const auto number = [&](std::u16string_view key, int32_t fallback) {
-        return ReadInheritedInt(m_options, m_platform, name, key, fallback);
-    };
-    const auto text = [&](std::u16string_view key, std::u16string_view fallback) {
-        return ReadInheritedText(m_options, name, key).value_or(std::u16string(fallback));
-    };
-    const auto flag = [&](std::u16string_view key) { return ParseFlag(text(key, u"0")); };
+    return hot ? key.HotKey : key.Key;
+}
 
-    data.ParentClass = m_options.Read(name, u"PARENTCLASS", u"");
-    data.Color = m_platform.ConvertColor(number(u"COLOR", 0xFFFFFF));
-    data.ReservedBoolean = flag(u"RESERVEDBOOLEAN");
-    data.GiveOwnFont = flag(u"GIVEOWNFONT");
-    data.GlowCount = number(u"GLOW", 0);
-    data.GlowMargin = number(u"GLOWMARGIN", 0);
-    data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
-    data.FontColor[1] = number(u"FONTCOLOR", 0);
-    data.FontColor[2] = number(u"TCLEFT", -1);
-    data.FontColor[3] = number(u"TCTOP", -1);
-    data.FontColor[4] = number(u"TCRIGHT", -1);
-    data.FontColor[5] = number(u"TCBOTTOM", -1);
-    data.Transparency = number(u"TRANSPARENCY", 0);
-    data.GradientPercent = number(u"GRADIENTPERCENT", 0);
-    data.ImagePercent = number(u"IMAGEPERCENT", 0);
-    data.GradientData = text(u"GRADIENTDATA", u" ");
-    data.GradientArray = std::make_shared<TsGradArray>();
-    if (data.GradientData.size() >= 2) {
-        *data.GradientArray = ParseGradientData(data.GradientData);
-    } else {
-        data.GradientPercent = 0;
+const SectionField& FieldOf(const SectionKey& key, bool hot)
+{
+    return hot ? key.HotMember : key.Member;
+}
+
+std::u16string_view TextDefaultOf(const SectionKey& key, bool hot)
+{
+    return hot ? key.HotTextDefault : key.TextDefault;
+}
+
+// Values of a skin section: the section's own, else its ancestors' along PARENTCLASS, else the
+// defaults of the key table. An integer is used as written when it is the section's own and
+// converted (a system colour) when it comes from an ancestor.
+class SkinSectionValues {
+public:
+    SkinSectionValues(SectionInheritance& inheritance, const SkinPlatform& platform, std::u16string_view section)
+        : m_inheritance(inheritance)
+        , m_platform(platform)
+        , m_section(inheritance.SectionOf(section))
+    {
     }
-    data.ShowFocus = flag(u"SHOWFOCUS");
-    data.FadingEnabled = flag(u"FADINGENABLED");
-    data.FadingIterations = number(u"FADINGITERATIONS", 5);
-    data.GlowColor = m_platform.ConvertColor(number(u"GCOL", 0xFFFFFF));
-    data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", 0));
+    // A gradient text shorter than 2 characters sets the state's percent to 0.
+    static constexpr bool kShortGradientResetsPercent = true;
 
-    TsGenState& normal = data.Props[0];
-    normal.Color = data.Color;
-    normal.FontColor = data.FontColor;
-    normal.GradientPercent = data.GradientPercent;
-    normal.GradientData = data.GradientData;
-    normal.GradientArray = data.GradientArray;
-    normal.ImagePercent = data.ImagePercent;
-    normal.GlowColor = data.GlowColor;
-    normal.GlowSize = data.GlowSize;
-    normal.Transparency = data.Transparency;
+    int32_t Number(const SectionKey& key, bool hot) const
+    {
+        bool own = false;
+        const std::u16string* value =
+            m_inheritance.Inherited(m_section, KeyId(key, hot), SectionInheritance::Kind::Integer, &own);
+        if (value == nullptr) {
+            return key.Default;
+        }
+        const int32_t number = LenientIntOr(*value, -1);
+        return own ? number : m_platform.ConvertColor(number);
+    }
+    bool Flag(const SectionKey& key, bool hot) const
+    {
+        const std::u16string* value = InheritedText(key, hot);
+        return ParseFlag(value != nullptr ? std::u16string_view(*value) : u"0");
+    }
+    std::u16string Text(const SectionKey& key, bool hot) const
+    {
+        const std::u16string* value = InheritedText(key, hot);
+        return std::u16string(value != nullptr ? std::u16string_view(*value) : TextDefaultOf(key, hot));
+    }
 
-    data.States = number(u"STATES", 4);
+private:
+    const std::u16string* InheritedText(const SectionKey& key, bool hot) const
+    {
+        return m_inheritance.Inherited(m_section, KeyId(key, hot), SectionInheritance::Kind::Text);
+    }
+    // The inheritance's index of a key: the table's keys were named to it in order, each normal
+    // key followed by its hot key.
+    static int KeyId(const SectionKey& key, bool hot)
+    {
+        return static_cast<int>(&key - SectionKeys().data()) * 2 + (hot ? 1 : 0);
+    }
+
+    SectionInheritance& m_inheritance;
+    const SkinPlatform& m_platform;
+    int m_section;
+};
+
+// Values of an application-supplied section: its own ("-1" or "?" meaning absent), else the
+// values of its parent's record, else the defaults of the key table.
+class CommonSectionValues {
+public:
+    CommonSectionValues(const OptionsText& common, std::u16string_view section, const TsGeneralData* parent)
+        : m_common(common)
+        , m_section(section)
+        , m_parent(parent)
+    {
+    }
+    static constexpr bool kShortGradientResetsPercent = false;
+
+    int32_t Number(const SectionKey& key, bool hot) const
+    {
+        const int32_t own = LenientIntOr(m_common.Read(m_section, NameOf(key, hot), u"-1"), -1);
+        if (own != -1) {
+            return own;
+        }
+        return m_parent != nullptr ? FieldOf(key, hot).Get(*m_parent) : key.Default;
+    }
+    bool Flag(const SectionKey& key, bool hot) const
+    {
+        const std::u16string own = m_common.Read(m_section, NameOf(key, hot), kAbsent);
+        if (own != kAbsent) {
+            return ParseFlag(own);
+        }
+        return m_parent != nullptr && FieldOf(key, hot).Get(*m_parent) != 0;
+    }
+    std::u16string Text(const SectionKey& key, bool hot) const
+    {
+        std::u16string own = m_common.Read(m_section, NameOf(key, hot), kAbsent);
+        if (own != kAbsent) {
+            return own;
+        }
+        if (m_parent == nullptr) {
+            return std::u16string(TextDefaultOf(key, hot));
+        }
+        return hot ? m_parent->HotGradientData : m_parent->GradientData;
+    }
+
+private:
+    const OptionsText& m_common;
+    std::u16string_view m_section;
+    const TsGeneralData* m_parent;
+};
+
+// Reads every key of one state (normal, or hot) of the table into the record.
+template <typename Values>
+void ReadState(TsGeneralData& data, bool hot, const Values& values, const SkinPlatform& platform)
+{
+    for (const SectionKey& key : SectionKeys()) {
+        if (hot && !key.HasHotState()) {
+            continue;
+        }
+        switch (key.Kind) {
+        case SectionKeyKind::Number: {
+            const int32_t value = values.Number(key, hot);
+            FieldOf(key, hot).Set(data, key.Converts(hot) ? platform.ConvertColor(value) : value);
+            break;
+        }
+        case SectionKeyKind::Flag:
+            FieldOf(key, hot).Set(data, values.Flag(key, hot) ? 1 : 0);
+            break;
+        case SectionKeyKind::Gradient: {
+            const GradientFields gradient = GradientOf(data, hot);
+            gradient.Text = values.Text(key, hot);
+            gradient.Array = std::make_shared<TsGradArray>();
+            if (gradient.Text.size() >= 2) {
+                *gradient.Array = ParseGradientData(gradient.Text);
+            }
+            break;
+        }
+        }
+    }
+    if (Values::kShortGradientResetsPercent) {
+        const GradientFields gradient = GradientOf(data, hot);
+        if (gradient.Text.size() < 2) {
+            gradient.Percent = 0;
+        }
+    }
+}
+
+// Both states of a record: the normal keys into Props[0]; with `states` of 2 or more the hot
+// keys into Props[1], else Props[1] copies Props[0].
+template <typename Values>
+void ReadStates(TsGeneralData& data, const Values& values, const SkinPlatform& platform, int32_t states)
+{
+    ReadState(data, false, values, platform);
+    data.Props[0] = NormalState(data);
+    data.States = states;
     if (data.States < 2) {
         data.Props[1] = data.Props[0];
         return;
     }
-    data.HotFontColor[1] = number(u"HOTFONTCOLOR", 0);
-    data.HotFontColor[2] = number(u"HOTTCLEFT", -1);
-    data.HotFontColor[3] = number(u"HOTTCTOP", -1);
-    data.HotFontColor[4] = number(u"HOTTCRIGHT", -1);
-    data.HotFontColor[5] = number(u"HOTTCBOTTOM", -1);
-    data.HotGlowColor = m_platform.ConvertColor(number(u"HGCOL", 0xFFFFFF));
-    data.HotGlowSize = static_cast<uint8_t>(number(u"HGSIZE", 0));
-    data.HotColor = number(u"HOTCOLOR", 0xFFFFFF);
-    data.HotTransparency = number(u"HOTTRANSPARENCY", 0);
-    data.HotGradientPercent = number(u"HOTGRADIENTPERCENT", 0);
-    data.HotGradientData = text(u"HOTGRADIENTDATA", u"");
-    data.HotGradientArray = std::make_shared<TsGradArray>();
-    if (data.HotGradientData.size() >= 2) {
-        *data.HotGradientArray = ParseGradientData(data.HotGradientData);
-    } else {
-        data.HotGradientPercent = 0;
-    }
-    data.HotImagePercent = number(u"HOTIMAGEPERCENT", 0);
+    ReadState(data, true, values, platform);
+    data.Props[1] = HotState(data);
+}
 
-    TsGenState& hot = data.Props[1];
-    hot.Color = data.HotColor;
-    hot.FontColor = data.HotFontColor;
-    hot.GradientPercent = data.HotGradientPercent;
-    hot.GradientData = data.HotGradientData;
-    hot.GradientArray = data.HotGradientArray;
-    hot.ImagePercent = data.HotImagePercent;
-    hot.GlowColor = data.HotGlowColor;
-    hot.GlowSize = data.HotGlowSize;
-    hot.Transparency = data.HotTransparency;
+} // namespace
+
+void SkinLoader::ReadSection(TsGeneralData& data)
+{
+    const std::u16string& name = data.SectionName;
+    data.ParentClass = m_options.Read(name, u"PARENTCLASS", u"");
+    data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
+    const SkinSectionValues values(m_inheritance, m_platform, name);
+    ReadStates(data, values, m_platform, InheritedStates(name));
 }
 
 void SkinLoader::AddCommonSections()
 {
-    const std::size_t skinSections = m_tables.Sections.size();
+    if (m_common.Empty()) {
+        return;
+    }
+    // The skin's sections by exact name (every name taken, supplied ones too) and by upper-cased
+    // name (the first of each, for the parents), looked up once per section.
+    OptionsText::TextMap<int> taken;
+    OptionsText::TextMap<int> byUpperName;
+    for (std::size_t i = 0; i < m_tables.Sections.size(); ++i) {
+        taken.emplace(m_tables.Sections[i].SectionName, static_cast<int>(i));
+        byUpperName.emplace(UpperAnsi(m_tables.Sections[i].SectionName), static_cast<int>(i));
+    }
     for (const OptionsText::Section& section : m_common.Sections()) {
         const std::u16string& name = section.Name;
-        const bool known = std::any_of(m_tables.Sections.begin(), m_tables.Sections.end(),
-                                       [&](const TsGeneralData& s) { return s.SectionName == name; });
-        if (known) {
+        if (!taken.emplace(name, static_cast<int>(m_tables.Sections.size())).second) {
             continue;
         }
         TsGeneralData data;
         data.SectionName = name;
         data.ParentClass = UpperAnsi(m_common.Read(name, u"PARENTCLASS", u"-1"));
-        const TsGeneralData* parent = nullptr;
-        for (std::size_t i = 0; i < skinSections; ++i) {
-            if (UpperAnsi(m_tables.Sections[i].SectionName) == data.ParentClass) {
-                parent = &m_tables.Sections[i];
-                break;
-            }
-        }
-        const TsGeneralData defaults;
-        const TsGeneralData& base = parent != nullptr ? *parent : defaults;
-        const auto number = [&](std::u16string_view key, int32_t inherited, int32_t fallback) {
-            const int32_t own = LenientIntOr(m_common.Read(name, key, u"-1"), -1);
-            if (own != -1) {
-                return own;
-            }
-            return parent != nullptr ? inherited : fallback;
-        };
-        const auto text = [&](std::u16string_view key, const std::u16string& inherited, std::u16string_view fallback) {
-            std::u16string own = m_common.Read(name, key, kAbsent);
-            if (own != kAbsent) {
-                return own;
-            }
-            return parent != nullptr ? inherited : std::u16string(fallback);
-        };
-        const auto flag = [&](std::u16string_view key, bool inherited) {
-            const std::u16string own = m_common.Read(name, key, kAbsent);
-            if (own != kAbsent) {
-                return ParseFlag(own);
-            }
-            return parent != nullptr && inherited;
-        };
-        const auto gradient = [](const std::u16string& textValue) {
-            auto array = std::make_shared<TsGradArray>();
-            if (textValue.size() >= 2) {
-                *array = ParseGradientData(textValue);
-            }
-            return array;
-        };
-
-        data.Color = m_platform.ConvertColor(number(u"COLOR", base.Color, 0xFFFFFF));
-        data.ReservedBoolean = flag(u"RESERVEDBOOLEAN", base.ReservedBoolean);
-        data.GiveOwnFont = flag(u"GIVEOWNFONT", base.GiveOwnFont);
-        data.GlowCount = number(u"GLOW", base.GlowCount, 0);
-        data.GlowMargin = number(u"GLOWMARGIN", base.GlowMargin, 0);
-        data.FontColor[1] = number(u"FONTCOLOR", base.FontColor[1], 0);
-        data.FontColor[2] = number(u"TCLEFT", base.FontColor[2], -1);
-        data.FontColor[3] = number(u"TCTOP", base.FontColor[3], -1);
-        data.FontColor[4] = number(u"TCRIGHT", base.FontColor[4], -1);
-        data.FontColor[5] = number(u"TCBOTTOM", base.FontColor[5], -1);
-        data.Transparency = number(u"TRANSPARENCY", base.Transparency, 0);
-        data.GradientPercent = number(u"GRADIENTPERCENT", base.GradientPercent, 0);
-        data.ImagePercent = number(u"IMAGEPERCENT", base.ImagePercent, 0);
-        data.GradientData = text(u"GRADIENTDATA", base.GradientData, u" ");
-        data.GradientArray = gradient(data.GradientData);
-        data.ShowFocus = flag(u"SHOWFOCUS", base.ShowFocus);
-        data.FadingEnabled = flag(u"FADINGENABLED", base.FadingEnabled);
-        data.FadingIterations = number(u"FADINGITERATIONS", base.FadingIterations, 5);
-        data.GlowColor = m_platform.ConvertColor(number(u"GCOL", base.GlowColor, 0xFFFFFF));
-        data.GlowSize = static_cast<uint8_t>(number(u"GSIZE", base.GlowSize, 0));
-        data.Props[0] =
-            TsGenState{data.Color,        data.FontColor, data.GradientPercent, data.GradientData, data.GradientArray,
-                       data.ImagePercent, data.GlowColor, data.GlowSize,        data.Transparency};
-        data.States = ReadInheritedInt(m_options, m_platform, name, u"STATES", 4);
-        if (data.States >= 2) {
-            data.HotFontColor[1] = number(u"HOTFONTCOLOR", base.HotFontColor[1], 0);
-            data.HotFontColor[2] = number(u"HOTTCLEFT", base.HotFontColor[2], -1);
-            data.HotFontColor[3] = number(u"HOTTCTOP", base.HotFontColor[3], -1);
-            data.HotFontColor[4] = number(u"HOTTCRIGHT", base.HotFontColor[4], -1);
-            data.HotFontColor[5] = number(u"HOTTCBOTTOM", base.HotFontColor[5], -1);
-            data.HotGlowColor = m_platform.ConvertColor(number(u"HGCOL", base.HotGlowColor, 0xFFFFFF));
-            data.HotGlowSize = static_cast<uint8_t>(number(u"HGSIZE", base.HotGlowSize, 0));
-            data.HotColor = number(u"HOTCOLOR", base.HotColor, 0xFFFFFF);
-            data.HotTransparency = number(u"HOTTRANSPARENCY", base.HotTransparency, 0);
-            data.HotGradientPercent = number(u"HOTGRADIENTPERCENT", base.HotGradientPercent, 0);
-            data.HotGradientData = text(u"HOTGRADIENTDATA", base.HotGradientData, u"");
-            data.HotGradientArray = gradient(data.HotGradientData);
-            data.HotImagePercent = number(u"HOTIMAGEPERCENT", base.HotImagePercent, 0);
-            data.Props[1] = TsGenState{data.HotColor,        data.HotFontColor,     data.HotGradientPercent,
-                                       data.HotGradientData, data.HotGradientArray, data.HotImagePercent,
-                                       data.HotGlowColor,    data.HotGlowSize,      data.HotTransparency};
-        } else {
-            data.Props[1] = data.Props[0];
-        }
+        const auto parentAt = byUpperName.find(data.ParentClass);
+        const TsGeneralData* parent =
+            parentAt == byUpperName.end() ? nullptr : &m_tables.Sections[static_cast<std::size_t>(parentAt->second)];
+        // STATES comes from the skin's own options for the supplied name.
+        const CommonSectionValues values(m_common, name, parent);
+        ReadStates(data, values, m_platform, InheritedStates(name));
         m_tables.Sections.push_back(std::move(data));
     }
 }
@@ -682,6 +635,7 @@ void SkinLoader::LoadSections()
         m_platform.ShowNotice(*notice);
     }
     m_tables.Sections.clear();
+    m_tables.Sections.reserve(m_options.Sections().size() + m_common.Sections().size());
     for (const OptionsText::Section& section : m_options.Sections()) {
         TsGeneralData data;
         data.SectionName = section.Name;

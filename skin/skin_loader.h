@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "image/decoded_image.h"
 #include "skin/options_text.h"
+#include "skin/section_inheritance.h"
 #include "skin/skin_convertor.h"
+#include "skin/skin_pictures.h"
 #include "skin/skin_platform.h"
 #include "skin/skin_tables.h"
 
@@ -23,11 +24,13 @@ struct SkinImageSource {
 
 // The loading passes that turn an options text into the skin tables: images, patterns, then
 // sections (with GLOBALINFO into SkinData and the version notice). CommonSections, when not
-// empty, is read after the skin's own options in each pass.
+// empty, is read after the skin's own options in each pass. The pictures of one loader (one
+// load) together may take `pictureBudget` bytes once decoded.
 class SkinLoader {
 public:
     SkinLoader(SkinTables& tables, SkinPlatform& platform, const OptionsText& options, const OptionsText& common,
-               SkinImageSource source, std::u16string skinName);
+               SkinImageSource source, std::u16string skinName,
+               std::size_t pictureBudget = SkinPictures::kDefaultBudget);
 
     // Rebuilds the master bitmap and the image table.
     void LoadImages();
@@ -39,15 +42,6 @@ public:
 
     // Pictures of at least this many pixels stay patterns; smaller ones become textures.
     static constexpr int64_t kPatternMinPixels = 900000;
-
-    // Reads a key with PARENTCLASS inheritance: nullopt when neither the section nor an ancestor
-    // has it (a value written "?" counts as absent). A loop of PARENTCLASS ends the chain.
-    static std::optional<std::u16string> ReadInheritedText(const OptionsText& options, std::u16string_view section,
-                                                           std::u16string_view key);
-    // Integer with inheritance: the section's own value as written, else an ancestor's value
-    // (converted when it is a system colour), else the default. -1 counts as absent.
-    static int32_t ReadInheritedInt(const OptionsText& options, const SkinPlatform& platform,
-                                    std::u16string_view section, std::u16string_view key, int32_t fallback);
 
 private:
     void ClearImages();
@@ -62,10 +56,8 @@ private:
     void AddPattern(std::u16string_view section, std::u16string_view key, std::u16string_view upperValue,
                     bool filesOnly);
 
-    // Finds and decodes an image: the package member whose ASCII-upper-cased name equals
-    // `memberName`, or (for folder skins, or when filesOnly) the file `fileName` (SkinPath in
-    // front unless it holds ":"). nullopt when there is none; a damaged picture throws.
-    std::optional<DecodedImage> LoadImage(std::u16string_view memberName, std::u16string_view fileName, bool filesOnly);
+    // STATES of the named section through the skin's own PARENTCLASS chains (4 when none).
+    int32_t InheritedStates(std::u16string_view section);
 
     void ReadSkinInfo();
     void ReadSection(TsGeneralData& data);
@@ -77,9 +69,9 @@ private:
     const OptionsText& m_common;
     SkinImageSource m_source;
     std::u16string m_skinName;
-    // Pictures decoded during this load, by member name or file path: several keys often name
-    // the same picture, which is then decoded once and copied.
-    std::map<std::u16string, DecodedImage> m_decoded;
+    SectionInheritance m_inheritance;
+    // The pictures of this load, each decoded once.
+    SkinPictures m_pictures;
 };
 
 } // namespace korvane

@@ -65,7 +65,7 @@ void SkinManagerCore::SetDefaultManager(SkinManagerCore* manager)
 
 SkinManagerCore::SkinManagerCore(SkinPlatform& platform) : m_platform(platform)
 {
-    SkinData.SkinPath = ResolvedSkinDirectory();
+    m_tables.SkinData.SkinPath = ResolvedSkinDirectory();
 }
 
 void SkinManagerCore::SetActive(bool active)
@@ -78,7 +78,7 @@ void SkinManagerCore::SetActive(bool active)
         if (!m_restoring) {
             SendRemoveSkin();
         }
-        IndexCache.Build(*this);
+        IndexCache.Build(m_tables);
         return;
     }
     m_active = true;
@@ -94,7 +94,7 @@ void SkinManagerCore::SetSkinDirectory(std::u16string directory)
         return;
     }
     m_skinDirectory = std::move(directory);
-    SkinData.SkinPath = ResolvedSkinDirectory();
+    m_tables.SkinData.SkinPath = ResolvedSkinDirectory();
 }
 
 std::u16string SkinManagerCore::ResolvedSkinDirectory() const
@@ -133,10 +133,10 @@ SkinNameList SkinManagerCore::GetSkinNames(int kind) const
 
 std::u16string SkinManagerCore::SkinInfo() const
 {
-    if (!SkinData.Active) {
+    if (!m_tables.SkinData.Active) {
         return u"N/A";
     }
-    std::string text = std::to_string(SkinData.Version);
+    std::string text = std::to_string(m_tables.SkinData.Version);
     // std::to_string always writes "." and six decimals; drop the zeros after the point.
     while (!text.empty() && text.back() == '0') {
         text.pop_back();
@@ -160,7 +160,7 @@ void SkinManagerCore::SetSkinName(std::u16string name)
     }
     {
         LoadInProgress guard;
-        SkinData.Active = false;
+        m_tables.SkinData.Active = false;
         try {
             LoadNamedSkin(true);
         } catch (const std::exception& error) {
@@ -242,8 +242,10 @@ void SkinManagerCore::LoadFromFolderOrStored()
 bool SkinManagerCore::LoadSkinFromPackageFile(std::u16string_view file)
 {
     LoadInProgress guard;
+    // Found by the same rule as the existence check of a skin name change.
+    const auto found = FindSkinFile(file);
     TacSkinConvertor reader;
-    if (!reader.LoadFromFile(SkinFsPath(file))) {
+    if (!found || !reader.LoadFromFile(*found)) {
         return false;
     }
     m_fromPackage = true;
@@ -288,7 +290,7 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
     // The passes fill fresh tables; the current skin is replaced only when all of them succeed,
     // so a failed load never leaves image indexes of one skin in the sections of another.
     SkinTables fresh;
-    fresh.SkinData = SkinData;
+    fresh.SkinData = m_tables.SkinData;
     fresh.SkinData.Active = false;
     fresh.SkinData.SkinPath = skinPath;
     const OptionsText empty;
@@ -303,19 +305,20 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
     loader.LoadImages();
     loader.LoadPatterns();
     if (keepSections || options == nullptr) {
-        fresh.Sections = Sections;
+        fresh.Sections = m_tables.Sections;
+        fresh.IndexLookups();
     } else {
         loader.LoadSections();
         ApplySkinColorChange(fresh, m_hueOffset, m_saturation);
     }
-    static_cast<SkinTables&>(*this) = std::move(fresh);
+    m_tables = std::move(fresh);
     BuildIndexCache();
 }
 
 void SkinManagerCore::BuildIndexCache()
 {
-    IndexCache.Build(*this);
-    ResolveSectionImages();
+    IndexCache.Build(m_tables);
+    m_tables.ResolveSectionImages();
     PrepareShadows();
 }
 
@@ -325,10 +328,10 @@ void SkinManagerCore::SendNewSkin(bool repaint)
         return;
     }
     ReleaseGlows();
-    SkinData.Active = false;
+    m_tables.SkinData.Active = false;
     BuildIndexCache();
     Broadcast(SkinBroadcast::SetSkin);
-    SkinData.Active = true;
+    m_tables.SkinData.Active = true;
     InstallHook();
     if (repaint) {
         RepaintForms(false);
@@ -339,9 +342,9 @@ void SkinManagerCore::SendRemoveSkin()
 {
     ReleaseGlows();
     RemoveHook();
-    SkinData.Active = false;
+    m_tables.SkinData.Active = false;
     Broadcast(SkinBroadcast::RemoveSkin);
-    ClearTables();
+    m_tables.ClearTables();
 }
 
 void SkinManagerCore::UpdateSkin(bool repaint)
@@ -355,7 +358,15 @@ void SkinManagerCore::Reload()
 {
     LoadInProgress guard;
     LoadNamedSkin(false);
+    // Each load leaves SkinData inactive; the reloaded skin is applied again, as setting the
+    // name does, so that SkinInfo and the window side see a skin (while updating, applying waits
+    // for UpdateSkin).
+    if (!m_active) {
+        SendRemoveSkin();
+        return;
+    }
     if (!m_updating) {
+        m_tables.SkinData.Active = true;
         RepaintForms(true);
     }
 }
@@ -407,50 +418,51 @@ void SkinManagerCore::SetCommonSections(const std::vector<std::u16string>& lines
 TsColor SkinManagerCore::GlobalColor() const
 {
     const int index = IndexCache.GlobalInfoSection;
-    if (!IsValidSection(index)) {
+    if (!m_tables.IsValidSection(index)) {
         return m_platform.SystemColor(kColorBtnFace);
     }
-    return m_platform.ConvertColor(Sections[static_cast<std::size_t>(index)].Color);
+    return m_platform.ConvertColor(m_tables.Sections[static_cast<std::size_t>(index)].Color);
 }
 
 TsColor SkinManagerCore::GlobalFontColor() const
 {
     const int index = IndexCache.GlobalInfoSection;
-    if (!IsValidSection(index)) {
+    if (!m_tables.IsValidSection(index)) {
         return static_cast<TsColor>(TransparentKey);
     }
-    return m_platform.ConvertColor(Sections[static_cast<std::size_t>(index)].FontColor[1]);
+    return m_platform.ConvertColor(m_tables.Sections[static_cast<std::size_t>(index)].FontColor[1]);
 }
 
 TsColor SkinManagerCore::GlobalHotColor() const
 {
     const int index = IndexCache.GlobalInfoSection;
-    if (!IsValidSection(index)) {
+    if (!m_tables.IsValidSection(index)) {
         return m_platform.SystemColor(kColorWindow);
     }
-    return m_platform.ConvertColor(Sections[static_cast<std::size_t>(index)].HotColor);
+    return m_platform.ConvertColor(m_tables.Sections[static_cast<std::size_t>(index)].HotColor);
 }
 
 TsColor SkinManagerCore::EditFontColor() const
 {
-    const int index = FindSection(u"EDIT");
-    if (!IsValidSection(index)) {
+    const int index = m_tables.FindSection(u"EDIT");
+    if (!m_tables.IsValidSection(index)) {
         return SysColorRef(kColorWindowText);
     }
-    return m_platform.ConvertColor(Sections[static_cast<std::size_t>(index)].Props[0].FontColor[1]);
+    return m_platform.ConvertColor(m_tables.Sections[static_cast<std::size_t>(index)].Props[0].FontColor[1]);
 }
 
 TsColor SkinManagerCore::SelectionColor(bool focused) const
 {
-    const int selection = FindSection(u"SELECTION");
+    const int selection = m_tables.FindSection(u"SELECTION");
     TsColor color = kColorNone;
-    if (IsValidSection(selection)) {
-        const TsGeneralData& data = Sections[static_cast<std::size_t>(selection)];
+    if (m_tables.IsValidSection(selection)) {
+        const TsGeneralData& data = m_tables.Sections[static_cast<std::size_t>(selection)];
         color = (focused && data.States > 1) ? data.Props[1].Color : data.Props[0].Color;
     }
     if (IsUnsetColor(color)) {
-        const int menuItem = FindSection(u"MENUITEM");
-        color = IsValidSection(menuItem) ? Sections[static_cast<std::size_t>(menuItem)].HotColor : kColorNone;
+        const int menuItem = m_tables.FindSection(u"MENUITEM");
+        color = m_tables.IsValidSection(menuItem) ? m_tables.Sections[static_cast<std::size_t>(menuItem)].HotColor
+                                                  : kColorNone;
         if (IsUnsetColor(color) || color == 0xFFFFFF) {
             return SysColorRef(kColorHighlight);
         }
@@ -460,17 +472,17 @@ TsColor SkinManagerCore::SelectionColor(bool focused) const
 
 TsColor SkinManagerCore::SelectionFontColor(bool focused) const
 {
-    const int selection = FindSection(u"SELECTION");
-    if (IsValidSection(selection)) {
-        const TsGeneralData& data = Sections[static_cast<std::size_t>(selection)];
+    const int selection = m_tables.FindSection(u"SELECTION");
+    if (m_tables.IsValidSection(selection)) {
+        const TsGeneralData& data = m_tables.Sections[static_cast<std::size_t>(selection)];
         const TsColor color = (focused && data.States > 1) ? data.Props[1].FontColor[1] : data.Props[0].FontColor[1];
         if (!IsUnsetColor(color)) {
             return color;
         }
     }
-    const int menuItem = FindSection(u"MENUITEM");
-    if (IsValidSection(menuItem)) {
-        const TsColor color = Sections[static_cast<std::size_t>(menuItem)].HotFontColor[1];
+    const int menuItem = m_tables.FindSection(u"MENUITEM");
+    if (m_tables.IsValidSection(menuItem)) {
+        const TsColor color = m_tables.Sections[static_cast<std::size_t>(menuItem)].HotFontColor[1];
         if (!IsUnsetColor(color)) {
             return m_platform.ConvertColor(color);
         }

@@ -44,7 +44,7 @@ struct SkinPreviewRequest {
 //
 // The Windows manager derives from it and overrides the virtual steps that touch windows: the
 // broadcast of the engine command, the window-creation hook, repainting, glows and the error box.
-class SkinManagerCore : public SkinTables {
+class SkinManagerCore {
 public:
     explicit SkinManagerCore(SkinPlatform& platform);
     virtual ~SkinManagerCore() = default;
@@ -59,6 +59,10 @@ public:
     // The skinned control under the mouse tells its manager its window (an HWND on Windows;
     // portable callers hold it as an opaque pointer).
     virtual void RecordHotWindow(void* /*window*/) {}
+
+    // The loaded skin's tables, skin information and lookups; replaced whole by each load.
+    SkinTables& Tables() { return m_tables; }
+    const SkinTables& Tables() const { return m_tables; }
 
     // --- Settings -------------------------------------------------------------------------
     std::vector<TsStoredSkin> InternalSkins;
@@ -165,6 +169,7 @@ private:
     std::u16string PackageFileName() const;
 
     SkinPlatform& m_platform;
+    SkinTables m_tables;
     bool m_active = true;
     bool m_restoring = false;
     bool m_updating = false;

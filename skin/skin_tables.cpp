@@ -1,9 +1,25 @@
 #include "skin/skin_tables.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace korvane {
+
+void SkinTables::IndexLookups()
+{
+    m_lookups = std::make_shared<const TableLookupIndex>(Sections, Masks, Patterns);
+}
+
+const TableLookupIndex* SkinTables::Lookups() const
+{
+    return m_lookups && m_lookups->Describes(Sections, Masks, Patterns) ? m_lookups.get() : nullptr;
+}
 
 int SkinTables::FindSection(std::u16string_view name) const
 {
+    if (const TableLookupIndex* lookups = Lookups()) {
+        return lookups->FindSection(name);
+    }
     for (std::size_t i = 0; i < Sections.size(); ++i) {
         if (Sections[i].SectionName == name) {
             return static_cast<int>(i);
@@ -14,6 +30,9 @@ int SkinTables::FindSection(std::u16string_view name) const
 
 int SkinTables::FindInTable(Table table, std::u16string_view sectionName, std::u16string_view key) const
 {
+    if (const TableLookupIndex* lookups = Lookups()) {
+        return lookups->FindEntry(table, sectionName, key);
+    }
     if (table == Table::Patterns) {
         for (std::size_t i = 0; i < Patterns.size(); ++i) {
             if (Patterns[i].SectionName == sectionName && Patterns[i].PropertyName == key) {
@@ -34,6 +53,20 @@ int SkinTables::FindInTable(Table table, std::u16string_view sectionName, std::u
     return -1;
 }
 
+// The parent rule of the searches: the ParentClass of the section, when not empty and not the
+// name being searched for, looked up with FindSection.
+int SkinTables::ParentOf(int sectionIndex, std::u16string_view sectionName) const
+{
+    const TsGeneralData& section = Sections[static_cast<std::size_t>(sectionIndex)];
+    if (section.ParentClass.empty() || section.ParentClass == sectionName) {
+        return -1;
+    }
+    if (const TableLookupIndex* lookups = Lookups(); lookups != nullptr && sectionName == section.SectionName) {
+        return lookups->Parent(sectionIndex);
+    }
+    return FindSection(section.ParentClass);
+}
+
 int SkinTables::FindWithParents(Table table, int sectionIndex, std::u16string_view sectionName,
                                 std::u16string_view key) const
 {
@@ -50,11 +83,7 @@ int SkinTables::FindWithParents(Table table, int sectionIndex, std::u16string_vi
         if (!IsValidSection(sectionIndex)) {
             return -1;
         }
-        const std::u16string& parent = Sections[static_cast<std::size_t>(sectionIndex)].ParentClass;
-        if (parent.empty() || parent == sectionName) {
-            return -1;
-        }
-        const int parentIndex = FindSection(parent);
+        const int parentIndex = ParentOf(sectionIndex, sectionName);
         if (parentIndex < 0) {
             return -1;
         }
@@ -146,18 +175,69 @@ int SkinTables::MaskBottomWidth(int index) const
 
 void SkinTables::ResolveSectionImages()
 {
-    for (std::size_t i = 0; i < Sections.size(); ++i) {
-        TsGeneralData& data = Sections[i];
+    if (Lookups() == nullptr) {
+        IndexLookups();
+    } else if (m_resolvedWith == m_lookups) {
+        return;
+    }
+    m_resolvedWith = m_lookups;
+    const std::size_t count = Sections.size();
+    // One key at a time, each section's answer is its own entry or its parent's answer, found
+    // once and remembered: linear in the number of sections however deep the chains go. A chain
+    // that returns to a section of the same walk (a loop) answers -1, as the searches do.
+    enum : uint8_t { kUnknown, kWalking, kKnown };
+    std::vector<uint8_t> state(count);
+    std::vector<int> answer(count);
+    std::vector<int> walk;
+    const auto resolve = [&](std::u16string_view key) {
+        std::fill(state.begin(), state.end(), kUnknown);
+        for (std::size_t start = 0; start < count; ++start) {
+            walk.clear();
+            int found = -1;
+            int current = static_cast<int>(start);
+            while (current >= 0) {
+                const auto at = static_cast<std::size_t>(current);
+                if (state[at] == kKnown) {
+                    found = answer[at];
+                    break;
+                }
+                if (state[at] == kWalking) {
+                    break;
+                }
+                if (Sections[at].SectionName.empty()) {
+                    walk.push_back(current);
+                    break;
+                }
+                found = FindInTable(Table::Masks, Sections[at].SectionName, key);
+                if (found >= 0) {
+                    walk.push_back(current);
+                    break;
+                }
+                state[at] = kWalking;
+                walk.push_back(current);
+                current = ParentOf(current, Sections[at].SectionName);
+            }
+            for (const int passed : walk) {
+                state[static_cast<std::size_t>(passed)] = kKnown;
+                answer[static_cast<std::size_t>(passed)] = found;
+            }
+        }
+    };
+    const auto apply = [&](std::u16string_view key, int32_t TsGeneralData::*field) {
+        resolve(key);
+        for (std::size_t i = 0; i < count; ++i) {
+            Sections[i].*field = answer[i];
+        }
+    };
+    apply(u"BORDERSMASK", &TsGeneralData::BorderIndex);
+    apply(u"IMGTOPLEFT", &TsGeneralData::ImgTopLeft);
+    apply(u"IMGTOPRIGHT", &TsGeneralData::ImgTopRight);
+    apply(u"IMGBTMLEFT", &TsGeneralData::ImgBottomLeft);
+    apply(u"IMGBTMRIGHT", &TsGeneralData::ImgBottomRight);
+    for (TsGeneralData& data : Sections) {
         if (data.SectionName == u"GLOBALINFO") {
             data.BorderIndex = data.ImgTopLeft = data.ImgTopRight = data.ImgBottomLeft = data.ImgBottomRight = -1;
-            continue;
         }
-        const int index = static_cast<int>(i);
-        data.BorderIndex = FindMask(index, data.SectionName, u"BORDERSMASK");
-        data.ImgTopLeft = FindMask(index, data.SectionName, u"IMGTOPLEFT");
-        data.ImgTopRight = FindMask(index, data.SectionName, u"IMGTOPRIGHT");
-        data.ImgBottomLeft = FindMask(index, data.SectionName, u"IMGBTMLEFT");
-        data.ImgBottomRight = FindMask(index, data.SectionName, u"IMGBTMRIGHT");
     }
 }
 

@@ -6,11 +6,17 @@
 
 #include "gfx/bitmap32.h"
 #include "skin/skin_records.h"
+#include "skin/table_lookup_index.h"
 
 namespace korvane {
 
 // The tables of a loaded skin and the lookups every painter uses. Indexes are 0-based; -1 means
 // none. Names compare exactly (case-sensitive).
+//
+// Once the tables are complete, IndexLookups() indexes them by name (the loader does so at the
+// end of every load); until the tables change size or storage the lookups then take constant
+// time per step instead of scanning. Names are not changed in place after that: the tables of a
+// skin are replaced whole by the next load.
 class SkinTables {
 public:
     TsSkinData SkinData;
@@ -45,16 +51,28 @@ public:
     int MaskBottomWidth(int index) const;
 
     // Sets every section's BorderIndex and corner indexes (BORDERSMASK, IMGTOPLEFT, IMGTOPRIGHT,
-    // IMGBTMLEFT, IMGBTMRIGHT, through PARENTCLASS); GLOBALINFO keeps -1 in all five.
+    // IMGBTMLEFT, IMGBTMRIGHT, through PARENTCLASS); GLOBALINFO keeps -1 in all five. Indexes the
+    // tables first unless they are indexed as they stand.
     void ResolveSectionImages();
 
     // Empties the three tables and the master bitmap.
     void ClearTables();
 
+    // Indexes the tables as they stand for the lookups above.
+    void IndexLookups();
+
 private:
-    enum class Table { Masks, Textures, Patterns };
+    using Table = TableLookupIndex::Table;
+    // The index when it still describes the tables, else null.
+    const TableLookupIndex* Lookups() const;
+    int ParentOf(int sectionIndex, std::u16string_view sectionName) const;
     int FindWithParents(Table table, int sectionIndex, std::u16string_view sectionName, std::u16string_view key) const;
     int FindInTable(Table table, std::u16string_view sectionName, std::u16string_view key) const;
+
+    std::shared_ptr<const TableLookupIndex> m_lookups;
+    // The index the section images were last resolved with: while it still describes the tables,
+    // resolving again would give the same indexes.
+    std::shared_ptr<const TableLookupIndex> m_resolvedWith;
 };
 
 } // namespace korvane

@@ -12,8 +12,12 @@ namespace korvane {
 std::u16string UpperAscii(std::u16string_view text);
 // Upper-cases as the user's ANSI locale does: ASCII and Cyrillic letters.
 std::u16string UpperAnsi(std::u16string_view text);
+char16_t UpperAnsiChar(char16_t c);
 // Compares without regard to letter case (ASCII and Cyrillic).
 bool SameTextAnsi(std::u16string_view a, std::u16string_view b);
 bool Contains(std::u16string_view text, std::u16string_view part);
+// Contains(UpperAnsi(text), upperPart) for a part of upper-case ASCII, without a copy: the ANSI
+// upper-casing turns ASCII letters into ASCII letters and nothing else into ASCII.
+bool ContainsUpperAscii(std::u16string_view text, std::u16string_view upperPart);
 
 } // namespace korvane

@@ -72,7 +72,7 @@ bool IsSkinnedWindow(HWND window)
     return SendMessageW(window, SKM_COMMAND, CommandWParam(SKC_ISSKINNED), 0) == 1;
 }
 
-TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform), m_paintSource(*this)
+TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform), m_paintSource(Tables())
 {
     if (!SkinManagerCore::DefaultManager()) {
         SetDefaultManager(this);
@@ -208,7 +208,7 @@ void TsSkinManager::SetExtendedBorders(bool extended)
     if (extended == m_extendedBorders)
         return;
     m_extendedBorders = extended;
-    if (SkinData.Active) {
+    if (Tables().SkinData.Active) {
         PrepareShadows();
         if (!Restoring())
             RepaintForms(true);
@@ -229,7 +229,8 @@ void TsSkinManager::PrepareShadows()
             inactive = Bitmap32();
         }
     }
-    m_shadows = PrepareShadowImages(*this, IndexCache.ExBorderMask, extended, active, inactive, DesktopCompositionOn());
+    m_shadows =
+        PrepareShadowImages(Tables(), IndexCache.ExBorderMask, extended, active, inactive, DesktopCompositionOn());
 }
 
 void TsSkinManager::ReleaseGlows()

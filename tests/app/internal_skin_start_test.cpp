@@ -64,17 +64,17 @@ TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
     EXPECT_EQ(TsSkinManager::DefaultManager(), &manager);
     EXPECT_EQ(manager.SkinName(), kInternalSkinName);
     EXPECT_TRUE(manager.FromPackage());
-    EXPECT_TRUE(manager.SkinData.Active);
-    EXPECT_TRUE(manager.SkinData.SkinPath.empty());
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_TRUE(manager.Tables().SkinData.SkinPath.empty());
     EXPECT_TRUE(manager.Hooked());
 
     // The same package loaded on its own gives the same tables.
     PortableSkinPlatform platform;
     SkinManagerCore reference(platform);
     reference.LoadSkinFromPackageData(InternalSkinPackage(), kInternalSkinName);
-    ASSERT_GT(reference.Sections.size(), 0u);
-    EXPECT_EQ(manager.Sections.size(), reference.Sections.size());
-    EXPECT_EQ(manager.Masks.size(), reference.Masks.size());
+    ASSERT_GT(reference.Tables().Sections.size(), 0u);
+    EXPECT_EQ(manager.Tables().Sections.size(), reference.Tables().Sections.size());
+    EXPECT_EQ(manager.Tables().Masks.size(), reference.Tables().Masks.size());
 
     const LPARAM self = reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(&manager));
     std::vector<SkinnedControl> controls;
@@ -89,7 +89,7 @@ TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
     for (const SkinnedControl& control : controls) {
         EXPECT_EQ(control.link->Manager(), &manager);
         EXPECT_GE(control.link->SectionIndex, 0) << std::string(control.section.begin(), control.section.end());
-        EXPECT_EQ(control.link->SectionIndex, manager.FindSection(control.section));
+        EXPECT_EQ(control.link->SectionIndex, manager.Tables().FindSection(control.section));
     }
     application.reset();
 }

@@ -281,7 +281,7 @@ protected:
         Bitmap32 face(width, height);
         ControlFaceData data;
         data.SectionName = section;
-        data.SectionIndex = m_manager.FindSection(section);
+        data.SectionIndex = m_manager.Tables().FindSection(section);
         data.Manager = &m_source;
         PaintControlFace(data, parent, true, face.View(), 0, 0, {0, 0, width, height}, state);
         return face;
@@ -301,12 +301,12 @@ protected:
 
     PortableSkinPlatform m_platform;
     SkinManagerCore m_manager{m_platform};
-    SkinTablesPaintSource m_source{m_manager};
+    SkinTablesPaintSource m_source{m_manager.Tables()};
 };
 
 TEST_F(GraphiteFaces, ButtonFacesAreOpaqueAndDifferByState)
 {
-    ASSERT_GE(m_manager.FindSection(u"BUTTON"), 0);
+    ASSERT_GE(m_manager.Tables().FindSection(u"BUTTON"), 0);
     const ParentBackground parent = ColorBackground(0x00251E20);
     const Bitmap32 normal = Face(u"BUTTON", 75, 25, 0, parent);
     const Bitmap32 hot = Face(u"BUTTON", 75, 25, 1, parent);
@@ -331,7 +331,7 @@ TEST_F(GraphiteFaces, ButtonFacesAreOpaqueAndDifferByState)
 
 TEST_F(GraphiteFaces, FormTitleTakesTheTexturedGradientPath)
 {
-    const int section = m_manager.FindSection(u"FORMTITLE");
+    const int section = m_manager.Tables().FindSection(u"FORMTITLE");
     ASSERT_GE(section, 0);
     const Bitmap32 title = Face(u"FORMTITLE", 353, 30, 1, EmptyBackground);
     Save(title, "korvane-formtitle");

@@ -104,17 +104,17 @@ TEST(GraphiteSkin, FolderAndPackageLoadToTheSameTables)
     const auto package = LoadPackage();
     const SkinManagerCore& a = folder->manager;
     const SkinManagerCore& b = package->manager;
-    ASSERT_EQ(a.Sections.size(), b.Sections.size());
-    ASSERT_EQ(a.Masks.size(), b.Masks.size());
-    EXPECT_TRUE(a.MasterBitmap->SamePixels(*b.MasterBitmap));
-    for (size_t i = 0; i < a.Masks.size(); ++i) {
-        SCOPED_TRACE(Narrow(a.Masks[i].SectionName + u"." + a.Masks[i].PropertyName));
-        EXPECT_EQ(a.Masks[i].SectionName, b.Masks[i].SectionName);
-        EXPECT_EQ(a.Masks[i].PropertyName, b.Masks[i].PropertyName);
-        EXPECT_EQ(a.Masks[i].Rect, b.Masks[i].Rect);
-        EXPECT_EQ(a.Masks[i].Image != nullptr, b.Masks[i].Image != nullptr);
-        if (a.Masks[i].Image && b.Masks[i].Image) {
-            EXPECT_TRUE(a.Masks[i].Image->SamePixels(*b.Masks[i].Image));
+    ASSERT_EQ(a.Tables().Sections.size(), b.Tables().Sections.size());
+    ASSERT_EQ(a.Tables().Masks.size(), b.Tables().Masks.size());
+    EXPECT_TRUE(a.Tables().MasterBitmap->SamePixels(*b.Tables().MasterBitmap));
+    for (size_t i = 0; i < a.Tables().Masks.size(); ++i) {
+        SCOPED_TRACE(Narrow(a.Tables().Masks[i].SectionName + u"." + a.Tables().Masks[i].PropertyName));
+        EXPECT_EQ(a.Tables().Masks[i].SectionName, b.Tables().Masks[i].SectionName);
+        EXPECT_EQ(a.Tables().Masks[i].PropertyName, b.Tables().Masks[i].PropertyName);
+        EXPECT_EQ(a.Tables().Masks[i].Rect, b.Tables().Masks[i].Rect);
+        EXPECT_EQ(a.Tables().Masks[i].Image != nullptr, b.Tables().Masks[i].Image != nullptr);
+        if (a.Tables().Masks[i].Image && b.Tables().Masks[i].Image) {
+            EXPECT_TRUE(a.Tables().Masks[i].Image->SamePixels(*b.Tables().Masks[i].Image));
         }
     }
     EXPECT_TRUE(b.FromPackage());
@@ -124,11 +124,11 @@ TEST(GraphiteSkin, HasItsOwnSectionAndImageCounts)
 {
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
-    EXPECT_EQ(m.Sections.size(), kSectionCount);
-    EXPECT_EQ(m.Masks.size(), kImageEntryCount);
-    EXPECT_TRUE(m.Patterns.empty());
+    EXPECT_EQ(m.Tables().Sections.size(), kSectionCount);
+    EXPECT_EQ(m.Tables().Masks.size(), kImageEntryCount);
+    EXPECT_TRUE(m.Tables().Patterns.empty());
     std::map<int, int> byType;
-    for (const TsMaskData& e : m.Masks) {
+    for (const TsMaskData& e : m.Tables().Masks) {
         ++byType[e.ImgType];
     }
     EXPECT_EQ(byType[kImgGlyph], kGlyphEntries);
@@ -136,8 +136,8 @@ TEST(GraphiteSkin, HasItsOwnSectionAndImageCounts)
     EXPECT_EQ(byType[kImgTexture], kTextureEntries);
     EXPECT_EQ(byType[kImgGlow], kGlowEntries);
     EXPECT_EQ(byType[kImgTitleGlow], kTitleGlowEntries);
-    EXPECT_EQ(m.MasterBitmap->Width(), 256);
-    EXPECT_GT(m.MasterBitmap->Height(), 0);
+    EXPECT_EQ(m.Tables().MasterBitmap->Width(), 256);
+    EXPECT_GT(m.Tables().MasterBitmap->Height(), 0);
 }
 
 TEST(GraphiteSkin, ProvidesEverySectionTheWindowsName)
@@ -152,7 +152,7 @@ TEST(GraphiteSkin, ProvidesEverySectionTheWindowsName)
           u"SCROLLSLIDERV", u"SCROLLBTNLEFT", u"SCROLLBTNRIGHT", u"SCROLLBTNTOP", u"SCROLLBTNBOTTOM",
           u"COLHEADER",     u"TOOLBUTTON",    u"TOOLBAR",        u"BAR",          u"DIVIDER",
           u"PANEL",         u"ICOLINE"}) {
-        EXPECT_GE(m.FindSection(name), 0) << Narrow(name);
+        EXPECT_GE(m.Tables().FindSection(name), 0) << Narrow(name);
     }
 }
 
@@ -167,11 +167,11 @@ TEST(GraphiteSkin, ResolvesEveryGlobalImageTheFrameAndControlsUse)
           u"BICLOSEALONEGLOW0", u"GRIPIMAGE",       u"CHECK",          u"BOXCHECKED",    u"BOXUNCHECKED",
           u"BOXGRAYED",         u"RADIOCHECKED",    u"RADIOUNCHECKED", u"RADIOGRAYED",   u"SMALLCHECKED",
           u"SMALLUNCHECKED",    u"SMALLGRAYED"}) {
-        EXPECT_GE(m.FindMaskExact(u"GLOBALINFO", key), 0) << Narrow(key);
+        EXPECT_GE(m.Tables().FindMaskExact(u"GLOBALINFO", key), 0) << Narrow(key);
     }
     // Title-button glows are title glows of their own images; the other pictures are glyphs of
     // the master bitmap with three states (one for the check mark and the grip).
-    for (const TsMaskData& e : m.Masks) {
+    for (const TsMaskData& e : m.Tables().Masks) {
         if (e.SectionName != u"GLOBALINFO") {
             continue;
         }
@@ -199,23 +199,23 @@ TEST(GraphiteSkin, CachesTheCheckComboAndScrollImages)
     for (int index : {c.CheckImages.BoxChecked, c.CheckImages.BoxUnchecked, c.CheckImages.BoxGrayed,
                       c.CheckImages.RadioChecked, c.CheckImages.RadioUnchecked, c.CheckImages.RadioGrayed,
                       c.CheckImages.SmallChecked, c.CheckImages.SmallUnchecked, c.CheckImages.SmallGrayed}) {
-        EXPECT_TRUE(m.IsValidMask(index));
+        EXPECT_TRUE(m.Tables().IsValidMask(index));
     }
     EXPECT_EQ(c.ExBorderMask, -1); // the window shadows are the program's own pictures
-    EXPECT_TRUE(m.IsValidSection(c.ComboBtn.Section));
-    EXPECT_TRUE(m.IsValidMask(c.ComboBtn.BorderMask));
-    EXPECT_TRUE(m.IsValidMask(c.ComboBtn.GlyphMask));
+    EXPECT_TRUE(m.Tables().IsValidSection(c.ComboBtn.Section));
+    EXPECT_TRUE(m.Tables().IsValidMask(c.ComboBtn.BorderMask));
+    EXPECT_TRUE(m.Tables().IsValidMask(c.ComboBtn.GlyphMask));
     for (const auto& b : c.ScrollBtnSections) {
-        EXPECT_TRUE(m.IsValidSection(b.Section));
-        EXPECT_TRUE(m.IsValidMask(b.BorderMask)); // inherited from SCROLLBTNLEFT by three of them
-        EXPECT_TRUE(m.IsValidMask(b.GlyphMask));
+        EXPECT_TRUE(m.Tables().IsValidSection(b.Section));
+        EXPECT_TRUE(m.Tables().IsValidMask(b.BorderMask)); // inherited from SCROLLBTNLEFT by three of them
+        EXPECT_TRUE(m.Tables().IsValidMask(b.GlyphMask));
     }
     for (const auto& s : c.ScrollSliderSections) {
-        EXPECT_TRUE(m.IsValidSection(s.Section));
-        EXPECT_TRUE(m.IsValidMask(s.BorderMask));
+        EXPECT_TRUE(m.Tables().IsValidSection(s.Section));
+        EXPECT_TRUE(m.Tables().IsValidMask(s.BorderMask));
     }
     for (const auto& b : c.ScrollBarSections) {
-        EXPECT_TRUE(m.IsValidSection(b.Section));
+        EXPECT_TRUE(m.Tables().IsValidSection(b.Section));
     }
     // Each arrow button shows its own arrow.
     std::vector<int> arrows;
@@ -230,9 +230,9 @@ TEST(GraphiteSkin, EveryImageEntryLiesInsideItsBitmapAndSlicesEvenly)
 {
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
-    for (const TsMaskData& e : m.Masks) {
+    for (const TsMaskData& e : m.Tables().Masks) {
         SCOPED_TRACE(Narrow(e.SectionName + u"." + e.PropertyName));
-        const Bitmap32& source = SourceOf(m, e);
+        const Bitmap32& source = SourceOf(m.Tables(), e);
         EXPECT_GE(e.Rect.Left, 0);
         EXPECT_GE(e.Rect.Top, 0);
         EXPECT_LE(e.Rect.Right, source.Width());
@@ -253,12 +253,12 @@ TEST(GraphiteSkin, StateCountsMatchTheStatePictures)
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
     int checked = 0;
-    for (const TsGeneralData& s : m.Sections) {
+    for (const TsGeneralData& s : m.Tables().Sections) {
         if (s.BorderIndex < 0) {
             continue;
         }
         SCOPED_TRACE(Narrow(s.SectionName));
-        EXPECT_EQ(s.States, m.Masks[static_cast<size_t>(s.BorderIndex)].ImageCount);
+        EXPECT_EQ(s.States, m.Tables().Masks[static_cast<size_t>(s.BorderIndex)].ImageCount);
         ++checked;
     }
     // Every section with an outline, its heirs included (DIALOG, TOOLBUTTON, COMBOBOX, ...).
@@ -268,7 +268,7 @@ TEST(GraphiteSkin, StateCountsMatchTheStatePictures)
 TEST(GraphiteSkin, ReadsItsGlobalInfo)
 {
     const auto skin = LoadPackage();
-    const TsSkinData& d = skin->manager.SkinData;
+    const TsSkinData& d = skin->manager.Tables().SkinData;
     EXPECT_DOUBLE_EQ(d.Version, 7.30); // no version notice
     EXPECT_TRUE(skin->platform.Notices().empty());
     EXPECT_EQ(Narrow(d.Author), "Korvane");
@@ -293,7 +293,7 @@ TEST(GraphiteSkin, SectionsInheritThroughParentClass)
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
     auto section = [&](const char16_t* name) -> const TsGeneralData& {
-        return m.Sections[static_cast<size_t>(m.FindSection(name))];
+        return m.Tables().Sections[static_cast<size_t>(m.Tables().FindSection(name))];
     };
     // DIALOG writes nothing but its parent: it looks like FORM and shares its outline.
     EXPECT_EQ(section(u"DIALOG").Color, section(u"FORM").Color);
@@ -311,7 +311,7 @@ TEST(GraphiteSkin, SectionsInheritThroughParentClass)
     EXPECT_EQ(tool.BorderIndex, speed.BorderIndex);
     EXPECT_TRUE(tool.FadingEnabled);
     EXPECT_EQ(tool.FadingIterations, 5);
-    EXPECT_EQ(m.Masks[static_cast<size_t>(speed.BorderIndex)].DrawMode & 2, 2) << "flat until hot";
+    EXPECT_EQ(m.Tables().Masks[static_cast<size_t>(speed.BorderIndex)].DrawMode & 2, 2) << "flat until hot";
     // CHECKBOX is RADIOBUTTON's heir.
     EXPECT_EQ(section(u"CHECKBOX").Props[1].FontColor[1], section(u"RADIOBUTTON").Props[1].FontColor[1]);
     EXPECT_EQ(section(u"CHECKBOX").FadingIterations, 4);
@@ -321,28 +321,29 @@ TEST(GraphiteSkin, TitleAndButtonsUseGradientsTexturesAndGlows)
 {
     const auto skin = LoadPackage();
     const SkinManagerCore& m = skin->manager;
-    const int titleIndex = m.FindSection(u"FORMTITLE");
-    const TsGeneralData& title = m.Sections[static_cast<size_t>(titleIndex)];
+    const int titleIndex = m.Tables().FindSection(u"FORMTITLE");
+    const TsGeneralData& title = m.Tables().Sections[static_cast<size_t>(titleIndex)];
     ASSERT_EQ(title.Props[1].GradientArray->size(), 1u);
     EXPECT_EQ((*title.Props[1].GradientArray)[0].Mode, 0);
     EXPECT_EQ((*title.Props[1].GradientArray)[0].Percent, 100);
     EXPECT_EQ(title.Props[1].GradientPercent + title.Props[1].ImagePercent, 100);
-    const int pattern = m.FindTexture(titleIndex, u"FORMTITLE", u"PATTERN");
-    const int hotPattern = m.FindTexture(titleIndex, u"FORMTITLE", u"HOTPATTERN");
+    const int pattern = m.Tables().FindTexture(titleIndex, u"FORMTITLE", u"PATTERN");
+    const int hotPattern = m.Tables().FindTexture(titleIndex, u"FORMTITLE", u"HOTPATTERN");
     ASSERT_GE(pattern, 0);
     ASSERT_GE(hotPattern, 0);
-    EXPECT_EQ(m.Masks[static_cast<size_t>(pattern)].DrawMode, 0); // tiled
-    EXPECT_EQ(m.Masks[static_cast<size_t>(pattern)].Rect, m.Masks[static_cast<size_t>(hotPattern)].Rect);
+    EXPECT_EQ(m.Tables().Masks[static_cast<size_t>(pattern)].DrawMode, 0); // tiled
+    EXPECT_EQ(m.Tables().Masks[static_cast<size_t>(pattern)].Rect,
+              m.Tables().Masks[static_cast<size_t>(hotPattern)].Rect);
 
-    const int buttonIndex = m.FindSection(u"BUTTON");
-    const TsGeneralData& button = m.Sections[static_cast<size_t>(buttonIndex)];
+    const int buttonIndex = m.Tables().FindSection(u"BUTTON");
+    const TsGeneralData& button = m.Tables().Sections[static_cast<size_t>(buttonIndex)];
     EXPECT_EQ(button.GlowCount, 1);
     EXPECT_EQ(button.GlowMargin, 2);
     EXPECT_TRUE(button.FadingEnabled);
     EXPECT_EQ(button.FadingIterations, 5);
     EXPECT_EQ(button.GradientPercent, 100);
     EXPECT_EQ(button.HotGradientArray->size(), 1u);
-    const TsMaskData& glow = Entry(m, u"BUTTON", u"GLOW0");
+    const TsMaskData& glow = Entry(m.Tables(), u"BUTTON", u"GLOW0");
     EXPECT_EQ(glow.ImgType, kImgGlow);
     EXPECT_EQ(glow.DrawMode, 1);
     EXPECT_EQ(glow.LeftWidth, 8);
@@ -358,19 +359,19 @@ TEST(GraphiteSkin, TurningTheHueKeepsTheCloseButtonsRedAndTurnsTheAccent)
     turned->manager.EndRestore();
     turned->manager.LoadSkinFromPackageData(bytes, u"Graphite (internal)");
     auto picture = [](const SkinManagerCore& m, const char16_t* key) {
-        const TsMaskData& e = Entry(m, u"GLOBALINFO", key);
-        return m.MasterBitmap->Copy(e.Rect.Left, e.Rect.Top, e.Rect.Width(), e.Rect.Height());
+        const TsMaskData& e = Entry(m.Tables(), u"GLOBALINFO", key);
+        return m.Tables().MasterBitmap->Copy(e.Rect.Left, e.Rect.Top, e.Rect.Width(), e.Rect.Height());
     };
     // BIKEEPHUE 2 keeps the two close buttons only.
     EXPECT_TRUE(picture(plain->manager, u"BICONCLOSE").SamePixels(picture(turned->manager, u"BICONCLOSE")));
     EXPECT_TRUE(picture(plain->manager, u"SICONCLOSE").SamePixels(picture(turned->manager, u"SICONCLOSE")));
     EXPECT_FALSE(picture(plain->manager, u"BOXCHECKED").SamePixels(picture(turned->manager, u"BOXCHECKED")));
-    const int selection = plain->manager.FindSection(u"SELECTION");
-    EXPECT_NE(plain->manager.Sections[static_cast<size_t>(selection)].HotColor,
-              turned->manager.Sections[static_cast<size_t>(selection)].HotColor);
+    const int selection = plain->manager.Tables().FindSection(u"SELECTION");
+    EXPECT_NE(plain->manager.Tables().Sections[static_cast<size_t>(selection)].HotColor,
+              turned->manager.Tables().Sections[static_cast<size_t>(selection)].HotColor);
     // Greys never move: white text stays white.
-    const int button = plain->manager.FindSection(u"BUTTON");
-    EXPECT_EQ(turned->manager.Sections[static_cast<size_t>(button)].HotFontColor[1], 0xFFFFFF);
+    const int button = plain->manager.Tables().FindSection(u"BUTTON");
+    EXPECT_EQ(turned->manager.Tables().Sections[static_cast<size_t>(button)].HotFontColor[1], 0xFFFFFF);
 }
 
 // ---- The pictures ---------------------------------------------------------------------------
@@ -380,13 +381,13 @@ TEST(GraphiteArt, MaskRowsHideEveryKeyPixelOfThePictures)
     const auto skin = LoadFolder();
     const SkinManagerCore& m = skin->manager;
     int entries = 0;
-    for (const TsMaskData& e : m.Masks) {
+    for (const TsMaskData& e : m.Tables().Masks) {
         if (e.Image || e.MaskType != 1) {
             continue;
         }
         SCOPED_TRACE(Narrow(e.SectionName + u"." + e.PropertyName));
         ++entries;
-        const Bitmap32& master = *m.MasterBitmap;
+        const Bitmap32& master = *m.Tables().MasterBitmap;
         const int h = e.FrameHeight();
         int keys = 0;
         for (int y = e.Rect.Top; y < e.Rect.Top + h; ++y) {
@@ -415,11 +416,11 @@ TEST(GraphiteArt, StatePicturesOfButtonsDifferFromEachOther)
     for (const char16_t* key : {u"BICONCLOSE", u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP", u"BICLOSEALONE",
                                 u"SICONCLOSE", u"SICONMAX", u"BOXCHECKED", u"BOXUNCHECKED", u"RADIOCHECKED"}) {
         SCOPED_TRACE(Narrow(key));
-        const TsMaskData& e = Entry(m, u"GLOBALINFO", key);
+        const TsMaskData& e = Entry(m.Tables(), u"GLOBALINFO", key);
         const int w = e.FrameWidth();
-        const Bitmap32 normal = m.MasterBitmap->Copy(e.Rect.Left, e.Rect.Top, w, e.Rect.Height());
-        const Bitmap32 hot = m.MasterBitmap->Copy(e.Rect.Left + w, e.Rect.Top, w, e.Rect.Height());
-        const Bitmap32 pressed = m.MasterBitmap->Copy(e.Rect.Left + 2 * w, e.Rect.Top, w, e.Rect.Height());
+        const Bitmap32 normal = m.Tables().MasterBitmap->Copy(e.Rect.Left, e.Rect.Top, w, e.Rect.Height());
+        const Bitmap32 hot = m.Tables().MasterBitmap->Copy(e.Rect.Left + w, e.Rect.Top, w, e.Rect.Height());
+        const Bitmap32 pressed = m.Tables().MasterBitmap->Copy(e.Rect.Left + 2 * w, e.Rect.Top, w, e.Rect.Height());
         EXPECT_FALSE(normal.SamePixels(hot));
         EXPECT_FALSE(hot.SamePixels(pressed));
     }
@@ -428,7 +429,7 @@ TEST(GraphiteArt, StatePicturesOfButtonsDifferFromEachOther)
 TEST(GraphiteArt, GlowImagesArePremultipliedAndClearAtTheirEdge)
 {
     const auto skin = LoadFolder();
-    for (const TsMaskData& e : skin->manager.Masks) {
+    for (const TsMaskData& e : skin->manager.Tables().Masks) {
         if (e.ImgType != kImgGlow && e.ImgType != kImgTitleGlow) {
             continue;
         }
@@ -459,13 +460,13 @@ TEST(GraphiteArt, ButtonOutlineIsRoundedWhenPaintedBySlices)
 {
     const auto skin = LoadFolder();
     const SkinManagerCore& m = skin->manager;
-    const TsMaskData& mask = Entry(m, u"BUTTON", u"BORDERSMASK");
+    const TsMaskData& mask = Entry(m.Tables(), u"BUTTON", u"BORDERSMASK");
     const uint32_t face = 0xFF3C3F46;
     const uint32_t parent = 0x252120; // the window colour (32, 33, 37) as 0x00BBGGRR
     Bitmap32 button(75, 25);
     button.Fill(face);
     PaintBordersMask(button.View(), PixelRect{0, 0, 75, 25}, ColorBackground(parent), mask, 0, true,
-                     m.MasterBitmap->ReadView());
+                     m.Tables().MasterBitmap->ReadView());
     // The corner pixel shows what lies behind the button, the middle of the top edge the outline,
     // the inside the face unchanged (within the mask's rounding).
     EXPECT_EQ(button.Pixel(0, 0) & 0xFFFFFF, 0x202125u);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/allocation_watch.h"
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -203,6 +204,47 @@ TEST(SkinConvertorErrors, DamagedZlibDataCarriesZlibsMessage)
     const std::string message = ParseError(package);
     EXPECT_NE(message.find("'Options.dat'"), std::string::npos);
     EXPECT_NE(message.find("data error"), std::string::npos);
+}
+
+// A package of one options member that claims `claimed` bytes, followed by `stream` and then
+// `padding` bytes of 0x20 (enough for the claim to pass the 1032:1 plausibility check).
+std::vector<uint8_t> ClaimingPackage(uint32_t claimed, const std::vector<uint8_t>& stream, std::size_t padding)
+{
+    std::vector<uint8_t> package = Bytes("ASzf");
+    const auto put = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            package.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        }
+    };
+    put(1);
+    put(11);
+    const std::vector<uint8_t> name = Bytes("Options.dat");
+    package.insert(package.end(), name.begin(), name.end());
+    put(claimed);
+    package.insert(package.end(), stream.begin(), stream.end());
+    package.resize(package.size() + padding, 0x20);
+    return package;
+}
+
+TEST(SkinConvertorErrors, ALyingSizeCostsOnlyTheMemoryTheDataProduces)
+{
+    constexpr uint32_t kClaimed = 1u << 30;
+    constexpr std::size_t kPadding = 1100 * 1024;
+    constexpr std::size_t kMostAllowed = 4 * 1024 * 1024;
+    {
+        // Junk from the first byte: zlib's header check fails before anything is produced.
+        const std::vector<uint8_t> package = ClaimingPackage(kClaimed, {}, kPadding);
+        test::AllocationWatch watch;
+        EXPECT_NE(ParseError(package).find("incorrect header check"), std::string::npos);
+        EXPECT_LT(watch.Largest(), kMostAllowed);
+    }
+    {
+        // A genuine stream of 10 bytes under a claim of 1 GiB.
+        const std::vector<uint8_t> package = ClaimingPackage(kClaimed, test::Deflate(Bytes("ten bytes!")), kPadding);
+        test::AllocationWatch watch;
+        EXPECT_NE(ParseError(package).find("inflates to 10 bytes instead of 1073741824"), std::string::npos);
+        EXPECT_LT(watch.Largest(), kMostAllowed);
+    }
 }
 
 TEST(SkinConvertorFile, MissingFileLeavesReaderAsItWas)

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "skin/skin_manager_core.h"
 #include "skin/skin_values.h"
+#include "support/allocation_watch.h"
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -34,17 +36,17 @@ public:
 
     const TsMaskData& Mask(std::u16string_view section, std::u16string_view key)
     {
-        const int index = m_skin.FindMaskExact(section, key);
+        const int index = m_skin.Tables().FindMaskExact(section, key);
         EXPECT_GE(index, 0) << "no entry for the key";
         static const TsMaskData kNone;
-        return index >= 0 ? m_skin.Masks[static_cast<std::size_t>(index)] : kNone;
+        return index >= 0 ? m_skin.Tables().Masks[static_cast<std::size_t>(index)] : kNone;
     }
     const TsGeneralData& Section(std::u16string_view name)
     {
-        const int index = m_skin.FindSection(name);
+        const int index = m_skin.Tables().FindSection(name);
         EXPECT_GE(index, 0) << "no such section";
         static const TsGeneralData kNone;
-        return index >= 0 ? m_skin.Sections[static_cast<std::size_t>(index)] : kNone;
+        return index >= 0 ? m_skin.Tables().Sections[static_cast<std::size_t>(index)] : kNone;
     }
 
 private:
@@ -92,7 +94,7 @@ TEST(SkinImagePass, GlyphValueGivesRectFramesAndRows)
 TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
 {
     LoadedSkin skin("[EDIT]\nBORDERSMASK=^0111^0024^0118^0029^0002^0000^0000^0000^1^0^1^1\n");
-    const int index = skin->FindMaskExact(u"EDIT", u"BORDERSMASK");
+    const int index = skin->Tables().FindMaskExact(u"EDIT", u"BORDERSMASK");
     const TsMaskData& m = skin.Mask(u"EDIT", u"BORDERSMASK");
     EXPECT_EQ(m.Rect, (PixelRect{111, 24, 118, 29}));
     EXPECT_EQ(m.LeftWidth, 2);
@@ -104,8 +106,8 @@ TEST(SkinImagePass, BordersMaskWithOneWidthSetKeepsTheOthersAtZero)
     EXPECT_EQ(m.DrawMode, 1);
     EXPECT_EQ(m.UniformWidth, 1);
     EXPECT_EQ(m.ImgType, kImgBordersMask);
-    EXPECT_EQ(skin->MaskTopWidth(index), 1);
-    EXPECT_EQ(skin->MaskLeftWidth(index), 2);
+    EXPECT_EQ(skin->Tables().MaskTopWidth(index), 1);
+    EXPECT_EQ(skin->Tables().MaskLeftWidth(index), 2);
 }
 
 TEST(SkinImagePass, BordersMaskWithoutWidthsTakesUniformWidthOrAThirdOfAFrame)
@@ -190,9 +192,9 @@ TEST(SkinImagePass, FileValueWithWidthsDrawModeAndClampedKind)
 TEST(SkinImagePass, FileNameMustBeWrittenInCapitalsAndTheImageMustExist)
 {
     LoadedSkin skin("[A]\nG1=!glow.png!1!0!3\nG2=!MISSING.PNG!1!0!3\nG3=!GLOW.PNG!1!0!3\n", {{"glow.png", Png(6, 6)}});
-    EXPECT_EQ(skin->FindMaskExact(u"A", u"G1"), -1);
-    EXPECT_EQ(skin->FindMaskExact(u"A", u"G2"), -1);
-    EXPECT_GE(skin->FindMaskExact(u"A", u"G3"), 0); // the member name is compared upper-cased
+    EXPECT_EQ(skin->Tables().FindMaskExact(u"A", u"G1"), -1);
+    EXPECT_EQ(skin->Tables().FindMaskExact(u"A", u"G2"), -1);
+    EXPECT_GE(skin->Tables().FindMaskExact(u"A", u"G3"), 0); // the member name is compared upper-cased
 }
 
 TEST(SkinImagePass, PngKeepsAlphaAndTransparentWhiteBecomesTransparentBlack)
@@ -211,7 +213,7 @@ TEST(SkinImagePass, BitmapsBecomeOpaqueExceptTheKeyColour)
     const std::vector<uint32_t> pixels = {0xFF00FF, 0xFFFFFF, 0x000000, 0x123456};
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[A]\nF=!F.BMP!1!0!0\n",
                     {{"Master.bmp", test::MakeBmp24(2, 2, pixels)}, {"F.BMP", test::MakeBmp24(2, 2, pixels)}});
-    for (const Bitmap32* image : {skin->MasterBitmap.get(), skin.Mask(u"A", u"F").Image.get()}) {
+    for (const Bitmap32* image : {skin->Tables().MasterBitmap.get(), skin.Mask(u"A", u"F").Image.get()}) {
         ASSERT_EQ(image->Width(), 2);
         EXPECT_EQ(image->Pixel(0, 0), 0x00FF00FFu);
         EXPECT_EQ(image->Pixel(1, 0), 0xFFFFFFFFu);
@@ -220,18 +222,111 @@ TEST(SkinImagePass, BitmapsBecomeOpaqueExceptTheKeyColour)
     }
 }
 
+TEST(SkinImagePass, EveryKeyNamingAPictureSharesItsOneDecodedCopy)
+{
+    const std::vector<uint32_t> pixels = {0x00FFFFFF, 0x80102030, 0xFF00FF00, 0x40FFFFFF};
+    std::string options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nOWN=MASTER.BMP\n";
+    for (int i = 0; i < 8; ++i) {
+        options += "[S" + std::to_string(i) + "]\nGLOW0=!GLOW.PNG!1!0!3\nFRAME=!FRAME.BMP!1!0!0\nPLAIN=frame.bmp\n";
+    }
+    LoadedSkin skin(
+        options,
+        {{"Glow.png", test::MakePng(2, 2, pixels, true)}, {"Frame.bmp", Bmp(6, 6)}, {"Master.bmp", Bmp(4, 4)}});
+    const auto glow = skin.Mask(u"S0", u"GLOW0").Image;
+    const auto frame = skin.Mask(u"S0", u"FRAME").Image;
+    ASSERT_NE(glow, nullptr);
+    ASSERT_NE(frame, nullptr);
+    for (int i = 1; i < 8; ++i) {
+        const std::u16string section = u"S" + std::u16string(1, static_cast<char16_t>(u'0' + i));
+        EXPECT_EQ(skin.Mask(section, u"GLOW0").Image, glow);
+        EXPECT_EQ(skin.Mask(section, u"FRAME").Image, frame);
+        EXPECT_EQ(skin.Mask(u"S" + std::u16string(1, static_cast<char16_t>(u'0' + i)), u"PLAIN").Image, frame);
+    }
+    // Uses that prepare a picture differently keep their own copies: the glow's transparent white
+    // is cleared, the master bitmap (whose icons may keep their colours) is its own.
+    EXPECT_EQ(glow->Pixel(0, 0), 0u);
+    EXPECT_NE(skin.Mask(u"GLOBALINFO", u"OWN").Image, skin->Tables().MasterBitmap);
+    EXPECT_TRUE(skin.Mask(u"GLOBALINFO", u"OWN").Image->SamePixels(*skin->Tables().MasterBitmap));
+}
+
+TEST(SkinImagePass, ColourChangesTurnASharedPictureOnce)
+{
+    const std::vector<uint32_t> red(4, 0x00FF0000);
+    const std::string options = "[A]\nONE=!R.BMP!1!0!0\n[B]\nTWO=!R.BMP!1!0!0\n";
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    skin.SetHueOffset(120);
+    skin.LoadSkinFromPackageData(MakePackage({{"Options.dat", Bytes(options)}, {"R.BMP", test::MakeBmp24(2, 2, red)}}),
+                                 u"Test");
+    const SkinTables& tables = skin.Tables();
+    ASSERT_EQ(tables.Masks.size(), 2u);
+    ASSERT_EQ(tables.Masks[0].Image, tables.Masks[1].Image);
+    EXPECT_EQ(tables.Masks[0].Image->Pixel(0, 0), 0xFF00FF00u); // red turned by 120 degrees, not 240
+}
+
+TEST(SkinImagePass, PicturesBeyondTheBudgetAreRefusedBeforeDecodingNamingTheMember)
+{
+    constexpr int kSide = 256; // 256 KiB decoded
+    const std::vector<uint8_t> picture = test::MakePng(kSide, kSide, std::vector<uint32_t>(kSide * kSide), true);
+    // The fifth picture's data is cut off after its header: decoding it would report damage.
+    const std::vector<uint8_t> cut(picture.begin(), picture.begin() + 40);
+    const std::vector<PackageMember> members = {{"Options.dat", {}}, {"P1.PNG", picture}, {"P2.PNG", picture},
+                                                {"P3.PNG", picture}, {"P4.PNG", picture}, {"P5.PNG", cut}};
+    TacSkinConvertor package;
+    package.Parse(MakePackage(members));
+    std::string options = "[A]\n";
+    for (int i = 1; i <= 5; ++i) {
+        // Each picture named twice: shared pictures count once.
+        for (const char* key : {"X", "Y"}) {
+            options += std::string(key) + std::to_string(i) + "=!P" + std::to_string(i) + ".PNG!1!0!3\n";
+        }
+    }
+    const OptionsText text = OptionsText::FromAnsi(options);
+    const OptionsText none;
+    PortableSkinPlatform platform;
+    SkinTables tables;
+    SkinLoader loader(tables, platform, text, none, SkinImageSource{&package, u""}, u"Test", 1024 * 1024);
+    try {
+        loader.LoadImages();
+        ADD_FAILURE() << "the fifth picture was accepted";
+    } catch (const std::exception& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "The skin's pictures need more than 1 MiB when decoded: 'P5.PNG' (256 x 256 pixels) would bring "
+                  "them to 1.25 MiB");
+    }
+}
+
+TEST(SkinImagePass, APictureLargerThanTheBudgetIsRefusedWithoutAllocatingIt)
+{
+    // A PNG header declaring 16384 x 8192 pixels (512 MiB decoded) and nothing else.
+    std::vector<uint8_t> header = test::MakePng(1, 1, {0}, true);
+    header.resize(33);
+    const auto put = [&](std::size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            header[at + static_cast<std::size_t>(i)] = static_cast<uint8_t>(value >> (24 - 8 * i));
+        }
+    };
+    put(16, 16384);
+    put(20, 8192);
+    test::AllocationWatch watch;
+    const std::string message = LoadError("[A]\nG=!HUGE.PNG!1!0!3\n", {{"Huge.png", header}});
+    EXPECT_NE(message.find("'Huge.png' (16384 x 8192 pixels)"), std::string::npos) << message;
+    EXPECT_NE(message.find("256 MiB"), std::string::npos) << message;
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+}
+
 TEST(SkinImagePass, MasterBitmapNameMustMatchTheMemberInCapitals)
 {
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[A]\nG=@0030@0002@0162@0021@3@0\n",
                     {{"Master.bmp", Bmp(4, 4)}});
-    EXPECT_TRUE(skin->MasterBitmap->Empty());
-    EXPECT_GE(skin->FindMaskExact(u"A", u"G"), 0); // rectangle entries exist regardless
+    EXPECT_TRUE(skin->Tables().MasterBitmap->Empty());
+    EXPECT_GE(skin->Tables().FindMaskExact(u"A", u"G"), 0); // rectangle entries exist regardless
 }
 
 TEST(SkinImagePass, NotApplicableValuesAndPlainTextGiveNoEntry)
 {
     LoadedSkin skin("[A]\nBORDERSMASK=N/A\nPATTERN=N/A\nCOLOR=123\nX=#\nY=some text\n");
-    EXPECT_TRUE(skin->Masks.empty());
+    EXPECT_TRUE(skin->Tables().Masks.empty());
 }
 
 TEST(SkinImagePass, LegacyRectangleValueRefersToTheMasterBitmap)
@@ -284,12 +379,12 @@ TEST(SkinPatternPass, LargeJpegStaysAPatternSmallerBecomesATexture)
     LoadedSkin skin(
         "[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.JPEG\n",
         {{"BIG.JPG", test::MakeJpeg(1000, 900, 0x808080)}, {"SMALL.JPEG", test::MakeJpeg(999, 900, 0x808080)}});
-    ASSERT_EQ(skin->Patterns.size(), 1u);
-    EXPECT_EQ(skin->Patterns[0].SectionName, u"FORM");
-    EXPECT_EQ(skin->Patterns[0].PropertyName, u"PATTERN");
-    EXPECT_EQ(skin->Patterns[0].Image->Width(), 1000);
-    const int form = skin->FindSection(u"FORM");
-    EXPECT_EQ(skin->FindPattern(form, u"FORM", u"PATTERN"), 0);
+    ASSERT_EQ(skin->Tables().Patterns.size(), 1u);
+    EXPECT_EQ(skin->Tables().Patterns[0].SectionName, u"FORM");
+    EXPECT_EQ(skin->Tables().Patterns[0].PropertyName, u"PATTERN");
+    EXPECT_EQ(skin->Tables().Patterns[0].Image->Width(), 1000);
+    const int form = skin->Tables().FindSection(u"FORM");
+    EXPECT_EQ(skin->Tables().FindPattern(form, u"FORM", u"PATTERN"), 0);
     const TsMaskData& small = skin.Mask(u"FORM", u"HOTPATTERN");
     EXPECT_EQ(small.ImgType, kImgTexture);
     EXPECT_EQ(small.ImageCount, 1);
@@ -323,15 +418,18 @@ TEST(SkinSectionPass, EmptySectionTakesTheDefaults)
     EXPECT_EQ(s.Props[1].FontColor[3], -1);
 }
 
+// A section that writes every key of both states, each with its own value.
+const char* const kEveryKeySection =
+    "[BUTTON]\nCOLOR=5719359\nFONTCOLOR=1\nTCLEFT=2\nTCTOP=3\nTCRIGHT=4\nTCBOTTOM=5\nTRANSPARENCY=30\n"
+    "GRADIENTPERCENT=60\nIMAGEPERCENT=10\nGRADIENTDATA=15853795;13944507;97;1;0\nSHOWFOCUS=TRUE\n"
+    "FADINGENABLED=1\nFADINGITERATIONS=7\nGCOL=255\nGSIZE=300\nGLOW=1\nGLOWMARGIN=3\nGIVEOWNFONT=1\n"
+    "RESERVEDBOOLEAN=true\nSTATES=3\nHOTCOLOR=16380653\nHOTFONTCOLOR=11\nHOTTCLEFT=12\nHOTTCBOTTOM=15\n"
+    "HOTTRANSPARENCY=20\nHOTGRADIENTPERCENT=50\nHOTGRADIENTDATA=1;2;100;0;0;3;4;0;2;0\nHOTIMAGEPERCENT=5\n"
+    "HGCOL=65280\nHGSIZE=6\n";
+
 TEST(SkinSectionPass, ReadsEveryKeyOfBothStates)
 {
-    LoadedSkin skin(
-        "[BUTTON]\nCOLOR=5719359\nFONTCOLOR=1\nTCLEFT=2\nTCTOP=3\nTCRIGHT=4\nTCBOTTOM=5\nTRANSPARENCY=30\n"
-        "GRADIENTPERCENT=60\nIMAGEPERCENT=10\nGRADIENTDATA=15853795;13944507;97;1;0\nSHOWFOCUS=TRUE\n"
-        "FADINGENABLED=1\nFADINGITERATIONS=7\nGCOL=255\nGSIZE=300\nGLOW=1\nGLOWMARGIN=3\nGIVEOWNFONT=1\n"
-        "RESERVEDBOOLEAN=true\nSTATES=3\nHOTCOLOR=16380653\nHOTFONTCOLOR=11\nHOTTCLEFT=12\nHOTTCBOTTOM=15\n"
-        "HOTTRANSPARENCY=20\nHOTGRADIENTPERCENT=50\nHOTGRADIENTDATA=1;2;100;0;0;3;4;0;2;0\nHOTIMAGEPERCENT=5\n"
-        "HGCOL=65280\nHGSIZE=6\n");
+    LoadedSkin skin(kEveryKeySection);
     const TsGeneralData& s = skin.Section(u"BUTTON");
     EXPECT_EQ(s.Color, 5719359);
     EXPECT_EQ(s.FontColor, (std::array<TsColor, 6>{0, 1, 2, 3, 4, 5}));
@@ -423,8 +521,45 @@ TEST(SkinSectionPass, ParentChainsThatLoopOrBreakYieldTheDefault)
         EXPECT_EQ(s.States, 4);
         EXPECT_EQ(s.GradientData, u" ");
     }
-    const int a = skin->FindSection(u"A");
-    EXPECT_EQ(skin->FindMask(a, u"A", u"BORDERSMASK"), -1);
+    const int a = skin->Tables().FindSection(u"A");
+    EXPECT_EQ(skin->Tables().FindMask(a, u"A", u"BORDERSMASK"), -1);
+}
+
+// `count` sections, each the child of the one before, with a borders mask at the root only.
+std::string SectionChain(int count)
+{
+    std::string text = "[GLOBALINFO]\nVERSION=7.3\n";
+    for (int i = 0; i < count; ++i) {
+        text += "[S" + std::to_string(i) + "]\n";
+        if (i > 0) {
+            text += "PARENTCLASS=S" + std::to_string(i - 1) + "\n";
+        } else {
+            text += "COLOR=77\nBORDERSMASK=^0000^0000^0004^0004^0001^0001^0001^0001^1^0^1^0\n";
+        }
+        text += "TRANSPARENCY=" + std::to_string(i % 50) + "\n";
+    }
+    return text;
+}
+
+std::size_t AllocationsToLoad(const std::string& options)
+{
+    const std::vector<uint8_t> package = MakePackage({{"Options.dat", Bytes(options)}});
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromPackageData(package, u"Chain");
+    EXPECT_EQ(skin.Tables().Sections.back().Color, 77);
+    EXPECT_EQ(skin.Tables().Sections.back().BorderIndex, 0);
+    return watch.Count();
+}
+
+TEST(SkinSectionPass, LoadingWorkGrowsLinearlyWithTheDepthOfInheritance)
+{
+    // Every section inherits nearly every key through the whole chain above it: a reader that
+    // walks the chain again for each key does work quadratic in its depth.
+    const std::size_t shallow = AllocationsToLoad(SectionChain(150));
+    const std::size_t deep = AllocationsToLoad(SectionChain(600));
+    EXPECT_LT(deep, shallow * 5) << shallow << " allocations for 150 sections, " << deep << " for 600";
 }
 
 TEST(SkinSectionPass, BordersAndCornersResolveThroughParentsButNotForGlobalInfo)
@@ -435,18 +570,18 @@ TEST(SkinSectionPass, BordersAndCornersResolveThroughParentsButNotForGlobalInfo)
         "IMGTOPLEFT=@0000@0000@0003@0003@1@0\n[CHILD]\nPARENTCLASS=BASE\nIMGBTMRIGHT=@0000@0000@0003@0003@1@0\n");
     EXPECT_EQ(skin.Section(u"GLOBALINFO").BorderIndex, -1);
     const TsGeneralData& child = skin.Section(u"CHILD");
-    EXPECT_EQ(child.BorderIndex, skin->FindMaskExact(u"BASE", u"BORDERSMASK"));
-    EXPECT_EQ(child.ImgTopLeft, skin->FindMaskExact(u"BASE", u"IMGTOPLEFT"));
-    EXPECT_EQ(child.ImgBottomRight, skin->FindMaskExact(u"CHILD", u"IMGBTMRIGHT"));
+    EXPECT_EQ(child.BorderIndex, skin->Tables().FindMaskExact(u"BASE", u"BORDERSMASK"));
+    EXPECT_EQ(child.ImgTopLeft, skin->Tables().FindMaskExact(u"BASE", u"IMGTOPLEFT"));
+    EXPECT_EQ(child.ImgBottomRight, skin->Tables().FindMaskExact(u"CHILD", u"IMGBTMRIGHT"));
     EXPECT_EQ(child.ImgTopRight, -1);
 }
 
 TEST(SkinSectionPass, DuplicateSectionsAreListedButLookupsFindTheFirst)
 {
     LoadedSkin skin("[A]\nCOLOR=1\n[A]\nCOLOR=2\n");
-    ASSERT_EQ(skin->Sections.size(), 2u);
-    EXPECT_EQ(skin->Sections[1].Color, 1);
-    EXPECT_EQ(skin->FindSection(u"A"), 0);
+    ASSERT_EQ(skin->Tables().Sections.size(), 2u);
+    EXPECT_EQ(skin->Tables().Sections[1].Color, 1);
+    EXPECT_EQ(skin->Tables().FindSection(u"A"), 0);
 }
 
 TEST(SkinSectionPass, StrictGradientNumbersFailTheLoad)
@@ -462,7 +597,7 @@ TEST(SkinInfoPass, GlobalInfoFillsTheSkinData)
                     "SHADOW1TRANSPARENCY=$20\nBORDERWIDTH=0x6\nTITLEHEIGHT=70000\nBIKEEPHUE=1\nBICONCLOSEGLOW=2\n"
                     "BORDERCOLOR=12\nBICONMINGLOWMARGIN=-4\nALIGNOFFSET=bad\n",
                     {}, platform);
-    const TsSkinData& d = skin->SkinData;
+    const TsSkinData& d = skin->Tables().SkinData;
     EXPECT_DOUBLE_EQ(d.Version, 7.3);
     EXPECT_EQ(d.Author, u"Us");
     EXPECT_EQ(d.Description, u"Grey");
@@ -512,14 +647,14 @@ TEST(SkinCommonSections, NewSectionsInheritFromTheNamedSkinSection)
     skin.LoadSkinFromPackageData(
         MakePackage({{"Options.dat", Bytes("[BUTTON]\nCOLOR=500\nSHOWFOCUS=1\nSTATES=1\n[MYBUTTON]\nSTATES=1\n")}}),
         u"Test");
-    const int mine = skin.FindSection(u"MYBUTTON");
+    const int mine = skin.Tables().FindSection(u"MYBUTTON");
     ASSERT_EQ(mine, 1); // the skin has its own MYBUTTON section: left as the skin defines it
-    EXPECT_EQ(skin.Sections[1].FontColor[1], 0);
-    const int button = skin.FindSection(u"BUTTON");
-    EXPECT_EQ(skin.Sections[static_cast<std::size_t>(button)].Color, 500);
-    const int other = skin.FindSection(u"OTHER");
+    EXPECT_EQ(skin.Tables().Sections[1].FontColor[1], 0);
+    const int button = skin.Tables().FindSection(u"BUTTON");
+    EXPECT_EQ(skin.Tables().Sections[static_cast<std::size_t>(button)].Color, 500);
+    const int other = skin.Tables().FindSection(u"OTHER");
     ASSERT_GE(other, 0);
-    const TsGeneralData& o = skin.Sections[static_cast<std::size_t>(other)];
+    const TsGeneralData& o = skin.Tables().Sections[static_cast<std::size_t>(other)];
     EXPECT_EQ(o.ParentClass, u"-1");
     EXPECT_EQ(o.Color, 0xFFFFFF);
     EXPECT_FALSE(o.ShowFocus);
@@ -536,9 +671,9 @@ TEST(SkinCommonSections, AbsentKeysTakeTheParentsValues)
         MakePackage({{"Options.dat", Bytes("[BUTTON]\nCOLOR=500\nSHOWFOCUS=1\nGRADIENTPERCENT=30\n"
                                            "GRADIENTDATA=1;2;3;4;5\nHOTCOLOR=9\n")}}),
         u"Test");
-    const int extra = skin.FindSection(u"EXTRA");
+    const int extra = skin.Tables().FindSection(u"EXTRA");
     ASSERT_GE(extra, 0);
-    const TsGeneralData& e = skin.Sections[static_cast<std::size_t>(extra)];
+    const TsGeneralData& e = skin.Tables().Sections[static_cast<std::size_t>(extra)];
     EXPECT_EQ(e.ParentClass, u"BUTTON");
     EXPECT_EQ(e.Color, 500);
     EXPECT_EQ(e.FontColor[1], 77);
@@ -548,6 +683,37 @@ TEST(SkinCommonSections, AbsentKeysTakeTheParentsValues)
     EXPECT_EQ(e.States, 4);
     EXPECT_EQ(e.HotColor, 9);
     EXPECT_EQ(e.Props[1].Color, 9);
+}
+
+TEST(SkinCommonSections, ASectionWithoutKeysTakesEveryValueOfItsParent)
+{
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    skin.SetActive(false);
+    skin.SetCommonSections({u"[COPY]", u"PARENTCLASS=button"});
+    skin.LoadSkinFromPackageData(MakePackage({{"Options.dat", Bytes(kEveryKeySection)}}), u"Test");
+    const SkinTables& tables = skin.Tables();
+    ASSERT_EQ(tables.Sections.size(), 2u);
+    const TsGeneralData& p = tables.Sections[0];
+    const TsGeneralData& c = tables.Sections[1];
+    EXPECT_EQ(c.SectionName, u"COPY");
+    EXPECT_EQ(std::tie(c.Color, c.FontColor, c.Transparency, c.GradientPercent, c.ImagePercent, c.GradientData,
+                       c.GlowColor, c.GlowSize, c.GlowCount, c.GlowMargin, c.FadingIterations),
+              std::tie(p.Color, p.FontColor, p.Transparency, p.GradientPercent, p.ImagePercent, p.GradientData,
+                       p.GlowColor, p.GlowSize, p.GlowCount, p.GlowMargin, p.FadingIterations));
+    EXPECT_EQ(std::tie(c.ShowFocus, c.FadingEnabled, c.GiveOwnFont, c.ReservedBoolean),
+              std::tie(p.ShowFocus, p.FadingEnabled, p.GiveOwnFont, p.ReservedBoolean));
+    EXPECT_EQ(std::tie(c.HotColor, c.HotFontColor, c.HotTransparency, c.HotGradientPercent, c.HotGradientData,
+                       c.HotImagePercent, c.HotGlowColor, c.HotGlowSize),
+              std::tie(p.HotColor, p.HotFontColor, p.HotTransparency, p.HotGradientPercent, p.HotGradientData,
+                       p.HotImagePercent, p.HotGlowColor, p.HotGlowSize));
+    ASSERT_EQ(c.GradientArray->size(), 1u);
+    EXPECT_EQ((*c.GradientArray)[0].Color1, 15853795);
+    EXPECT_EQ(c.HotGradientArray->size(), 2u);
+    // The supplied name has no STATES in the skin: 4, so the hot values fill Props[1].
+    EXPECT_EQ(c.States, 4);
+    EXPECT_EQ(c.Props[1].FontColor, p.HotFontColor);
+    EXPECT_EQ(c.Props[0].GlowSize, 44);
 }
 
 } // namespace

@@ -71,10 +71,10 @@ TEST_F(SkinManagerLoading, StoredSkinLoadsWhenNoFolderOrPackageHasTheName)
     manager.SetSkinName(u"Graphite (internal)");
     EXPECT_TRUE(manager.Errors.empty());
     EXPECT_TRUE(manager.FromPackage());
-    EXPECT_TRUE(manager.SkinData.SkinPath.empty());
-    EXPECT_TRUE(manager.SkinData.Active);
-    EXPECT_EQ(manager.Sections.size(), 6u);
-    EXPECT_EQ(manager.MasterBitmap->Width(), 4);
+    EXPECT_TRUE(manager.Tables().SkinData.SkinPath.empty());
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_EQ(manager.Tables().MasterBitmap->Width(), 4);
     EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
     EXPECT_EQ(manager.Hooks, 1);
     EXPECT_TRUE(manager.LoadingSeen || !SkinLoadInProgress);
@@ -88,7 +88,7 @@ TEST_F(SkinManagerLoading, UnknownNameFallsBackToTheFirstStoredSkin)
     manager.InternalSkins.push_back({u"Other", Package()});
     manager.SetSkinName(u"graphite (internal)");
     EXPECT_EQ(manager.SkinName(), u"Graphite (internal)");
-    EXPECT_EQ(manager.Sections.size(), 6u);
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
 }
 
 TEST_F(SkinManagerLoading, PackageFileInTheSkinDirectoryComesFirst)
@@ -97,8 +97,22 @@ TEST_F(SkinManagerLoading, PackageFileInTheSkinDirectoryComesFirst)
     folder.Write("Blue.asz", Package());
     manager.SetSkinName(u"Blue");
     EXPECT_TRUE(manager.FromPackage());
-    EXPECT_EQ(manager.Sections.size(), 6u);
-    EXPECT_EQ(manager.SkinData.SkinPath, manager.ResolvedSkinDirectory() + u"\\");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_EQ(manager.Tables().SkinData.SkinPath, manager.ResolvedSkinDirectory() + u"\\");
+}
+
+TEST_F(SkinManagerLoading, PackageFileIsFoundAndLoadedWhateverTheCaseOfItsName)
+{
+    // Windows finds graphite.asz for the skin name "Graphite"; so does every other system.
+    manager.InternalSkins.push_back({u"Stored", MakePackage({{"Options.dat", Bytes("[ONLY]\n")}})});
+    folder.Write("graphite.ASZ", Package());
+    manager.SetSkinName(u"Graphite");
+    EXPECT_TRUE(manager.Errors.empty());
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_TRUE(manager.FromPackage());
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_TRUE(manager.LoadSkinFromPackageFile(folder.SkinPath() + u"GRAPHITE.asz"));
 }
 
 TEST_F(SkinManagerLoading, FolderSkinReadsItsFilesFromTheSkinPath)
@@ -108,8 +122,8 @@ TEST_F(SkinManagerLoading, FolderSkinReadsItsFilesFromTheSkinPath)
     manager.SetSkinName(u"Blue");
     EXPECT_TRUE(manager.Errors.empty());
     EXPECT_FALSE(manager.FromPackage());
-    EXPECT_EQ(manager.SkinData.SkinPath, manager.ResolvedSkinDirectory() + u"Blue\\");
-    EXPECT_EQ(manager.MasterBitmap->Width(), 4);
+    EXPECT_EQ(manager.Tables().SkinData.SkinPath, manager.ResolvedSkinDirectory() + u"Blue\\");
+    EXPECT_EQ(manager.Tables().MasterBitmap->Width(), 4);
 }
 
 TEST_F(SkinManagerLoading, NoSkinAnywhereSwitchesTheManagerOffSilently)
@@ -117,7 +131,7 @@ TEST_F(SkinManagerLoading, NoSkinAnywhereSwitchesTheManagerOffSilently)
     manager.SetSkinName(u"Nothing");
     EXPECT_FALSE(manager.Active());
     EXPECT_TRUE(manager.Errors.empty());
-    EXPECT_TRUE(manager.Sections.empty());
+    EXPECT_TRUE(manager.Tables().Sections.empty());
     EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::RemoveSkin});
     EXPECT_EQ(manager.SkinInfo(), u"N/A");
 }
@@ -131,21 +145,21 @@ TEST_F(SkinManagerLoading, BadPackageKeepsThePreviousNameAndSkin)
     ASSERT_EQ(manager.Errors.size(), 1u);
     EXPECT_EQ(manager.Errors[0], u"Loaded data is not a packed skin file");
     EXPECT_EQ(manager.SkinName(), u"Good");
-    EXPECT_EQ(manager.Sections.size(), 6u);
-    EXPECT_TRUE(manager.SkinData.Active);
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
 }
 
 TEST_F(SkinManagerLoading, FailedSectionPassDoesNotMixTablesOfTwoSkins)
 {
     manager.InternalSkins.push_back({u"Good", Package()});
     manager.SetSkinName(u"Good");
-    const std::size_t masks = manager.Masks.size();
+    const std::size_t masks = manager.Tables().Masks.size();
     folder.Write("Half.asz", Package("[A]\nG=@0000@0000@0001@0001@1@0\n[GLOBALINFO]\nSHADOW1BLUR=x\n"));
     manager.SetSkinName(u"Half");
     ASSERT_EQ(manager.Errors.size(), 1u);
     EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
-    EXPECT_EQ(manager.Masks.size(), masks);
-    EXPECT_EQ(manager.FindMaskExact(u"A", u"G"), -1);
+    EXPECT_EQ(manager.Tables().Masks.size(), masks);
+    EXPECT_EQ(manager.Tables().FindMaskExact(u"A", u"G"), -1);
 }
 
 TEST_F(SkinManagerLoading, PackageWithoutOptionsIsAnError)
@@ -162,14 +176,14 @@ TEST_F(SkinManagerLoading, InactiveManagerOnlyStoresTheNameUntilSwitchedOn)
     manager.SetActive(false);
     manager.Broadcasts.clear();
     manager.SetSkinName(u"Good");
-    EXPECT_TRUE(manager.Sections.empty());
+    EXPECT_TRUE(manager.Tables().Sections.empty());
     EXPECT_TRUE(manager.Broadcasts.empty());
     manager.SetActive(true);
-    EXPECT_EQ(manager.Sections.size(), 6u);
-    EXPECT_TRUE(manager.SkinData.Active);
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
     manager.SetActive(false);
-    EXPECT_TRUE(manager.Sections.empty());
-    EXPECT_FALSE(manager.SkinData.Active);
+    EXPECT_TRUE(manager.Tables().Sections.empty());
+    EXPECT_FALSE(manager.Tables().SkinData.Active);
     EXPECT_EQ(manager.IndexCache.GlobalInfoSection, -1);
 }
 
@@ -178,7 +192,7 @@ TEST_F(SkinManagerLoading, RestoringSettingsDefersApplyingTheSkin)
     manager.InternalSkins.push_back({u"Good", Package()});
     manager.BeginRestore();
     manager.SetSkinName(u"Good");
-    EXPECT_EQ(manager.Sections.size(), 6u);
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
     EXPECT_TRUE(manager.Broadcasts.empty());
     manager.EndRestore();
     EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
@@ -190,10 +204,10 @@ TEST_F(SkinManagerLoading, IndexCacheHoldsGlobalImagesAndTabBordersFromParents)
     manager.SetSkinName(u"Good");
     const TsIndexCache& cache = manager.IndexCache;
     EXPECT_EQ(cache.GlobalInfoSection, 0);
-    EXPECT_EQ(cache.CheckImages.BoxChecked, manager.FindMaskExact(u"GLOBALINFO", u"BOXCHECKED"));
+    EXPECT_EQ(cache.CheckImages.BoxChecked, manager.Tables().FindMaskExact(u"GLOBALINFO", u"BOXCHECKED"));
     EXPECT_EQ(cache.CheckImages.RadioChecked, -1);
-    EXPECT_EQ(cache.TabSections[0].Section, manager.FindSection(u"TABTOP"));
-    EXPECT_EQ(cache.TabSections[0].BorderMask, manager.FindMaskExact(u"BUTTON", u"BORDERSMASK"));
+    EXPECT_EQ(cache.TabSections[0].Section, manager.Tables().FindSection(u"TABTOP"));
+    EXPECT_EQ(cache.TabSections[0].BorderMask, manager.Tables().FindMaskExact(u"BUTTON", u"BORDERSMASK"));
     EXPECT_EQ(cache.TabSections[1].Section, -1);
     EXPECT_EQ(cache.ScrollBarSections[0].BorderMask, -1);
 }
@@ -235,44 +249,63 @@ TEST_F(SkinManagerLoading, CommonSectionsReloadTheSkinWithTheSuppliedSection)
     manager.SetCommonSections({u"[MY PANEL]", u"COLOR = 99", u"; keep me as I am"});
     EXPECT_EQ(manager.CommonSections()[1], u"COLOR=99");
     EXPECT_EQ(manager.CommonSections()[2], u"; keep me as I am");
-    const int mine = manager.FindSection(u"MYPANEL");
+    const int mine = manager.Tables().FindSection(u"MYPANEL");
     ASSERT_GE(mine, 0);
-    EXPECT_EQ(manager.Sections[static_cast<std::size_t>(mine)].Color, 99);
+    EXPECT_EQ(manager.Tables().Sections[static_cast<std::size_t>(mine)].Color, 99);
 }
 
 TEST_F(SkinManagerLoading, SaturationIsTakenModulo101)
 {
     manager.InternalSkins.push_back({u"Good", Package()});
     manager.SetSkinName(u"Good");
-    const TsColor original = manager.Sections[1].Color; // BUTTON, pure red
+    const TsColor original = manager.Tables().Sections[1].Color; // BUTTON, pure red
     manager.SetSaturation(101);
-    EXPECT_EQ(manager.Sections[1].Color, original);
+    EXPECT_EQ(manager.Tables().Sections[1].Color, original);
     manager.SetSaturation(150);
-    const TsColor at150 = manager.Sections[1].Color;
+    const TsColor at150 = manager.Tables().Sections[1].Color;
     manager.SetSaturation(49);
-    EXPECT_EQ(manager.Sections[1].Color, at150);
+    EXPECT_EQ(manager.Tables().Sections[1].Color, at150);
     manager.SetSaturation(-150);
-    const TsColor atMinus150 = manager.Sections[1].Color;
+    const TsColor atMinus150 = manager.Tables().Sections[1].Color;
     manager.SetSaturation(-49);
-    EXPECT_EQ(manager.Sections[1].Color, atMinus150);
+    EXPECT_EQ(manager.Tables().Sections[1].Color, atMinus150);
     EXPECT_NE(atMinus150, original);
+}
+
+TEST_F(SkinManagerLoading, ColourChangesLeaveTheSkinAppliedAsSettingTheNameDoes)
+{
+    manager.InternalSkins.push_back({u"Good", Package()});
+    manager.SetSkinName(u"Good");
+    ASSERT_TRUE(manager.Tables().SkinData.Active);
+    ASSERT_EQ(manager.SkinInfo(), u"7.3");
+    manager.SetHueOffset(90);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.SkinInfo(), u"7.3");
+    EXPECT_GE(manager.IndexCache.GlobalInfoSection, 0);
+    manager.SetSaturation(40);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.SkinInfo(), u"7.3");
+    // Removing the skin afterwards still reaches the windows.
+    manager.SetActive(false);
+    EXPECT_FALSE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.Broadcasts.back(), SkinBroadcast::RemoveSkin);
 }
 
 TEST_F(SkinManagerLoading, HueOffsetTurnsColoursButNotGreysOrKeyPixels)
 {
     manager.InternalSkins.push_back({u"Good", Package()});
     manager.SetSkinName(u"Good");
-    const uint32_t keyBefore = manager.MasterBitmap->Pixel(1, 1);
-    const uint32_t colourBefore = manager.MasterBitmap->Pixel(3, 3);
+    const uint32_t keyBefore = manager.Tables().MasterBitmap->Pixel(1, 1);
+    const uint32_t colourBefore = manager.Tables().MasterBitmap->Pixel(3, 3);
     manager.SetHueOffset(120);
-    EXPECT_EQ(manager.Sections[1].Color, 0x00FF00); // red turned to green
-    EXPECT_EQ(manager.Sections[0].Color, 8421504);  // grey
-    EXPECT_EQ(manager.MasterBitmap->Pixel(1, 1), keyBefore);
-    EXPECT_EQ(manager.MasterBitmap->Pixel(2, 1), 0xFF808080u);
-    EXPECT_NE(manager.MasterBitmap->Pixel(3, 3), colourBefore);
+    EXPECT_EQ(manager.Tables().Sections[1].Color, 0x00FF00); // red turned to green
+    EXPECT_EQ(manager.Tables().Sections[0].Color, 8421504);  // grey
+    EXPECT_EQ(manager.Tables().MasterBitmap->Pixel(1, 1), keyBefore);
+    EXPECT_EQ(manager.Tables().MasterBitmap->Pixel(2, 1), 0xFF808080u);
+    EXPECT_NE(manager.Tables().MasterBitmap->Pixel(3, 3), colourBefore);
     manager.SetHueOffset(360);
-    EXPECT_EQ(manager.Sections[1].Color, 255);
-    EXPECT_EQ(manager.MasterBitmap->Pixel(3, 3), colourBefore);
+    EXPECT_EQ(manager.Tables().Sections[1].Color, 255);
+    EXPECT_EQ(manager.Tables().MasterBitmap->Pixel(3, 3), colourBefore);
 }
 
 TEST_F(SkinManagerLoading, KeepHueLeavesTheCloseIconUnchanged)
@@ -281,12 +314,12 @@ TEST_F(SkinManagerLoading, KeepHueLeavesTheCloseIconUnchanged)
     options.replace(options.find("VERSION"), 0, "BIKEEPHUE=2\n");
     manager.InternalSkins.push_back({u"Good", Package(options)});
     manager.SetSkinName(u"Good");
-    const Bitmap32 before = *manager.MasterBitmap;
+    const Bitmap32 before = *manager.Tables().MasterBitmap;
     manager.SetHueOffset(90);
     // BICONCLOSE covers (0,0)-(2,2): kept; the rest turned.
-    EXPECT_EQ(manager.MasterBitmap->Pixel(0, 0), before.Pixel(0, 0));
-    EXPECT_EQ(manager.MasterBitmap->Pixel(1, 0), before.Pixel(1, 0));
-    EXPECT_NE(manager.MasterBitmap->Pixel(3, 0), before.Pixel(3, 0));
+    EXPECT_EQ(manager.Tables().MasterBitmap->Pixel(0, 0), before.Pixel(0, 0));
+    EXPECT_EQ(manager.Tables().MasterBitmap->Pixel(1, 0), before.Pixel(1, 0));
+    EXPECT_NE(manager.Tables().MasterBitmap->Pixel(3, 0), before.Pixel(3, 0));
 }
 
 TEST_F(SkinManagerLoading, CommonSectionsTakeImagesAndPatternsFromFilesOnly)
@@ -299,22 +332,22 @@ TEST_F(SkinManagerLoading, CommonSectionsTakeImagesAndPatternsFromFilesOnly)
     manager.SetCommonSections({u"[MYPANEL]", u"BORDER=#(0,0,4,4)(2,0)", u"IMAGE=extra.bmp", u"BACK=tiny.jpg",
                                u"MISSING=none.bmp", u"[GLOBALINFO]", u"LOST=#(0,0,1,1)(1,0)"});
     ASSERT_TRUE(manager.Errors.empty()) << Utf8Encode(manager.Errors[0]);
-    const int border = manager.FindMaskExact(u"MYPANEL", u"BORDER");
+    const int border = manager.Tables().FindMaskExact(u"MYPANEL", u"BORDER");
     ASSERT_GE(border, 0);
-    EXPECT_EQ(manager.Masks[static_cast<std::size_t>(border)].ImageCount, 2);
-    EXPECT_EQ(manager.Masks[static_cast<std::size_t>(border)].Image, nullptr);
-    const int image = manager.FindMaskExact(u"MYPANEL", u"IMAGE");
+    EXPECT_EQ(manager.Tables().Masks[static_cast<std::size_t>(border)].ImageCount, 2);
+    EXPECT_EQ(manager.Tables().Masks[static_cast<std::size_t>(border)].Image, nullptr);
+    const int image = manager.Tables().FindMaskExact(u"MYPANEL", u"IMAGE");
     ASSERT_GE(image, 0);
-    const TsMaskData& own = manager.Masks[static_cast<std::size_t>(image)];
+    const TsMaskData& own = manager.Tables().Masks[static_cast<std::size_t>(image)];
     EXPECT_EQ(own.ImageCount, 0);
     EXPECT_EQ(own.LeftWidth, 0);
     ASSERT_NE(own.Image, nullptr);
     EXPECT_EQ(own.Rect, (PixelRect{0, 0, 5, 3}));
-    EXPECT_EQ(manager.FindMaskExact(u"MYPANEL", u"MISSING"), -1);
-    EXPECT_EQ(manager.FindMaskExact(u"GLOBALINFO", u"LOST"), -1);
+    EXPECT_EQ(manager.Tables().FindMaskExact(u"MYPANEL", u"MISSING"), -1);
+    EXPECT_EQ(manager.Tables().FindMaskExact(u"GLOBALINFO", u"LOST"), -1);
     // Supplied JPEG pictures stay patterns whatever their size.
-    ASSERT_EQ(manager.Patterns.size(), 1u);
-    EXPECT_EQ(manager.Patterns[0].PropertyName, u"BACK");
+    ASSERT_EQ(manager.Tables().Patterns.size(), 1u);
+    EXPECT_EQ(manager.Tables().Patterns[0].PropertyName, u"BACK");
 }
 
 TEST(SkinColourChange, SaturationMovesChannelsAwayFromTheMeanWithTiesToEven)
@@ -430,8 +463,8 @@ TEST(SkinPreview, AppliesThePreviewTextAndMarksThePreview)
     manager.ApplyPreview(*request);
     EXPECT_TRUE(manager.PreviewMode());
     EXPECT_EQ(manager.SkinName(), u"Blue");
-    ASSERT_EQ(manager.Sections.size(), 1u);
-    EXPECT_EQ(manager.Sections[0].Color, 5);
+    ASSERT_EQ(manager.Tables().Sections.size(), 1u);
+    EXPECT_EQ(manager.Tables().Sections[0].Color, 5);
     EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace korvane {
 namespace {
 
@@ -125,6 +128,85 @@ TEST(SkinMaskWidths, FrameSizesFollowCountAndRows)
     EXPECT_EQ(mask.FrameHeight(), 10);
     mask.MaskType = -1;
     EXPECT_EQ(mask.FrameHeight(), 0);
+}
+
+// Random tables with everything the lookups must get right: duplicate names, parents that are
+// missing, the section itself, loops of several sections, empty names, several entries per key.
+SkinTables RandomTables(std::mt19937& random)
+{
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const std::u16string names[] = {u"A", u"B", u"C", u"D", u"E", u"F", u"G", u"", u"MISSING"};
+    const std::u16string keys[] = {u"BORDERSMASK", u"IMGTOPLEFT", u"PATTERN", u"IMGBTMRIGHT"};
+    SkinTables tables;
+    const int sections = 1 + pick(12);
+    for (int i = 0; i < sections; ++i) {
+        const std::u16string name = i == 0 && pick(4) == 0 ? u"GLOBALINFO" : names[pick(8)];
+        tables.Sections.push_back(Section(name, pick(5) == 0 ? u"" : names[pick(9)]));
+    }
+    const int masks = pick(15);
+    for (int i = 0; i < masks; ++i) {
+        tables.Masks.push_back(Mask(names[pick(8)], keys[pick(4)], static_cast<uint8_t>(pick(3))));
+    }
+    const int patterns = pick(4);
+    for (int i = 0; i < patterns; ++i) {
+        TsPatternData pattern;
+        pattern.SectionName = names[pick(8)];
+        pattern.PropertyName = keys[pick(4)];
+        tables.Patterns.push_back(pattern);
+    }
+    return tables;
+}
+
+TEST(SkinLookupIndex, IndexedLookupsAnswerAsTheScansDo)
+{
+    std::mt19937 random(20261209);
+    const std::u16string keys[] = {u"BORDERSMASK", u"IMGTOPLEFT", u"PATTERN", u"IMGBTMRIGHT", u"NONE"};
+    for (int round = 0; round < 300; ++round) {
+        const SkinTables scanned = RandomTables(random);
+        SkinTables indexed = scanned;
+        indexed.IndexLookups();
+        const int count = static_cast<int>(scanned.Sections.size());
+        for (const TsGeneralData& section : scanned.Sections) {
+            ASSERT_EQ(indexed.FindSection(section.SectionName), scanned.FindSection(section.SectionName));
+            ASSERT_EQ(indexed.FindSection(section.ParentClass), scanned.FindSection(section.ParentClass));
+        }
+        for (int i = -1; i <= count; ++i) {
+            const std::u16string name =
+                i >= 0 && i < count ? scanned.Sections[static_cast<std::size_t>(i)].SectionName : std::u16string(u"A");
+            for (const std::u16string& key : keys) {
+                ASSERT_EQ(indexed.FindMask(i, name, key), scanned.FindMask(i, name, key)) << round;
+                ASSERT_EQ(indexed.FindTexture(i, name, key), scanned.FindTexture(i, name, key)) << round;
+                ASSERT_EQ(indexed.FindPattern(i, name, key), scanned.FindPattern(i, name, key)) << round;
+                ASSERT_EQ(indexed.FindMaskExact(name, key), scanned.FindMaskExact(name, key)) << round;
+                // A caller may name a section other than the one at the index.
+                ASSERT_EQ(indexed.FindMask(i, u"B", key), scanned.FindMask(i, u"B", key)) << round;
+            }
+        }
+        // Resolving every section at once gives what one search per section gives.
+        indexed.ResolveSectionImages();
+        for (int i = 0; i < count; ++i) {
+            const TsGeneralData& section = indexed.Sections[static_cast<std::size_t>(i)];
+            const bool global = section.SectionName == u"GLOBALINFO";
+            EXPECT_EQ(section.BorderIndex, global ? -1 : scanned.FindMask(i, section.SectionName, u"BORDERSMASK"));
+            EXPECT_EQ(section.ImgTopLeft, global ? -1 : scanned.FindMask(i, section.SectionName, u"IMGTOPLEFT"));
+            EXPECT_EQ(section.ImgBottomRight, global ? -1 : scanned.FindMask(i, section.SectionName, u"IMGBTMRIGHT"));
+            EXPECT_EQ(section.ImgTopRight, -1);
+        }
+    }
+}
+
+TEST(SkinLookupIndex, TablesThatChangeSizeAreScannedAgain)
+{
+    SkinTables tables;
+    tables.Sections = {Section(u"A"), Section(u"B", u"A")};
+    tables.IndexLookups();
+    EXPECT_EQ(tables.FindSection(u"C"), -1);
+    tables.Sections.push_back(Section(u"C", u"B"));
+    tables.Masks.push_back(Mask(u"A", u"BORDERSMASK"));
+    EXPECT_EQ(tables.FindSection(u"C"), 2);
+    EXPECT_EQ(tables.FindMask(2, u"C", u"BORDERSMASK"), 0);
+    tables.ClearTables();
+    EXPECT_EQ(tables.FindSection(u"A"), -1);
 }
 
 } // namespace

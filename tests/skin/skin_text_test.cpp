@@ -15,5 +15,17 @@ TEST(SkinText, UpperCasingOfAsciiAndOfTheAnsiLocale)
     EXPECT_FALSE(SameTextAnsi(u"Button", u"BUTTONS"));
 }
 
+TEST(SkinText, ContainsUpperAsciiAnswersAsContainsOfTheUpperCasedText)
+{
+    const std::u16string texts[] = {u"frame.bmp", u"FRAME.Bmp", u"x.bm",       u".b.bmp", u"\u0431.bmp",
+                                    u"bmp",       u"",          u"a.jpeg.JPG", u"B.BMP",  u"..bMpX"};
+    for (const std::u16string& text : texts) {
+        for (const std::u16string part : {u".BMP", u".JPG", u".JPEG", u"B.B", u"BMP"}) {
+            EXPECT_EQ(ContainsUpperAscii(text, part), Contains(UpperAnsi(text), part))
+                << std::string(text.begin(), text.end()) << " / " << std::string(part.begin(), part.end());
+        }
+    }
+}
+
 } // namespace
 } // namespace korvane

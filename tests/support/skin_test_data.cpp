@@ -1,7 +1,6 @@
 #include "support/skin_test_data.h"
 
 #include <png.h>
-#include <zlib.h>
 
 #include <atomic>
 #include <cstdio>
@@ -78,27 +77,12 @@ std::vector<uint8_t> MakeBmpDirect(int width, int height, int bits, const std::v
 
 std::vector<uint8_t> Deflate(const std::vector<uint8_t>& data, int level)
 {
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    std::vector<uint8_t> out(size);
-    if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), level) != Z_OK) {
-        throw std::runtime_error("compress2 failed");
-    }
-    out.resize(size);
-    return out;
+    return DeflateSkinMember(data, level);
 }
 
 std::vector<uint8_t> MakePackage(const std::vector<PackageMember>& members)
 {
-    std::vector<uint8_t> out = {'A', 'S', 'z', 'f'};
-    Put32(out, static_cast<uint32_t>(members.size()));
-    for (const PackageMember& m : members) {
-        Put32(out, static_cast<uint32_t>(m.Name.size()));
-        out.insert(out.end(), m.Name.begin(), m.Name.end());
-        Put32(out, static_cast<uint32_t>(m.Data.size()));
-        const std::vector<uint8_t> packed = Deflate(m.Data);
-        out.insert(out.end(), packed.begin(), packed.end());
-    }
-    return out;
+    return WriteSkinPackage(members, 6);
 }
 
 std::vector<uint8_t> Bytes(const std::string& text)

@@ -6,18 +6,17 @@
 #include <vector>
 
 #include "gfx/bitmap32.h"
+#include "skin/skin_package_writer.h"
 
 namespace korvane::test {
 
 // A member of a test package: name and unpacked bytes.
-struct PackageMember {
-    std::string Name;
-    std::vector<uint8_t> Data;
-};
+using PackageMember = SkinPackageMember;
 
 // zlib stream (RFC 1950) of the bytes.
 std::vector<uint8_t> Deflate(const std::vector<uint8_t>& data, int level = 6);
-// An "ASzf" package of the members in order.
+// An "ASzf" package of the members in order (the program's own package writer, at zlib's
+// default level so that tests stay quick).
 std::vector<uint8_t> MakePackage(const std::vector<PackageMember>& members);
 std::vector<uint8_t> Bytes(const std::string& text);
 

@@ -307,11 +307,11 @@ TEST_F(SkinManagerWindows, LivePreviewIsTakenOnlyWhenEveryCheckPasses)
     EXPECT_FALSE(send(7, PreviewBlock(0xA401, "Preview", dir, options)));
     EXPECT_FALSE(send(7, PreviewBlock(0xA400, "Preview", dir, options, 30645)));
     EXPECT_FALSE(manager.HandleCopyData(7, nullptr));
-    EXPECT_EQ(manager.FindSection(u"PREVIEWED"), -1);
+    EXPECT_EQ(manager.Tables().FindSection(u"PREVIEWED"), -1);
 
     EXPECT_TRUE(send(7, PreviewBlock(0xA400, "Preview", dir, options)));
     EXPECT_EQ(manager.SkinName(), u"Preview");
-    EXPECT_GE(manager.FindSection(u"PREVIEWED"), 0) << "the preview's own options text is used";
+    EXPECT_GE(manager.Tables().FindSection(u"PREVIEWED"), 0) << "the preview's own options text is used";
     EXPECT_FALSE(WhoGot(SKC_SETSKIN).empty());
 }
 

@@ -2,8 +2,6 @@
 #include "encoding/utf8.h"
 #include "encoding/windows1251.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -17,13 +15,6 @@
 namespace korvane {
 
 namespace {
-
-void PutInt32(std::vector<uint8_t>& out, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
 
 std::filesystem::path PathFromUtf8(const std::string& text)
 {
@@ -55,7 +46,7 @@ std::string Utf8Of(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-nlohmann::json SkinInfoJson(const SkinManagerCore& skin)
+nlohmann::json SkinInfoJson(const SkinTables& skin)
 {
     nlohmann::json sections = nlohmann::json::array();
     for (const TsGeneralData& s : skin.Sections) {
@@ -97,28 +88,9 @@ nlohmann::json SkinInfoJson(const SkinManagerCore& skin)
 
 } // namespace
 
-std::vector<uint8_t> BuildSkinPackage(const std::vector<SkinPackMember>& members)
+std::vector<SkinPackageMember> CollectSkinFolder(const std::filesystem::path& folder)
 {
-    std::vector<uint8_t> out = {'A', 'S', 'z', 'f'};
-    PutInt32(out, static_cast<uint32_t>(members.size()));
-    for (const SkinPackMember& member : members) {
-        PutInt32(out, static_cast<uint32_t>(member.Name.size()));
-        out.insert(out.end(), member.Name.begin(), member.Name.end());
-        PutInt32(out, static_cast<uint32_t>(member.Data.size()));
-        uLongf packedSize = compressBound(static_cast<uLong>(member.Data.size()));
-        std::vector<uint8_t> packed(packedSize);
-        if (compress2(packed.data(), &packedSize, member.Data.data(), static_cast<uLong>(member.Data.size()),
-                      Z_BEST_COMPRESSION) != Z_OK) {
-            throw std::runtime_error("cannot compress " + member.Name);
-        }
-        out.insert(out.end(), packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(packedSize));
-    }
-    return out;
-}
-
-std::vector<SkinPackMember> CollectSkinFolder(const std::filesystem::path& folder)
-{
-    std::vector<SkinPackMember> members;
+    std::vector<SkinPackageMember> members;
     std::vector<std::filesystem::path> images;
     std::filesystem::path options;
     std::error_code ec;
@@ -175,7 +147,7 @@ int RunSkinPack(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     }
     try {
-        const std::vector<uint8_t> package = BuildSkinPackage(CollectSkinFolder(PathFromUtf8(folder)));
+        const std::vector<uint8_t> package = WriteSkinPackage(CollectSkinFolder(PathFromUtf8(folder)));
         std::ofstream file(PathFromUtf8(output), std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(package.data()), static_cast<std::streamsize>(package.size()));
         file.close();
@@ -208,7 +180,7 @@ int RunSkinInfo(const std::vector<std::string>& args, std::ostream& out, std::os
         } else if (!skin.LoadSkinFromPackageFile(text)) {
             throw std::runtime_error("No skin package or skin folder at " + args[0]);
         }
-        out << SkinInfoJson(skin).dump() << "\n";
+        out << SkinInfoJson(skin.Tables()).dump() << "\n";
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 2;

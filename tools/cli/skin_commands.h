@@ -6,19 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "skin/skin_package_writer.h"
+
 namespace korvane {
 
-// One member to be packed: its stored name (single-byte text) and its unpacked bytes.
-struct SkinPackMember {
-    std::string Name;
-    std::vector<uint8_t> Data;
-};
-
-// Builds an "ASzf" skin package from members, in the given order, each compressed with zlib.
-std::vector<uint8_t> BuildSkinPackage(const std::vector<SkinPackMember>& members);
 // The members of a skin folder: its Options.dat first, then its BMP, PNG and JPEG files in
 // name order. Throws std::runtime_error when the folder has no Options.dat.
-std::vector<SkinPackMember> CollectSkinFolder(const std::filesystem::path& folder);
+std::vector<SkinPackageMember> CollectSkinFolder(const std::filesystem::path& folder);
 
 // korvane-cli skin-pack FOLDER -o FILE.asz (args start after the command name).
 int RunSkinPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "skin/skin_records.h"
+
+namespace korvane {
+
+// The name lookups of a skin's tables, built in one pass over them: the first section of each
+// name, each section's parent along PARENTCLASS, and the first image entry, texture and pattern
+// of each (section, key). It describes the tables as they stood when it was built and knows
+// whether they still have the same storage and sizes (tables are replaced whole by a load, never
+// renamed in place).
+class TableLookupIndex {
+public:
+    enum class Table { Masks, Textures, Patterns };
+
+    TableLookupIndex(const TsGeneralDataArray& sections, const TsMaskArray& masks, const TsPatternArray& patterns);
+
+    bool Describes(const TsGeneralDataArray& sections, const TsMaskArray& masks, const TsPatternArray& patterns) const;
+
+    // First section named exactly `name`, or -1.
+    int FindSection(std::u16string_view name) const;
+    // First entry of (section, key) in the table, or -1.
+    int FindEntry(Table table, std::u16string_view section, std::u16string_view key) const;
+    // The parent of section `index` (its ParentClass when not empty and not its own name), or -1.
+    int Parent(int index) const { return m_parents[static_cast<std::size_t>(index)]; }
+
+private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
+    };
+    using TextMap = std::unordered_map<std::u16string, int, TextHash, std::equal_to<>>;
+
+    // Section and key joined by a NUL, which no name read from an options text holds.
+    std::u16string_view JoinedKey(std::u16string_view section, std::u16string_view key) const;
+
+    const TsGeneralData* m_sectionsData;
+    const TsMaskData* m_masksData;
+    const TsPatternData* m_patternsData;
+    std::size_t m_sectionCount;
+    std::size_t m_maskCount;
+    std::size_t m_patternCount;
+
+    TextMap m_sections;
+    std::vector<int> m_parents;
+    TextMap m_entries[3];
+    mutable std::u16string m_joined;
+};
+
+} // namespace korvane
