@@ -87,11 +87,11 @@ void WindowedButtonSkin::BuildCache()
     if (makeRegion)
         m_newRegion.reset(CreateRectRgn(0, 0, face.Width, face.Height));
     // The borders mask over the background; the corners' transparent pixels leave the region.
-    if (manager->IsValidMask(m_data.BorderMaskIndex)) {
-        const TsMaskData& mask = manager->Masks[static_cast<std::size_t>(m_data.BorderMaskIndex)];
+    if (manager->Tables().IsValidMask(m_data.BorderMaskIndex)) {
+        const TsMaskData& mask = manager->Tables().Masks[static_cast<std::size_t>(m_data.BorderMaskIndex)];
         if (state != StateNormal || (mask.DrawMode & 2) == 0) {
             const std::vector<PixelRect> runs =
-                CutRegionFromMask(face, mask, manager->MasterBitmap->ReadView(), state, SelfBackground(face), true);
+                CutRegionFromMask(face, mask, manager->Tables().MasterBitmap->ReadView(), state, SelfBackground(face), true);
             if (makeRegion && !runs.empty())
                 m_newRegion = RegionWithout(face.Width, face.Height, runs);
         }
