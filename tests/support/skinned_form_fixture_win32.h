@@ -65,6 +65,8 @@ public:
 class SkinnedFormTest : public ::testing::Test {
 protected:
     virtual std::string Options() const = 0;
+    // The pictures packed beside the options.
+    virtual std::vector<test::PackageMember> Pictures() const { return {{"GLOW.PNG", GlowPicture()}}; }
     void SetUp() override
     {
         m_application = std::make_unique<ui::Application>();
@@ -72,7 +74,12 @@ protected:
         m_manager = std::make_unique<TsSkinManager>(m_platform);
         m_manager->BeginRestore();
         m_manager->InternalSkins.push_back(
-            {u"Fixture", test::MakePackage({{"Options.dat", test::Bytes(Options())}, {"GLOW.PNG", GlowPicture()}})});
+            {u"Fixture", [this] {
+                 std::vector<test::PackageMember> members{{"Options.dat", test::Bytes(Options())}};
+                 for (test::PackageMember& picture : Pictures())
+                     members.push_back(std::move(picture));
+                 return test::MakePackage(members);
+             }()});
         m_manager->SetSkinDirectory(u"c:\\no such skins folder");
         m_manager->SetSkinName(u"Fixture");
     }
