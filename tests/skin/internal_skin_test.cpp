@@ -21,6 +21,8 @@
 #include "image/image_decoder.h"
 #include "gfx/bitmap32.h"
 #include "gfx/parent_background.h"
+#include "render/section_background.h"
+#include "render/skin_tables_source.h"
 #include "render/state_image.h"
 #include "skin/skin_convertor.h"
 #include "skin/skin_manager_core.h"
@@ -476,6 +478,37 @@ TEST(GraphiteArt, ButtonOutlineIsRoundedWhenPaintedBySlices)
     for (int shift : {0, 8, 16}) {
         EXPECT_NEAR(static_cast<int>((inside >> shift) & 0xFF), static_cast<int>((face >> shift) & 0xFF), 1);
     }
+}
+
+TEST(GraphiteArt, FlatButtonsAnswerTheMouseButtonsShowFocusAndTheActiveTitleGlows)
+{
+    const auto skin = LoadFolder();
+    const SkinManagerCore& m = skin->manager;
+    const SkinTablesPaintSource source(m.Tables());
+    const int speed = m.Tables().FindSection(u"SPEEDBUTTON");
+    const std::uint32_t window = 0x252120; // the form's face (32, 33, 37) as 0x00BBGGRR
+    auto centre = [&](int state) {
+        Bitmap32 face(23, 22);
+        PaintSectionFace(speed, u"SPEEDBUTTON", ColorBackground(window), -1, -1, &source, face.View(), 0, 0,
+                         {0, 0, 23, 22}, state, true);
+        return face.Pixel(11, 11) & 0xFFFFFF;
+    };
+    // Flat in the normal state; under the mouse a plate lightens every channel by a fifth of the
+    // way to white, pressed by a third.
+    EXPECT_EQ(centre(0), 0x202125u);
+    const std::uint32_t hot = centre(1);
+    const std::uint32_t pressed = centre(2);
+    for (int shift : {0, 8, 16}) {
+        const int base = static_cast<int>((0x202125u >> shift) & 0xFF);
+        EXPECT_GE(static_cast<int>((hot >> shift) & 0xFF), base + 35) << std::hex << hot;
+        EXPECT_GT((pressed >> shift) & 0xFF, (hot >> shift) & 0xFF) << std::hex << pressed;
+    }
+    const auto& sections = m.Tables().Sections;
+    EXPECT_TRUE(sections[static_cast<size_t>(m.Tables().FindSection(u"BUTTON"))].ShowFocus);
+    const TsGeneralData& title = sections[static_cast<size_t>(m.Tables().FindSection(u"FORMTITLE"))];
+    EXPECT_EQ(title.Props[0].GlowSize, 0) << "the inactive caption has no halo";
+    EXPECT_EQ(title.Props[1].GlowSize, 3);
+    EXPECT_EQ(title.Props[1].GlowColor, 0x141414);
 }
 
 TEST(GraphiteArt, PackageHoldsTheFolderWithTheOptionsFirst)
