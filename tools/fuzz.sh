@@ -10,7 +10,7 @@ seconds=${1:-20}
 mkdir -p "$out"
 cxx=${CXX_FUZZ:-clang++-14}
 flags="-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I$root -I$root/tests"
-sources="$(ls "$root"/skin/*.cpp | grep -v '_win32\.cpp$') $(ls "$root"/image/*.cpp) $(ls "$root"/encoding/*.cpp) $root/render/bitmap32.cpp $root/render/color_ops.cpp $root/tests/support/skin_test_data.cpp"
+sources="$(ls "$root"/skin/*.cpp | grep -v '_win32\.cpp$') $(ls "$root"/image/*.cpp) $(ls "$root"/encoding/*.cpp) $(ls "$root"/gfx/*.cpp) $root/tests/support/skin_test_data.cpp"
 
 # The library sources once as objects, then each target.
 objects=""

@@ -15,7 +15,15 @@ fi
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 export WINEDEBUG=${WINEDEBUG:--all}
-/usr/lib/wine/wine64 "$@" >"$out" 2>&1 </dev/null
-rc=$?
+# Now and then Wine fails to start a process at all (it exits at once having printed nothing,
+# while the shared wineserver is busy). Every program run here prints something, so an empty
+# output with a failure is retried; a program that ran and failed is reported as it is.
+for attempt in 1 2 3; do
+  /usr/lib/wine/wine64 "$@" >"$out" 2>&1 </dev/null
+  rc=$?
+  [ $rc -eq 0 ] || [ -s "$out" ] && break
+  echo "run-exe: wine started nothing (exit $rc), attempt $attempt" >&2
+  sleep 1
+done
 cat "$out"
 exit $rc
