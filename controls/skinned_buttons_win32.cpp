@@ -9,6 +9,7 @@
 #include "skin/skin_manager_core.h"
 #include "ui/text.h"
 #include "win32/dc_guards.h"
+#include "win32/dib_section.h"
 
 #include <algorithm>
 
@@ -135,6 +136,12 @@ void TsBitBtn::PaintContent(HDC dc, const BitmapView& face, int state)
 TsSpeedButton::TsSpeedButton(ui::Window& parent, const PixelRect& bounds)
     : SpeedButton(parent, bounds)
     , SkinData(*this, true, kKindSpeedButton)
+    , m_fader(SkinData, FadeHooks{
+                            .PrepareCache = [this] { BuildCache(); },
+                            .Repaint = [this] { RepaintNow(); },
+                            .ShowFrame = [this](const Bitmap32&) { RepaintNow(); },
+                            .FadeFrame = nullptr,
+                        })
 {
     SkinData.AfterLoad();
 }
@@ -198,8 +205,19 @@ void TsSpeedButton::Paint(HDC dc)
     SkinData.CacheStale = SkinData.CacheStale || Down() != m_lastDown || SkinData.Clipped;
     m_lastDown = Down();
     SkinData.Clipped = SkinData.BackgroundFollowsPosition();
-    if (SkinData.CacheStale || SkinData.CacheBitmap.Empty())
+    if (!m_fader.WorkingPicture() && (SkinData.CacheStale || SkinData.CacheBitmap.Empty()))
         BuildCache();
+    CopyFace(dc, bounds);
+}
+
+void TsSpeedButton::CopyFace(HDC dc, const PixelRect& bounds)
+{
+    // A running fade shows its working picture while it has the button's size; the cache holds
+    // the face it fades to.
+    if (const Bitmap32* working = m_fader.WorkingPicture(); working && working->Width() == bounds.Width()) {
+        win32::DrawBitmapView(dc, bounds.Left, bounds.Top, working->ReadView());
+        return;
+    }
     if (!SkinData.CacheBitmap.Empty())
         BitBlt(dc, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), SkinData.CacheBitmap.Dc(), 0, 0, SRCCOPY);
 }
@@ -212,36 +230,33 @@ void TsSpeedButton::RepaintNow()
         Invalidate();
         return;
     }
-    if (SkinData.CacheStale)
+    if (SkinData.CacheStale && !m_fader.WorkingPicture())
         BuildCache();
     m_lastDown = Down();
-    if (SkinData.CacheBitmap.Empty())
-        return;
-    const PixelRect bounds = ControlBounds();
     win32::WindowDC dc(Parent().Handle());
-    BitBlt(dc.get(), bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), SkinData.CacheBitmap.Dc(), 0, 0,
-           SRCCOPY);
+    CopyFace(dc.get(), ControlBounds());
 }
 
-void TsSpeedButton::ShowChange()
+void TsSpeedButton::ShowChange(TacAnimatEvent event)
 {
-    // Fades come in through this one place; until then a change repaints at once.
-    SkinData.CacheStale = true;
-    RepaintNow();
+    // The cache still holds the old face: a fade leaves it for the new one, otherwise the button
+    // repaints at once.
+    m_lastDown = Down();
+    m_fader.ShowChange(event);
 }
 
 void TsSpeedButton::MouseDown(POINT point)
 {
     SpeedButton::MouseDown(point);
     if (SkinData.IsSkinned(true))
-        ShowChange();
+        ShowChange(aeMouseDown);
 }
 
 void TsSpeedButton::MouseUp(POINT point)
 {
     SpeedButton::MouseUp(point);
     if (SkinData.IsSkinned(true))
-        ShowChange();
+        ShowChange(aeMouseUp);
 }
 
 void TsSpeedButton::MouseMove(POINT point)
@@ -249,7 +264,7 @@ void TsSpeedButton::MouseMove(POINT point)
     const bool wasDown = Down();
     SpeedButton::MouseMove(point);
     if (wasDown != Down() && SkinData.IsSkinned(true))
-        ShowChange();
+        ShowChange(Down() ? aeMouseDown : aeMouseUp);
 }
 
 void TsSpeedButton::OnMouseEnter()
@@ -259,7 +274,7 @@ void TsSpeedButton::OnMouseEnter()
         return;
     }
     if (Enabled())
-        ShowChange();
+        ShowChange(aeMouseEnter);
 }
 
 void TsSpeedButton::OnMouseLeave()
@@ -269,11 +284,12 @@ void TsSpeedButton::OnMouseLeave()
         return;
     }
     if (Enabled())
-        ShowChange();
+        ShowChange(aeMouseLeave);
 }
 
 void TsSpeedButton::OnEnabledChanged(bool /*enabled*/)
 {
+    m_fader.Stop();
     SkinData.CacheStale = true;
     Invalidate();
 }
@@ -285,8 +301,12 @@ void TsSpeedButton::HandleMessage(ui::Message& message)
         case SKC_SETSKIN:
         case SKC_REFRESH:
         case SKC_REMOVESKIN:
+            m_fader.Stop();
             SkinData.CacheStale = true;
             Invalidate();
+            break;
+        case SKC_STOPFADE:
+            m_fader.StopFadeCommand();
             break;
         case SKC_REPAINTNOW:
             SkinData.PaintSuspended = false;
@@ -296,6 +316,8 @@ void TsSpeedButton::HandleMessage(ui::Message& message)
         default:
             break;
         }
+    } else if (message.Id == ui::CM_VISIBLECHANGED && !Visible()) {
+        m_fader.Stop();
     }
     SpeedButton::HandleMessage(message);
 }

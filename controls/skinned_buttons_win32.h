@@ -5,6 +5,7 @@
 #include "controls/common_data_win32.h"
 #include "controls/glyph_bitmap_win32.h"
 #include "controls/skinned_text_win32.h"
+#include "controls/control_fader_win32.h"
 #include "controls/windowed_button_win32.h"
 #include "ui/bitmap_button.h"
 #include "ui/push_button.h"
@@ -84,6 +85,8 @@ public:
     void Paint(HDC dc) override;
     // Rebuilds a stale face and copies it to the parent at once, without waiting for its paint.
     void RepaintNow();
+    // The button's cross-fades between its looks.
+    ControlFader& Fader() { return m_fader; }
 
 protected:
     void MouseDown(POINT point) override;
@@ -95,12 +98,15 @@ protected:
     void HandleMessage(ui::Message& message) override;
 
 private:
-    void ShowChange();
+    void ShowChange(TacAnimatEvent event);
+    // Copies the running fade's working picture, or else the cache, to `dc` at the bounds.
+    void CopyFace(HDC dc, const PixelRect& bounds);
     const GlyphBitmap& GlyphPixels();
 
     bool m_lastDown = false;
     HBITMAP m_readGlyph = nullptr;
     GlyphBitmap m_glyphPixels;
+    ControlFader m_fader;
 };
 
 } // namespace korvane

@@ -11,6 +11,7 @@
 #include "skin/engine_commands.h"
 #include "skin/skin_manager_core.h"
 #include "win32/dc_guards.h"
+#include "win32/dib_section.h"
 #include "win32/rect.h"
 
 #include <algorithm>
@@ -21,6 +22,18 @@ WindowedButtonSkin::WindowedButtonSkin(ui::PushButton& button, TsCtrlSkinData& d
     : m_button(button)
     , m_data(data)
     , m_content(content)
+    , m_fader(data, FadeHooks{
+                        .PrepareCache = [this] { BuildCache(); },
+                        .Repaint = [this] { Repaint(); },
+                        .ShowFrame = [this](const Bitmap32& frame) { ShowFadeFrame(frame); },
+                        // A frame replaces the face, not the window's shape: the region that the
+                        // new face cut waits for the paint that ends the fade.
+                        .FadeFrame =
+                            [this](const Bitmap32&) {
+                                m_newRegion.reset();
+                                return false;
+                            },
+                    })
 {
     Attach(button);
 }
@@ -90,8 +103,8 @@ void WindowedButtonSkin::BuildCache()
     if (manager->Tables().IsValidMask(m_data.BorderMaskIndex)) {
         const TsMaskData& mask = manager->Tables().Masks[static_cast<std::size_t>(m_data.BorderMaskIndex)];
         if (state != StateNormal || (mask.DrawMode & 2) == 0) {
-            const std::vector<PixelRect> runs =
-                CutRegionFromMask(face, mask, manager->Tables().MasterBitmap->ReadView(), state, SelfBackground(face), true);
+            const std::vector<PixelRect> runs = CutRegionFromMask(
+                face, mask, manager->Tables().MasterBitmap->ReadView(), state, SelfBackground(face), true);
             if (makeRegion && !runs.empty())
                 m_newRegion = RegionWithout(face.Width, face.Height, runs);
         }
@@ -151,21 +164,31 @@ void WindowedButtonSkin::Repaint()
         RedrawWindow(m_button.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-void WindowedButtonSkin::ShowChange()
+void WindowedButtonSkin::ShowChange(TacAnimatEvent event)
 {
-    // Fades come in through this one place; until then a change repaints at once.
-    m_data.CacheStale = true;
-    Repaint();
-    m_data.UpdateGlow(false);
+    // The cache still holds the old face: a fade leaves it for the new one, otherwise the button
+    // repaints at once.
+    m_fader.ShowChange(event);
+}
+
+void WindowedButtonSkin::ShowFadeFrame(const Bitmap32& frame)
+{
+    if (!m_button.Handle())
+        return;
+    win32::WindowDC dc(m_button.Handle());
+    win32::DrawBitmapView(dc.get(), 0, 0, frame.ReadView());
 }
 
 bool WindowedButtonSkin::Release(ui::Message& message)
 {
-    if (!Pressing)
+    if (!Pressing) {
+        m_fader.Stop();
         return false;
+    }
     Pressing = false;
-    const ReleaseSteps steps = PlanRelease(true, false);
+    const ReleaseSteps steps = PlanRelease(true, m_fader.Running());
     if (steps.ShowPressedFace) {
+        m_fader.Stop();
         m_data.CacheStale = true;
         m_pressedLookFlush = true;
         Repaint();
@@ -176,9 +199,15 @@ bool WindowedButtonSkin::Release(ui::Message& message)
     StateChanged = true;
     m_data.CacheStale = false;
     // The button control lifts its pushed state and then reports the click, which may open a
-    // modal window: the released face is asked for first and painted once the control has let go.
+    // modal window: the released face is asked for first, so that window's message loop paints
+    // it. When nothing painted it meanwhile, the change is shown here (a fade when animated).
+    const HWND window = m_button.Handle();
     m_button.Invalidate(false);
     CallNext(message);
+    if (window && IsWindow(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        ValidateRect(window, nullptr);
+        ShowChange(aeMouseUp);
+    }
     m_data.UpdateGlow(true);
     return true;
 }
@@ -189,14 +218,20 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
         switch (EngineCommandOf(message.WParam)) {
         case SKC_SETSKIN:
         case SKC_REFRESH:
+            m_fader.Stop();
             StateChanged = true;
             SetOwnerDrawn(Skinned());
             if (m_button.Handle() && (m_data.StateFlags & kPrinting) == 0)
                 m_button.Invalidate(false);
             return false;
         case SKC_REMOVESKIN:
+            m_fader.Stop();
             SetOwnerDrawn(false);
             return false;
+        case SKC_STOPFADE:
+            m_fader.StopFadeCommand();
+            message.Result = 0;
+            return true;
         case SKC_PREPARECACHE:
             BuildCache();
             return false;
@@ -241,6 +276,7 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
         return true;
     case WM_ENABLE:
         // The button control would repaint itself; the skin data still hears of the change.
+        m_fader.Stop();
         m_button.Perform(ui::CM_ENABLEDCHANGED, message.WParam);
         if (message.WParam == 0)
             m_data.PaintSuspended = false;
@@ -259,7 +295,7 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
             StateChanged = true;
             m_data.PaintSuspended = m_data.MustSkipPaint();
             m_data.CacheStale = false;
-            ShowChange();
+            ShowChange(aeMouseDown);
         }
         m_data.UpdateGlow(true);
         return true;
@@ -281,10 +317,16 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
             return false;
         // The skin data before this hook has followed the mouse.
         m_data.CacheStale = false;
-        ShowChange();
+        ShowChange(message.Id == ui::CM_MOUSEENTER ? aeMouseEnter : aeMouseLeave);
+        return false;
+    case WM_SHOWWINDOW:
+        if (message.WParam == 0)
+            m_fader.Stop();
         return false;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        if (message.Id == WM_KILLFOCUS)
+            m_fader.Stop();
         CallNext(message);
         StateChanged = true;
         m_data.Invalidate();
@@ -293,6 +335,7 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
         return true;
     case WM_SETTEXT:
     case WM_SETFONT:
+        m_fader.Stop();
         CallNext(message);
         m_data.PaintSuspended = false;
         StateChanged = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/common_data_win32.h"
+#include "controls/control_fader_win32.h"
 #include "controls/disabled_look.h"
 #include "ui/push_button.h"
 #include "win32/unique_handle.h"
@@ -44,6 +45,8 @@ public:
     void PaintButton(HDC given);
     // The region the last BuildCache cut from the mask, or null.
     HRGN PendingRegion() const { return m_newRegion.get(); }
+    // The button's cross-fades between its looks.
+    ControlFader& Fader() { return m_fader; }
 
 protected:
     bool OnMessage(ui::Message& message) override;
@@ -51,8 +54,9 @@ protected:
 private:
     bool Skinned() const;
     void SetOwnerDrawn(bool ownerDrawn);
-    void ShowChange();
+    void ShowChange(TacAnimatEvent event);
     void Repaint();
+    void ShowFadeFrame(const Bitmap32& frame);
     bool Release(ui::Message& message);
 
     ui::PushButton& m_button;
@@ -63,6 +67,7 @@ private:
     PixelRect m_regionBounds;
     bool m_pressedLookFlush = false;
     bool m_ownerDrawn = false;
+    ControlFader m_fader;
 };
 
 } // namespace korvane

@@ -11,14 +11,6 @@ Bitmap32::Bitmap32(int width, int height)
     Resize(width, height);
 }
 
-Bitmap32::Bitmap32(int width, int height, int stride, uint8_t* externalBits)
-    : m_width(width)
-    , m_height(height)
-    , m_stride(stride)
-    , m_bits(externalBits)
-{
-}
-
 Bitmap32::Bitmap32(const Bitmap32& other)
 {
     CopyFrom(other);
@@ -42,17 +34,11 @@ Bitmap32& Bitmap32::operator=(Bitmap32&& other) noexcept
     if (this == &other) {
         return *this;
     }
-    const bool owned = other.m_bits != nullptr && !other.m_storage.empty() && other.m_bits == other.m_storage.data();
-    if (!owned && other.m_bits != nullptr) {
-        // Memory of a derived class (a DIB section) stays with it: take a copy.
-        CopyFrom(other);
-        return *this;
-    }
     m_width = other.m_width;
     m_height = other.m_height;
     m_stride = other.m_stride;
     m_storage = std::move(other.m_storage);
-    m_bits = owned ? m_storage.data() : nullptr;
+    m_bits = m_storage.empty() ? nullptr : m_storage.data();
     other.m_width = other.m_height = other.m_stride = 0;
     other.m_bits = nullptr;
     other.m_storage.clear();
@@ -113,6 +99,16 @@ bool Bitmap32::SamePixels(const Bitmap32& other) const
         }
     }
     return true;
+}
+
+Bitmap32 CopyOfView(const BitmapView& picture)
+{
+    if (picture.IsEmpty())
+        return {};
+    Bitmap32 copy(picture.Width, picture.Height);
+    for (int y = 0; y < picture.Height; ++y)
+        std::memcpy(copy.Row(y), picture.Row(y), static_cast<std::size_t>(picture.Width) * 4);
+    return copy;
 }
 
 } // namespace korvane

@@ -10,17 +10,15 @@ namespace korvane {
 
 // A 32-bit top-down bitmap: every pixel is one uint32_t laid out in memory as the bytes blue,
 // green, red, alpha (so the value reads 0xAARRGGBB). Rows are Stride() bytes apart.
-//
-// The bitmap normally owns its pixels. A derived class may hand in memory it manages itself
-// (for example the bits of a DIB section) through the protected constructor; copies are always
-// owning.
-class Bitmap32 {
+// A value type that always owns its pixels; memory owned elsewhere (a DIB section's bits) is
+// reached through a BitmapView instead.
+class Bitmap32 final {
 public:
     // An empty 0 x 0 bitmap.
     Bitmap32() = default;
     // A bitmap of the given size, every pixel 0 (transparent black). Negative sizes count as 0.
     Bitmap32(int width, int height);
-    virtual ~Bitmap32() = default;
+    ~Bitmap32() = default;
 
     Bitmap32(const Bitmap32& other);
     Bitmap32& operator=(const Bitmap32& other);
@@ -59,10 +57,6 @@ public:
     // The same view of a bitmap that is only read (a source); the routines never write it.
     BitmapView ReadView() const { return BitmapView{const_cast<uint8_t*>(m_bits), m_width, m_height, m_stride}; }
 
-protected:
-    // Adopts memory owned by the derived class: width x height pixels, rows stride bytes apart.
-    Bitmap32(int width, int height, int stride, uint8_t* externalBits);
-
 private:
     void CopyFrom(const Bitmap32& other);
 
@@ -72,5 +66,8 @@ private:
     uint8_t* m_bits = nullptr;
     std::vector<uint8_t> m_storage;
 };
+
+// An owned copy of the pixels a view shows (an empty bitmap for an empty view).
+Bitmap32 CopyOfView(const BitmapView& picture);
 
 } // namespace korvane

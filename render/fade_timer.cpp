@@ -1,6 +1,7 @@
 #include "render/fade_timer.h"
 
 #include <atomic>
+#include <cstring>
 
 #include "gfx/blend_bitmap.h"
 #include "render/fade_math.h"
@@ -17,12 +18,12 @@ std::unique_ptr<UiTimer> MakeUiTimer()
 }
 
 // frame = old blended with new at weight alpha for the old (a copy when sizes differ).
-void ComposeFrame(Bitmap32& frame, const Bitmap32& oldPicture, const Bitmap32* newPicture, int alpha)
+void ComposeFrame(Bitmap32& frame, const Bitmap32& oldPicture, const BitmapView& newPicture, int alpha)
 {
     if (frame.Width() != oldPicture.Width() || frame.Height() != oldPicture.Height()) {
         frame.Resize(oldPicture.Width(), oldPicture.Height());
     }
-    PaintFadeFrame(frame.View(), oldPicture.ReadView(), newPicture ? newPicture->ReadView() : BitmapView{}, alpha);
+    PaintFadeFrame(frame.View(), oldPicture.ReadView(), newPicture, alpha);
 }
 
 } // namespace
@@ -114,13 +115,13 @@ void StartFade(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control, bool ha
     const FadeSteps steps = StartFadeSteps(existed, timer.m_mode, control.FadingIterations(), halve);
     timer.Stop();
     timer.m_control = &control;
-    Bitmap32* cache = control.Cache();
-    if (control.CacheStale() && (cache == nullptr || cache->Empty())) {
+    BitmapView cache = control.Cache();
+    if (control.CacheStale() && cache.IsEmpty()) {
         control.PrepareCache();
         cache = control.Cache();
     }
-    if (cache != nullptr) {
-        timer.m_oldPicture = *cache;
+    if (!cache.IsEmpty()) {
+        timer.m_oldPicture = CopyOfView(cache);
     }
     timer.m_steps = steps.Steps;
     timer.m_step = steps.Step;
@@ -144,9 +145,8 @@ void ChangeControlState(std::unique_ptr<TsFadeTimer>& slot, FadeControl& control
     AnimationSwitches& switches = Animation();
     const bool suppressed = switches.SuppressNextFade;
     switches.SuppressNextFade = false;
-    const Bitmap32* cache = control.Cache();
     const bool fade = animate && !suppressed && control.FadingEnabled() && !switches.EffectsSuppressed &&
-                      cache != nullptr && !control.CacheStale();
+                      !control.Cache().IsEmpty() && !control.CacheStale();
     control.MarkCacheStale();
     if (fade) {
         StartFade(slot, control, halve, mode);

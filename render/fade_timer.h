@@ -20,8 +20,8 @@ public:
     // FADINGENABLED and FADINGITERATIONS of the control's section.
     virtual bool FadingEnabled() const = 0;
     virtual int FadingIterations() const = 0;
-    // The control's cache bitmap, or null; whether it is stale (needs repainting).
-    virtual Bitmap32* Cache() = 0;
+    // The control's cache bitmap (an empty view when it has none); whether it is stale.
+    virtual BitmapView Cache() = 0;
     virtual bool CacheStale() const = 0;
     virtual void MarkCacheStale() = 0;
     // SKC_PREPARECACHE: paint the current state into the cache now, without showing it.
@@ -65,7 +65,7 @@ struct AnimationSwitches {
     bool EffectsSuppressed = false; // a window is being moved or painted by other code
     bool SuppressNextFade = false;  // the next state change switches at once
     bool ApplicationTerminating = false;
-    bool AllowGlowing = true;                 // the skin manager's effects allow glows
+    bool AllowGlowing = true; // the skin manager's effects allow glows
     // Set while window animations paint windows into off-screen bitmaps: every control keeps and
     // uses its cache and paints only into the device context it was given for printing.
     bool CaptureMode = false;

@@ -69,7 +69,7 @@ bool DibSection::Resize(int width, int height)
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biHeight = -height; // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -98,4 +98,27 @@ BitmapView DibSection::View() const
     return BitmapView{m_bits, m_width, m_height, static_cast<std::ptrdiff_t>(m_width) * 4};
 }
 
-}  // namespace korvane::win32
+void DrawBitmapView(HDC dc, int x, int y, const BitmapView& picture)
+{
+    if (!dc || picture.IsEmpty())
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.Width;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const std::ptrdiff_t packed = static_cast<std::ptrdiff_t>(picture.Width) * 4;
+    if (picture.Stride == packed) {
+        // Rows follow each other top-down: one transfer of the whole picture.
+        info.bmiHeader.biHeight = -picture.Height;
+        SetDIBitsToDevice(dc, x, y, picture.Width, picture.Height, 0, 0, 0, picture.Height, picture.Data, &info,
+                          DIB_RGB_COLORS);
+        return;
+    }
+    info.bmiHeader.biHeight = -1;
+    for (int row = 0; row < picture.Height; ++row)
+        SetDIBitsToDevice(dc, x, y + row, picture.Width, 1, 0, 0, 0, 1, picture.Row(row), &info, DIB_RGB_COLORS);
+}
+
+} // namespace korvane::win32

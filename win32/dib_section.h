@@ -45,4 +45,7 @@ private:
     int m_height = 0;
 };
 
-}  // namespace korvane::win32
+// Copies a 32-bit picture to (x, y) of a device context, as a block copy of a DIB section would.
+void DrawBitmapView(HDC dc, int x, int y, const BitmapView& picture);
+
+} // namespace korvane::win32

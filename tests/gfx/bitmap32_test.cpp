@@ -45,21 +45,21 @@ TEST(Bitmap32, CopiesAreDeepAndMovesKeepThePixels)
     EXPECT_TRUE(moved.SamePixels(bitmap));
 }
 
-// A bitmap over memory it does not own, as a DIB-section bitmap is.
-class ExternalBitmap : public Bitmap32 {
-public:
-    explicit ExternalBitmap(uint32_t* pixels) : Bitmap32(2, 1, 8, reinterpret_cast<uint8_t*>(pixels)) {}
-};
-
-TEST(Bitmap32, MovingFromBorrowedMemoryCopiesThePixels)
+TEST(Bitmap32, ACopyOfBorrowedMemoryOwnsItsPixels)
 {
-    uint32_t pixels[2] = {5, 6};
-    ExternalBitmap external(pixels);
-    Bitmap32 owned = std::move(static_cast<Bitmap32&>(external));
-    pixels[0] = 9;
+    // Memory owned elsewhere (a DIB section's bits), here bottom-up with padded rows.
+    uint32_t pixels[2][3] = {{7, 8, 0xDEAD}, {5, 6, 0xBEEF}};
+    const BitmapView borrowed{reinterpret_cast<uint8_t*>(pixels[1]), 2, 2, -12};
+    Bitmap32 owned = CopyOfView(borrowed);
+    pixels[1][0] = 9;
+    ASSERT_EQ(owned.Width(), 2);
+    ASSERT_EQ(owned.Height(), 2);
     EXPECT_EQ(owned.Pixel(0, 0), 5u);
     EXPECT_EQ(owned.Pixel(1, 0), 6u);
-    EXPECT_NE(owned.Bits(), reinterpret_cast<uint8_t*>(pixels));
+    EXPECT_EQ(owned.Pixel(0, 1), 7u);
+    EXPECT_EQ(owned.Pixel(1, 1), 8u);
+    EXPECT_EQ(owned.Stride(), 8) << "an owned copy has packed rows";
+    EXPECT_TRUE(CopyOfView(BitmapView{}).Empty());
 }
 
 TEST(Bitmap32, CopyOfARectangleIsClippedToTheBitmap)

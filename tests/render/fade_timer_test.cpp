@@ -23,7 +23,7 @@ public:
     bool CanAnimate() const override { return true; }
     bool FadingEnabled() const override { return fading; }
     int FadingIterations() const override { return iterations; }
-    Bitmap32* Cache() override { return &m_cache; }
+    BitmapView Cache() override { return m_cache.View(); }
     bool CacheStale() const override { return stale; }
     void MarkCacheStale() override { stale = true; }
     void PrepareCache() override
