@@ -37,6 +37,9 @@ void MeasureAgainstMemcpy(benchmark::State& state, std::size_t bytes, Work&& wor
         copySeconds += std::chrono::duration<double>(end - middle).count();
     }
     state.counters["vs_memcpy"] = workSeconds > 0 ? copySeconds / workSeconds : 0;
+    state.counters["MB/s"] =
+        benchmark::Counter(static_cast<double>(bytes) * batch * static_cast<double>(state.iterations()) / 1e6 /
+                           std::max(workSeconds, 1e-12));
     state.counters["us_per_call"] =
         workSeconds * 1e6 / std::max<double>(1, static_cast<double>(batch) * state.iterations());
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 
+#include "bench/against_memcpy.h"
 #include "gfx/bitmap32.h"
 #include "gfx/blend_bitmap.h"
 #include "render/gradient.h"
@@ -31,33 +32,6 @@ Bitmap32 RandomBitmap(int w, int h, unsigned seed)
     return bitmap;
 }
 
-// Runs `work` and a memcpy of `bytes` in batches, and reports their time ratio.
-void MeasureAgainstMemcpy(benchmark::State& state, std::size_t bytes, const std::function<void()>& work)
-{
-    std::vector<std::uint8_t> from(bytes, 1);
-    std::vector<std::uint8_t> to(bytes, 2);
-    using Clock = std::chrono::steady_clock;
-    const int batch = static_cast<int>(std::max<std::size_t>(1, (1u << 20) / std::max<std::size_t>(bytes, 1)));
-    double workSeconds = 0;
-    double copySeconds = 0;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        for (int i = 0; i < batch; ++i) {
-            work();
-        }
-        auto middle = Clock::now();
-        for (int i = 0; i < batch; ++i) {
-            std::memcpy(to.data(), from.data(), bytes);
-            benchmark::ClobberMemory();
-        }
-        auto end = Clock::now();
-        workSeconds += std::chrono::duration<double>(middle - start).count();
-        copySeconds += std::chrono::duration<double>(end - middle).count();
-    }
-    state.counters["vs_memcpy"] = workSeconds > 0 ? copySeconds / workSeconds : 0;
-    state.counters["MB/s"] = benchmark::Counter(static_cast<double>(bytes) * batch * state.iterations() / 1e6 /
-                                                std::max(workSeconds, 1e-12));
-}
 
 void BM_BlendBitmap(benchmark::State& state)
 {
@@ -67,7 +41,7 @@ void BM_BlendBitmap(benchmark::State& state)
     Bitmap32 destination = RandomBitmap(w, h, 1);
     const Bitmap32 source = RandomBitmap(w, h, 2);
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (path == PixelPath::Simd ? " sse2" : " scalar"));
-    MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
+    bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
         BlendBitmap(destination.View(), source.ReadView(), 127, 0, 0, {0, 0, w, h}, path);
         benchmark::DoNotOptimize(destination.Bits());
     });
@@ -83,7 +57,7 @@ void BM_FadeFrame(benchmark::State& state)
     const Bitmap32 newPicture = RandomBitmap(w, h, 4);
     Bitmap32 frame(w, h);
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (path == PixelPath::Simd ? " sse2" : " scalar"));
-    MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
+    bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
         PaintFadeFrame(frame.View(), oldPicture.ReadView(), newPicture.ReadView(), 242, path);
         benchmark::DoNotOptimize(frame.Bits());
     });
@@ -119,7 +93,7 @@ void BM_PaintBordersMask(benchmark::State& state)
     const Bitmap32 parent = RandomBitmap(w + 10, h + 10, 6);
     const ParentBackground background = BitmapBackground(parent.ReadView(), 3, 3);
     state.SetLabel(window ? "window frame 821x532" : "button 75x25");
-    MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
+    bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
         PaintBordersMask(destination.View(), {0, 0, w, h}, background, entry, 1, true, master.ReadView());
         benchmark::DoNotOptimize(destination.Bits());
     });
@@ -144,7 +118,7 @@ void BM_PaintGradient(benchmark::State& state)
     const TsGradArray steps{Step(0xF0E0D0, 0x605040, 52, mode), Step(0x605040, 0x102030, 48, mode)};
     Bitmap32 destination(w, h);
     state.SetLabel(mode == 0 ? "vertical 353x241" : "horizontal 353x241");
-    MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
+    bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
         PaintGradient(destination.View(), {0, 0, w, h}, steps);
         benchmark::DoNotOptimize(destination.Bits());
     });
@@ -160,7 +134,7 @@ void BM_PaintTexturedGradient(benchmark::State& state)
     const Bitmap32 tile = RandomBitmap(32, 32, 7);
     Bitmap32 destination(w, h);
     state.SetLabel(mode == 0 ? "vertical 353x241" : "horizontal 353x241");
-    MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
+    bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
         PaintTexturedGradient(destination.View(), {0, 0, w, h}, steps, 25, {0, 0, 32, 32}, tile.ReadView());
         benchmark::DoNotOptimize(destination.Bits());
     });

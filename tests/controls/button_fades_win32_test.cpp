@@ -3,6 +3,7 @@
 // working picture, and no fade runs while a skin is applied or outlives hiding and disabling.
 #include "controls/skinned_buttons_win32.h"
 #include "render/fade_timer.h"
+#include "support/mask_frames_picture.h"
 #include "support/skinned_form_fixture_win32.h"
 #include "ui/edit.h"
 #include "win32/dc_guards.h"
@@ -12,18 +13,6 @@
 
 namespace korvane {
 namespace {
-
-// Three 10 x 10 frames of the borders mask, one colour each (0x00RRGGBB).
-constexpr std::uint32_t kFrameColours[3] = {0x102030, 0x405060, 0x708090};
-
-std::vector<std::uint8_t> MasterPicture()
-{
-    std::vector<std::uint32_t> pixels(30 * 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 30; ++x)
-            pixels[static_cast<std::size_t>(y * 30 + x)] = kFrameColours[x / 10];
-    return test::MakeBmp24(30, 10, pixels);
-}
 
 const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\nCOLOR=8421504\r\nMASTERBITMAP=MASTER.BMP\r\n"
                              "[BUTTON]\r\nSTATES=3\r\nCOLOR=255\r\nFONTCOLOR=16777215\r\n"
@@ -67,7 +56,10 @@ private:
 class ButtonFades : public test::SkinnedFormTest {
 protected:
     std::string Options() const override { return kOptions; }
-    std::vector<test::PackageMember> Pictures() const override { return {{"MASTER.BMP", MasterPicture()}}; }
+    std::vector<test::PackageMember> Pictures() const override
+    {
+        return {{"MASTER.BMP", test::MaskFramesPicture(false)}};
+    }
     void Pump() { RedrawWindow(m_form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
     // The red channel of a pixel of the window as the screen has it.
     static int ScreenRed(HWND window, int x, int y)

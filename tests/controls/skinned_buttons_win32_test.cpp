@@ -3,6 +3,7 @@
 // every paint, and the speed button showing its parent through until the mouse comes.
 #include "controls/button_state.h"
 #include "controls/skinned_buttons_win32.h"
+#include "support/mask_frames_picture.h"
 #include "support/skinned_form_fixture_win32.h"
 #include "ui/edit.h"
 
@@ -10,19 +11,6 @@
 
 namespace korvane {
 namespace {
-
-// Three 10 x 10 frames of the borders mask, one colour each (0x00RRGGBB), their top-left pixel
-// the transparent key.
-constexpr std::uint32_t kFrameColours[3] = {0x102030, 0x405060, 0x708090};
-
-std::vector<std::uint8_t> MasterPicture()
-{
-    std::vector<std::uint32_t> pixels(30 * 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 30; ++x)
-            pixels[static_cast<std::size_t>(y * 30 + x)] = (x % 10 == 0 && y == 0) ? 0xFF00FF : kFrameColours[x / 10];
-    return test::MakeBmp24(30, 10, pixels);
-}
 
 const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\nCOLOR=8421504\r\nMASTERBITMAP=MASTER.BMP\r\n"
                              "[BUTTON]\r\nSTATES=3\r\nCOLOR=255\r\nHOTCOLOR=65280\r\nFONTCOLOR=16777215\r\n"
@@ -33,7 +21,10 @@ const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\nCOLOR=8421504\r\nMA
 class SkinnedButtons : public test::SkinnedFormTest {
 protected:
     std::string Options() const override { return kOptions; }
-    std::vector<test::PackageMember> Pictures() const override { return {{"MASTER.BMP", MasterPicture()}}; }
+    std::vector<test::PackageMember> Pictures() const override
+    {
+        return {{"MASTER.BMP", test::MaskFramesPicture(true)}};
+    }
     // A pixel of the face inside the mask's borders and left of the caption.
     static std::uint32_t Centre(const TsCommonData& data)
     {
@@ -49,17 +40,17 @@ TEST_F(SkinnedButtons, EachStateShowsItsFrameOfTheMask)
     TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"Белый");
     Apply();
     Pump();
-    EXPECT_EQ(Centre(button.SkinData), kFrameColours[0]);
+    EXPECT_EQ(Centre(button.SkinData), test::kMaskFrameColours[0]);
     SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
     EXPECT_TRUE(button.SkinData.MouseInside);
-    EXPECT_EQ(Centre(button.SkinData), kFrameColours[1]) << "hot under the mouse";
+    EXPECT_EQ(Centre(button.SkinData), test::kMaskFrameColours[1]) << "hot under the mouse";
     SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
     EXPECT_EQ(button.Skin().CurrentState(), StatePressed);
-    EXPECT_EQ(Centre(button.SkinData), kFrameColours[2]) << "pressed";
+    EXPECT_EQ(Centre(button.SkinData), test::kMaskFrameColours[2]) << "pressed";
     SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 10));
     Pump();
     EXPECT_EQ(button.Skin().CurrentState(), StateHot);
-    EXPECT_EQ(Centre(button.SkinData), kFrameColours[1]);
+    EXPECT_EQ(Centre(button.SkinData), test::kMaskFrameColours[1]);
     button.Skin().Down = true;
     EXPECT_EQ(button.Skin().CurrentState(), StatePressed) << "Down whatever the mouse";
 }
@@ -74,7 +65,7 @@ TEST_F(SkinnedButtons, ADisabledFaceIsBlendedWithWhatLiesBehind)
     Pump();
     const std::uint32_t face = Centre(enabled.SkinData);
     const std::uint32_t blended = Centre(disabled.SkinData);
-    EXPECT_EQ(face, kFrameColours[0]);
+    EXPECT_EQ(face, test::kMaskFrameColours[0]);
     EXPECT_NE(blended, face);
     // Tinted halfway toward the form's face colour, channel by channel.
     const std::uint32_t behind = PixelToColor(ColorToPixel(GetSysColor(COLOR_BTNFACE)));
