@@ -146,13 +146,6 @@ PixelRect TsGroupBox::CaptionRect() const
     return GroupCaptionRect(facts);
 }
 
-PixelRect TsGroupBox::ClientArea() const
-{
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return {0, m_captionYOffset, client.right, client.bottom};
-}
-
 void TsGroupBox::BuildCache()
 {
     SkinData.PrepareCache();

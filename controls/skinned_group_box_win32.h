@@ -49,8 +49,6 @@ public:
     // max(4, height of "W" in the box's font) + 2.
     int CaptionHeight() const;
     PixelRect CaptionRect() const;
-    // The client area the box's contents are placed in: below the caption's offset.
-    PixelRect ClientArea() const;
     void BuildCache();
     void PaintCaption(const PixelRect& caption, const ParentBackground& background);
     void PaintGroupBox(HDC dc);

@@ -303,6 +303,27 @@ TEST_F(SkinnedGroupControls, TheStripAboveTheFrameShowsWhatLiesBehindTheBox)
     EXPECT_TRUE(inStrip.count(0xFFFF00)) << "FONTCOLOR 65535 is yellow";
 }
 
+TEST_F(SkinnedGroupControls, ACaptionSectionLiesUnderTheCaptionAndChildrenSeeTheBoxsCache)
+{
+    TsGroupBox box(*m_form, BoundsRect(10, 10, 200, 120), L"Caption");
+    box.SetCaptionSkin(u"WHITE");
+    Apply();
+    Pump();
+    const PixelRect strip = box.CaptionRect();
+    EXPECT_EQ(CachePixel(box.SkinData, strip.Left + 1, strip.Top + 1), kBoxFace);
+    const BackgroundRequest withCaptionSkin = Ask(box);
+    EXPECT_EQ(withCaptionSkin.AnswerKind, kAnswerBitmap);
+    EXPECT_TRUE(withCaptionSkin.Bitmap.SameAs(box.SkinData.CacheBitmap.View()));
+
+    box.SetCaptionSkin(u"NO SUCH SECTION");
+    Pump();
+    EXPECT_EQ(CachePixel(box.SkinData, strip.Left + 1, strip.Top + 1),
+              ColorToPixel(GetSysColor(COLOR_BTNFACE) & 0xFFFFFF) & 0xFFFFFF)
+        << "nothing under the caption: what lies behind";
+    box.SetCaptionSkin(u"");
+    EXPECT_EQ(Ask(box).AnswerKind, kAnswerColour) << "an opaque flat box answers with its colour";
+}
+
 TEST_F(SkinnedGroupControls, WindowlessChildrenArePaintedOverTheFaceInOnePass)
 {
     TsGroupBox box(*m_form, BoundsRect(10, 10, 200, 120));
