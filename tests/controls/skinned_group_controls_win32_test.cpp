@@ -6,6 +6,7 @@
 #include "controls/skinned_group_box_win32.h"
 #include "controls/skinned_label_win32.h"
 #include "controls/skinned_radio_group_win32.h"
+#include "controls/windowless_children_win32.h"
 #include "support/skinned_form_fixture_win32.h"
 #include "ui/font.h"
 #include "ui/push_button.h"
@@ -39,7 +40,8 @@ const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\nCOLOR=8421504\r\nFO
                              "[GROUPBOX]\r\nSTATES=1\r\nCOLOR=12582912\r\nFONTCOLOR=65535\r\n"
                              "[RADIOBUTTON]\r\nSTATES=2\r\nCOLOR=0\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\n"
                              "FONTCOLOR=16777215\r\nHOTFONTCOLOR=65280\r\n"
-                             "[WHITE]\r\nCOLOR=16777215\r\nFONTCOLOR=4210752\r\nGIVEOWNFONT=1\r\n";
+                             "[WHITE]\r\nCOLOR=16777215\r\nFONTCOLOR=4210752\r\nGIVEOWNFONT=1\r\n"
+                             "[KEYED]\r\nCOLOR=16711935\r\n";
 
 class SkinnedGroupControls : public test::SkinnedFormTest {
 protected:
@@ -347,6 +349,33 @@ TEST_F(SkinnedGroupControls, WindowlessChildrenArePaintedOverTheFaceInOnePass)
             inLabel.insert(view.At(x, y) & 0xFFFFFF);
     EXPECT_TRUE(inLabel.count(kGroupFace)) << "the label is see-through";
     EXPECT_TRUE(inLabel.count(0x0000FF)) << "its blue text";
+}
+
+TEST_F(SkinnedGroupControls, AChildOnTheTransparentKeyIsLeftOutAndAnEmptyClipMarksTheBoxClipped)
+{
+    TsGroupBox box(*m_form, BoundsRect(10, 10, 200, 120));
+    box.SkinData.SetSkinSection(u"KEYED");
+    TsLabel label(box, 20, 40, L"Keyed");
+    Apply();
+    Pump();
+    win32::DibSection target(200, 120);
+    const RECT all{0, 0, 200, 120};
+    HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+    FillRect(target.Dc(), &all, green);
+    DeleteObject(green);
+    box.PaintGroupBox(target.Dc());
+    GdiFlush();
+    const PixelRect place = label.ControlBounds();
+    EXPECT_EQ(target.View().At(150, 100) & 0xFFFFFF, 0xFF00FFu) << "the face around the label";
+    EXPECT_EQ(target.View().At(place.Left, place.Top) & 0xFFFFFF, 0x00FF00u)
+        << "neither the face nor the child is copied where the child stands on the key";
+
+    box.SkinData.Clipped = false;
+    HRGN nothing = CreateRectRgn(0, 0, 0, 0);
+    SelectClipRgn(target.Dc(), nothing);
+    DeleteObject(nothing);
+    PaintWindowlessChildren(target.Dc(), box, {0, 0});
+    EXPECT_TRUE(box.SkinData.Clipped);
 }
 
 TEST_F(SkinnedGroupControls, ADisabledLabelMixesBlackTextWithTheWhiteItsParentGivesItsChildren)
