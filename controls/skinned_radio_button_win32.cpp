@@ -290,13 +290,25 @@ void TsRadioButton::AdjustSize()
     SetWindowPos(Handle(), nullptr, 0, 0, size.Width, size.Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool TsRadioButton::AskCanModify()
+{
+    // Whatever the answer makes happen meanwhile (a message box moving the focus, say) is no
+    // click of its own.
+    m_asking = true;
+    struct Leave {
+        bool& flag;
+        ~Leave() { flag = false; }
+    } leave{m_asking};
+    return CanModify();
+}
+
 bool TsRadioButton::OnReflectedCommand(WORD code)
 {
     if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
         return false;
     // The platform reports a radio button that takes the focus unchecked as clicked: while the
     // button takes the focus itself, the press decides.
-    if (m_focusing || m_inClickCommand)
+    if (m_focusing || m_inClickCommand || m_asking)
         return true;
     m_inClickCommand = true;
     struct Leave {
@@ -304,7 +316,7 @@ bool TsRadioButton::OnReflectedCommand(WORD code)
         ~Leave() { flag = false; }
     } leave{m_inClickCommand};
     try {
-        if (!ReadOnly && CanModify())
+        if (!ReadOnly && AskCanModify())
             SetChecked(true);
     } catch (const std::exception& error) {
         ui::ReportUncaughtError(error);
@@ -348,7 +360,7 @@ void TsRadioButton::MoveToSibling(bool forward)
     next.m_focusing = true;
     SetFocus(next.Handle());
     next.m_focusing = false;
-    if (!next.ReadOnly && !next.Checked() && next.CanModify())
+    if (!next.ReadOnly && !next.Checked() && next.AskCanModify())
         next.SetChecked(true);
 }
 
@@ -434,7 +446,7 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
         if (wParam != VK_SPACE || !enabled)
             break;
-        if (ReadOnly || !CanModify())
+        if (ReadOnly || !AskCanModify())
             return 0;
         if (!m_pressing) {
             m_pressing = true;
@@ -471,7 +483,7 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         if (!enabled)
             return 0;
-        if (!ReadOnly && m_pressing && CanModify())
+        if (!ReadOnly && m_pressing && AskCanModify())
             SetChecked(true);
         m_pressing = false;
         ShowChange(aeMouseUp);

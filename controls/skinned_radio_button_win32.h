@@ -72,6 +72,7 @@ protected:
 
 private:
     void TurnSiblingsOff();
+    bool AskCanModify();
     // Moves the focus, and the check when the next button allows it, to the next or previous
     // radio button of the same parent.
     void MoveToSibling(bool forward);
@@ -90,6 +91,8 @@ private:
     // Set while the button itself takes the focus: the platform reports that as a click.
     bool m_focusing = false;
     bool m_inClickCommand = false;
+    bool m_asking = false; // CanModify is being asked
+
     GdiGlowWorkImage m_glowWork;
 };
 

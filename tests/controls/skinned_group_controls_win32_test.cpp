@@ -212,6 +212,26 @@ TEST_F(SkinnedGroupControls, ARefusingOnChangingKeepsTheButtonUncheckedOnClickSp
     EXPECT_EQ(changes, 1);
 }
 
+TEST_F(SkinnedGroupControls, AClickReportedWhileTheButtonAsksIsNoClickOfItsOwn)
+{
+    TsRadioGroup group(*m_form, BoundsRect(8, 15, 280, 137), kItems, 0);
+    int asked = 0;
+    group.OnChanging = [&](TsRadioGroup& sender, int index, bool& allowChange) {
+        ++asked;
+        // The platform's report of a click arrives while the answer is being made.
+        const HWND button = sender.Button(index).Handle();
+        SendMessageW(sender.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        allowChange = false;
+    };
+    Apply();
+    SendMessageW(group.Button(1).Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(group.Button(1).Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(group.Button(1).Checked());
+    EXPECT_EQ(group.ItemIndex(), 0);
+}
+
 TEST_F(SkinnedGroupControls, UnskinnedThePlatformsClickStillAsksTheGroup)
 {
     TsRadioGroup group(*m_form, BoundsRect(8, 15, 280, 137), kItems, 0);
