@@ -15,7 +15,7 @@ TChooseStyleMenu* ChooseStyleMenu = nullptr;
 
 TChooseStyleMenu::TChooseStyleMenu() : Form({L"TChooseStyleMenu", L"Korvane 1.0.1", 502, 467, 370, 194})
 {
-    AttachSkinData(ChooseStyleGroup, u"GROUPBOX", kKindGroupBox);
+    ChooseStyleGroup.SkinData.SetSkinSection(u"GROUPBOX");
     RestoreSkinManager();
     Button1.on_click = [this] { Button1Click(); };
 }
@@ -40,6 +40,17 @@ void TChooseStyleMenu::SettingsRestored()
 void TChooseStyleMenu::FormCreate()
 {
     ChooseStyleGroup.SetItemIndex(0);
+}
+
+LRESULT TChooseStyleMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Enter reaches the window as the dialog manager's OK command. The chooser has no default
+    // button: Enter presses the focused push button, as a dialog's focused button is its default.
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK && lParam == 0 && GetFocus() == Button1.Handle()) {
+        Button1.Click();
+        return 0;
+    }
+    return Form::WindowProc(message, wParam, lParam);
 }
 
 void TChooseStyleMenu::Button1Click()

@@ -3,7 +3,7 @@
 #include "ui/form.h"
 #include "ui/global_reference.h"
 #include "ui/push_button.h"
-#include "ui/radio_group.h"
+#include "controls/skinned_radio_group_win32.h"
 #include "windows/skin_manager_win32.h"
 
 #include <memory>
@@ -20,7 +20,7 @@ class TChooseStyleMenu : public ui::Form {
 public:
     TChooseStyleMenu();
 
-    ui::RadioGroup ChooseStyleGroup{
+    TsRadioGroup ChooseStyleGroup{
         *this,
         BoundsRect(8, 15, 353, 137),
         {L"New style menu. Need at least AmxMod X 1.5.", L"Old style menu.", L"SourceMod Menu."}};
@@ -37,6 +37,7 @@ public:
 
 protected:
     void OnCreate() override { FormCreate(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void RestoreSkinManager();

@@ -1,6 +1,7 @@
 #include "controls/bound_label_win32.h"
 
 #include "controls/common_data_win32.h"
+#include "controls/skinned_label_win32.h"
 
 #include <algorithm>
 
@@ -10,18 +11,33 @@ TsBoundLabel::TsBoundLabel(ui::Control& control, TsCommonData& skinData) : m_con
 {
 }
 
+TsBoundLabel::~TsBoundLabel()
+{
+    if (m_label)
+        m_label->ForgetBoundLabel();
+}
+
+void TsBoundLabel::LabelDestroyed(const TsEditLabel& label)
+{
+    if (m_label.get() == &label)
+        static_cast<void>(m_label.release());
+}
+
 void TsBoundLabel::SetActive(bool active)
 {
     if (!active) {
-        m_label.reset();
+        // The label is let go first: its destructor reports back to a bound label without it.
+        std::unique_ptr<TsEditLabel> label = std::move(m_label);
+        label.reset();
         return;
     }
     if (m_label)
         return;
     // The control's name stands in for an empty caption; controls here have none but their class.
     const std::wstring caption = m_caption.empty() ? std::wstring(m_control.ClassName()) : m_caption;
-    m_label = std::make_unique<ui::Label>(m_control.Parent(), 0, 0, caption);
+    m_label = std::make_unique<TsEditLabel>(m_control.Parent(), *this, caption);
     m_label->SetVisible(false);
+    m_label->UseSkinColor = m_useSkinColor;
     if (m_font)
         m_label->SetFont(m_font);
     ApplyAlignment();
@@ -34,7 +50,7 @@ void TsBoundLabel::SetCaption(std::wstring caption)
 {
     m_caption = std::move(caption);
     if (m_label) {
-        m_label->SetText(m_caption.empty() ? std::wstring(m_control.ClassName()) : m_caption);
+        m_label->SetCaption(m_caption.empty() ? std::wstring(m_control.ClassName()) : m_caption);
         PlaceLabel();
     }
 }
@@ -59,6 +75,15 @@ void TsBoundLabel::SetLayout(TsCaptionLayout layout)
     m_layout = layout;
     ApplyAlignment();
     PlaceLabel();
+}
+
+void TsBoundLabel::SetUseSkinColor(bool use)
+{
+    m_useSkinColor = use;
+    if (m_label) {
+        m_label->UseSkinColor = use;
+        m_label->Invalidate();
+    }
 }
 
 void TsBoundLabel::SetMaxWidth(int width)
@@ -91,7 +116,7 @@ void TsBoundLabel::PlaceLabel()
         return;
     m_label->SetAutoSize(true);
     const PixelRect control = m_control.WindowBounds();
-    const PixelRect label = m_label->WindowBounds();
+    const PixelRect label = m_label->ControlBounds();
     const LabelPlace place = korvane::PlaceLabel(m_layout, control, label.Width(), label.Height(), m_indent);
     if (m_maxWidth != 0) {
         m_label->SetAutoSize(false);

@@ -2,7 +2,6 @@
 
 #include "controls/skin_data_rules.h"
 #include "ui/control.h"
-#include "ui/label.h"
 
 #include <windows.h>
 
@@ -12,12 +11,14 @@
 namespace korvane {
 
 class TsCommonData;
+class TsEditLabel;
 
 // An optional caption label glued to one side of an edit-like control: made when activated,
 // placed beside the control whenever a property changes or the control moves or resizes.
 class TsBoundLabel {
 public:
     TsBoundLabel(ui::Control& control, TsCommonData& skinData);
+    ~TsBoundLabel();
     TsBoundLabel(const TsBoundLabel&) = delete;
     TsBoundLabel& operator=(const TsBoundLabel&) = delete;
 
@@ -36,10 +37,12 @@ public:
     int MaxWidth() const { return m_maxWidth; }
     void SetMaxWidth(int width);
     bool UseSkinColor() const { return m_useSkinColor; }
-    void SetUseSkinColor(bool use) { m_useSkinColor = use; }
+    void SetUseSkinColor(bool use);
 
-    // The label, or null while inactive.
-    ui::Label* Label() const { return m_label.get(); }
+    // The label (windowless, on the control's parent), or null while inactive.
+    TsEditLabel* Label() const { return m_label.get(); }
+    // The label goes: the bound label forgets it.
+    void LabelDestroyed(const TsEditLabel& label);
     // Places a visible label beside the control; the control calls it when it moves or resizes.
     void PlaceLabel();
 
@@ -48,7 +51,7 @@ private:
 
     ui::Control& m_control;
     TsCommonData& m_skinData;
-    std::unique_ptr<ui::Label> m_label;
+    std::unique_ptr<TsEditLabel> m_label;
     std::wstring m_caption;
     int m_indent = 0;
     HFONT m_font = nullptr;

@@ -348,6 +348,15 @@ void TsCommonData::PaintFaceToCache(int state)
     PrepareCache();
     if (CacheBitmap.Empty() || !IsSkinned())
         return;
+    PaintFaceTo(CacheBitmap.View(), GetParentBackground(), {0, 0, CacheBitmap.Width(), CacheBitmap.Height()}, state);
+    CacheStale = false;
+}
+
+void TsCommonData::PaintFaceTo(const BitmapView& target, const ParentBackground& background, const PixelRect& rect,
+                               int state) const
+{
+    if (target.IsEmpty() || !IsSkinned())
+        return;
     // Another manager than the default one paints from its own tables.
     const SkinTablesPaintSource ownTables(TablesOf(*Manager()));
     ControlFaceData face;
@@ -359,10 +368,7 @@ void TsCommonData::PaintFaceToCache(int state)
     face.HotTextureIndex = HotPatternIndex;
     face.HueOffset = HueOffset();
     face.Saturation = Saturation();
-    const ParentBackground background = GetParentBackground();
-    PaintControlFace(face, background, true, CacheBitmap.View(), 0, 0,
-                     {0, 0, CacheBitmap.Width(), CacheBitmap.Height()}, state);
-    CacheStale = false;
+    PaintControlFace(face, background, true, target, 0, 0, rect, state);
 }
 
 std::uint32_t TsCommonData::StateColour(int state, HWND window) const

@@ -119,6 +119,10 @@ public:
     // owner's size first) and marks it fresh: the background, corner images, borders mask and the
     // hue and saturation shifts. Nothing while the control is not skinned.
     void PaintFaceToCache(int state);
+    // Paints the section's face for the state over `rect` of `target`, the pixel of the
+    // background behind target pixel (x, y) being (x + X, y + Y). Nothing while not skinned.
+    void PaintFaceTo(const BitmapView& target, const ParentBackground& background, const PixelRect& rect,
+                     int state) const;
     // The flat colour (0x00BBGGRR) of the control in a state; `window` serves owners without a
     // control.
     std::uint32_t StateColour(int state, HWND window = nullptr) const;

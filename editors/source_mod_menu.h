@@ -9,6 +9,7 @@
 #include "ui/list_box.h"
 #include "ui/push_button.h"
 #include "controls/skinned_buttons_win32.h"
+#include "controls/skinned_label_win32.h"
 
 namespace korvane {
 
@@ -25,7 +26,7 @@ public:
     ui::Edit SourceModMenu_Title{*this, BoundsRect(8, 24, 265, 21)};
     ui::Label Label1{*this, 8, 56, L"Команда для вызова:"};
     ui::Edit SourceModMenu_CallCommand{*this, BoundsRect(8, 72, 265, 21), L"menu"};
-    ui::Label sLabel1{*this, 8, 104, L"Флаг доступа:"};
+    TsLabel sLabel1{*this, 8, 104, L"Флаг доступа:"};
     ui::ComboBox SourceModMenu_AccessFlags{*this, BoundsRect(8, 120, 265, 22), 16};
     TsSpeedButton SourceModMenu_BtnAdd{*this, BoundsRect(8, 152, 23, 22)};
     TsSpeedButton SourceModMenu_BrnRemove{*this, BoundsRect(32, 152, 23, 22)};

@@ -21,6 +21,15 @@ RECT GraphicControl::ControlRect() const
     return {m_bounds.Left, m_bounds.Top, m_bounds.Right, m_bounds.Bottom};
 }
 
+void GraphicControl::SetBounds(const PixelRect& bounds)
+{
+    if (bounds == m_bounds)
+        return;
+    Invalidate();
+    m_bounds = bounds;
+    Invalidate();
+}
+
 void GraphicControl::SetEnabled(bool enabled)
 {
     if (enabled == m_enabled)

@@ -19,6 +19,8 @@ public:
     Window& Parent() const { return m_parent; }
     // In the parent's client coordinates.
     const PixelRect& ControlBounds() const { return m_bounds; }
+    // Moves or resizes the control, repainting the parent where it was and where it is.
+    void SetBounds(const PixelRect& bounds);
     RECT ControlRect() const;
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled);

@@ -4,6 +4,7 @@
 
 #include "app/choose_style_menu.h"
 #include "app/form_generated.h"
+#include "controls/skinned_radio_group_win32.h"
 #include "editors/new_style_korvane.h"
 #include "editors/old_style_menu.h"
 #include "editors/source_mod_menu.h"
@@ -24,6 +25,53 @@ TEST_F(KorvaneWindowsTest, ChooserStartsWithTheFirstItemSelectedAndItsTextsInPla
     EXPECT_EQ(ChooseStyleMenu->Button1.Text(), L"Продолжить");
     EXPECT_EQ(ChooseStyleMenu->ChooseStyleGroup.WindowBounds(), BoundsRect(8, 15, 353, 137));
     EXPECT_EQ(ChooseStyleMenu->Button1.WindowBounds(), BoundsRect(144, 160, 75, 25));
+}
+
+TEST_F(KorvaneWindowsTest, ChooserItemsAreDrawnFromTheSkinAndFollowTheKeyboard)
+{
+    ChooseStyleMenu->Show();
+    TsRadioGroup& group = ChooseStyleMenu->ChooseStyleGroup;
+    ASSERT_TRUE(group.SkinData.IsSkinned(true));
+    EXPECT_EQ(group.SkinData.SkinSection(), u"GROUPBOX");
+    const int rowHeight = group.Button(0).WindowBounds().Height();
+    for (int i = 0; i < 3; ++i) {
+        const PixelRect bounds = group.Button(i).WindowBounds();
+        EXPECT_TRUE(group.Button(i).SkinData.IsSkinned(true)) << i;
+        EXPECT_EQ(bounds.Left, 8);
+        EXPECT_EQ(bounds.Width(), 343);
+        EXPECT_EQ(bounds.Height(), rowHeight);
+        EXPECT_EQ(bounds.Top, group.Button(0).WindowBounds().Top + i * rowHeight);
+    }
+    const auto key = [](WPARAM vk) {
+        MSG msg{GetFocus(), WM_KEYDOWN, vk, 0, 0, {}};
+        if (!IsDialogMessageW(ChooseStyleMenu->Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        msg.message = WM_KEYUP;
+        if (!IsDialogMessageW(ChooseStyleMenu->Handle(), &msg))
+            DispatchMessageW(&msg);
+    };
+    ASSERT_TRUE(HoldsFocus(*ChooseStyleMenu, group.Button(0)));
+    SetFocus(group.Button(0).Handle());
+    key(VK_DOWN);
+    EXPECT_EQ(group.ItemIndex(), 1);
+    key(VK_DOWN);
+    EXPECT_EQ(group.ItemIndex(), 2);
+    key(VK_TAB);
+    EXPECT_EQ(GetFocus(), ChooseStyleMenu->Button1.Handle());
+    key(VK_TAB);
+    EXPECT_EQ(GetFocus(), group.Button(2).Handle()) << "Tab returns to the checked item";
+    key(VK_UP);
+    EXPECT_EQ(group.ItemIndex(), 1);
+
+    // One item hot, one pressed, for the picture.
+    SendMessageW(group.Button(2).Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+    SendMessageW(group.Button(0).Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 10));
+    EXPECT_EQ(group.Button(0).DrawingState(), 2);
+    SaveScreenshot("chooser-hot-pressed");
+    SendMessageW(group.Button(0).Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 10));
+    EXPECT_EQ(group.ItemIndex(), 0);
 }
 
 struct ChoiceCase {
@@ -77,6 +125,34 @@ INSTANTIATE_TEST_SUITE_P(EachMenuKind, ChooserChoice,
                                                 : param.param.radioIndex == 1 ? "OldStyle"
                                                                               : "SourceMod");
                          });
+
+TEST_F(KorvaneWindowsTest, EnterOnTheFocusedButtonContinuesAndEnterOnAnItemDoesNothing)
+{
+    ChooseStyleMenu->Show();
+    const auto enter = [] {
+        MSG msg{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+        if (!IsDialogMessageW(ChooseStyleMenu->Handle(), &msg))
+            DispatchMessageW(&msg);
+    };
+    SetFocus(ChooseStyleMenu->ChooseStyleGroup.Button(0).Handle());
+    enter();
+    EXPECT_TRUE(IsWindowVisible(ChooseStyleMenu->Handle())) << "no default button";
+    SetFocus(ChooseStyleMenu->Button1.Handle());
+    bool opened = false;
+    {
+        ModalDriver driver;
+        driver.WhenShown(
+            NewStyleKorvane->Handle(),
+            [&] {
+                opened = true;
+                PostMessageW(NewStyleKorvane->Handle(), WM_CLOSE, 0, 0);
+            },
+            "the new-style editor");
+        enter();
+    }
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(App().Terminated());
+}
 
 TEST_F(KorvaneWindowsTest, ClosingTheChooserBeforeContinuingEndsTheProgramAtOnce)
 {

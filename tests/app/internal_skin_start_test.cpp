@@ -83,9 +83,10 @@ TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
         EXPECT_EQ(g_setSkin[form->Handle()], self);
         CollectSkinnedControls(form->Handle(), controls);
     }
-    // The chooser's radio group, the eight speed buttons, the four colour buttons and the menu
-    // edit of the old-style editor, and the SourceMod editor's flag list, item list and button.
-    EXPECT_EQ(controls.size(), 17u);
+    // The chooser's radio group and its three item buttons, the eight speed buttons, the four
+    // colour buttons and the menu edit of the old-style editor, and the SourceMod editor's flag
+    // list, item list and button.
+    EXPECT_EQ(controls.size(), 20u);
     for (const SkinnedControl& control : controls) {
         EXPECT_EQ(control.link->Manager(), &manager);
         EXPECT_GE(control.link->SectionIndex, 0) << std::string(control.section.begin(), control.section.end());

@@ -2,6 +2,7 @@
 // layout with the label's own measured size, and kept to MaxWidth with wrapped words.
 #include "controls/bound_label_win32.h"
 #include "controls/common_data_win32.h"
+#include "controls/skinned_label_win32.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 
@@ -25,14 +26,14 @@ TEST(BoundLabel, StandsBesideItsControlByTheLayout)
     EXPECT_EQ(bound.Label(), nullptr);
     bound.SetActive(true);
     ASSERT_NE(bound.Label(), nullptr);
-    const PixelRect label = bound.Label()->WindowBounds();
+    const PixelRect label = bound.Label()->ControlBounds();
     ASSERT_GT(label.Width(), 0);
     EXPECT_EQ(label.Left, 100 - label.Width() - 4);
     EXPECT_EQ(label.Top, 50 + (21 - label.Height()) / 2 - 1);
 
     bound.SetLayout(TsCaptionLayout::sclTopRight);
     bound.SetIndent(3);
-    const PixelRect above = bound.Label()->WindowBounds();
+    const PixelRect above = bound.Label()->ControlBounds();
     EXPECT_EQ(above.Right, 220);
     EXPECT_EQ(above.Bottom, 50 - 3);
 
@@ -48,7 +49,7 @@ TEST(BoundLabel, AMaxWidthKeepsTheWidthAndAtLeastTheControlsHeight)
     bound.SetCaption(L"A long caption that wraps");
     bound.SetActive(true);
     bound.SetMaxWidth(40);
-    const PixelRect label = bound.Label()->WindowBounds();
+    const PixelRect label = bound.Label()->ControlBounds();
     EXPECT_EQ(label.Width(), 40);
     EXPECT_GE(label.Height(), 21);
     EXPECT_FALSE(bound.Label()->AutoSize());

@@ -1,0 +1,345 @@
+#include "controls/skinned_group_box_win32.h"
+
+#include "controls/control_kind.h"
+#include "controls/windowless_children_win32.h"
+#include "gfx/color_ops.h"
+#include "gfx/piece_copy.h"
+#include "render/fade_timer.h"
+#include "render/section_background.h"
+#include "render/skin_paint_source.h"
+#include "skin/engine_commands.h"
+#include "skin/skin_manager_core.h"
+#include "ui/font.h"
+#include "ui/graphic_control.h"
+#include "win32/dc_guards.h"
+
+#include <optional>
+
+namespace korvane {
+
+namespace {
+
+constexpr wchar_t kGroupBoxClass[] = L"TsGroupBox";
+
+bool IsOwnManager(const TsCommonData& data, LPARAM lParam)
+{
+    return reinterpret_cast<const SkinManagerCore*>(lParam) == data.Manager();
+}
+
+} // namespace
+
+TsGroupBox::CommandFront::CommandFront(TsGroupBox& box) : m_box(box)
+{
+    Attach(box);
+}
+
+bool TsGroupBox::CommandFront::OnMessage(ui::Message& message)
+{
+    // With a caption section of its own the box's cache holds the caption's background too:
+    // children look at the cache itself.
+    if (message.Id == SKM_COMMAND && EngineCommandOf(message.WParam) == SKC_GETBACKGROUND && message.LParam &&
+        !m_box.m_captionSkin.empty() && m_box.SkinnedNow() && !m_box.SkinData.CacheBitmap.Empty()) {
+        auto* request = reinterpret_cast<BackgroundRequest*>(message.LParam);
+        request->AnswerKind = kAnswerBitmap;
+        request->Bitmap = m_box.SkinData.CacheBitmap.View();
+        request->OffsetX = 0;
+        request->OffsetY = 0;
+        message.Result = 0;
+        return true;
+    }
+    return false;
+}
+
+TsGroupBox::TsGroupBox(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)
+    : SkinData(*this, true, kKindGroupBox)
+    , m_parent(parent)
+{
+    RegisterOwnClass(kGroupBoxClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    CreateOwnWindow(kGroupBoxClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                    bounds, parent.Handle(), nullptr, caption);
+    SetFont(ui::DefaultFont());
+    SkinData.AfterLoad();
+}
+
+TsGroupBox::~TsGroupBox()
+{
+    SkinData.Destroying = true;
+}
+
+bool TsGroupBox::SkinnedNow() const
+{
+    return SkinData.IsSkinned(true) && Handle() && !SkinData.Destroying;
+}
+
+void TsGroupBox::SetCaptionLayout(TsGroupCaptionLayout layout)
+{
+    if (layout == m_captionLayout)
+        return;
+    m_captionLayout = layout;
+    if (!Text().empty())
+        SkinData.Invalidate();
+}
+
+void TsGroupBox::SetCaptionYOffset(int offset)
+{
+    if (offset == m_captionYOffset)
+        return;
+    m_captionYOffset = offset;
+    SkinData.Invalidate();
+}
+
+void TsGroupBox::SetCaptionSkin(std::u16string_view section)
+{
+    if (section == m_captionSkin)
+        return;
+    m_captionSkin = std::u16string(section);
+    SkinData.Invalidate();
+}
+
+HDC TsGroupBox::CacheDcWithFont() const
+{
+    HDC dc = SkinData.CacheBitmap.Dc();
+    if (dc)
+        SelectObject(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
+    return dc;
+}
+
+int TsGroupBox::CaptionHeight() const
+{
+    SIZE size{};
+    if (HDC dc = CacheDcWithFont()) {
+        GetTextExtentPoint32W(dc, L"W", 1, &size);
+    } else {
+        win32::WindowDC screen(nullptr);
+        win32::SelectObjectGuard font(screen.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
+        GetTextExtentPoint32W(screen.get(), L"W", 1, &size);
+    }
+    return GroupCaptionHeight(size.cy);
+}
+
+int TsGroupBox::CaptionTextWidth() const
+{
+    const std::wstring caption = Text();
+    if (caption.empty())
+        return 0;
+    SIZE size{};
+    if (HDC dc = CacheDcWithFont()) {
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    } else {
+        win32::WindowDC screen(nullptr);
+        win32::SelectObjectGuard font(screen.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
+        GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
+    }
+    return size.cx;
+}
+
+PixelRect TsGroupBox::CaptionRect() const
+{
+    GroupCaptionFacts facts;
+    facts.Width = WindowBounds().Width();
+    facts.TextWidth = CaptionTextWidth();
+    facts.CaptionHeight = CaptionHeight();
+    facts.CaptionYOffset = m_captionYOffset;
+    facts.Skinned = SkinData.IsSkinned();
+    facts.RightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    facts.Layout = m_captionLayout;
+    return GroupCaptionRect(facts);
+}
+
+void TsGroupBox::BuildCache()
+{
+    SkinData.PrepareCache();
+    const BitmapView face = SkinData.CacheBitmap.View();
+    if (face.IsEmpty() || !SkinData.IsSkinned())
+        return;
+    CacheDcWithFont();
+    const ParentBackground background = SkinData.GetParentBackground();
+    const PixelRect caption = CaptionRect();
+    // The strip above the frame shows what lies behind the box.
+    if (background.IsBitmap && !background.Bitmap.IsEmpty())
+        CopyRect(face, 0, 0, background.Bitmap, BoundsRect(background.X, background.Y, face.Width, caption.Height()));
+    else if (m_parent.Handle())
+        FillRectColor(face, {0, 0, face.Width, caption.Bottom}, background.Color);
+    const int frameTop = GroupFrameTop(caption, m_captionYOffset);
+    SkinData.PaintFaceTo(face, background, {0, frameTop, face.Width, face.Height}, 0);
+    if (!Text().empty())
+        PaintCaption(caption, background);
+    SkinData.CacheStale = false;
+}
+
+void TsGroupBox::PaintCaption(const PixelRect& caption, const ParentBackground& background)
+{
+    const BitmapView face = SkinData.CacheBitmap.View();
+    SkinManagerCore* manager = SkinData.Manager();
+    if (face.IsEmpty() || !manager)
+        return;
+    const SkinPaintSource* source = manager == SkinManagerCore::DefaultManager() ? DefaultSkinPaintSource() : nullptr;
+    if (!m_captionSkin.empty()) {
+        // A caption section that the skin lacks paints nothing under the caption.
+        const int index = manager->Tables().FindSection(m_captionSkin);
+        if (index >= 0) {
+            const bool focused = GetFocus() == Handle();
+            PaintSectionFace(index, m_captionSkin, SelfBackground(face), -1, -1, source, face, 0, 0, caption,
+                             focused ? 1 : 0, true);
+        }
+    } else if (background.IsBitmap) {
+        const std::u16string checkBox = u"CHECKBOX";
+        const int index = manager->Tables().FindSection(checkBox);
+        if (index >= 0)
+            PaintSectionFace(index, checkBox, background, -1, -1, source, face, 0, 0, caption, 0, true);
+    } else {
+        FillRectColor(face, caption, background.Color);
+    }
+    GdiFlush();
+    const std::wstring text = Text();
+    const bool rightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+    DrawSkinnedText(CacheDcWithFont(), text, true, false, SkinData,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | (rightToLeft ? DT_RTLREADING : 0), caption, &m_glowWork);
+    GdiFlush();
+}
+
+void TsGroupBox::PaintGroupBox(HDC dc)
+{
+    if (!SkinnedNow() || !IsWindowVisible(Handle()))
+        return;
+    if (Animation().CaptureMode && dc != SkinData.PrintTarget)
+        return;
+    if (SkinData.MustSkipPaint())
+        return;
+    const PixelRect bounds = WindowBounds();
+    if (SkinData.BackgroundFollowsPosition()) {
+        RECT client{};
+        GetClientRect(m_parent.Handle(), &client);
+        const POINT topLeft{bounds.Left + 1, bounds.Top + 1};
+        const POINT bottomRight{bounds.Right - 1, bounds.Bottom - 1};
+        SkinData.Clipped = !PtInRect(&client, topLeft) || !PtInRect(&client, bottomRight);
+    } else {
+        SkinData.Clipped = false;
+    }
+    if (!SkinData.UrgentPainting)
+        BuildCache();
+    SkinData.PaintOwnBackgroundTo(dc, {0, 0, bounds.Width(), bounds.Height()}, {0, 0}, false);
+    PaintWindowlessChildren(dc, *this, {0, 0});
+    NotifyParentReady(*this);
+}
+
+void TsGroupBox::PaintUnskinned(HDC dc)
+{
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    win32::SelectObjectGuard font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame = r;
+    frame.top += metrics.tmHeight / 2 - 1;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring caption = Text();
+    if (!caption.empty()) {
+        const PixelRect strip = CaptionRect();
+        RECT text{strip.Left, strip.Top, strip.Right, strip.Bottom};
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetBkMode(dc, OPAQUE);
+        SetTextColor(dc, GetSysColor(IsWindowEnabled(Handle()) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    PaintGraphicControls(dc, {r.left, r.top, r.right, r.bottom});
+}
+
+void TsGroupBox::ForwardToChildren(WPARAM wParam, LPARAM lParam)
+{
+    for (ui::GraphicControl* child : GraphicControls())
+        child->Perform(SKM_COMMAND, wParam, lParam);
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, SKM_COMMAND, wParam, lParam);
+}
+
+void TsGroupBox::Repaint()
+{
+    SkinData.CacheStale = true;
+    if (Handle())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+}
+
+bool TsGroupBox::OnSkinCommand(ui::Message& message)
+{
+    const EngineCommand command = EngineCommand::FromWParam(message.WParam);
+    switch (command.Code) {
+    case SKC_SETSKIN:
+        ForwardToChildren(message.WParam, message.LParam);
+        return true;
+    case SKC_REMOVESKIN:
+    case SKC_REFRESH:
+        ForwardToChildren(message.WParam, message.LParam);
+        if (IsOwnManager(SkinData, message.LParam))
+            Repaint();
+        return true;
+    case SKC_PARENTREADY:
+        if (SkinData.PaintSuspended) {
+            SkinData.PaintSuspended = false;
+            if (!SkinData.MustSkipPaint() && IsWindowVisible(Handle()))
+                RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+        }
+        return true;
+    case SKC_SETURGENT:
+        if (SkinData.UrgentPainting)
+            BuildCache();
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT TsGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == SKM_COMMAND) {
+        ui::Message m{message, wParam, lParam};
+        if (OnSkinCommand(m))
+            return m.Result;
+        return Window::WindowProc(message, wParam, lParam);
+    }
+    const bool skinned = SkinnedNow();
+    switch (message) {
+    case WM_PAINT: {
+        win32::PaintDC paint(Handle());
+        if (skinned)
+            PaintGroupBox(paint.get());
+        else
+            PaintUnskinned(paint.get());
+        return 0;
+    }
+    case WM_PRINT:
+    case WM_PRINTCLIENT:
+        SkinData.PaintSuspended = false;
+        if (skinned)
+            PaintGroupBox(reinterpret_cast<HDC>(wParam));
+        else
+            PaintUnskinned(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_MOVE:
+        SkinData.CacheStale = SkinData.CacheStale || SkinData.BackgroundFollowsPosition();
+        break;
+    case WM_WINDOWPOSCHANGED:
+    case ui::CM_VISIBLECHANGED:
+        SkinData.CacheStale = true;
+        break;
+    case ui::CM_TEXTCHANGED:
+        SkinData.Invalidate();
+        break;
+    case ui::CM_FONTCHANGED:
+        CacheDcWithFont();
+        if (!Text().empty())
+            SkinData.Invalidate();
+        break;
+    case ui::CM_ENABLEDCHANGED:
+        SkinData.Invalidate();
+        break;
+    default:
+        break;
+    }
+    return Window::WindowProc(message, wParam, lParam);
+}
+
+} // namespace korvane
