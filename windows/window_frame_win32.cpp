@@ -417,6 +417,14 @@ void WindowFrame::CopyToWindow()
     ReleaseDC(m_window, dc);
 }
 
+void WindowFrame::RedrawAfterSuspension()
+{
+    SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
+    // Switching redrawing off validated the window and its children: what was waiting to be
+    // painted is painted again.
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void WindowFrame::PaintClient(HDC dc)
 {
     if (m_cacheStale || m_cache.Empty())
@@ -738,7 +746,7 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
         result = m_previous(message, wParam, lParam);
         if (visible)
-            SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
+            RedrawAfterSuspension();
         if (!active)
             ResetHotButtons();
         PaintFrame();
@@ -750,7 +758,7 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
         result = m_previous(message, wParam, lParam);
         if (visible)
-            SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
+            RedrawAfterSuspension();
         PaintFrame();
         return true;
     }

@@ -74,6 +74,8 @@ private:
     void PaintButtons(const BitmapView& view);
     void PaintCaption();
     void CopyToWindow();
+    // Switches redrawing back on after the platform handled a message with it off.
+    void RedrawAfterSuspension();
     void ApplyRegion();
     void SetButtonState(TitleButtonData* button, int state);
     TitleButtonData* ButtonAt(POINT windowPoint);
