@@ -153,9 +153,10 @@ LRESULT TsSkinProvider::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
     }
     if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) {
-        const LRESULT result = CallPrevious(message, wParam, lParam);
-        AdaptControls();
-        return result;
+        // The new control's object takes its window only once the creation has returned: the walk
+        // runs when that is done.
+        PostMessageW(Window(), SKM_COMMAND, EngineCommandWParam(SKC_ADAPTCHILD), 0);
+        return CallPrevious(message, wParam, lParam);
     }
     LRESULT result = 0;
     if (m_frame.Handle(message, wParam, lParam, result))

@@ -725,6 +725,11 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             return false;
         }
     }
+    if (message == WM_NCACTIVATE) {
+        // Followed even while the frame is not drawn yet, so that it starts in the right state.
+        m_cacheStale = m_cacheStale || (wParam != 0) != m_active;
+        m_active = wParam != 0;
+    }
     if (!m_prepared || !Skinned())
         return false;
     switch (message) {
@@ -738,8 +743,6 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_NCACTIVATE: {
         const bool active = wParam != 0;
-        m_cacheStale = m_cacheStale || active != m_active;
-        m_active = active;
         // The platform's own title bar must not show while it handles the activation.
         const bool visible = IsWindowVisible(m_window) != FALSE;
         if (visible)

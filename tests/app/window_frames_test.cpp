@@ -8,6 +8,7 @@
 #include "gfx/colors.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
+#include "ui/edit.h"
 #include "windows/skin_manager_win32.h"
 #include "windows/skin_provider_win32.h"
 
@@ -209,10 +210,19 @@ TEST_F(WindowFrames, ThirdPartyControlsAreAdaptedOnlyUnderTheirRule)
     manager.SkinningRules = kAllSkinningRules;
     provider->FormProvider->AdaptControls();
     EXPECT_FALSE(provider->FormProvider->ControlAdapters().empty());
+    int edits = 0;
     for (const auto& adapter : provider->FormProvider->ControlAdapters()) {
         EXPECT_EQ(TacMainWnd::FromWindow(adapter->Window()), adapter.get());
         EXPECT_TRUE(IsSkinnedWindow(adapter->Window()));
+        const std::wstring_view name = ui::Window::FromHandle(adapter->Window())->ClassName();
+        if (name == L"TEdit" || name == L"TListBox" || name == L"TComboBox" || name == L"TMemo") {
+            EXPECT_EQ(adapter->Section(), u"EDIT");
+            ++edits;
+        } else if (name == L"TButton") {
+            EXPECT_EQ(adapter->Section(), u"BUTTON");
+        }
     }
+    EXPECT_GE(edits, 3) << "the title, command and item list at least";
 }
 
 TEST_F(WindowFrames, AMessageBoxGetsADialogAdapter)
@@ -221,11 +231,13 @@ TEST_F(WindowFrames, AMessageBoxGetsADialogAdapter)
     Pump();
     bool framed = false;
     bool sysMenuRemoved = false;
+    bool activeLook = false;
     int children = 0;
     InModalLoop([&] {
         HWND box = TopDialog(L"Error");
         TacProvider* provider = box ? ProviderOf(box) : nullptr;
         framed = provider && provider->DialogAdapter && IsSkinnedWindow(box);
+        activeLook = provider && provider->DialogAdapter && provider->DialogAdapter->Frame().Active();
         sysMenuRemoved = box && (GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU) == 0;
         children = provider ? static_cast<int>(provider->ChildAdapters.size()) : 0;
         test::SaveScreenshot("frame_message_box");
@@ -235,6 +247,7 @@ TEST_F(WindowFrames, AMessageBoxGetsADialogAdapter)
     MessageBoxW(ChooseStyleMenu->Handle(), L"Введите название меню", L"Error", MB_OK | MB_ICONERROR);
     EXPECT_TRUE(framed);
     EXPECT_TRUE(sysMenuRemoved);
+    EXPECT_TRUE(activeLook) << "the box is the active window and its frame says so";
     EXPECT_GE(children, 1) << "the OK button at least";
 }
 
@@ -277,6 +290,20 @@ TEST_F(WindowFrames, TheSaveDialogAndItsChildrenAreAdapted)
     };
     for (const wchar_t* name : {L"Button", L"ComboBox", L"Static", L"ToolbarWindow32", L"Edit"})
         EXPECT_TRUE(has(name)) << std::string(name, name + wcslen(name));
+}
+
+TEST_F(WindowFrames, AControlCreatedAfterItsFormWasFramedIsAdapted)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    ASSERT_NE(ProviderOf(ChooseStyleMenu->Handle()), nullptr);
+    ui::Edit late(*ChooseStyleMenu, BoundsRect(10, 10, 80, 21));
+    EXPECT_EQ(TacMainWnd::FromWindow(late.Handle()), nullptr) << "adapted once its creation is done";
+    Pump();
+    const TacMainWnd* adapter = TacMainWnd::FromWindow(late.Handle());
+    ASSERT_NE(adapter, nullptr);
+    EXPECT_EQ(adapter->Section(), u"EDIT");
+    EXPECT_TRUE(IsSkinnedWindow(late.Handle()));
 }
 
 // A plain window with a procedure of its own, for the subclassing contract.
