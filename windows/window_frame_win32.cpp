@@ -56,6 +56,8 @@ WindowFrame::~WindowFrame()
     if (IsWindow(m_window))
         Release();
     HideGlow(m_glow);
+    if (m_captionFont)
+        DeleteObject(m_captionFont);
 }
 
 const SkinPaintSource* WindowFrame::Source() const
@@ -113,6 +115,7 @@ void WindowFrame::Prepare()
     UpdateTitleButtons();
     ApplyRegion();
     m_cacheStale = true;
+    m_baseValid = {false, false};
     if (IsWindowVisible(m_window))
         RedrawWindow(m_window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -288,9 +291,8 @@ POINT WindowFrame::ToWindow(POINT screen) const
     return {screen.x - window.left, screen.y - window.top};
 }
 
-void WindowFrame::PrepareCache()
+void WindowFrame::PrepareCache(const FrameMetrics& metrics)
 {
-    const FrameMetrics metrics = Metrics();
     m_cache.Resize(metrics.WindowWidth, metrics.WindowHeight);
 }
 
@@ -299,23 +301,28 @@ void WindowFrame::PaintFrame()
     if (!Skinned() || m_painting > 0 || !IsWindow(m_window))
         return;
     ++m_painting;
-    PrepareCache();
+    const FrameMetrics metrics = Metrics();
+    PrepareCache(metrics);
     if (m_cache.Empty()) {
         --m_painting;
         return;
     }
-    const FrameMetrics metrics = Metrics();
-    const BitmapView view = m_cache.View();
-    const SkinPaintSource* source = Source();
     const TsGeneralData* section = SectionRecord(m_sectionIndex);
     const int state = m_active && section->States > 1 ? 1 : 0;
-    const PixelRect whole{0, 0, metrics.WindowWidth, metrics.WindowHeight};
-    PaintSectionFace(m_sectionIndex, m_section, EmptyBackground, m_hotPattern, m_pattern, source, view, 0, 0, whole,
-                     state, true);
-    // The client face continues the frame without its border and does not change with activation,
-    // so that the children's pictures of what lies behind them stay valid.
-    PaintSectionBackground(m_sectionIndex, m_section, EmptyBackground, TransparentKey, m_hotPattern, m_pattern, source,
-                           view, 0, 0, ClientRectInWindow(metrics), 0);
+    // The window's face and the client face under it change only with the size, the skin and the
+    // state: they are kept per state and copied, and only the title is painted each time.
+    const win32::DibSection& base = BaseFace(metrics, state);
+    // Only the non-client strips: the client area is shown and answered from the base itself.
+    const PixelRect client = ClientRectInWindow(metrics);
+    BitBlt(m_cache.Dc(), 0, 0, metrics.WindowWidth, client.Top, base.Dc(), 0, 0, SRCCOPY);
+    BitBlt(m_cache.Dc(), 0, client.Top, client.Left, client.Height(), base.Dc(), 0, client.Top, SRCCOPY);
+    BitBlt(m_cache.Dc(), client.Right, client.Top, metrics.WindowWidth - client.Right, client.Height(), base.Dc(),
+           client.Right, client.Top, SRCCOPY);
+    BitBlt(m_cache.Dc(), 0, client.Bottom, metrics.WindowWidth, metrics.WindowHeight - client.Bottom, base.Dc(), 0,
+           client.Bottom, SRCCOPY);
+    m_faceState = state;
+    const BitmapView view = m_cache.View();
+    const SkinPaintSource* source = Source();
     const PixelRect title = TitleRect(metrics);
     if (const TsGeneralData* titleSection = SectionRecord(m_titleIndex); titleSection && metrics.CaptionHeight > 0) {
         const int titleState = m_active && titleSection->States > 1 ? 1 : 0;
@@ -332,10 +339,30 @@ void WindowFrame::PaintFrame()
                          tables.Masks[static_cast<std::size_t>(bar)], state, true, source->MasterBitmap());
     }
     PaintButtons(view);
-    PaintCaption();
+    PaintCaption(metrics);
     m_cacheStale = false;
-    CopyToWindow();
+    CopyToWindow(metrics);
     --m_painting;
+}
+
+const win32::DibSection& WindowFrame::BaseFace(const FrameMetrics& metrics, int state)
+{
+    win32::DibSection& base = m_base[state];
+    if (base.Width() == metrics.WindowWidth && base.Height() == metrics.WindowHeight && m_baseValid[state])
+        return base;
+    base.Resize(metrics.WindowWidth, metrics.WindowHeight);
+    m_baseValid[state] = !base.Empty();
+    if (base.Empty())
+        return base;
+    const BitmapView view = base.View();
+    const SkinPaintSource* source = Source();
+    PaintSectionFace(m_sectionIndex, m_section, EmptyBackground, m_hotPattern, m_pattern, source, view, 0, 0,
+                     {0, 0, metrics.WindowWidth, metrics.WindowHeight}, state, true);
+    // The client face continues the frame without its border and does not change with activation,
+    // so that the children's pictures of what lies behind them stay valid.
+    PaintSectionBackground(m_sectionIndex, m_section, EmptyBackground, TransparentKey, m_hotPattern, m_pattern, source,
+                           view, 0, 0, ClientRectInWindow(metrics), 0);
+    return base;
 }
 
 void WindowFrame::PaintButtons(const BitmapView& view)
@@ -351,9 +378,8 @@ void WindowFrame::PaintButtons(const BitmapView& view)
     }
 }
 
-void WindowFrame::PaintCaption()
+void WindowFrame::PaintCaption(const FrameMetrics& metrics)
 {
-    const FrameMetrics metrics = Metrics();
     if (metrics.CaptionHeight <= 0)
         return;
     const SkinTables& tables = m_manager->Tables();
@@ -379,12 +405,14 @@ void WindowFrame::PaintCaption()
     text.resize(static_cast<std::size_t>(InternalGetWindowText(m_window, text.data(), length + 1)));
     if (text.empty() || rect.IsEmpty())
         return;
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    HFONT font = CreateFontIndirectW(&ncm.lfCaptionFont);
+    if (!m_captionFont) {
+        NONCLIENTMETRICSW ncm{};
+        ncm.cbSize = sizeof ncm;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+        m_captionFont = CreateFontIndirectW(&ncm.lfCaptionFont);
+    }
     HDC dc = m_cache.Dc();
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    HGDIOBJ previousFont = SelectObject(dc, m_captionFont);
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     const bool rtl = (GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
@@ -402,15 +430,13 @@ void WindowFrame::PaintCaption()
     SetTextColor(dc, static_cast<COLORREF>(block.FontColor[1]) & 0xFFFFFF);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, flags);
     SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
-void WindowFrame::CopyToWindow()
+void WindowFrame::CopyToWindow(const FrameMetrics& metrics)
 {
     HDC dc = GetWindowDC(m_window);
     if (!dc)
         return;
-    const FrameMetrics metrics = Metrics();
     const PixelRect client = ClientRectInWindow(metrics);
     ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
     BitBlt(dc, 0, 0, m_cache.Width(), m_cache.Height(), m_cache.Dc(), 0, 0, SRCCOPY);
@@ -425,14 +451,22 @@ void WindowFrame::RedrawAfterSuspension()
     RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+const win32::DibSection* WindowFrame::ClientFace()
+{
+    const FrameMetrics metrics = Metrics();
+    if (!Skinned())
+        return nullptr;
+    const win32::DibSection& base = BaseFace(metrics, m_faceState);
+    return base.Empty() ? nullptr : &base;
+}
+
 void WindowFrame::PaintClient(HDC dc)
 {
-    if (m_cacheStale || m_cache.Empty())
-        PaintFrame();
-    if (m_cache.Empty())
+    const win32::DibSection* face = ClientFace();
+    if (!face)
         return;
     const PixelRect client = ClientRectInWindow(Metrics());
-    BitBlt(dc, 0, 0, client.Width(), client.Height(), m_cache.Dc(), client.Left, client.Top, SRCCOPY);
+    BitBlt(dc, 0, 0, client.Width(), client.Height(), face->Dc(), client.Left, client.Top, SRCCOPY);
 }
 
 COLORREF WindowFrame::FaceColour() const
@@ -449,16 +483,15 @@ COLORREF WindowFrame::FontColour() const
 
 void WindowFrame::AnswerBackground(BackgroundRequest& request)
 {
-    if (m_cacheStale || m_cache.Empty())
-        PaintFrame();
-    if (m_cache.Empty()) {
+    const win32::DibSection* face = ClientFace();
+    if (!face) {
         request.AnswerKind = kAnswerColour;
         request.Color = FaceColour();
         return;
     }
     const PixelRect client = ClientRectInWindow(Metrics());
     request.AnswerKind = kAnswerBitmap;
-    request.Bitmap = m_cache.View();
+    request.Bitmap = face->View();
     request.OffsetX = client.Left;
     request.OffsetY = client.Top;
     request.Color = FaceColour();

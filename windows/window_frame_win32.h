@@ -63,6 +63,8 @@ public:
     // Fills a child's background request with the client face (the frame cache, seen from the
     // client area's origin).
     void AnswerBackground(BackgroundRequest& request);
+    // The window's face whose client part is the client face (null while not skinned).
+    const win32::DibSection* ClientFace();
     // Copies the client face to a device context of the client area.
     void PaintClient(HDC dc);
 
@@ -70,10 +72,12 @@ private:
     const SkinPaintSource* Source() const;
     const TsGeneralData* SectionRecord(int index) const;
     TitleFacts Facts() const;
-    void PrepareCache();
+    void PrepareCache(const FrameMetrics& metrics);
+    // The face of the whole window with the client face inside, for a frame state.
+    const win32::DibSection& BaseFace(const FrameMetrics& metrics, int state);
     void PaintButtons(const BitmapView& view);
-    void PaintCaption();
-    void CopyToWindow();
+    void PaintCaption(const FrameMetrics& metrics);
+    void CopyToWindow(const FrameMetrics& metrics);
     // Switches redrawing back on after the platform handled a message with it off.
     void RedrawAfterSuspension();
     void ApplyRegion();
@@ -104,7 +108,11 @@ private:
     TitleButtonData* m_pressed = nullptr;
     int m_glow = -1;
     win32::DibSection m_cache;
+    std::array<win32::DibSection, 2> m_base;
+    std::array<bool, 2> m_baseValid{false, false};
+    int m_faceState = 0; // the state of the base last shown
     GdiGlowWorkImage m_glowWork;
+    HFONT m_captionFont = nullptr; // the platform's caption font, made at the first caption
 };
 
 } // namespace korvane
