@@ -81,6 +81,18 @@ TsSkinProvider::~TsSkinProvider()
 void TsSkinProvider::Restore()
 {
     m_frame.Release();
+    RestoreLabels();
+}
+
+void TsSkinProvider::RestoreLabels()
+{
+    for (HWND label : m_labels) {
+        if (ui::Window* control = IsWindow(label) ? ui::Window::FromHandle(label) : nullptr) {
+            control->SetColor(CLR_INVALID);
+            control->SetFontColor(CLR_INVALID);
+        }
+    }
+    m_labels.clear();
 }
 
 void TsSkinProvider::RemoveStaleItems()
@@ -104,6 +116,15 @@ void TsSkinProvider::AdaptWalk(HWND container)
     TsSkinManager* manager = Manager();
     for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         ui::Window* control = ui::Window::FromHandle(child);
+        if (control && control->ClassName() == L"TLabel" && control->Tag() != 98 && m_frame.Skinned() &&
+            !IsSkinnedWindow(child)) {
+            // A plain label shows the face behind it in the skin's global font colour.
+            control->SetColor(m_frame.FaceColour());
+            control->SetFontColor(static_cast<COLORREF>(manager->GlobalFontColor()) & 0xFFFFFF);
+            if (std::find(m_labels.begin(), m_labels.end(), child) == m_labels.end())
+                m_labels.push_back(child);
+            continue;
+        }
         if (control && control->Tag() != kLeaveAloneTag && !TacMainWnd::FromWindow(child) && !IsSkinnedWindow(child)) {
             const std::u16string className = ui::ToU16(control->ClassName());
             for (int list = 0; list < ThirdPartyList::kCount; ++list) {
@@ -136,8 +157,10 @@ LRESULT TsSkinProvider::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             // The manager's broadcast reaches the form's controls itself.
             return CallPrevious(message, wParam, lParam);
         case SKC_REMOVESKIN:
-            if (OwnCommand(lParam, Manager()))
+            if (OwnCommand(lParam, Manager())) {
                 m_frame.Release();
+                RestoreLabels();
+            }
             return CallPrevious(message, wParam, lParam);
         case SKC_REFRESH:
             if (OwnCommand(lParam, Manager())) {

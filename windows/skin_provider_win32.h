@@ -40,10 +40,13 @@ protected:
 private:
     void AdaptWalk(HWND container);
     void RemoveStaleItems();
+    // Gives the labels the walk coloured their own colours back.
+    void RestoreLabels();
 
     ui::Form& m_form;
     WindowFrame m_frame;
     std::vector<std::unique_ptr<TacMainWnd>> m_items;
+    std::vector<HWND> m_labels;
     bool m_adapting = false;
 };
 

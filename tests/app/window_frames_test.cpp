@@ -223,6 +223,18 @@ TEST_F(WindowFrames, ThirdPartyControlsAreAdaptedOnlyUnderTheirRule)
         }
     }
     EXPECT_GE(edits, 3) << "the title, command and item list at least";
+    // The plain labels take the skin's global font colour over the face, and get no adapter.
+    int labels = 0;
+    for (HWND child = GetWindow(NewStyleKorvane->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const ui::Window* control = ui::Window::FromHandle(child);
+        if (!control || control->ClassName() != L"TLabel")
+            continue;
+        ++labels;
+        EXPECT_EQ(control->FontColor(), static_cast<COLORREF>(manager.GlobalFontColor()) & 0xFFFFFF);
+        EXPECT_EQ(control->Color(), provider->FormProvider->Frame().FaceColour());
+        EXPECT_EQ(TacMainWnd::FromWindow(child), nullptr);
+    }
+    EXPECT_GE(labels, 3);
 }
 
 TEST_F(WindowFrames, AMessageBoxGetsADialogAdapter)
