@@ -105,6 +105,16 @@ TEST_F(WindowFrames, TheChooserIsFramedWithoutItsSystemMenuStyleAndKeepsItsClien
     EXPECT_EQ(hit, HTCLOSE);
     const LRESULT caption = SendMessageW(chooser, WM_NCHITTEST, 0, MAKELPARAM(window.left + 60, window.top + 10));
     EXPECT_EQ(caption, HTCAPTION);
+    // The skin's key-coloured corners are cut from the window, and only they.
+    const std::vector<PixelRect> runs = frame.BuildFrameRegion();
+    ASSERT_FALSE(runs.empty()) << "Graphite rounds the frame's corners";
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(chooser, region), ERROR);
+    for (const PixelRect& run : runs)
+        EXPECT_FALSE(PtInRegion(region, run.Left, run.Top)) << run.Left << "," << run.Top;
+    EXPECT_TRUE(PtInRegion(region, 40, 40));
+    EXPECT_TRUE(PtInRegion(region, frame.Metrics().WindowWidth / 2, 0));
+    DeleteObject(region);
     test::SaveScreenshot("frame_chooser");
 }
 
