@@ -30,6 +30,25 @@ void TChooseStyleMenu::RestoreSkinManager()
     sSkinManager1->InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
     sSkinManager1->SetSkinDirectory(u"c:\\Skins");
     sSkinManager1->SetSkinName(std::u16string(kInternalSkinName));
+    // The class names the adapters skin on the forms, by list.
+    ThirdPartyList& third = sSkinManager1->ThirdParty;
+    third.SetText(ThirdPartyList::ThirdEdits, u"TEdit\r\nTMemo\r\nTMaskEdit\r\nTSpinEdit\r\nTLabeledEdit\r\nTHotKey\r\n"
+                                              u"TListBox\r\nTCheckListBox\r\nTRichEdit\r\nTDateTimePicker\r\n"
+                                              u"TCategoryButtons\r\nTFileListBox\r\n");
+    third.SetText(ThirdPartyList::ThirdButtons, u"TTntButton\r\nTButton\r\n");
+    third.SetText(ThirdPartyList::ThirdBitBtns, u"TTntBitBtn\r\nTBitBtn\r\n");
+    third.SetText(ThirdPartyList::ThirdCheckBoxes, u"TCheckBox\r\nTRadioButton\r\nTGroupButton\r\n");
+    third.SetText(ThirdPartyList::ThirdComboBoxes, u"TComboBox\r\nTComboBoxEx\r\nTColorBox\r\n");
+    third.SetText(ThirdPartyList::ThirdGrids, u"TStringGrid\r\nTDrawGrid\r\nTDBGrid\r\nTValueListEditor\r\n");
+    third.SetText(ThirdPartyList::ThirdGroupBoxes, u"TGroupBox\r\nTRadioGroup\r\n");
+    third.SetText(ThirdPartyList::ThirdListViews, u"TListView\r\n");
+    third.SetText(ThirdPartyList::ThirdPanels, u"TPanel\r\nTGridPanel\r\nTDBNavigator\r\n");
+    third.SetText(ThirdPartyList::ThirdTreeViews, u"TTreeView\r\n");
+    third.SetText(ThirdPartyList::ThirdPageControl, u"TPageControl\r\n");
+    third.SetText(ThirdPartyList::ThirdTabControl, u"TTabControl\r\n");
+    third.SetText(ThirdPartyList::ThirdToolBar, u"TToolBar\r\n");
+    third.SetText(ThirdPartyList::ThirdStatusBar, u"TStatusBar\r\n");
+    third.SetText(ThirdPartyList::ThirdSpeedButton, u"TNavButton\r\nTTntSpeedButton\r\nTSpeedButton\r\n");
 }
 
 void TChooseStyleMenu::SettingsRestored()

@@ -7,6 +7,7 @@
 #include "ui/program_resource.h"
 #include "ui/text.h"
 #include "win32/scope_guard.h"
+#include "windows/skin_provider_win32.h"
 #include "windows/skinned_windows_win32.h"
 
 #include <commctrl.h>
@@ -251,13 +252,16 @@ void TsSkinManager::RemoveHook()
         return;
     UnhookWindowsHookEx(m_hook);
     m_hook = nullptr;
+    ReleaseProviders();
 }
 
 LRESULT CALLBACK TsSkinManager::CbtHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     // The next hook comes first and its answer is ours; the adapters for new windows attach to
     // what it let through.
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
+    HandleCbtHook(code, wParam, lParam);
+    return result;
 }
 
 void TsSkinManager::AttachApplicationWindow()

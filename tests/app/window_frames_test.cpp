@@ -1,0 +1,362 @@
+// The skinned frames on the real program under Wine: the hook gives every form a provider and
+// every platform dialog an adapter; the frames paint from the internal skin, answer the hit test,
+// run the title buttons and the system menu, and leave the client areas as large as before.
+#include "app/choose_style_menu.h"
+#include "app/form_generated.h"
+#include "app/korvane_windows_fixture.h"
+#include "editors/new_style_korvane.h"
+#include "gfx/colors.h"
+#include "support/screenshot.h"
+#include "ui/application.h"
+#include "ui/edit.h"
+#include "windows/skin_manager_win32.h"
+#include "windows/skin_provider_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <commdlg.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace korvane {
+namespace {
+
+std::function<void()> g_inModal;
+
+void CALLBACK RunInModalLoop(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    if (g_inModal)
+        g_inModal();
+}
+
+// Runs `body` from inside the next modal loop (a message box, a dialog, a menu).
+void InModalLoop(std::function<void()> body)
+{
+    g_inModal = std::move(body);
+    SetTimer(nullptr, 0, 300, RunInModalLoop);
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+HWND TopDialog(const wchar_t* caption)
+{
+    return FindWindowW(L"#32770", caption);
+}
+
+class WindowFrames : public test::KorvaneWindowsTest {
+protected:
+    WindowFrame& FrameOf(const ui::Form& form)
+    {
+        TacProvider* provider = ProviderOf(form.Handle());
+        EXPECT_NE(provider, nullptr);
+        return provider->FormProvider->Frame();
+    }
+    static int CountColour(const win32::DibSection& cache, PixelRect rect, COLORREF colour)
+    {
+        const BitmapView view = cache.View();
+        int count = 0;
+        for (int y = rect.Top; y < rect.Bottom; ++y)
+            for (int x = rect.Left; x < rect.Right; ++x)
+                if (PixelToColor(view.At(x, y)) == (colour & 0xFFFFFF))
+                    ++count;
+        return count;
+    }
+};
+
+TEST_F(WindowFrames, TheChooserIsFramedWithoutItsSystemMenuStyleAndKeepsItsClientSize)
+{
+    HWND chooser = ChooseStyleMenu->Handle();
+    RECT before{};
+    GetClientRect(chooser, &before);
+    ASSERT_EQ(ProviderOf(chooser), nullptr) << "framed when first activated";
+    ChooseStyleMenu->Show();
+    Pump();
+    TacProvider* provider = ProviderOf(chooser);
+    ASSERT_NE(provider, nullptr);
+    ASSERT_TRUE(provider->FormProvider);
+    EXPECT_TRUE(IsSkinnedWindow(chooser));
+    EXPECT_EQ(GetWindowLongW(chooser, GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_TRUE(provider->FormProvider->Frame().RemovedSystemMenu());
+    RECT after{};
+    GetClientRect(chooser, &after);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
+    // The chooser has only its close box: the close-alone picture, where the hit test finds it.
+    WindowFrame& frame = provider->FormProvider->Frame();
+    const TitleButtonData& close = frame.Button(kHitClose);
+    ASSERT_GE(close.ImageIndex, 0);
+    const TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    EXPECT_EQ(manager.Tables().Masks[static_cast<std::size_t>(close.ImageIndex)].PropertyName, u"BICLOSEALONE");
+    EXPECT_EQ(frame.HitTest({close.Rect.Left + 2, close.Rect.Top + 2}), kHitClose);
+    RECT window{};
+    GetWindowRect(chooser, &window);
+    const LRESULT hit = SendMessageW(chooser, WM_NCHITTEST, 0,
+                                     MAKELPARAM(window.left + close.Rect.Left + 2, window.top + close.Rect.Top + 2));
+    EXPECT_EQ(hit, HTCLOSE);
+    const LRESULT caption = SendMessageW(chooser, WM_NCHITTEST, 0, MAKELPARAM(window.left + 60, window.top + 10));
+    EXPECT_EQ(caption, HTCAPTION);
+    // The skin's key-coloured corners are cut from the window, and only they.
+    const std::vector<PixelRect> runs = frame.BuildFrameRegion();
+    ASSERT_FALSE(runs.empty()) << "Graphite rounds the frame's corners";
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(chooser, region), ERROR);
+    for (const PixelRect& run : runs)
+        EXPECT_FALSE(PtInRegion(region, run.Left, run.Top)) << run.Left << "," << run.Top;
+    EXPECT_TRUE(PtInRegion(region, 40, 40));
+    EXPECT_TRUE(PtInRegion(region, frame.Metrics().WindowWidth / 2, 0));
+    DeleteObject(region);
+    test::SaveScreenshot("frame_chooser");
+}
+
+TEST_F(WindowFrames, TheCaptionTakesTheTitlesFontColourOfTheFrameState)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    WindowFrame& frame = FrameOf(*ChooseStyleMenu);
+    const TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    const TsGeneralData& title = manager.Tables().Sections[manager.Tables().FindSection(u"FORMTITLE")];
+    const FrameMetrics metrics = frame.Metrics();
+    const PixelRect captionArea = TitleRect(metrics);
+    SendMessageW(ChooseStyleMenu->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_TRUE(frame.Active());
+    const COLORREF active = static_cast<COLORREF>(title.Props[1].FontColor[1]);
+    const COLORREF inactive = static_cast<COLORREF>(title.Props[0].FontColor[1]);
+    EXPECT_GT(CountColour(frame.Cache(), captionArea, active), 10);
+    EXPECT_EQ(CountColour(frame.Cache(), captionArea, inactive), 0);
+    SendMessageW(ChooseStyleMenu->Handle(), WM_NCACTIVATE, FALSE, 0);
+    EXPECT_FALSE(frame.Active());
+    EXPECT_GT(CountColour(frame.Cache(), captionArea, inactive), 10);
+    EXPECT_EQ(CountColour(frame.Cache(), captionArea, active), 0);
+}
+
+TEST_F(WindowFrames, AClickOnTheCloseButtonClosesTheFormThroughTheSystemCommand)
+{
+    ChooseStyleMenu->Show();
+    Form_Generated->Show();
+    Pump();
+    HWND generated = Form_Generated->Handle();
+    ASSERT_TRUE(IsWindowVisible(generated));
+    const TitleButtonData close = FrameOf(*Form_Generated).Button(kHitClose);
+    ASSERT_FALSE(close.Rect.IsEmpty());
+    RECT window{};
+    GetWindowRect(generated, &window);
+    const POINT screen{window.left + close.Rect.Left + 3, window.top + close.Rect.Top + 3};
+    SendMessageW(generated, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(FrameOf(*Form_Generated).Button(kHitClose).State, 2);
+    POINT client = screen;
+    ScreenToClient(generated, &client);
+    SendMessageW(generated, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(generated));
+}
+
+TEST_F(WindowFrames, AReleaseOutsideThePressedButtonDoesNothing)
+{
+    ChooseStyleMenu->Show();
+    Form_Generated->Show();
+    Pump();
+    HWND generated = Form_Generated->Handle();
+    const TitleButtonData close = FrameOf(*Form_Generated).Button(kHitClose);
+    RECT window{};
+    GetWindowRect(generated, &window);
+    SendMessageW(generated, WM_NCLBUTTONDOWN, HTCLOSE,
+                 MAKELPARAM(window.left + close.Rect.Left + 3, window.top + close.Rect.Top + 3));
+    SendMessageW(generated, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(generated));
+    EXPECT_EQ(FrameOf(*Form_Generated).Button(kHitClose).State, 0);
+}
+
+TEST_F(WindowFrames, AltSpaceOpensTheSystemMenu)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    bool menuShown = false;
+    InModalLoop([&] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        menuShown = menu && IsWindowVisible(menu);
+        test::SaveScreenshot("frame_system_menu");
+        EndMenu();
+    });
+    SendMessageW(ChooseStyleMenu->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L' ');
+    EXPECT_TRUE(menuShown);
+}
+
+TEST_F(WindowFrames, FormsTaggedToBeLeftAloneStayUnframed)
+{
+    for (int tag : {-1, -98}) {
+        Form_Generated->SetTag(tag);
+        Form_Generated->Show();
+        Pump();
+        EXPECT_EQ(ProviderOf(Form_Generated->Handle()), nullptr) << tag;
+        EXPECT_NE(GetWindowLongW(Form_Generated->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+        Form_Generated->Hide();
+    }
+    Form_Generated->SetTag(98);
+    Form_Generated->Show();
+    Pump();
+    EXPECT_NE(ProviderOf(Form_Generated->Handle()), nullptr);
+}
+
+TEST_F(WindowFrames, ThirdPartyControlsAreAdaptedOnlyUnderTheirRule)
+{
+    TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    manager.SkinningRules = srStdForms | srStdDialogs;
+    NewStyleKorvane->Show();
+    Pump();
+    TacProvider* provider = ProviderOf(NewStyleKorvane->Handle());
+    ASSERT_NE(provider, nullptr);
+    EXPECT_TRUE(provider->FormProvider->ControlAdapters().empty());
+    manager.SkinningRules = kAllSkinningRules;
+    provider->FormProvider->AdaptControls();
+    EXPECT_FALSE(provider->FormProvider->ControlAdapters().empty());
+    int edits = 0;
+    for (const auto& adapter : provider->FormProvider->ControlAdapters()) {
+        EXPECT_EQ(TacMainWnd::FromWindow(adapter->Window()), adapter.get());
+        EXPECT_TRUE(IsSkinnedWindow(adapter->Window()));
+        const std::wstring_view name = ui::Window::FromHandle(adapter->Window())->ClassName();
+        if (name == L"TEdit" || name == L"TListBox" || name == L"TComboBox" || name == L"TMemo") {
+            EXPECT_EQ(adapter->Section(), u"EDIT");
+            ++edits;
+        } else if (name == L"TButton") {
+            EXPECT_EQ(adapter->Section(), u"BUTTON");
+        }
+    }
+    EXPECT_GE(edits, 3) << "the title, command and item list at least";
+    // The plain labels take the skin's global font colour over the face, and get no adapter.
+    int labels = 0;
+    for (HWND child = GetWindow(NewStyleKorvane->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const ui::Window* control = ui::Window::FromHandle(child);
+        if (!control || control->ClassName() != L"TLabel")
+            continue;
+        ++labels;
+        EXPECT_EQ(control->FontColor(), static_cast<COLORREF>(manager.GlobalFontColor()) & 0xFFFFFF);
+        EXPECT_EQ(control->Color(), provider->FormProvider->Frame().FaceColour());
+        EXPECT_EQ(TacMainWnd::FromWindow(child), nullptr);
+    }
+    EXPECT_GE(labels, 3);
+}
+
+TEST_F(WindowFrames, AMessageBoxGetsADialogAdapter)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    bool framed = false;
+    bool sysMenuRemoved = false;
+    bool activeLook = false;
+    int children = 0;
+    InModalLoop([&] {
+        HWND box = TopDialog(L"Error");
+        TacProvider* provider = box ? ProviderOf(box) : nullptr;
+        framed = provider && provider->DialogAdapter && IsSkinnedWindow(box);
+        activeLook = provider && provider->DialogAdapter && provider->DialogAdapter->Frame().Active();
+        sysMenuRemoved = box && (GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU) == 0;
+        children = provider ? static_cast<int>(provider->ChildAdapters.size()) : 0;
+        test::SaveScreenshot("frame_message_box");
+        if (box)
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    MessageBoxW(ChooseStyleMenu->Handle(), L"Введите название меню", L"Error", MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(framed);
+    EXPECT_TRUE(sysMenuRemoved);
+    EXPECT_TRUE(activeLook) << "the box is the active window and its frame says so";
+    EXPECT_GE(children, 1) << "the OK button at least";
+}
+
+TEST_F(WindowFrames, TheSaveDialogAndItsChildrenAreAdapted)
+{
+    ChooseStyleMenu->Show();
+    Form_Generated->Show();
+    Pump();
+    bool framed = false;
+    std::vector<std::wstring> adapted;
+    InModalLoop([&] {
+        HWND dialog = GetActiveWindow();
+        TacProvider* provider = dialog ? ProviderOf(dialog) : nullptr;
+        framed = provider && provider->DialogAdapter;
+        if (provider)
+            for (const auto& child : provider->ChildAdapters) {
+                wchar_t name[64] = {};
+                GetClassNameW(child->Window(), name, 64);
+                adapted.emplace_back(name);
+            }
+        test::SaveScreenshot("frame_save_dialog");
+        if (dialog)
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    std::vector<wchar_t> file(MAX_PATH, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Form_Generated->Handle();
+    ofn.lpstrFilter = L"Pawn\0*.sma\0\0";
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    GetSaveFileNameW(&ofn);
+    EXPECT_TRUE(framed);
+    const auto has = [&](const wchar_t* name) {
+        for (const std::wstring& found : adapted)
+            if (_wcsicmp(found.c_str(), name) == 0)
+                return true;
+        return false;
+    };
+    for (const wchar_t* name : {L"Button", L"ComboBox", L"Static", L"ToolbarWindow32", L"Edit"})
+        EXPECT_TRUE(has(name)) << std::string(name, name + wcslen(name));
+}
+
+TEST_F(WindowFrames, AControlCreatedAfterItsFormWasFramedIsAdapted)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    ASSERT_NE(ProviderOf(ChooseStyleMenu->Handle()), nullptr);
+    ui::Edit late(*ChooseStyleMenu, BoundsRect(10, 10, 80, 21));
+    EXPECT_EQ(TacMainWnd::FromWindow(late.Handle()), nullptr) << "adapted once its creation is done";
+    Pump();
+    const TacMainWnd* adapter = TacMainWnd::FromWindow(late.Handle());
+    ASSERT_NE(adapter, nullptr);
+    EXPECT_EQ(adapter->Section(), u"EDIT");
+    EXPECT_TRUE(IsSkinnedWindow(late.Handle()));
+}
+
+// A plain window with a procedure of its own, for the subclassing contract.
+LRESULT CALLBACK Later(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(WindowFrames, AnAdapterSubclassedOverStaysAttached)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    const LONG_PTR original = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    {
+        TacMainWnd adapter(window, u"CHECKBOX", TsSkinManager::DefaultManager());
+        adapter.Create();
+        EXPECT_EQ(TacMainWnd::FromWindow(window), &adapter);
+        EXPECT_TRUE(IsSkinnedWindow(window));
+        const LONG_PTR thunk = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Later));
+        EXPECT_FALSE(adapter.Detach());
+        EXPECT_FALSE(adapter.Detached());
+        EXPECT_EQ(TacMainWnd::FromWindow(window), &adapter);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, thunk);
+        EXPECT_TRUE(adapter.Detach());
+        EXPECT_TRUE(adapter.Detached());
+        EXPECT_EQ(TacMainWnd::FromWindow(window), nullptr);
+        EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), original);
+        EXPECT_FALSE(IsSkinnedWindow(window));
+    }
+    DestroyWindow(window);
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,270 @@
+#include "windows/main_wnd_win32.h"
+
+#include "controls/common_data_win32.h"
+#include "render/glow.h"
+#include "skin/engine_commands.h"
+#include "ui/application.h"
+#include "ui/window.h"
+#include "windows/skin_manager_win32.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr const wchar_t* kAdapterProperty = L"ACSBSC";
+// The procedure the thunk replaced, kept on the window so that a thunk left in place by an
+// adapter that could not give the window back still reaches it.
+constexpr const wchar_t* kSavedProcProperty = L"ACSBSC.PROC";
+
+} // namespace
+
+// The adapter on the message path of a class-library window: it sees every message before the
+// object does, and the rest of the path is the adapter's "previous" handling.
+class TacMainWnd::PathHook : public ui::MessageHook {
+public:
+    explicit PathHook(TacMainWnd& owner) : m_owner(owner) {}
+    LRESULT Next(UINT id, WPARAM wParam, LPARAM lParam)
+    {
+        ui::Message message{id, wParam, lParam};
+        return CallNext(message);
+    }
+
+protected:
+    bool OnMessage(ui::Message& message) override
+    {
+        message.Result = m_owner.WndProc(message.Id, message.WParam, message.LParam);
+        return true;
+    }
+    void OnTargetDestroyed() override
+    {
+        m_owner.m_subclassed = false;
+        m_owner.m_detached = true;
+    }
+
+private:
+    TacMainWnd& m_owner;
+};
+
+bool& TacMainWnd::AdaptingDialogChildren()
+{
+    static bool adapting = false;
+    return adapting;
+}
+
+TacMainWnd::TacMainWnd(HWND window, std::u16string_view section, TsSkinManager* manager)
+    : m_window(window)
+    , m_section(section)
+    , m_manager(manager)
+{
+    m_dialogChild = AdaptingDialogChildren();
+}
+
+TacMainWnd::~TacMainWnd()
+{
+    if (m_detached || !m_subclassed)
+        return;
+    if (Unsubclass()) {
+        Restore();
+    }
+}
+
+TsSkinManager* TacMainWnd::Manager() const
+{
+    return m_manager ? m_manager : TsSkinManager::DefaultManager();
+}
+
+TacMainWnd* TacMainWnd::FromWindow(HWND window)
+{
+    return window ? static_cast<TacMainWnd*>(GetPropW(window, kAdapterProperty)) : nullptr;
+}
+
+void TacMainWnd::Create(bool frameChange)
+{
+    ResolveSection();
+    Initialize();
+    m_coloursApplied = false;
+    ReadCaption();
+    SetPropW(m_window, kAdapterProperty, this);
+    if (ui::Window* object = ui::Window::FromHandle(m_window)) {
+        m_hook = std::make_unique<PathHook>(*this);
+        m_hook->Attach(*object);
+    } else {
+        m_savedProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk)));
+        SetPropW(m_window, kSavedProcProperty, reinterpret_cast<HANDLE>(m_savedProc));
+    }
+    m_subclassed = true;
+    m_detached = false;
+    if (frameChange)
+        SetWindowPos(m_window, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TacMainWnd::ResolveSection()
+{
+    const TsSkinManager* manager = Manager();
+    m_sectionIndex = manager && manager->Active() ? manager->Tables().FindSection(m_section) : -1;
+    CacheStale = true;
+}
+
+void TacMainWnd::ReadCaption()
+{
+    const int length = GetWindowTextLengthW(m_window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(m_window, text.data(), length + 1)));
+    m_caption = std::move(text);
+}
+
+bool TacMainWnd::Unsubclass()
+{
+    if (m_hook) {
+        m_hook->Detach();
+        m_hook.reset();
+    } else if (m_window && IsWindow(m_window)) {
+        if (GetWindowLongPtrW(m_window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk))
+            return false;
+        SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_savedProc));
+        RemovePropW(m_window, kSavedProcProperty);
+    }
+    if (m_window && IsWindow(m_window) && FromWindow(m_window) == this)
+        RemovePropW(m_window, kAdapterProperty);
+    m_subclassed = false;
+    return true;
+}
+
+bool TacMainWnd::Detach(bool redrawByFrameChange)
+{
+    if (m_detached)
+        return true;
+    if (m_subclassed && !Unsubclass())
+        return false;
+    m_detached = true;
+    Restore();
+    if (m_window && IsWindow(m_window) && IsWindowVisible(m_window)) {
+        if (redrawByFrameChange)
+            SetWindowPos(m_window, nullptr, 0, 0, 0, 0,
+                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        else
+            SendMessageW(m_window, WM_NCPAINT, 1, 0);
+    }
+    return true;
+}
+
+LRESULT TacMainWnd::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_hook)
+        return m_hook->Next(message, wParam, lParam);
+    if (m_savedProc)
+        return CallWindowProcW(m_savedProc, m_window, message, wParam, lParam);
+    return 0;
+}
+
+LRESULT CALLBACK TacMainWnd::ProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (TacMainWnd* adapter = FromWindow(window); adapter && !adapter->m_detached && !adapter->m_hook)
+        return adapter->WndProc(message, wParam, lParam);
+    if (auto saved = reinterpret_cast<WNDPROC>(GetPropW(window, kSavedProcProperty)))
+        return CallWindowProcW(saved, window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+    case WM_NCDESTROY: {
+        const LRESULT result = CallPrevious(message, wParam, lParam);
+        if (message == WM_NCDESTROY && result == 0)
+            Detach();
+        return result;
+    }
+    case WM_UPDATEUISTATE:
+        return 0;
+    case WM_SIZE:
+        CacheStale = true;
+        break;
+    case WM_SETTEXT: {
+        const LRESULT result = CallPrevious(message, wParam, lParam);
+        ReadCaption();
+        return result;
+    }
+    case WM_MOUSEMOVE:
+        if (TsSkinManager* manager = TsSkinManager::DefaultManager();
+            manager && IsWindowEnabled(m_window) && manager->HotWindow() != m_window)
+            manager->SetHotWindow(m_window);
+        break;
+    case WM_PRINT:
+        return SendMessageW(m_window, WM_PAINT, wParam, lParam);
+    default:
+        break;
+    }
+    const TsSkinManager* manager = Manager();
+    if (message == SKM_COMMAND && manager && manager->Active())
+        return HandleCommand(message, wParam, lParam);
+    return CallPrevious(message, wParam, lParam);
+}
+
+LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const EngineCommand command = EngineCommand::FromWParam(wParam);
+    const auto* sender = reinterpret_cast<const SkinManagerCore*>(lParam);
+    const bool own = sender == static_cast<const SkinManagerCore*>(Manager());
+    switch (command.Code) {
+    case SKC_SETSKIN:
+        if (own) {
+            ResolveSection();
+            BroadcastToChildWindows(m_window, message, wParam, lParam);
+        }
+        return CallPrevious(message, wParam, lParam);
+    case SKC_REMOVESKIN:
+        if (own)
+            Restore();
+        return CallPrevious(message, wParam, lParam);
+    case SKC_REFRESH:
+        if (own) {
+            ResolveSection();
+            PaintSuspended = false;
+            if (IsWindowVisible(m_window))
+                RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        }
+        return 0;
+    case SKC_PARENTREADY:
+        if (PaintSuspended) {
+            PaintSuspended = false;
+            RedrawWindow(m_window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
+            return 0;
+        }
+        return CallPrevious(message, wParam, lParam);
+    case SKC_ISSKINNED:
+        return 1;
+    case SKC_ISUPDATING:
+        return PaintSuspended ? 1 : 0;
+    case SKC_SETSECTION:
+        if (lParam) {
+            m_section = *reinterpret_cast<const std::u16string*>(lParam);
+            ResolveSection();
+        }
+        return CallPrevious(message, wParam, lParam);
+    case SKC_GETBGCOLOR: {
+        const LRESULT previous = CallPrevious(message, wParam, lParam);
+        if (previous != 0)
+            return previous;
+        const TsGeneralData* section = Manager()->Tables().IsValidSection(m_sectionIndex)
+                                           ? &Manager()->Tables().Sections[m_sectionIndex]
+                                           : nullptr;
+        return section ? static_cast<LRESULT>(static_cast<std::uint32_t>(section->Color) & 0xFFFFFF) : 0;
+    }
+    case SKC_GETAPPLICATION:
+        return reinterpret_cast<LRESULT>(ui::Application::Current());
+    default:
+        return CallPrevious(message, wParam, lParam);
+    }
+}
+
+void BroadcastToChildWindows(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, message, wParam, lParam);
+}
+
+} // namespace korvane

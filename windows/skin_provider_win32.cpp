@@ -1,0 +1,475 @@
+#include "windows/skin_provider_win32.h"
+
+#include "skin/engine_commands.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/text.h"
+#include "windows/attach_rules.h"
+#include "windows/skin_manager_win32.h"
+#include "windows/skinned_windows_win32.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace korvane {
+
+namespace {
+
+std::u16string ClassNameOf(HWND window)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return ui::ToU16(name);
+}
+
+std::u16string Lower(std::u16string text)
+{
+    for (char16_t& c : text)
+        c = static_cast<char16_t>(std::towlower(static_cast<wint_t>(c)));
+    return text;
+}
+
+bool HasToolBarDescendant(HWND window)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (Lower(ClassNameOf(child)) == u"toolbarwindow32" || HasToolBarDescendant(child))
+            return true;
+    }
+    return false;
+}
+
+bool OwnCommand(LPARAM lParam, const TsSkinManager* manager)
+{
+    return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(manager);
+}
+
+// The section a form control's adapter paints with, by the list its class stands in.
+std::u16string_view DefaultSectionOf(AdapterKind kind)
+{
+    switch (kind) {
+    case AdapterKind::Button:
+        return u"BUTTON";
+    case AdapterKind::CheckBox:
+        return u"CHECKBOX";
+    case AdapterKind::GroupBox:
+        return u"GROUPBOX";
+    case AdapterKind::Panel:
+        return u"PANEL";
+    default:
+        return u"EDIT";
+    }
+}
+
+} // namespace
+
+// --- TsSkinProvider ------------------------------------------------------------------------------
+
+TsSkinProvider::TsSkinProvider(ui::Form& form, TsSkinManager* manager)
+    : TacMainWnd(form.Handle(), u"FORM", manager)
+    , m_form(form)
+    , m_frame(form.Handle(), u"FORM", manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
+{
+    SkinnedForms().push_back(form.Handle());
+}
+
+TsSkinProvider::~TsSkinProvider()
+{
+    std::erase(SkinnedForms(), Window());
+    m_items.clear();
+}
+
+void TsSkinProvider::Restore()
+{
+    m_frame.Release();
+    RestoreLabels();
+}
+
+void TsSkinProvider::RestoreLabels()
+{
+    for (HWND label : m_labels) {
+        if (ui::Window* control = IsWindow(label) ? ui::Window::FromHandle(label) : nullptr) {
+            control->SetColor(CLR_INVALID);
+            control->SetFontColor(CLR_INVALID);
+        }
+    }
+    m_labels.clear();
+}
+
+void TsSkinProvider::RemoveStaleItems()
+{
+    std::erase_if(m_items, [](const std::unique_ptr<TacMainWnd>& item) { return !item || item->Detached(); });
+}
+
+void TsSkinProvider::AdaptControls(HWND container)
+{
+    const TsSkinManager* manager = Manager();
+    if (!manager || (manager->SkinningRules & srThirdParty) == 0 || m_adapting)
+        return;
+    m_adapting = true;
+    RemoveStaleItems();
+    AdaptWalk(container ? container : Window());
+    m_adapting = false;
+}
+
+void TsSkinProvider::AdaptWalk(HWND container)
+{
+    TsSkinManager* manager = Manager();
+    for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        ui::Window* control = ui::Window::FromHandle(child);
+        if (control && control->ClassName() == L"TLabel" && control->Tag() != 98 && m_frame.Skinned() &&
+            !IsSkinnedWindow(child)) {
+            // A plain label shows the face behind it in the skin's global font colour.
+            control->SetColor(m_frame.FaceColour());
+            control->SetFontColor(static_cast<COLORREF>(manager->GlobalFontColor()) & 0xFFFFFF);
+            if (std::find(m_labels.begin(), m_labels.end(), child) == m_labels.end())
+                m_labels.push_back(child);
+            continue;
+        }
+        if (control && control->Tag() != kLeaveAloneTag && !TacMainWnd::FromWindow(child) && !IsSkinnedWindow(child)) {
+            const std::u16string className = ui::ToU16(control->ClassName());
+            for (int list = 0; list < ThirdPartyList::kCount; ++list) {
+                const auto kind = static_cast<ThirdPartyList::Kind>(list);
+                if (!manager->ThirdParty.Contains(kind, className))
+                    continue;
+                if (AdapterKindOfList(kind) != AdapterKind::None) {
+                    auto adapter =
+                        std::make_unique<TacMainWnd>(child, DefaultSectionOf(AdapterKindOfList(kind)), manager);
+                    adapter->Create();
+                    m_items.push_back(std::move(adapter));
+                }
+                break;
+            }
+        }
+        AdaptWalk(child);
+    }
+}
+
+LRESULT TsSkinProvider::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == SKM_COMMAND) {
+        const EngineCommand command = EngineCommand::FromWParam(wParam);
+        switch (command.Code) {
+        case SKC_SETSKIN:
+            if (OwnCommand(lParam, Manager())) {
+                m_frame.Prepare();
+                AdaptControls();
+            }
+            // The manager's broadcast reaches the form's controls itself.
+            return CallPrevious(message, wParam, lParam);
+        case SKC_REMOVESKIN:
+            if (OwnCommand(lParam, Manager())) {
+                m_frame.Release();
+                RestoreLabels();
+            }
+            return CallPrevious(message, wParam, lParam);
+        case SKC_REFRESH:
+            if (OwnCommand(lParam, Manager())) {
+                m_frame.Prepare();
+                AdaptControls();
+            }
+            return CallPrevious(message, wParam, lParam);
+        case SKC_ADAPTCHILD:
+            AdaptControls();
+            return 0;
+        default:
+            break;
+        }
+    }
+    if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) {
+        // The new control's object takes its window only once the creation has returned: the walk
+        // runs when that is done.
+        PostMessageW(Window(), SKM_COMMAND, EngineCommandWParam(SKC_ADAPTCHILD), 0);
+        return CallPrevious(message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (m_frame.Handle(message, wParam, lParam, result))
+        return result;
+    return TacMainWnd::WndProc(message, wParam, lParam);
+}
+
+// --- TacDialogWnd --------------------------------------------------------------------------------
+
+TacDialogWnd::TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& provider)
+    : TacMainWnd(window, u"DIALOG", manager)
+    , m_provider(provider)
+    , m_frame(window, u"DIALOG", manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
+{
+    AdaptedDialogs().push_back(window);
+}
+
+TacDialogWnd::~TacDialogWnd()
+{
+    std::erase(AdaptedDialogs(), Window());
+    if (m_brush)
+        DeleteObject(m_brush);
+}
+
+void TacDialogWnd::Restore()
+{
+    m_frame.Release();
+}
+
+LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        const LRESULT result = CallPrevious(message, wParam, lParam);
+        m_provider.AdaptChildWindows(Window());
+        m_frame.Prepare();
+        return result;
+    }
+    case WM_SHOWWINDOW:
+        if (wParam)
+            m_frame.UpdateTitleButtons();
+        break;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // Children that no adapter paints keep to the face the frame continues.
+        if (m_frame.Skinned()) {
+            const COLORREF face = m_frame.FaceColour();
+            if (!m_brush)
+                m_brush = CreateSolidBrush(face);
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, face);
+            SetTextColor(dc, m_frame.FontColour());
+            return reinterpret_cast<LRESULT>(m_brush);
+        }
+        break;
+    case SKM_COMMAND: {
+        const EngineCommand command = EngineCommand::FromWParam(wParam);
+        if (command.Code == SKC_ADAPTCHILD && command.Argument == 1) {
+            const auto child = reinterpret_cast<HWND>(lParam);
+            if (IsWindow(child) && GetAncestor(child, GA_ROOT) == Window())
+                m_provider.AdaptChildWindow(child);
+            return 0;
+        }
+        if (command.Code == SKC_SETSKIN || command.Code == SKC_REFRESH) {
+            if (OwnCommand(lParam, Manager())) {
+                if (m_brush) {
+                    DeleteObject(m_brush);
+                    m_brush = nullptr;
+                }
+                m_frame.Prepare();
+            }
+        } else if (command.Code == SKC_REMOVESKIN && OwnCommand(lParam, Manager())) {
+            m_frame.Release();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    LRESULT result = 0;
+    if (m_frame.Handle(message, wParam, lParam, result))
+        return result;
+    return TacMainWnd::WndProc(message, wParam, lParam);
+}
+
+// --- TacProvider ---------------------------------------------------------------------------------
+
+TacProvider::~TacProvider()
+{
+    ChildAdapters.clear();
+    DialogAdapter.reset();
+    FormProvider.reset();
+}
+
+bool TacProvider::Gone() const
+{
+    if (DialogAdapter)
+        return DialogAdapter->Detached();
+    if (FormProvider)
+        return FormProvider->Detached();
+    return true;
+}
+
+void TacProvider::AttachForm(ui::Form& form)
+{
+    FormProvider = std::make_unique<TsSkinProvider>(form, TsSkinManager::DefaultManager());
+    FormProvider->Create();
+    FormProvider->Frame().Prepare();
+    FormProvider->AdaptControls();
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+}
+
+bool TacProvider::AttachDialog(HWND window)
+{
+    Window = window;
+    ChildAdapters.clear();
+    TsSkinManager* manager = TsSkinManager::DefaultManager();
+    if (DialogAdapter || !manager || !manager->Active())
+        return true;
+    LeftScrollBar = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
+    DialogAdapter = std::make_unique<TacDialogWnd>(window, manager, *this);
+    DialogAdapter->Create();
+    if (!AdaptChildWindows(window))
+        return false;
+    // A dialog met when it already has its controls (activated, not created, under the hook) is
+    // framed at once; a new one when its controls exist (WM_INITDIALOG).
+    if (GetWindow(window, GW_CHILD))
+        DialogAdapter->Frame().Prepare();
+    return true;
+}
+
+bool TacProvider::AdaptChildWindows(HWND window)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    for (HWND child : children) {
+        if (!AdaptChildWindows(child))
+            return false;
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_CHILD) && !AdaptChildWindow(child))
+            return false;
+    }
+    return true;
+}
+
+bool TacProvider::AdaptChildWindow(HWND window)
+{
+    if (!window || TacMainWnd::FromWindow(window) || IsSkinnedWindow(window))
+        return true;
+    TacMainWnd::AdaptingDialogChildren() = true;
+    const auto style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
+    const auto exStyle = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
+    const DialogChildChoice choice =
+        ChooseDialogChildAdapter(ClassNameOf(window), style, exStyle, IsWindowVisible(window) != FALSE);
+    if (choice.Kind != AdapterKind::None) {
+        auto adapter = std::make_unique<TacMainWnd>(window, choice.Section, TsSkinManager::DefaultManager());
+        adapter->Create();
+        ChildAdapters.push_back(std::move(adapter));
+    }
+    TacMainWnd::AdaptingDialogChildren() = false;
+    return true;
+}
+
+// --- The hook's lists and rules ------------------------------------------------------------------
+
+std::vector<std::unique_ptr<TacProvider>>& ProviderList()
+{
+    static std::vector<std::unique_ptr<TacProvider>> providers;
+    return providers;
+}
+
+void ReleaseProviders()
+{
+    // Freed from a moved-out list: a provider's going may reach the list again.
+    std::vector<std::unique_ptr<TacProvider>> providers = std::move(ProviderList());
+    ProviderList().clear();
+    providers.clear();
+}
+
+TacProvider* ProviderOf(HWND window)
+{
+    for (const std::unique_ptr<TacProvider>& provider : ProviderList()) {
+        if (!provider || provider->Gone())
+            continue;
+        if ((provider->DialogAdapter && provider->Window == window) ||
+            (provider->FormProvider && provider->FormProvider->Window() == window))
+            return provider.get();
+    }
+    return nullptr;
+}
+
+bool AttachToWindow(HWND window, std::u16string_view className)
+{
+    TsSkinManager* manager = TsSkinManager::DefaultManager();
+    if (!manager || !ui::Application::Current() || !window || IsSkinnedWindow(window))
+        return false;
+    const std::u16string name = className.empty() ? ClassNameOf(window) : std::u16string(className);
+    if (!StyleAllowsFrame(static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE))))
+        return false;
+    if (ProviderOf(window))
+        return false;
+    auto* form = dynamic_cast<ui::Form*>(ui::Window::FromHandle(window));
+    if (!form) {
+        const bool parentless = (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0;
+        if (name != u"#32770" || !parentless || (manager->SkinningRules & srStdDialogs) == 0)
+            return false;
+        int visible = 0;
+        for (const std::unique_ptr<TacProvider>& provider : ProviderList())
+            if (provider && provider->DialogAdapter && !provider->Gone() && IsWindowVisible(provider->Window))
+                ++visible;
+        if (!TakesAnotherDialog(visible, HasToolBarDescendant(window)))
+            return false;
+        auto provider = std::make_unique<TacProvider>();
+        TacProvider& made = *provider;
+        ProviderList().push_back(std::move(provider));
+        if (!made.AttachDialog(window)) {
+            auto it = std::find_if(ProviderList().begin(), ProviderList().end(),
+                                   [&](const std::unique_ptr<TacProvider>& p) { return p.get() == &made; });
+            if (it != ProviderList().end())
+                it->reset();
+        }
+        return true;
+    }
+    if (TagLeavesUnframed(form->Tag()) || IsExcludedFormClass(name) ||
+        IsExcludedFormClass(ui::ToU16(form->ClassName())))
+        return false;
+    if (!RulesAllowForm(manager->SkinningRules, ui::ToU16(form->ClassName())))
+        return false;
+    auto provider = std::make_unique<TacProvider>();
+    TacProvider& made = *provider;
+    ProviderList().push_back(std::move(provider));
+    made.AttachForm(*form);
+    return true;
+}
+
+void HandleCbtHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    ui::Application* application = ui::Application::Current();
+    if (!application)
+        return;
+    switch (code) {
+    case HCBT_CREATEWND: {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+        if (!window || !create || !create->lpcs)
+            return;
+        const CREATESTRUCTW& cs = *create->lpcs;
+        const bool atom = IS_INTRESOURCE(cs.lpszClass);
+        const std::u16string name = atom ? std::u16string() : ui::ToU16(cs.lpszClass);
+        const bool dialog = (atom && LOWORD(reinterpret_cast<ULONG_PTR>(cs.lpszClass)) == 32770) || name == u"#32770";
+        if (cs.style & WS_CHILD) {
+            // A child of an adapted dialog gets its adapter once its creation has completed.
+            const HWND root = cs.hwndParent ? GetAncestor(cs.hwndParent, GA_ROOT) : nullptr;
+            if (root && dynamic_cast<TacDialogWnd*>(TacMainWnd::FromWindow(root)))
+                PostMessageW(root, SKM_COMMAND, EngineCommandWParam(SKC_ADAPTCHILD, 1),
+                             reinterpret_cast<LPARAM>(window));
+            return;
+        }
+        if (dialog) {
+            AttachToWindow(window, u"#32770");
+            return;
+        }
+        if (atom)
+            return;
+        ui::Form* main = application->MainForm();
+        NamedWindowFacts facts;
+        facts.ClassName = name;
+        facts.Style = cs.style;
+        facts.ExStyle = cs.dwExStyle;
+        facts.HasParent = false;
+        facts.HasMainForm = main != nullptr;
+        facts.MainFormWindowExists = main && main->Handle();
+        facts.IsMainFormWindow = main && main->Handle() == window;
+        if (HookTakesNamedWindow(facts))
+            AttachToWindow(window, name);
+        return;
+    }
+    case HCBT_DESTROYWND:
+        for (std::unique_ptr<TacProvider>& provider : ProviderList())
+            if (provider && provider->Gone())
+                provider.reset();
+        std::erase(ProviderList(), nullptr);
+        return;
+    case HCBT_ACTIVATE:
+        AttachToWindow(reinterpret_cast<HWND>(wParam));
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace korvane

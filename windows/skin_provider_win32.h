@@ -1,0 +1,108 @@
+#pragma once
+
+#include "windows/main_wnd_win32.h"
+#include "windows/window_frame_win32.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane::ui {
+class Form;
+}
+
+namespace korvane {
+
+class TacProvider;
+
+// The frame provider of one of the program's forms: the skinned frame (section FORM) on the
+// form's message path, the face of its client area that the form's controls see behind them, and
+// the adapters of the form's standard controls (the ThirdParty lists decide which).
+class TsSkinProvider : public TacMainWnd {
+public:
+    TsSkinProvider(ui::Form& form, TsSkinManager* manager);
+    ~TsSkinProvider() override;
+
+    ui::Form& Form() const { return m_form; }
+    WindowFrame& Frame() { return m_frame; }
+    // The adapters of the form's controls.
+    const std::vector<std::unique_ptr<TacMainWnd>>& ControlAdapters() const { return m_items; }
+    // Walks the container's child windows (the form's when null) and adapts every control whose
+    // class stands in a ThirdParty list; nothing unless the rules skin third-party controls.
+    void AdaptControls(HWND container = nullptr);
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Restore() override;
+
+private:
+    void AdaptWalk(HWND container);
+    void RemoveStaleItems();
+    // Gives the labels the walk coloured their own colours back.
+    void RestoreLabels();
+
+    ui::Form& m_form;
+    WindowFrame m_frame;
+    std::vector<std::unique_ptr<TacMainWnd>> m_items;
+    std::vector<HWND> m_labels;
+    bool m_adapting = false;
+};
+
+// The adapter of a platform dialog box (window class "#32770"): the same skinned frame with the
+// section DIALOG, the client face behind the dialog's controls, and the adapting of every child
+// window when it exists.
+class TacDialogWnd : public TacMainWnd {
+public:
+    TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& provider);
+    ~TacDialogWnd() override;
+    WindowFrame& Frame() { return m_frame; }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Restore() override;
+
+private:
+    TacProvider& m_provider;
+    WindowFrame m_frame;
+    HBRUSH m_brush = nullptr;
+};
+
+// What the window hook made for one top-level window: a form's provider, or a dialog's adapter
+// with the adapters of its child windows.
+class TacProvider {
+public:
+    TacProvider() = default;
+    TacProvider(const TacProvider&) = delete;
+    TacProvider& operator=(const TacProvider&) = delete;
+    ~TacProvider();
+
+    void AttachForm(ui::Form& form);
+    bool AttachDialog(HWND window);
+    bool AdaptChildWindows(HWND window);
+    bool AdaptChildWindow(HWND window);
+
+    HWND Window = nullptr; // the dialog's window
+    bool LeftScrollBar = false;
+    std::unique_ptr<TacDialogWnd> DialogAdapter;
+    std::unique_ptr<TsSkinProvider> FormProvider;
+    std::vector<std::unique_ptr<TacMainWnd>> ChildAdapters;
+    // The provider went with its window.
+    bool Gone() const;
+};
+
+// The providers the hook made, in creation order; an entry is emptied when its provider goes.
+std::vector<std::unique_ptr<TacProvider>>& ProviderList();
+// Frees every provider (the hook is being removed).
+void ReleaseProviders();
+// The provider serving a window (a form's or a dialog's), or null.
+TacProvider* ProviderOf(HWND window);
+
+// Attaches a provider to a top-level window when the rules allow; true when one was made.
+bool AttachToWindow(HWND window, std::u16string_view className = {});
+
+// The window hook's work, after the next hook has been called.
+void HandleCbtHook(int code, WPARAM wParam, LPARAM lParam);
+
+} // namespace korvane
