@@ -9,6 +9,7 @@
 #include "skin/skin_manager_core.h"
 #include "ui/font.h"
 #include "win32/dc_guards.h"
+#include "win32/dib_section.h"
 
 #include <algorithm>
 #include <vector>
@@ -68,6 +69,16 @@ PixelSize MeasureText(HDC dc, const std::wstring& text, int width, UINT flags)
 TsRadioButton::TsRadioButton(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption, bool firstOfGroup)
     : RadioButton(parent, bounds, caption, firstOfGroup)
     , SkinData(*this, false, kKindRadioButton)
+    , m_fader(SkinData, FadeHooks{
+                            .PrepareCache = [this] { BuildCache(); },
+                            .Repaint = [this] { RepaintNow(); },
+                            .ShowFrame =
+                                [this](const Bitmap32& frame) {
+                                    win32::WindowDC dc(Handle());
+                                    win32::DrawBitmapView(dc.get(), 0, 0, frame.ReadView());
+                                },
+                            .FadeFrame = nullptr,
+                        })
 {
     // The button never checks itself: the skin checks it when a press comes up, and unskinned
     // its click report does, so a refused change leaves the check where it was.
@@ -250,6 +261,9 @@ void TsRadioButton::PaintRadio(HDC dc)
         return;
     if (SkinData.MustSkipPaint())
         return;
+    // A running fade puts its own frames on the window; its cache already holds the new face.
+    if (m_fader.Running() && dc != SkinData.PrintTarget)
+        return;
     const PixelRect bounds = WindowBounds();
     RECT client{};
     GetClientRect(GetParent(Handle()), &client);
@@ -269,10 +283,11 @@ void TsRadioButton::RepaintNow()
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-void TsRadioButton::ShowChange(TacAnimatEvent /*event*/, bool /*halve*/)
+void TsRadioButton::ShowChange(TacAnimatEvent event)
 {
-    // Every change of look comes through here: until fades are plugged in, it shows at once.
-    RepaintNow();
+    // Every paint rebuilds the cache, so it holds the face being left.
+    m_fader.AnimatEvents = AnimatEvents;
+    m_fader.ShowChange(event);
 }
 
 void TsRadioButton::AdjustSize()
@@ -329,6 +344,7 @@ void TsRadioButton::HandleSkinCommand(WPARAM wParam, LPARAM lParam)
     const auto* sender = reinterpret_cast<const SkinManagerCore*>(lParam);
     if (sender != SkinData.Manager())
         return;
+    m_fader.Stop();
     switch (EngineCommandOf(wParam)) {
     case SKC_REMOVESKIN:
         Invalidate(true);
@@ -384,6 +400,9 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         case SKC_PREPARECACHE:
             BuildCache();
             return 0;
+        case SKC_STOPFADE:
+            m_fader.StopFadeCommand();
+            return 0;
         case SKC_PARENTREADY:
             if (SkinData.MustSkipPaint() || SkinData.Clipped) {
                 SkinData.PaintSuspended = false;
@@ -416,8 +435,13 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCPAINT:
     case BM_SETSTATE:
         return 0;
+    case WM_SHOWWINDOW:
+        if (wParam == 0)
+            m_fader.Stop();
+        return Window::WindowProc(message, wParam, lParam);
     case WM_ENABLE:
         // The button control would paint its own disabled look.
+        m_fader.Stop();
         m_pressing = false;
         Perform(ui::CM_ENABLEDCHANGED, wParam != 0 ? 1 : 0);
         return 0;
@@ -440,7 +464,7 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case BM_SETCHECK: {
         const LRESULT result = WithoutRedraw([&] { return DefaultProc(message, wParam, lParam); });
-        ShowChange(aeMouseUp, true);
+        ShowChange(aeMouseUp);
         return result;
     }
     case WM_KEYDOWN:
@@ -453,7 +477,7 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_focusing = true;
             SetFocus(Handle());
             m_focusing = false;
-            ShowChange(aeMouseDown, true);
+            ShowChange(aeMouseDown);
         }
         return 0;
     case WM_CHAR:
@@ -475,7 +499,7 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!enabled || ReadOnly)
             return 0;
         m_pressing = true;
-        ShowChange(aeMouseDown, true);
+        ShowChange(aeMouseDown);
         m_focusing = true;
         SetFocus(Handle());
         m_focusing = false;

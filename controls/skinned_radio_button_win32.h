@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/common_data_win32.h"
+#include "controls/control_fader_win32.h"
 #include "controls/disabled_look.h"
 #include "controls/radio_button_geometry.h"
 #include "controls/skinned_text_win32.h"
@@ -61,8 +62,10 @@ public:
     // Sizes the button to its picture and caption while skinned and AutoSize.
     void AdjustSize();
     // The one place every change of the button's look goes through: hot, pressed, checked,
-    // focused. It repaints the button at once; a cross-fade of the event plugs in here.
-    void ShowChange(TacAnimatEvent event, bool halve = false);
+    // focused. It cross-fades when the event animates (presses and releases in half the steps),
+    // else repaints at once.
+    void ShowChange(TacAnimatEvent event);
+    ControlFader& Fader() { return m_fader; }
 
 protected:
     virtual void Click();
@@ -94,6 +97,7 @@ private:
     bool m_asking = false; // CanModify is being asked
 
     GdiGlowWorkImage m_glowWork;
+    ControlFader m_fader;
 };
 
 } // namespace korvane
