@@ -1,7 +1,9 @@
-// Cross-fades of the skinned buttons in real windows, driven tick by tick: a windowed button
-// shows blended frames on its window and ends on its new face, a speed button fades through its
-// working picture, and no fade runs while a skin is applied or outlives hiding and disabling.
+// Cross-fades of the skinned buttons in real windows, driven tick by tick: a windowed button and
+// a radio button show blended frames on their window and end on their new face, a speed button
+// fades through its working picture, and no fade runs while a skin is applied or outlives hiding,
+// disabling or a skin change.
 #include "controls/skinned_buttons_win32.h"
+#include "controls/skinned_radio_button_win32.h"
 #include "render/fade_timer.h"
 #include "support/mask_frames_picture.h"
 #include "support/skinned_form_fixture_win32.h"
@@ -19,6 +21,8 @@ const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\nCOLOR=8421504\r\nMA
                              "FADINGENABLED=1\r\nFADINGITERATIONS=4\r\n"
                              "BORDERSMASK=^0000^0000^0030^0010^0003^0003^0003^0003^3^0^4^0\r\n"
                              "[SPEEDBUTTON]\r\nSTATES=3\r\nCOLOR=0\r\nHOTCOLOR=16777215\r\n"
+                             "FADINGENABLED=1\r\nFADINGITERATIONS=4\r\n"
+                             "[RADIOBUTTON]\r\nSTATES=3\r\nCOLOR=255\r\nHOTCOLOR=65280\r\n"
                              "FADINGENABLED=1\r\nFADINGITERATIONS=4\r\n";
 
 // Timers that tick only when the test says so.
@@ -170,6 +174,39 @@ TEST_F(ButtonFades, ASpeedButtonFadesThroughItsWorkingPictureToItsCache)
     ASSERT_TRUE(button.Fader().Running()) << "leaving fades back";
     button.SetEnabled(false);
     EXPECT_FALSE(button.Fader().Running());
+}
+
+TEST_F(ButtonFades, ARadioButtonFadesToItsHotFaceAndASkinChangeStopsIt)
+{
+    ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
+    TsRadioButton radio(*m_form, BoundsRect(20, 20, 120, 20), L"");
+    radio.AutoSize = false; // it sized itself to its check picture when it was made
+    SetWindowPos(radio.Handle(), nullptr, 20, 20, 120, 20, SWP_NOZORDER | SWP_NOACTIVATE);
+    Apply();
+    Pump();
+    ManualTimers timers;
+    // Right of the check picture, where only the face's colour lies: red normal, green hot.
+    const int x = 110;
+    ASSERT_EQ(ScreenRed(radio.Handle(), x, 10), 0xFF);
+    SendMessageW(radio.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 10));
+    ASSERT_TRUE(radio.SkinData.MouseInside);
+    ASSERT_TRUE(radio.Fader().Running());
+    std::vector<int> reds;
+    for (int tick = 0; tick < 4; ++tick) {
+        timers.TickAll();
+        reds.push_back(ScreenRed(radio.Handle(), x, 10));
+    }
+    EXPECT_EQ(reds, (std::vector<int>{190, 127, 63, 0}));
+    timers.TickAll();
+    EXPECT_FALSE(radio.Fader().Running());
+
+    SendMessageW(radio.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 10)); // already inside: nothing new
+    SendMessageW(m_form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(250, 150));
+    ASSERT_TRUE(radio.Fader().Running()) << "leaving fades back";
+    SendMessageW(radio.Handle(), SKM_COMMAND, EngineCommandWParam(SKC_REFRESH),
+                 reinterpret_cast<LPARAM>(m_manager.get()));
+    EXPECT_FALSE(radio.Fader().Running());
+    EXPECT_EQ(timers.Running(), 0);
 }
 
 } // namespace
