@@ -27,6 +27,7 @@ void TChooseStyleMenu::RestoreSkinManager()
     // The stored settings, in their order: the stored skins before the folder and the name, since
     // setting the name loads the skin at once.
     sSkinManager1->BeginRestore();
+    sSkinManager1->SetActive(SkinningAtStart);
     sSkinManager1->InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
     sSkinManager1->SetSkinDirectory(u"c:\\Skins");
     sSkinManager1->SetSkinName(std::u16string(kInternalSkinName));

@@ -32,6 +32,10 @@ public:
     // The chooser's stored settings are fully restored: the skin is applied to every window.
     void SettingsRestored();
 
+    // The manager's stored Active setting, read when the chooser is created: false starts the
+    // program with skinning switched off (no skin is loaded or applied).
+    inline static bool SkinningAtStart = true;
+
     void FormCreate();
     void Button1Click();
 
