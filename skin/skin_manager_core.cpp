@@ -328,6 +328,9 @@ void SkinManagerCore::SendNewSkin(bool repaint)
         return;
     }
     ReleaseGlows();
+    if (repaint) {
+        LockForms();
+    }
     m_tables.SkinData.Active = false;
     BuildIndexCache();
     Broadcast(SkinBroadcast::SetSkin);

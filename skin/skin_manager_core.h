@@ -147,6 +147,9 @@ protected:
     virtual void RemoveHook() {}
     virtual void ReleaseGlows() {}
     virtual void RepaintForms(bool /*lockForms*/) {}
+    // Switches redrawing off on the forms this manager frames while their skin changes;
+    // RepaintForms switches it on again.
+    virtual void LockForms() {}
     virtual void OnBeforeChange() {}
     virtual void OnAfterChange() {}
     virtual void PrepareShadows() {}

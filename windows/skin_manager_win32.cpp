@@ -10,6 +10,9 @@
 #include "windows/skin_provider_win32.h"
 #include "windows/skinned_windows_win32.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <commctrl.h>
 #include <dwmapi.h>
 
@@ -168,22 +171,50 @@ void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
     }
 }
 
-void TsSkinManager::RepaintForms(bool /*lockForms*/)
+void TsSkinManager::LockForms()
+{
+    // Only visible forms framed by this manager: switching redrawing off and on again marks a
+    // window visible, so a hidden one is never touched.
+    for (HWND form : SkinnedForms()) {
+        const TacMainWnd* provider = TacMainWnd::FromWindow(form);
+        if (!IsWindow(form) || !IsWindowVisible(form) || !provider || provider->Manager() != this ||
+            std::find(m_lockedForms.begin(), m_lockedForms.end(), form) != m_lockedForms.end())
+            continue;
+        SendMessageW(form, WM_SETREDRAW, FALSE, 0);
+        m_lockedForms.push_back(form);
+    }
+}
+
+void TsSkinManager::RepaintForms(bool lockForms)
 {
     BroadcastCommand(SKC_STOPFADE, Self());
+    if (Restoring()) {
+        BroadcastCommand(SKC_REFRESH, Self());
+        return;
+    }
+    if (lockForms)
+        LockForms();
     BroadcastCommand(SKC_REFRESH, Self());
+    constexpr UINT kEverything = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
+    // The locked forms draw again, frame and all, in one go each.
+    const std::vector<HWND> locked = std::exchange(m_lockedForms, {});
+    for (HWND form : locked) {
+        if (!IsWindow(form))
+            continue;
+        SendMessageW(form, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(form, nullptr, nullptr, kEverything);
+    }
     if (ui::Application* application = ui::Application::Current()) {
         for (ui::Form* form : application->Forms()) {
-            if (form->Handle() && IsWindowVisible(form->Handle()))
-                RedrawWindow(form->Handle(), nullptr, nullptr,
-                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            const HWND window = form->Handle();
+            if (window && IsWindowVisible(window) && std::find(locked.begin(), locked.end(), window) == locked.end())
+                RedrawWindow(window, nullptr, nullptr, kEverything);
         }
     }
     const std::vector<HWND> dialogs = AdaptedDialogs();
     for (HWND dialog : dialogs) {
         if (IsWindow(dialog) && IsWindowVisible(dialog))
-            RedrawWindow(dialog, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            RedrawWindow(dialog, nullptr, nullptr, kEverything);
     }
 }
 

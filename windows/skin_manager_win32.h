@@ -56,6 +56,7 @@ protected:
     void InstallHook() override;
     void RemoveHook() override;
     void RepaintForms(bool lockForms) override;
+    void LockForms() override;
     void ShowLoadError(const std::u16string& message) override;
     void ReleaseGlows() override;
     void PrepareShadows() override;
@@ -74,6 +75,8 @@ private:
     HWND m_hotWindow = nullptr;
     HHOOK m_hook = nullptr;
     HWND m_applicationWindow = nullptr;
+    // Forms whose redrawing LockForms switched off, until RepaintForms switches it on again.
+    std::vector<HWND> m_lockedForms;
     bool m_inPreview = false;
     bool m_extendedBorders = false;
     ShadowImages m_shadows;

@@ -17,7 +17,9 @@
 #include <commdlg.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 #include <string>
 
 namespace korvane {
@@ -46,6 +48,21 @@ void Pump()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+// What the chooser heard, in order: "off" and "on" for WM_SETREDRAW, "refresh" for SKC_REFRESH.
+std::vector<std::string> g_chooserHeard;
+
+LRESULT CALLBACK RecordChooserMessages(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && ChooseStyleMenu && message->hwnd == ChooseStyleMenu->Handle()) {
+        if (message->message == WM_SETREDRAW)
+            g_chooserHeard.push_back(message->wParam ? "on" : "off");
+        else if (message->message == SKM_COMMAND && EngineCommandOf(message->wParam) == SKC_REFRESH)
+            g_chooserHeard.push_back("refresh");
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 HWND TopDialog(const wchar_t* caption)
@@ -137,6 +154,36 @@ TEST_F(WindowFrames, TheCaptionTakesTheTitlesFontColourOfTheFrameState)
     EXPECT_FALSE(frame.Active());
     EXPECT_GT(CountColour(frame.Cache(), captionArea, inactive), 10);
     EXPECT_EQ(CountColour(frame.Cache(), captionArea, active), 0);
+}
+
+TEST_F(WindowFrames, AColourChangeRepaintsTheShownFormsAndLeavesTheHiddenOnesHidden)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    WindowFrame& frame = FrameOf(*ChooseStyleMenu);
+    const FrameMetrics metrics = frame.Metrics();
+    const PixelRect title = TitleRect(metrics);
+    const std::uint32_t before = frame.Cache().View().At(title.Left + title.Width() / 2, title.Top + 2);
+    TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    // The reload locks the framed forms against redrawing while the skin changes, then lets them
+    // draw again with the new colours.
+    g_chooserHeard.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordChooserMessages, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    manager.SetHueOffset(120);
+    UnhookWindowsHookEx(hook);
+    Pump();
+    ASSERT_GE(g_chooserHeard.size(), 3u);
+    EXPECT_EQ(g_chooserHeard.front(), "off");
+    EXPECT_EQ(g_chooserHeard.back(), "on");
+    EXPECT_NE(std::find(g_chooserHeard.begin(), g_chooserHeard.end(), "refresh"), g_chooserHeard.end())
+        << "the skin's refresh reached the form while it was locked";
+    EXPECT_TRUE(IsWindowVisible(ChooseStyleMenu->Handle())) << "redrawing is on again";
+    EXPECT_FALSE(IsWindowVisible(NewStyleKorvane->Handle())) << "a hidden form is never made visible";
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    WindowFrame& after = FrameOf(*ChooseStyleMenu);
+    EXPECT_NE(after.Cache().View().At(title.Left + title.Width() / 2, title.Top + 2), before)
+        << "the frame was painted again in the new hue";
 }
 
 TEST_F(WindowFrames, AClickOnTheCloseButtonClosesTheFormThroughTheSystemCommand)
