@@ -311,10 +311,69 @@ void TsSkinManager::DetachApplicationWindow()
     m_applicationWindow = nullptr;
 }
 
-LRESULT CALLBACK TsSkinManager::ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                      UINT_PTR /*id*/, DWORD_PTR /*data*/)
+namespace {
+
+// The taskbar's requests for a thumbnail and a live preview of the program.
+constexpr UINT kSendIconicThumbnail = 0x0323;
+constexpr UINT kSendIconicLivePreview = 0x0326;
+// A skinned popup menu's item (LParam) is to be painted again.
+constexpr UINT kRepaintMenuItem = 48307;
+constexpr UINT kRepaintMenuItemAlso = 48308;
+
+// Minimises or restores the program through its hidden application window with the system's own
+// minimise animation switched off for the moment: it would animate a platform frame the program
+// does not show. Minimising keeps the animation where desktop composition draws it.
+void MinimizeOrRestoreWithoutSystemAnimation(HWND window, WPARAM wParam, LPARAM lParam, bool composition)
 {
+    const bool minimizing = (wParam & 0xFFF0) == SC_MINIMIZE;
+    ANIMATIONINFO animation{};
+    animation.cbSize = sizeof(animation);
+    const bool switchOff = SystemParametersInfoW(SPI_GETANIMATION, sizeof(animation), &animation, 0) &&
+                           animation.iMinAnimate != 0 && (!minimizing || !composition);
+    if (switchOff) {
+        ANIMATIONINFO off = animation;
+        off.iMinAnimate = 0;
+        SystemParametersInfoW(SPI_SETANIMATION, sizeof(off), &off, 0);
+    }
+    DefSubclassProc(window, WM_SYSCOMMAND, wParam, lParam);
+    if (switchOff)
+        SystemParametersInfoW(SPI_SETANIMATION, sizeof(animation), &animation, 0);
+}
+
+} // namespace
+
+bool TsSkinManager::FramesMainForm() const
+{
+    const ui::Application* application = ui::Application::Current();
+    const ui::Form* main = application ? application->MainForm() : nullptr;
+    const TacMainWnd* provider = main && main->Handle() ? TacMainWnd::FromWindow(main->Handle()) : nullptr;
+    return provider && provider->Manager() == this;
+}
+
+LRESULT CALLBACK TsSkinManager::ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                      UINT_PTR /*id*/, DWORD_PTR data)
+{
+    auto* manager = reinterpret_cast<TsSkinManager*>(data);
     switch (message) {
+    case WM_SYSCOMMAND:
+        if (((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_RESTORE) &&
+            manager->Tables().SkinData.Active && manager->FramesMainForm()) {
+            MinimizeOrRestoreWithoutSystemAnimation(window, wParam, lParam, DesktopCompositionOn());
+            return 0;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    case kSendIconicThumbnail:
+        if (lParam == 0)
+            return DefSubclassProc(window, message, wParam, lParam);
+        return 0;
+    case kSendIconicLivePreview:
+        return 0;
+    case kRepaintMenuItem:
+    case kRepaintMenuItemAlso:
+        // Popup menus keep the platform's look: there is no skinned item to paint again.
+        if (manager->SkinnedPopups)
+            return 0;
+        return DefSubclassProc(window, message, wParam, lParam);
     case WM_THEMECHANGED:
         // The skin draws everything; a change of the system theme changes nothing here.
         return 0;

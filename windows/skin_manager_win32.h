@@ -57,6 +57,8 @@ protected:
     void RemoveHook() override;
     void RepaintForms(bool lockForms) override;
     void LockForms() override;
+    // The application's main form has a frame provider of this manager.
+    bool FramesMainForm() const;
     void ShowLoadError(const std::u16string& message) override;
     void ReleaseGlows() override;
     void PrepareShadows() override;

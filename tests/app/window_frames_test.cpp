@@ -65,6 +65,21 @@ LRESULT CALLBACK RecordChooserMessages(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The system's minimise animation switch as it was while the application window changed size.
+int g_animationDuringSize = -1;
+
+LRESULT CALLBACK RecordAnimationOnSize(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_SIZE && message->hwnd == ui::Application::Current()->Handle()) {
+        ANIMATIONINFO animation{};
+        animation.cbSize = sizeof(animation);
+        SystemParametersInfoW(SPI_GETANIMATION, sizeof(animation), &animation, 0);
+        g_animationDuringSize = animation.iMinAnimate;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 HWND TopDialog(const wchar_t* caption)
 {
     return FindWindowW(L"#32770", caption);
@@ -184,6 +199,44 @@ TEST_F(WindowFrames, AColourChangeRepaintsTheShownFormsAndLeavesTheHiddenOnesHid
     WindowFrame& after = FrameOf(*ChooseStyleMenu);
     EXPECT_NE(after.Cache().View().At(title.Left + title.Width() / 2, title.Top + 2), before)
         << "the frame was painted again in the new hue";
+}
+
+TEST_F(WindowFrames, TheProgramMinimisesAndRestoresWithoutTheSystemAnimationWhichIsThenAsItWas)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    const HWND application = App().Handle();
+    EXPECT_EQ(SendMessageW(application, WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+    EXPECT_TRUE(IsIconic(application));
+    SendMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(application));
+    EXPECT_TRUE(IsWindowVisible(ChooseStyleMenu->Handle())) << "the chooser is back";
+
+    ANIMATIONINFO saved{};
+    saved.cbSize = sizeof(saved);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETANIMATION, sizeof(saved), &saved, 0));
+    ANIMATIONINFO on = saved;
+    on.iMinAnimate = 1;
+    SystemParametersInfoW(SPI_SETANIMATION, sizeof(on), &on, 0);
+    ANIMATIONINFO check{};
+    check.cbSize = sizeof(check);
+    SystemParametersInfoW(SPI_GETANIMATION, sizeof(check), &check, 0);
+    if (check.iMinAnimate != 1)
+        GTEST_SKIP() << "the system's minimise animation cannot be switched on here (Wine keeps it off)";
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordAnimationOnSize, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    g_animationDuringSize = -1;
+    SendMessageW(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ(g_animationDuringSize, 0) << "the system animation was off while the program minimised";
+    g_animationDuringSize = -1;
+    SendMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(g_animationDuringSize, 0);
+    UnhookWindowsHookEx(hook);
+    ANIMATIONINFO after{};
+    after.cbSize = sizeof(after);
+    SystemParametersInfoW(SPI_GETANIMATION, sizeof(after), &after, 0);
+    EXPECT_EQ(after.iMinAnimate, 1) << "set back as it was";
+    SystemParametersInfoW(SPI_SETANIMATION, sizeof(saved), &saved, 0);
 }
 
 TEST_F(WindowFrames, AClickOnTheCloseButtonClosesTheFormThroughTheSystemCommand)
