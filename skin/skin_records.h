@@ -143,8 +143,8 @@ struct TsMaskData {
     // stays within int then; an entry beyond it (only a damaged file has one) paints nothing.
     bool RectInPaintRange() const
     {
-        auto near = [](int value) { return value >= -kPaintCoordinateLimit && value <= kPaintCoordinateLimit; };
-        return near(Rect.Left) && near(Rect.Top) && near(Rect.Right) && near(Rect.Bottom);
+        auto inRange = [](int value) { return value >= -kPaintCoordinateLimit && value <= kPaintCoordinateLimit; };
+        return inRange(Rect.Left) && inRange(Rect.Top) && inRange(Rect.Right) && inRange(Rect.Bottom);
     }
     // The entry's first row: Rect cut to one FrameHeight (computed wide, so that an extreme
     // rectangle of a legacy file saturates instead of wrapping).
