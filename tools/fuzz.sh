@@ -27,14 +27,14 @@ for target in $targets; do
     options="-rss_limit_mb=2048 -timeout=20 -artifact_prefix=$out/findings/$target-"
     echo "== $target: replaying $(ls "$seeds" | wc -l) seed inputs"
     # shellcheck disable=SC2046
-    if ! "$out/${target}_fuzz" $options $(ls -d "$seeds"/*) >"$out/$target-replay.log" 2>&1; then
+    if ! "$out/tests/fuzz/${target}_fuzz" $options $(ls -d "$seeds"/*) >"$out/$target-replay.log" 2>&1; then
         echo "$target: a seed input fails, see $out/$target-replay.log and $out/findings/"
         status=1
         continue
     fi
     if [ "$seconds" -gt 0 ]; then
         echo "== $target: exploring for ${seconds}s"
-        if ! "$out/${target}_fuzz" $options -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" \
+        if ! "$out/tests/fuzz/${target}_fuzz" $options -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" \
             >"$out/$target.log" 2>&1; then
             echo "$target: finding, see $out/$target.log and $out/findings/"
             status=1

@@ -39,15 +39,22 @@ inline const std::vector<test::PackageMember>& PictureMembers()
     return members;
 }
 
-// A package of the options text and the fixed pictures.
+// A package of the options text and the fixed pictures. The pictures' members are packed once:
+// a package is the marker, the member count and the members one after the other, so the options
+// member is packed alone and the pictures' bytes are appended.
 inline std::vector<uint8_t> PackageWithOptions(const uint8_t* options, std::size_t size)
 {
-    std::vector<test::PackageMember> members;
-    members.push_back({"Options.dat", std::vector<uint8_t>(options, options + size)});
-    for (const test::PackageMember& member : PictureMembers()) {
-        members.push_back(member);
+    static const std::vector<uint8_t> pictures = [] {
+        const std::vector<uint8_t> whole = test::MakePackage(PictureMembers());
+        return std::vector<uint8_t>(whole.begin() + 8, whole.end());
+    }();
+    std::vector<uint8_t> package = test::MakePackage({{"Options.dat", std::vector<uint8_t>(options, options + size)}});
+    const uint32_t count = static_cast<uint32_t>(PictureMembers().size()) + 1;
+    for (int i = 0; i < 4; ++i) {
+        package[static_cast<std::size_t>(4 + i)] = static_cast<uint8_t>(count >> (8 * i));
     }
-    return test::MakePackage(members);
+    package.insert(package.end(), pictures.begin(), pictures.end());
+    return package;
 }
 
 } // namespace korvane::fuzz
