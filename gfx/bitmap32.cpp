@@ -76,8 +76,9 @@ Bitmap32 Bitmap32::Copy(int x, int y, int w, int h) const
 {
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
-    const int right = std::min(x + w, m_width);
-    const int bottom = std::min(y + h, m_height);
+    // Wide sums: the rectangle may come from a skin file and reach beyond int's range.
+    const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + w, m_width));
+    const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + h, m_height));
     if (right <= left || bottom <= top) {
         return Bitmap32();
     }

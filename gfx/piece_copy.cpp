@@ -11,19 +11,22 @@ namespace korvane {
 std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const PixelRect& sourceRect,
                                     const BitmapView& destination, const BitmapView& source)
 {
-    int dl = destinationRect.Left;
-    int dt = destinationRect.Top;
-    int sl = sourceRect.Left;
-    int st = sourceRect.Top;
-    int width = std::min(destinationRect.Width(), sourceRect.Width());
-    int height = std::min(destinationRect.Height(), sourceRect.Height());
-    const int shiftX = std::min(dl, sl);
+    // Computed wide: the rectangles may come from a skin file and hold any 32-bit values.
+    long long dl = destinationRect.Left;
+    long long dt = destinationRect.Top;
+    long long sl = sourceRect.Left;
+    long long st = sourceRect.Top;
+    long long width =
+        std::min(static_cast<long long>(destinationRect.Right) - dl, static_cast<long long>(sourceRect.Right) - sl);
+    long long height =
+        std::min(static_cast<long long>(destinationRect.Bottom) - dt, static_cast<long long>(sourceRect.Bottom) - st);
+    const long long shiftX = std::min(dl, sl);
     if (shiftX < 0) {
         dl -= shiftX;
         sl -= shiftX;
         width += shiftX;
     }
-    const int shiftY = std::min(dt, st);
+    const long long shiftY = std::min(dt, st);
     if (shiftY < 0) {
         dt -= shiftY;
         st -= shiftY;
@@ -34,7 +37,8 @@ std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const Pixe
     if (width <= 0 || height <= 0) {
         return std::nullopt;
     }
-    return ClippedCopy{dl, dt, sl, st, width, height};
+    return ClippedCopy{static_cast<int>(dl), static_cast<int>(dt),    static_cast<int>(sl),
+                       static_cast<int>(st), static_cast<int>(width), static_cast<int>(height)};
 }
 
 void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect)
@@ -42,30 +46,17 @@ void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& s
     if (destination.IsEmpty() || source.IsEmpty()) {
         return;
     }
-    if (sourceRect.Left < 0) {
-        dx -= sourceRect.Left;
-        sourceRect.Left = 0;
-    }
-    if (sourceRect.Top < 0) {
-        dy -= sourceRect.Top;
-        sourceRect.Top = 0;
-    }
-    if (dx < 0) {
-        sourceRect.Left -= dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        sourceRect.Top -= dy;
-        dy = 0;
-    }
-    const int width = std::min({sourceRect.Width(), source.Width - sourceRect.Left, destination.Width - dx});
-    const int height = std::min({sourceRect.Height(), source.Height - sourceRect.Top, destination.Height - dy});
-    if (width <= 0 || height <= 0) {
+    // The destination is as large as the source rectangle: a negative start on either side
+    // moves both starts, so that a rectangle reaching outside the source copies only its inside.
+    const PixelRect destinationRect{dx, dy, SaturateToInt(static_cast<long long>(dx) + sourceRect.Width()),
+                                    SaturateToInt(static_cast<long long>(dy) + sourceRect.Height())};
+    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    if (!clip) {
         return;
     }
-    for (int y = 0; y < height; ++y) {
-        std::memmove(destination.Row(dy + y) + dx, source.Row(sourceRect.Top + y) + sourceRect.Left,
-                     static_cast<std::size_t>(width) * 4);
+    for (int y = 0; y < clip->Height; ++y) {
+        std::memmove(destination.Row(clip->DestinationTop + y) + clip->DestinationLeft,
+                     source.Row(clip->SourceTop + y) + clip->SourceLeft, static_cast<std::size_t>(clip->Width) * 4);
     }
 }
 
@@ -247,23 +238,22 @@ void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t 
     }
     // The key is compared as a pixel's colour bytes: its red and blue exchanged.
     const std::uint32_t key = ColorToPixel(keyColor, 0) & 0x00FFFFFFu;
-    for (int sy = sourceRect.Top; sy < sourceRect.Bottom; ++sy) {
-        const int dy = y + sy - sourceRect.Top;
-        if (sy < 0 || sy >= source.Height || dy < 0 || dy >= destination.Height) {
-            continue;
-        }
-        const std::uint32_t* sourceRow = source.Row(sy);
-        std::uint32_t* row = destination.Row(dy);
-        for (int sx = sourceRect.Left; sx < sourceRect.Right; ++sx) {
-            const int dx = x + sx - sourceRect.Left;
-            if (sx < 0 || sx >= source.Width || dx < 0 || dx >= destination.Width) {
-                continue;
-            }
-            const std::uint32_t s = sourceRow[sx];
+    // Only pixels inside both bitmaps are visited, however far the rectangle reaches.
+    const PixelRect destinationRect{x, y, SaturateToInt(static_cast<long long>(x) + sourceRect.Width()),
+                                    SaturateToInt(static_cast<long long>(y) + sourceRect.Height())};
+    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    if (!clip) {
+        return;
+    }
+    for (int r = 0; r < clip->Height; ++r) {
+        const std::uint32_t* sourceRow = source.Row(clip->SourceTop + r) + clip->SourceLeft;
+        std::uint32_t* row = destination.Row(clip->DestinationTop + r) + clip->DestinationLeft;
+        for (int c = 0; c < clip->Width; ++c) {
+            const std::uint32_t s = sourceRow[c];
             if ((s & 0x00FFFFFFu) == key) {
                 continue;
             }
-            const std::uint32_t d = row[dx];
+            const std::uint32_t d = row[c];
             std::uint32_t result = d & 0xFF000000u;
             for (int shift = 0; shift < 24; shift += 8) {
                 const double sc = (s >> shift) & 0xFF;
@@ -271,7 +261,7 @@ void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t 
                 // c = round(S - (S - D) * weight)
                 result |= static_cast<std::uint32_t>(std::clamp(RoundToInt(sc - (sc - dc) * weight), 0, 255)) << shift;
             }
-            row[dx] = result;
+            row[c] = result;
         }
     }
 }

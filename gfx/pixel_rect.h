@@ -1,6 +1,15 @@
 #pragma once
 
+#include <climits>
+
 namespace korvane {
+
+// A wide result brought back into int's range. Rectangles of a skin file may hold any 32-bit
+// coordinates, so their sizes and moves are computed wide and saturate instead of wrapping.
+constexpr int SaturateToInt(long long value)
+{
+    return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
 
 // The rectangle of the whole program: pixels from (Left, Top) to (Right, Bottom), right and bottom
 // exclusive. Win32's RECT appears only where a Win32 call takes or gives one.
@@ -10,12 +19,16 @@ struct PixelRect {
     int Right = 0;
     int Bottom = 0;
 
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
+    int Width() const { return SaturateToInt(static_cast<long long>(Right) - Left); }
+    int Height() const { return SaturateToInt(static_cast<long long>(Bottom) - Top); }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
     // The rectangle moved by (dx, dy).
-    PixelRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+    PixelRect Offset(int dx, int dy) const
+    {
+        return {SaturateToInt(static_cast<long long>(Left) + dx), SaturateToInt(static_cast<long long>(Top) + dy),
+                SaturateToInt(static_cast<long long>(Right) + dx), SaturateToInt(static_cast<long long>(Bottom) + dy)};
+    }
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
@@ -26,4 +39,4 @@ constexpr PixelRect BoundsRect(int left, int top, int width, int height)
     return {left, top, left + width, top + height};
 }
 
-}  // namespace korvane
+} // namespace korvane

@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -27,6 +28,28 @@ private:
     png_image m_image;
 };
 
+// Walks the chunks up to IEND and refuses one that claims more bytes than the file has left:
+// libpng allocates a chunk's declared length before reading it, so a few bytes declaring a text
+// chunk of 1.8 GB would cost that much memory before the read fails.
+void CheckChunkLengths(std::span<const uint8_t> data, std::string_view name)
+{
+    std::size_t position = 8;
+    while (position + 8 <= data.size()) {
+        const uint8_t* chunk = data.data() + position;
+        const std::uint64_t length = (std::uint64_t{chunk[0]} << 24) | (std::uint64_t{chunk[1]} << 16) |
+                                     (std::uint64_t{chunk[2]} << 8) | std::uint64_t{chunk[3]};
+        const std::string type(reinterpret_cast<const char*>(chunk + 4), 4);
+        if (length > data.size() - position - 8) {
+            ThrowDamagedImage(name,
+                              "chunk " + type + " of " + std::to_string(length) + " bytes is longer than the file");
+        }
+        if (type == "IEND") {
+            return;
+        }
+        position += 12 + static_cast<std::size_t>(length);
+    }
+}
+
 } // namespace
 
 bool LooksLikePng(std::span<const uint8_t> data)
@@ -40,6 +63,7 @@ DecodedImage ReadPng(std::span<const uint8_t> data, std::string_view name)
     if (!LooksLikePng(data)) {
         ThrowDamagedImage(name, "not a PNG image");
     }
+    CheckChunkLengths(data, name);
     PngImage holder;
     png_image& image = holder.Get();
     if (!png_image_begin_read_from_memory(&image, data.data(), data.size())) {

@@ -26,25 +26,37 @@ GlowMargins GlowMarginsOf(const TsMaskData& entry)
 
 GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargins& margins, int margin)
 {
-    const int w = controlRect.Width();
-    const int h = controlRect.Height();
-    GlowLayout layout;
-    layout.ImageWidth = w + margins.Left + margins.Right - 2 * margin;
-    layout.ImageHeight = h + margins.Top + margins.Bottom - 2 * margin;
-    const int cl = visible.Left != 0 ? margins.Left + visible.Left - margin : 0;
-    const int ct = visible.Top != 0 ? margins.Top + visible.Top - margin : 0;
-    int cr = 0;
+    // Computed wide and saturated: the margins and the glow margin come from the skin file.
+    using Wide = long long;
+    const Wide w = controlRect.Width();
+    const Wide h = controlRect.Height();
+    const Wide m = margin;
+    const Wide imageWidth = w + margins.Left + margins.Right - 2 * m;
+    const Wide imageHeight = h + margins.Top + margins.Bottom - 2 * m;
+    const Wide cl = visible.Left != 0 ? margins.Left + Wide{visible.Left} - m : 0;
+    const Wide ct = visible.Top != 0 ? margins.Top + Wide{visible.Top} - m : 0;
+    Wide cr = 0;
     if (visible.Right != w) {
-        cr = cl != 0 ? layout.ImageWidth - cl - visible.Width() : w + margins.Right - visible.Width() - margin;
+        cr = cl != 0 ? imageWidth - cl - visible.Width() : w + margins.Right - visible.Width() - m;
     }
-    int cb = 0;
+    Wide cb = 0;
     if (visible.Bottom != h) {
-        cb = ct != 0 ? layout.ImageHeight - ct - visible.Height() : h + margins.Bottom - visible.Height() - margin;
+        cb = ct != 0 ? imageHeight - ct - visible.Height() : h + margins.Bottom - visible.Height() - m;
     }
-    layout.Cut = {cl, ct, layout.ImageWidth - cr, layout.ImageHeight - cb};
-    layout.WindowX = controlRect.Left + cl + margin - margins.Left;
-    layout.WindowY = controlRect.Top + ct + margin - margins.Top;
+    GlowLayout layout;
+    layout.ImageWidth = SaturateToInt(imageWidth);
+    layout.ImageHeight = SaturateToInt(imageHeight);
+    layout.Cut = {SaturateToInt(cl), SaturateToInt(ct), SaturateToInt(imageWidth - cr),
+                  SaturateToInt(imageHeight - cb)};
+    layout.WindowX = SaturateToInt(controlRect.Left + cl + m - margins.Left);
+    layout.WindowY = SaturateToInt(controlRect.Top + ct + m - margins.Top);
     return layout;
+}
+
+bool GlowPictureFits(const GlowLayout& layout)
+{
+    return layout.ImageWidth > 0 && layout.ImageHeight > 0 &&
+           static_cast<long long>(layout.ImageWidth) * layout.ImageHeight <= kMaxGlowPicturePixels;
 }
 
 void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const BitmapView& destination, bool grey,

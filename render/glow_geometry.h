@@ -35,6 +35,12 @@ struct GlowLayout {
 // control is hidden.
 GlowLayout LayoutGlow(PixelRect controlRect, PixelRect visible, const GlowMargins& margins, int margin);
 
+// The largest glow picture made, in pixels (64 MiB): the margins of a damaged skin could ask for
+// one of many gigabytes, and such a glow is not shown.
+inline constexpr long long kMaxGlowPicturePixels = 4096LL * 4096;
+// Whether the layout's picture is not empty and within kMaxGlowPicturePixels.
+bool GlowPictureFits(const GlowLayout& layout);
+
 // Composites a 32-bit image with alpha onto a 32-bit destination. The rectangles are clipped to
 // each other and to both bitmaps; key pixels (0x00FF00FF) take the background's bitmap pixel
 // with `fillTransparent`, else stay. Other pixels: c = ((S - D) * a + D * 256) >> 8 per colour

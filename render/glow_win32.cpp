@@ -124,7 +124,7 @@ int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sec
 
     // The picture: transparent black, the glow entry painted over all of it in state 0.
     const GlowLayout layout = LayoutGlow(controlRect, visible, GlowMarginsOf(*entry), margin);
-    if (layout.ImageWidth <= 0 || layout.ImageHeight <= 0 || layout.Cut.IsEmpty()) {
+    if (!GlowPictureFits(layout) || layout.Cut.IsEmpty()) {
         return index; // nothing to show
     }
     Bitmap32 picture(layout.ImageWidth, layout.ImageHeight);

@@ -33,6 +33,11 @@ const TsGenState& StateBlock(const TsGeneralData& section, int state)
     return (section.States < 2 || state == 0) ? section.Props[0] : section.Props[1];
 }
 
+int ClampPercent(int value)
+{
+    return std::clamp(value, 0, 100);
+}
+
 int ClampSectionState(const TsGeneralData& section, int state)
 {
     return std::max(0, std::min(state, section.States - 1));
@@ -73,9 +78,7 @@ void ComposeOpaque(const BitmapView& target, PixelRect rect, const BackgroundLoo
         look.Texture->MaskType == 0 && look.Gradient != nullptr && !look.Gradient->empty() &&
         (look.Gradient->front().Mode == 0 || look.Gradient->front().Mode == 1)) {
         const TsMaskData& t = *look.Texture;
-        PaintTexturedGradient(target, rect, *look.Gradient, ip * 255 / 100,
-                              {t.Rect.Left, t.Rect.Top, t.Rect.Right, t.Rect.Top + t.FrameHeight()},
-                              EntrySource(t, master));
+        PaintTexturedGradient(target, rect, *look.Gradient, ip * 255 / 100, t.FirstRowRect(), EntrySource(t, master));
         return;
     }
     bool texturePainted = false;
@@ -199,11 +202,13 @@ void PaintSectionBackground(int sectionIndex, const std::u16string& sectionName,
     if (customColor != TransparentKey) {
         look.Color = customColor;
     } else {
+        // The shares are percentages: whatever the file holds (the tables keep it as read), they
+        // are painted as 0..100.
         look.Color = static_cast<std::uint32_t>(block.Color);
-        look.Transparency = block.Transparency;
+        look.Transparency = ClampPercent(block.Transparency);
         if (look.Transparency != 100) {
-            look.ImagePercent = block.ImagePercent;
-            look.GradientPercent = block.GradientPercent;
+            look.ImagePercent = ClampPercent(block.ImagePercent);
+            look.GradientPercent = ClampPercent(block.GradientPercent);
             if (look.ImagePercent > 0) {
                 const std::u16string key = state > 0 ? u"HOTPATTERN" : u"PATTERN";
                 const int given = state > 0 ? hotTextureIndex : textureIndex;

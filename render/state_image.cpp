@@ -79,24 +79,25 @@ int ClampState(const TsMaskData& entry, int state)
 void GlyphMaskCopy(const BitmapView& destination, int dx, int dy, const BitmapView& source, int sx, int sy, int w,
                    int h, int maskOffset, bool masked, bool faded)
 {
-    if (dx < 0) {
-        sx -= dx;
-        w += dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        sy -= dy;
-        h += dy;
-        dy = 0;
-    }
-    w = std::min({w, destination.Width - dx, source.Width - sx});
-    h = std::min({h, destination.Height - dy, source.Height - sy});
+    // Cut to both bitmaps on every side (wide: the picture's place comes from the skin file); a
+    // masked picture also to the rows whose mask lies inside the source.
+    const PixelRect destinationRect{dx, dy, SaturateToInt(static_cast<long long>(dx) + w),
+                                    SaturateToInt(static_cast<long long>(dy) + h)};
+    long long sourceBottom = static_cast<long long>(sy) + h;
     if (masked) {
-        h = std::min(h, source.Height - sy - maskOffset);
+        sourceBottom = std::min(sourceBottom, static_cast<long long>(source.Height) - maskOffset);
     }
-    if (w <= 0 || h <= 0 || sx < 0 || sy < 0) {
+    const PixelRect sourceRect{sx, sy, SaturateToInt(static_cast<long long>(sx) + w), SaturateToInt(sourceBottom)};
+    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    if (!clip) {
         return;
     }
+    dx = clip->DestinationLeft;
+    dy = clip->DestinationTop;
+    sx = clip->SourceLeft;
+    sy = clip->SourceTop;
+    w = clip->Width;
+    h = clip->Height;
     for (int row = 0; row < h; ++row) {
         const std::uint32_t* sourceRow = source.Row(sy + row) + sx;
         std::uint32_t* destinationRow = destination.Row(dy + row) + dx;
@@ -167,7 +168,8 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
     const int width = rect.Width();
     const int height = rect.Height();
     const BitmapView source = EntrySource(entry, masterBitmap);
-    if (width < 2 || height < 2 || entry.ImageCount <= 0 || destination.IsEmpty() || source.IsEmpty()) {
+    if (width < 2 || height < 2 || entry.ImageCount <= 0 || destination.IsEmpty() || source.IsEmpty() ||
+        !entry.RectInPaintRange()) {
         return;
     }
     int wl = entry.LeftWidth;
@@ -204,7 +206,7 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
     if (mw < 0 || mh < 0) {
         return;
     }
-    const int sx = entry.Rect.Left + w * state;
+    const int sx = SaturateToInt(entry.Rect.Left + static_cast<long long>(w) * state);
     const int sy = entry.Rect.Top;
     const bool masked = entry.MaskType != 0;
     const PiecePainter painter{destination, source, entry, masked, (entry.DrawMode & 1) != 0};
@@ -242,13 +244,13 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
 void PaintStateImage(const BitmapView& destination, int x, int y, int state, const ParentBackground& background,
                      const TsMaskData& entry, int mode, const BitmapView& masterBitmap)
 {
-    if (destination.IsEmpty() || entry.ImageCount <= 0) {
+    if (destination.IsEmpty() || entry.ImageCount <= 0 || !entry.RectInPaintRange()) {
         return;
     }
     state = ClampState(entry, state);
     const int w = entry.FrameWidth();
     const int h = entry.FrameHeight();
-    int sx = entry.Rect.Left + w * state;
+    int sx = SaturateToInt(entry.Rect.Left + static_cast<long long>(w) * state);
     int sy = entry.Rect.Top;
     if (w <= 0 || h <= 0) {
         return;

@@ -19,21 +19,26 @@ PixelRect Remaining(PixelRect rect)
 void MaskedTile(const BitmapView& canvas, int dx, int dy, const BitmapView& source, int sx, int sy, int w, int h,
                 int maskOffset, const ParentBackground& background)
 {
+    // Only the part of the tile and of its mask that lies inside the source is painted; an
+    // entry's rectangle may start left of or above the picture.
+    const int firstCol = std::max(0, -sx);
+    const int lastCol = std::min(w, source.Width - sx);
     for (int row = 0; row < h; ++row) {
         const int y = dy + row;
-        const int my = sy + row + maskOffset;
-        if (y < 0 || y >= canvas.Height || sy + row >= source.Height || my >= source.Height) {
+        const int py = sy + row;
+        const int my = py + maskOffset;
+        if (y < 0 || y >= canvas.Height || py < 0 || py >= source.Height || my < 0 || my >= source.Height) {
             continue;
         }
-        const std::uint32_t* sourceRow = source.Row(sy + row) + sx;
-        const std::uint32_t* maskRow = source.Row(my) + sx;
+        const std::uint32_t* sourceRow = source.Row(py);
+        const std::uint32_t* maskRow = source.Row(my);
         std::uint32_t* canvasRow = canvas.Row(y);
-        for (int col = 0; col < w; ++col) {
+        for (int col = firstCol; col < lastCol; ++col) {
             const int x = dx + col;
-            if (x < 0 || x >= canvas.Width || sx + col >= source.Width) {
+            if (x < 0 || x >= canvas.Width) {
                 continue;
             }
-            const std::uint32_t s = sourceRow[col];
+            const std::uint32_t s = sourceRow[sx + col];
             std::uint32_t& d = canvasRow[x];
             if (s == TransparentKey) {
                 if (background.Color != TransparentKey) {
@@ -47,7 +52,7 @@ void MaskedTile(const BitmapView& canvas, int dx, int dy, const BitmapView& sour
                 }
                 continue;
             }
-            const std::uint32_t m = maskRow[col];
+            const std::uint32_t m = maskRow[sx + col];
             std::uint32_t result = d & 0xFF000000u;
             for (int shift = 0; shift < 24; shift += 8) {
                 const std::int32_t dc = (d >> shift) & 0xFF;
@@ -86,26 +91,37 @@ void FillFromParent(const BitmapView& canvas, PixelRect strip, const ParentBackg
 void FillMaskedTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& source, int fillMode,
                        const TsMaskData& entry, const ParentBackground& background)
 {
-    const int tw = entry.Rect.Width();
-    const int th = entry.FrameHeight();
     if (fillMode != kFillTile && fillMode != kFillWholeTiles) {
         return; // other modes paint nothing of a masked texture
     }
-    if (tw <= 0 || th <= 0) {
+    const int th = entry.FrameHeight();
+    if (entry.Rect.Width() <= 0 || th <= 0) {
         return;
     }
-    const int sx = entry.Rect.Left;
-    const int sy = entry.Rect.Top;
+    // The tile is the part of the picture whose pixels and mask pixels (th rows below) both lie
+    // inside the source; an entry reaching outside it is cut on every side.
+    const long long top = std::max<long long>(entry.Rect.Top, 0);
+    const long long bottom =
+        std::min<long long>(static_cast<long long>(entry.Rect.Top) + th, static_cast<long long>(source.Height) - th);
+    const long long left = std::max<long long>(entry.Rect.Left, 0);
+    const long long rightEdge = std::min<long long>(entry.Rect.Right, source.Width);
+    if (bottom <= top || rightEdge <= left) {
+        return; // wholly outside: nothing of it is painted
+    }
+    const int sx = static_cast<int>(left);
+    const int sy = static_cast<int>(top);
+    const int tw = static_cast<int>(rightEdge - left);
+    const int tileHeight = static_cast<int>(bottom - top);
     int y = rect.Top;
     int right = rect.Left;
-    for (; y + th <= rect.Bottom; y += th) {
+    for (; y + tileHeight <= rect.Bottom; y += tileHeight) {
         int x = rect.Left;
         for (; x + tw <= rect.Right; x += tw) {
-            MaskedTile(canvas, x, y, source, sx, sy, tw, th, th, background);
+            MaskedTile(canvas, x, y, source, sx, sy, tw, tileHeight, th, background);
         }
         right = x;
         if (fillMode == kFillTile && x < rect.Right) {
-            MaskedTile(canvas, x, y, source, sx, sy, rect.Right - x, th, th, background);
+            MaskedTile(canvas, x, y, source, sx, sy, rect.Right - x, tileHeight, th, background);
         }
     }
     if (fillMode == kFillWholeTiles) {
@@ -145,12 +161,17 @@ void FillTexture(const BitmapView& canvas, PixelRect& rect, const BitmapView& ti
         FillMaskedTexture(canvas, rect, tileSource, fillMode, entry, background);
         return;
     }
-    const int tw = entry.Rect.Width();
-    const int th = entry.FrameHeight();
-    if (tw <= 0 || th <= 0) {
+    if (entry.Rect.Width() <= 0 || entry.FrameHeight() <= 0) {
         return;
     }
-    const PixelRect tile{entry.Rect.Left, entry.Rect.Top, entry.Rect.Right, entry.Rect.Top + th};
+    // The tile is the part of the entry's first row that lies inside the source; a row wholly
+    // outside paints nothing.
+    const PixelRect tile = ClipToBitmap(tileSource, entry.FirstRowRect());
+    if (tile.IsEmpty()) {
+        return;
+    }
+    const int tw = tile.Width();
+    const int th = tile.Height();
     const PixelRect r = rect;
     switch (fillMode) {
     case kFillTile:

@@ -1,5 +1,6 @@
 #include "render/threaded_timer.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "render/fade_timer.h"
@@ -54,7 +55,8 @@ void TacThreadedTimer::SetEnabled(bool enabled)
 
 void TacThreadedTimer::SetInterval(int interval)
 {
-    m_interval = interval;
+    // A negative interval would make every wait time out at once: it stops the timer like 0.
+    m_interval = std::max(interval, 0);
     Reconfigure();
 }
 
@@ -80,7 +82,7 @@ bool TacThreadedTimer::IsTicking() const
 // Suspends the worker, hands it the new interval and resumes it only when the timer can tick.
 void TacThreadedTimer::Reconfigure()
 {
-    const bool canTick = m_interval != 0 && m_enabled && (m_onTimer || m_useMethod);
+    const bool canTick = m_interval > 0 && m_enabled && (m_onTimer || m_useMethod);
     {
         std::lock_guard lock(m_shared->mutex);
         m_shared->interval = m_interval;

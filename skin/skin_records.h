@@ -100,6 +100,9 @@ struct TsGeneralData {
 
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 
+// How far from a picture's origin an image entry's rectangle may reach to be painted.
+inline constexpr int kPaintCoordinateLimit = 1 << 24;
+
 // One image entry: a rectangle of the master bitmap, or an image of its own.
 struct TsMaskData {
     std::shared_ptr<Bitmap32> Image; // own image, or null for a rectangle of the master bitmap
@@ -134,6 +137,20 @@ struct TsMaskData {
             return 0;
         }
         return Rect.Height() / (MaskType + 1);
+    }
+    // True when every coordinate of Rect lies within kPaintCoordinateLimit of the origin. No
+    // picture is that large, and the nine-piece painters add a few sizes to a coordinate, which
+    // stays within int then; an entry beyond it (only a damaged file has one) paints nothing.
+    bool RectInPaintRange() const
+    {
+        auto inRange = [](int value) { return value >= -kPaintCoordinateLimit && value <= kPaintCoordinateLimit; };
+        return inRange(Rect.Left) && inRange(Rect.Top) && inRange(Rect.Right) && inRange(Rect.Bottom);
+    }
+    // The entry's first row: Rect cut to one FrameHeight (computed wide, so that an extreme
+    // rectangle of a legacy file saturates instead of wrapping).
+    PixelRect FirstRowRect() const
+    {
+        return {Rect.Left, Rect.Top, Rect.Right, SaturateToInt(static_cast<long long>(Rect.Top) + FrameHeight())};
     }
 };
 

@@ -9,7 +9,7 @@ status=0
 echo "== native tests"
 ctest --test-dir "$repo/build/native" --output-on-failure -j2 || status=1
 
-echo "== fuzzing the skin package reader and the options parser (briefly)"
+echo "== fuzz targets: every seed input once, then 10 seconds each"
 "$repo/tools/fuzz.sh" 10 || status=1
 
 echo "== Windows tests under Wine"

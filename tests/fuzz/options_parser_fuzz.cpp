@@ -56,8 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                             : korvane::OptionsText::FromAnsi(bytes.substr(split + 1));
     korvane::PortableSkinPlatform platform;
     korvane::SkinTables tables;
-    korvane::SkinLoader loader(tables, platform, options, common, korvane::SkinImageSource{&Images(), u""},
-                               u"Fuzz");
+    korvane::SkinLoader loader(tables, platform, options, common, korvane::SkinImageSource{&Images(), u""}, u"Fuzz");
     try {
         loader.LoadImages();
         loader.LoadPatterns();

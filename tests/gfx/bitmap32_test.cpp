@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "gfx/pixel_rect.h"
+
 #include <utility>
 
 namespace korvane {
@@ -71,6 +73,30 @@ TEST(Bitmap32, CopyOfARectangleIsClippedToTheBitmap)
     EXPECT_EQ(part.Height(), 2);
     EXPECT_EQ(part.Pixel(1, 1), 7u);
     EXPECT_TRUE(bitmap.Copy(4, 0, 2, 2).Empty());
+}
+
+TEST(Bitmap32, CopyOfAnExtremeRectangleIsClippedWithoutWrapping)
+{
+    // A title icon kept from the hue shift may name any rectangle of the file.
+    Bitmap32 bitmap(4, 4);
+    bitmap.SetPixel(3, 1, 9);
+    const Bitmap32 part = bitmap.Copy(1, 0, 2147483647, 2);
+    EXPECT_EQ(part.Width(), 3);
+    EXPECT_EQ(part.Height(), 2);
+    EXPECT_EQ(part.Pixel(2, 1), 9u);
+    const Bitmap32 tall = bitmap.Copy(0, 2, 1, 2147483647);
+    EXPECT_EQ(tall.Height(), 2);
+}
+
+TEST(PixelRect, SizesOfExtremeRectanglesSaturate)
+{
+    const PixelRect wide{-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647};
+    EXPECT_EQ(wide.Width(), 2147483647);
+    EXPECT_EQ(wide.Height(), 2147483647);
+    const PixelRect inverted{2147483647, 2147483647, -2147483647 - 1, -2147483647 - 1};
+    EXPECT_EQ(inverted.Width(), -2147483647 - 1);
+    EXPECT_TRUE(inverted.IsEmpty());
+    EXPECT_EQ(wide.Offset(5, -5).Right, 2147483647);
 }
 
 } // namespace

@@ -3,6 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "image/image_decoder.h"
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -41,6 +49,41 @@ TEST(PngReader, DamagedDataIsAnErrorNamingTheImage)
     std::vector<uint8_t> crc = test::MakePng(4, 4, std::vector<uint32_t>(16, 0xFF336699), true);
     crc[20] ^= 0x40; // inside IHDR: its CRC no longer matches
     EXPECT_THROW(ReadPng(crc, "x"), ImageError);
+}
+
+#ifdef __linux__
+long PeakResidentKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+#endif
+
+TEST(PngReader, AChunkLongerThanTheFileIsRefusedBeforeAnythingIsAllocatedForIt)
+{
+    // A text chunk after IHDR declaring 1,811,939,365 bytes in a file of a few dozen: the reader
+    // used to let libpng allocate (and touch) all of it before reading past the end.
+    std::vector<uint8_t> png = test::MakePng(4, 3, std::vector<uint32_t>(12, 0xFF336699), true);
+    std::vector<uint8_t> damaged(png.begin(), png.begin() + 33); // signature and IHDR
+    const uint8_t chunk[] = {0x6C, 0x00, 0x00, 0x25, 't', 'E', 'X', 't', 'd', 'a', 't', 'e'};
+    damaged.insert(damaged.end(), std::begin(chunk), std::end(chunk));
+#ifdef __linux__
+    const long before = PeakResidentKilobytes();
+#endif
+    try {
+        (void)ReadPng(damaged, "huge.png");
+        FAIL() << "accepted";
+    } catch (const ImageError& error) {
+        EXPECT_NE(std::string(error.what()).find("huge.png"), std::string::npos) << error.what();
+    }
+#ifdef __linux__
+    EXPECT_LT(PeakResidentKilobytes() - before, 64 * 1024) << "kilobytes of resident memory for a 45-byte file";
+#endif
+    // A chunk that fits is still read, and so is anything after IEND.
+    std::vector<uint8_t> trailing = png;
+    trailing.insert(trailing.end(), {0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(ReadPng(trailing, "tail.png").Bitmap.Width(), 4);
 }
 
 TEST(ImageDecoder, ChoosesTheReaderByContentAndRefusesOthers)

@@ -107,5 +107,24 @@ TEST(DrawAlphaImage, KeyPixelsTakeTheBackgroundOnlyWhenFilling)
     EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u);
 }
 
+TEST(GlowLayout, ExtremeMarginsSaturateAndTheirPictureIsNotMade)
+{
+    // Margins of 32767 on every side around a 40 x 20 control: 65574 x 65554 pixels, 17 GB.
+    const GlowMargins wide{32767, 32767, 32767, 32767};
+    const GlowLayout big = LayoutGlow({0, 0, 40, 20}, {0, 0, 40, 20}, wide, 0);
+    EXPECT_EQ(big.ImageWidth, 40 + 2 * 32767);
+    EXPECT_FALSE(GlowPictureFits(big));
+    // A glow margin of a damaged file: the sizes saturate instead of wrapping to small ones.
+    const GlowLayout wrapped = LayoutGlow({0, 0, 40, 20}, {0, 0, 40, 20}, wide, -2147483647 - 1);
+    EXPECT_EQ(wrapped.ImageWidth, 2147483647);
+    EXPECT_FALSE(GlowPictureFits(wrapped));
+    const GlowLayout negative = LayoutGlow({0, 0, 40, 20}, {0, 0, 40, 20}, wide, 2147483647);
+    EXPECT_EQ(negative.ImageHeight, -2147483647 - 1);
+    EXPECT_FALSE(GlowPictureFits(negative));
+    const GlowLayout usual = LayoutGlow({0, 0, 40, 20}, {0, 0, 40, 20}, GlowMargins{5, 5, 5, 5}, 2);
+    EXPECT_EQ(usual.ImageWidth, 46);
+    EXPECT_TRUE(GlowPictureFits(usual));
+}
+
 } // namespace
 } // namespace korvane

@@ -18,6 +18,7 @@
 #include "render/gradient.h"
 #include "gfx/piece_copy.h"
 #include "render/fake_skin.h"
+#include "render/texture_fill.h"
 
 namespace korvane {
 namespace {
@@ -201,6 +202,59 @@ TEST(SectionBackground, HotStateUsesTheHotBlockAndInvalidSectionsPaintNothing)
     PaintSectionBackground(3, u"BUTTON", EmptyBackground, TransparentKey, -1, -1, &skin, untouched.View(), 0, 0,
                            {0, 0, 2, 2}, 0);
     EXPECT_TRUE(untouched.SamePixels(Filled(2, 2, 0)));
+}
+
+// A skin whose master bitmap is a fenced 16 x 16 picture.
+class FencedSkin : public FakeSkin {
+public:
+    explicit FencedSkin(std::uint32_t fence) : m_picture(16, 16, fence) {}
+    BitmapView MasterBitmap() const override { return m_picture.View(); }
+
+private:
+    FencedPicture m_picture;
+};
+
+Bitmap32 PaintWithMaskedTexture(std::uint32_t fence, PixelRect textureRect)
+{
+    FencedSkin skin(fence);
+    skin.Sections.push_back(Section(0x000000FF, 0));
+    TsMaskData texture = TextureEntry(kFillWholeTiles);
+    texture.Rect = textureRect;
+    texture.MaskType = 1;
+    skin.Masks.push_back(texture);
+    Bitmap32 destination = Filled(9, 9, 0);
+    PaintSectionBackground(0, u"BUTTON", ColorBackground(0x00FF0000), TransparentKey, -1, 0, &skin, destination.View(),
+                           0, 0, {0, 0, 9, 9}, 0);
+    return destination;
+}
+
+TEST(SectionBackground, MaskedTilesOfStateZeroReadNothingOutsideTheMasterBitmap)
+{
+    // PATTERN=~-002~-002~0004~0010~00~1 and rectangles reaching past the other sides.
+    for (PixelRect r : {PixelRect{-2, -2, 4, 10}, PixelRect{12, 10, 20, 22}, PixelRect{-40, -40, -30, -20}}) {
+        EXPECT_TRUE(PaintWithMaskedTexture(0xFFABCDEF, r).SamePixels(PaintWithMaskedTexture(0xFF102030, r)))
+            << r.Left << "," << r.Top;
+    }
+}
+
+TEST(SectionBackground, PercentagesBeyondTheRangeArePaintedAsTheNearestEnd)
+{
+    auto paint = [](int transparency, int gradientPercent, int imagePercent) {
+        FakeSkin skin;
+        skin.Sections.push_back(Section(0x000000FF, transparency, gradientPercent, imagePercent, {Step(0, 0, 100, 0)}));
+        skin.Masks.push_back(TextureEntry(kFillStretch));
+        skin.Textures[u"PATTERN"] = 0;
+        Bitmap32 destination = Filled(4, 3, 0);
+        PaintSectionBackground(0, u"BUTTON", ColorBackground(0x0000FF00), TransparentKey, -1, -1, &skin,
+                               destination.View(), 0, 0, {0, 0, 4, 3}, 0);
+        return destination;
+    };
+    EXPECT_TRUE(paint(20000000, 0, 0).SamePixels(Filled(4, 3, 0xFF00FF00))) << "as 100: the parent colour";
+    EXPECT_TRUE(paint(-7, 30, 20).SamePixels(paint(0, 30, 20)));
+    EXPECT_TRUE(paint(0, 50, -30).SamePixels(paint(0, 50, 0)));
+    EXPECT_TRUE(paint(0, 20000000, 0).SamePixels(paint(0, 100, 0)));
+    EXPECT_TRUE(paint(0, 40, 20000000).SamePixels(paint(0, 40, 100)));
+    EXPECT_TRUE(paint(0, -2147483647 - 1, 2147483647).SamePixels(paint(0, 0, 100)));
 }
 
 TEST(AdapterBackground, ColourParentCountsAsUnknownAndABitmapParentStillShowsThrough)

@@ -13,6 +13,7 @@ namespace {
 
 using testing::Code;
 using testing::Coded;
+using testing::FencedPicture;
 using testing::Filled;
 
 TsMaskData Entry(PixelRect rect, int images, int maskType, int drawMode, int l, int t, int r, int b)
@@ -45,6 +46,17 @@ TEST(FrameSizes, FollowImageCountAndMaskType)
     EXPECT_EQ(FrameHeight(entry), 10);
     entry.MaskType = -1;
     EXPECT_EQ(FrameHeight(entry), 0);
+}
+
+TEST(FrameSizes, ExtremeRectanglesOfALegacyFileSaturate)
+{
+    TsMaskData entry = Entry({-2147483647 - 1, 2147483600, 2147483647, 2147483647}, 1, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(FrameWidth(entry), 2147483647);
+    EXPECT_EQ(FrameHeight(entry), 47);
+    EXPECT_EQ(entry.FirstRowRect().Bottom, 2147483647);
+    entry.Rect = {0, -2147483647 - 1, 4, 2147483647};
+    entry.MaskType = 1;
+    EXPECT_EQ(FrameHeight(entry), 2147483647 / 2);
 }
 
 TEST(BordersMask, OddWidthGivesRightBorderTheOddPixel)
@@ -217,6 +229,51 @@ TEST(StateImage, KeyedPictureSkipsLeadingColumnsLeftOfTheOrigin)
     EXPECT_EQ(destination.Pixel(0, 1), Code(4, 0));
     EXPECT_EQ(destination.Pixel(1, 2), 0xFFFF0000u); // key pixel (5, 1) takes the colour
     EXPECT_EQ(destination.Pixel(2, 2), 0x11111111u);
+}
+
+// Every painter of an entry, from a fenced 8 x 8 master, into one 12 x 12 bitmap.
+Bitmap32 PaintEntryEveryWay(const TsMaskData& entry, std::uint32_t fence)
+{
+    const FencedPicture master(8, 8, fence);
+    Bitmap32 destination = Filled(12, 12, 0x11111111);
+    for (int state = 0; state < 3; ++state) {
+        for (int mode : {0, 1}) {
+            PaintStateImage(destination.View(), state * 3 - 1, mode * 4, state, ColorBackground(0x00123456), entry,
+                            mode, master.View());
+        }
+        PaintBordersMask(destination.View(), {0, 0, 12, 12}, ColorBackground(0x00123456), entry, state, true,
+                         master.View());
+    }
+    return destination;
+}
+
+TEST(StateImage, EntriesReachingOutsideTheMasterReadOnlyItsPixels)
+{
+    for (int maskType : {0, 1}) {
+        for (PixelRect r : {PixelRect{-2, -2, 4, 10}, PixelRect{-6, 3, 6, 9}, PixelRect{5, -3, 11, 11},
+                            PixelRect{-2147483647 - 1, 0, 2147483647, 8}}) {
+            TsMaskData entry = Entry(r, 2, maskType, 5, 2, 2, 2, 2);
+            EXPECT_TRUE(PaintEntryEveryWay(entry, 0xFFABCDEF).SamePixels(PaintEntryEveryWay(entry, 0xFF102030)))
+                << "mask " << maskType << " rect " << r.Left << "," << r.Top;
+        }
+    }
+}
+
+TEST(StateImage, MaskedPictureStartingLeftOfTheMasterPaintsItsInsidePart)
+{
+    // A masked picture at (-2, 0) of 4 x 2 (mask row below): its columns 2 and 3 are master
+    // columns 0 and 1, painted two pixels right of the position. The mask is black: the picture.
+    Bitmap32 master(4, 2);
+    master.SetPixel(0, 0, 0xFF0000FF);
+    master.SetPixel(1, 0, 0xFF00FF00);
+    master.SetPixel(0, 1, 0xFF000000);
+    master.SetPixel(1, 1, 0xFF000000);
+    const TsMaskData entry = Entry({-2, 0, 2, 2}, 1, 1, 1, 0, 0, 0, 0);
+    Bitmap32 destination = Filled(6, 1, 0xFF000000);
+    PaintStateImage(destination.View(), 1, 0, 0, ColorBackground(0), entry, 1, master.ReadView());
+    EXPECT_EQ(destination.Pixel(1, 0), 0xFF000000u);
+    EXPECT_EQ(destination.Pixel(3, 0) & 0x00FFFFFFu, 0x000000FFu);
+    EXPECT_EQ(destination.Pixel(4, 0) & 0x00FFFFFFu, 0x0000FF00u);
 }
 
 TEST(StateImage, DisabledLookBlendsHalfWithTheDestination)

@@ -74,6 +74,20 @@ TEST(ThreadedTimer, TicksRunOnTheThreadThatPumpsTheQueue)
     EXPECT_EQ(tickThread, std::this_thread::get_id());
 }
 
+TEST(ThreadedTimer, NegativeIntervalStopsTheTimerLikeZero)
+{
+    FakeUiQueue queue;
+    TacThreadedTimer timer(queue.Poster());
+    int ticks = 0;
+    timer.SetOnTimer([&] { ++ticks; });
+    timer.SetInterval(-5);
+    EXPECT_EQ(timer.Interval(), 0);
+    EXPECT_FALSE(timer.IsTicking());
+    EXPECT_FALSE(queue.PumpUntil([&] { return ticks > 0; }, std::chrono::milliseconds(60)));
+    timer.SetInterval(5);
+    EXPECT_TRUE(queue.PumpUntil([&] { return ticks > 0; })) << "a later positive interval starts it again";
+}
+
 TEST(ThreadedTimer, ZeroIntervalOrNoHandlerNeverTicks)
 {
     FakeUiQueue queue;

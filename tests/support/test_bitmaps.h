@@ -32,4 +32,36 @@ inline Bitmap32 Coded(int w, int h)
     return bitmap;
 }
 
+// A w x h picture of Code pixels inside a frame of `fence` pixels `margin` wide. View() shows
+// only the picture (its rows keep the whole bitmap's stride), so a painter that reads outside
+// the view reads fence pixels: painting the same thing from two pictures with different fences
+// must give the same bytes.
+class FencedPicture {
+public:
+    FencedPicture(int w, int h, std::uint32_t fence, int margin = 16)
+        : m_whole(w + 2 * margin, h + 2 * margin)
+        , m_margin(margin)
+        , m_width(w)
+        , m_height(h)
+    {
+        m_whole.Fill(fence);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                m_whole.SetPixel(x + margin, y + margin, Code(x, y));
+            }
+        }
+    }
+    BitmapView View() const
+    {
+        BitmapView whole = m_whole.ReadView();
+        return BitmapView{whole.Data + whole.Stride * m_margin + 4 * m_margin, m_width, m_height, whole.Stride};
+    }
+
+private:
+    Bitmap32 m_whole;
+    int m_margin;
+    int m_width;
+    int m_height;
+};
+
 } // namespace korvane::testing

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 #include <windows.h>
 
 #include <cstring>
@@ -313,6 +316,42 @@ TEST_F(SkinManagerWindows, LivePreviewIsTakenOnlyWhenEveryCheckPasses)
     EXPECT_EQ(manager.SkinName(), u"Preview");
     EXPECT_GE(manager.Tables().FindSection(u"PREVIEWED"), 0) << "the preview's own options text is used";
     EXPECT_FALSE(WhoGot(SKC_SETSKIN).empty());
+}
+
+// A manager whose next skin change fails before it loads anything, as an error while a preview
+// applies would.
+class FailingOnceManager : public TsSkinManager {
+public:
+    using TsSkinManager::TsSkinManager;
+    bool FailNext = true;
+
+protected:
+    void OnBeforeChange() override
+    {
+        if (std::exchange(FailNext, false)) {
+            throw std::runtime_error("the change failed");
+        }
+    }
+};
+
+TEST_F(SkinManagerWindows, APreviewThatFailsDoesNotBlockTheNextOne)
+{
+    test::TempFolder folder;
+    folder.Write("Preview/Options.dat", kOptions);
+    FailingOnceManager manager(m_platform);
+    const std::wstring dir = folder.Path().wstring();
+    const std::string options = "[GLOBALINFO]\r\nVERSION=7.3\r\n[PREVIEWED]\r\nCOLOR=65280\r\n";
+    auto send = [&] {
+        std::vector<uint8_t> block = PreviewBlock(0xA400, "Preview", dir, options);
+        COPYDATASTRUCT data{};
+        data.cbData = static_cast<DWORD>(block.size());
+        data.lpData = block.data();
+        return manager.HandleCopyData(7, &data);
+    };
+    EXPECT_THROW(send(), std::runtime_error);
+    EXPECT_EQ(manager.Tables().FindSection(u"PREVIEWED"), -1);
+    EXPECT_TRUE(send()) << "the in-preview flag was put back when the first preview failed";
+    EXPECT_GE(manager.Tables().FindSection(u"PREVIEWED"), 0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "encoding/utf8.h"
 #include "tools/cli/plugin_request.h"
 #include "tools/cli/skin_commands.h"
+#include "tools/cli/skin_render.h"
 
 #include <filesystem>
 #include <fstream>
@@ -26,6 +27,11 @@ Usage:
       Packs a skin folder (Options.dat, then its images in name order) into a skin package.
   korvane-cli skin-info PATH
       Loads a skin package or skin folder and prints its tables as one JSON object.
+  korvane-cli skin-render PATH [--section NAME] [--size WxH] [--state N] -o FILE.png
+      Loads a skin package or skin folder and paints every section in every state (default
+      size 64x24) on one labelled contact sheet over the skin's GLOBALINFO colour, or one
+      section's row; with --section and --state, that face alone. A skin that does not load
+      prints its load error and exits with status 2.
   korvane-cli --help
       Shows this text.
 
@@ -42,11 +48,6 @@ The request is one UTF-8 JSON object:
 Fields other than "kind" and the lists may be left out; they take the values shown.
 Bad input prints one line naming the problem and exits with status 2.
 )";
-
-std::filesystem::path PathFromUtf8(const std::string& text)
-{
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path)
 {
@@ -128,6 +129,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunSkinPack(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "skin-info")
         return RunSkinInfo(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "skin-render")
+        return RunSkinRender(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     err << "korvane-cli: unknown command \"" << command << "\" (see korvane-cli --help)\n";
     return 2;
 }

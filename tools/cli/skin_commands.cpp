@@ -16,11 +16,6 @@ namespace korvane {
 
 namespace {
 
-std::filesystem::path PathFromUtf8(const std::string& text)
-{
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 std::string LowerAscii(std::string text)
 {
     for (char& c : text) {
@@ -87,6 +82,24 @@ nlohmann::json SkinInfoJson(const SkinTables& skin)
 }
 
 } // namespace
+
+std::filesystem::path PathFromUtf8(const std::string& text)
+{
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+void LoadSkinAt(const std::string& utf8Path, SkinManagerCore& skin)
+{
+    const std::filesystem::path path = PathFromUtf8(utf8Path);
+    const std::u16string text = path.u16string();
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        const std::filesystem::path name = path.has_filename() ? path.filename() : path.parent_path().filename();
+        skin.LoadSkinFromFolder(text, name.u16string());
+    } else if (!skin.LoadSkinFromPackageFile(text)) {
+        throw std::runtime_error("No skin package or skin folder at " + utf8Path);
+    }
+}
 
 std::vector<SkinPackageMember> CollectSkinFolder(const std::filesystem::path& folder)
 {
@@ -169,17 +182,9 @@ int RunSkinInfo(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     }
     try {
-        const std::filesystem::path path = PathFromUtf8(args[0]);
         PortableSkinPlatform platform;
         SkinManagerCore skin(platform);
-        const std::u16string text = path.u16string();
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
-            const std::filesystem::path name = path.has_filename() ? path.filename() : path.parent_path().filename();
-            skin.LoadSkinFromFolder(text, name.u16string());
-        } else if (!skin.LoadSkinFromPackageFile(text)) {
-            throw std::runtime_error("No skin package or skin folder at " + args[0]);
-        }
+        LoadSkinAt(args[0], skin);
         out << SkinInfoJson(skin.Tables()).dump() << "\n";
     } catch (const std::exception& error) {
         err << error.what() << "\n";

@@ -6,9 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "skin/skin_manager_core.h"
 #include "skin/skin_package_writer.h"
 
 namespace korvane {
+
+std::filesystem::path PathFromUtf8(const std::string& text);
+
+// Loads the skin package file or skin folder at the path (UTF-8) into the manager, through the
+// manager's own loading. Throws the load error, or std::runtime_error when nothing is there.
+void LoadSkinAt(const std::string& utf8Path, SkinManagerCore& skin);
 
 // The members of a skin folder: its Options.dat first, then its BMP, PNG and JPEG files in
 // name order. Throws std::runtime_error when the folder has no Options.dat.
