@@ -25,7 +25,7 @@ constexpr double kCopy = -1;
 void PutKeyedPiece(const BitmapView& face, int x, int y, const BitmapView& glyph, PixelRect piece, std::uint32_t key,
                    bool grey, double faceWeight)
 {
-    const std::optional<ClippedCopy> clip = ClipCopy({x, y, x + piece.Width(), y + piece.Height()}, piece, face, glyph);
+    const std::optional<ClippedCopy> clip = ClipPieceAt(face, x, y, glyph, piece);
     if (!clip) {
         return;
     }
@@ -121,8 +121,7 @@ void PaintButtonGlyph(const BitmapView& face, int x, int y, const ButtonGlyph& g
             transparency = std::max(transparency, 50);
         }
         const bool grey = (!look.Enabled && look.DisabledGlyphKind.Grayed) || (normal && look.Grayed);
-        DrawAlphaImage({x, y, x + pieceWidth, y + pixels.Height}, piece, face, grey, transparency, TransparentKey,
-                       false, EmptyBackground, pixels);
+        DrawAlphaImage(face, x, y, pixels, piece, grey, transparency, TransparentKey, false, EmptyBackground);
         return;
     }
 

@@ -26,7 +26,7 @@ void ApplyDisabledLook(const BitmapView& face, TsDisabledKind kind, const Parent
     }
     if (background.IsBitmap) {
         const PixelRect behind{background.X, background.Y, background.X + face.Width, background.Y + face.Height};
-        BlendKeyedPiece(face, 0, 0, TransparentKey, 0.4, behind, background.Bitmap);
+        BlendKeyedPiece(face, 0, 0, background.Bitmap, behind, TransparentKey, 0.4);
         return;
     }
     const std::uint32_t color = background.Color == TransparentKey ? parentColor : background.Color;

@@ -1,4 +1,5 @@
 #include "gfx/blend_bitmap.h"
+#include "gfx/piece_copy.h"
 
 #include <algorithm>
 #include <cstring>
@@ -135,42 +136,19 @@ void BlendRow(std::uint32_t* destination, const std::uint32_t* source, int count
     BlendRowInto(destination, destination, source, count, weight, path);
 }
 
-void BlendBitmap(const BitmapView& destination, const BitmapView& source, int weight, int dx, int dy,
-                 PixelRect sourceRect, PixelPath path)
+void BlendBitmap(const BitmapView& destination, int dx, int dy, const BitmapView& source, const PixelRect& sourceRect,
+                 int weight, PixelPath path)
 {
-    if (destination.IsEmpty() || source.IsEmpty()) {
-        return;
-    }
     if (destination.Width < 2 || destination.Height < 2 || source.Width < 2 || source.Height < 2) {
         return;
     }
-    // Clip the source rectangle to the source bitmap, moving the destination point along.
-    if (sourceRect.Left < 0) {
-        dx -= sourceRect.Left;
-        sourceRect.Left = 0;
-    }
-    if (sourceRect.Top < 0) {
-        dy -= sourceRect.Top;
-        sourceRect.Top = 0;
-    }
-    sourceRect.Right = std::min(sourceRect.Right, source.Width);
-    sourceRect.Bottom = std::min(sourceRect.Bottom, source.Height);
-    // Negative destination coordinates move the source start.
-    if (dx < 0) {
-        sourceRect.Left -= dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        sourceRect.Top -= dy;
-        dy = 0;
-    }
-    const int width = std::min(sourceRect.Width(), destination.Width - dx);
-    const int height = std::min(sourceRect.Height(), destination.Height - dy);
-    if (width <= 0 || height <= 0) {
+    const std::optional<ClippedCopy> clip = ClipPieceAt(destination, dx, dy, source, sourceRect);
+    if (!clip) {
         return;
     }
-    for (int y = 0; y < height; ++y) {
-        BlendRow(destination.Row(dy + y) + dx, source.Row(sourceRect.Top + y) + sourceRect.Left, width, weight, path);
+    for (int y = 0; y < clip->Height; ++y) {
+        BlendRow(destination.Row(clip->DestinationTop + y) + clip->DestinationLeft,
+                 source.Row(clip->SourceTop + y) + clip->SourceLeft, clip->Width, weight, path);
     }
 }
 

@@ -41,16 +41,22 @@ std::optional<ClippedCopy> ClipCopy(const PixelRect& destinationRect, const Pixe
                        static_cast<int>(st), static_cast<int>(width), static_cast<int>(height)};
 }
 
-void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, PixelRect sourceRect)
+std::optional<ClippedCopy> ClipPieceAt(const BitmapView& destination, int x, int y, const BitmapView& source,
+                                       const PixelRect& sourceRect)
 {
     if (destination.IsEmpty() || source.IsEmpty()) {
-        return;
+        return std::nullopt;
     }
-    // The destination is as large as the source rectangle: a negative start on either side
-    // moves both starts, so that a rectangle reaching outside the source copies only its inside.
-    const PixelRect destinationRect{dx, dy, SaturateToInt(static_cast<long long>(dx) + sourceRect.Width()),
-                                    SaturateToInt(static_cast<long long>(dy) + sourceRect.Height())};
-    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    // The destination is as large as the source rectangle, computed wide: a skin's rectangles
+    // may hold any 32-bit values.
+    const PixelRect destinationRect{x, y, SaturateToInt(static_cast<long long>(x) + sourceRect.Width()),
+                                    SaturateToInt(static_cast<long long>(y) + sourceRect.Height())};
+    return ClipCopy(destinationRect, sourceRect, destination, source);
+}
+
+void CopyRect(const BitmapView& destination, int dx, int dy, const BitmapView& source, const PixelRect& sourceRect)
+{
+    const std::optional<ClippedCopy> clip = ClipPieceAt(destination, dx, dy, source, sourceRect);
     if (!clip) {
         return;
     }
@@ -97,18 +103,11 @@ void StretchDeleteScans(const BitmapView& destination, PixelRect destinationRect
     }
 }
 
-void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int x, int y, PixelRect sourceRect,
+void CopyKeyedPiece(const BitmapView& destination, int x, int y, const BitmapView& source, const PixelRect& sourceRect,
                     std::uint32_t keyColor, const ParentBackground& background, bool fillTransparent)
 {
-    if (destination.IsEmpty() || source.IsEmpty()) {
-        return;
-    }
-    // Right and bottom are inclusive here.
-    sourceRect.Left = std::max(sourceRect.Left, 0);
-    sourceRect.Top = std::max(sourceRect.Top, 0);
-    sourceRect.Right = std::min(sourceRect.Right, source.Width - 1);
-    sourceRect.Bottom = std::min(sourceRect.Bottom, source.Height - 1);
-    if (sourceRect.Bottom < sourceRect.Top) {
+    const std::optional<ClippedCopy> clip = ClipPieceAt(destination, x, y, source, sourceRect);
+    if (!clip) {
         return;
     }
     const std::uint32_t key = ColorToPixel(keyColor, 0);
@@ -119,19 +118,13 @@ void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int
     }
     const bool intoBackground = fillFromBitmap && destination.SameAs(back);
     const std::uint32_t keyReplacement = ColorToPixel(background.Color, 255);
-    for (int sy = sourceRect.Top; sy <= sourceRect.Bottom; ++sy) {
-        const int dy = y + sy - sourceRect.Top;
-        if (dy < 0 || dy >= destination.Height) {
-            continue;
-        }
-        const std::uint32_t* sourceRow = source.Row(sy);
+    for (int r = 0; r < clip->Height; ++r) {
+        const int dy = clip->DestinationTop + r;
+        const std::uint32_t* sourceRow = source.Row(clip->SourceTop + r) + clip->SourceLeft;
         std::uint32_t* row = destination.Row(dy);
-        for (int sx = sourceRect.Left; sx <= sourceRect.Right; ++sx) {
-            const int dx = x + sx - sourceRect.Left;
-            if (dx < 0 || dx >= destination.Width) {
-                continue;
-            }
-            const std::uint32_t s = sourceRow[sx];
+        for (int c = 0; c < clip->Width; ++c) {
+            const int dx = clip->DestinationLeft + c;
+            const std::uint32_t s = sourceRow[c];
             if (fillFromBitmap) {
                 if (s != key) {
                     row[dx] = s | 0xFF000000u;
@@ -163,14 +156,10 @@ void CopyKeyedPiece(const BitmapView& destination, const BitmapView& source, int
     }
 }
 
-void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& sourceRect, const BitmapView& destination,
-                       const BitmapView& source, const ParentBackground& background, bool fillTransparent,
-                       int maskOffset)
+void CopyMaskedPiece(const BitmapView& destination, int x, int y, const BitmapView& source, const PixelRect& sourceRect,
+                     const ParentBackground& background, bool fillTransparent, int maskOffset)
 {
-    if (destination.IsEmpty() || source.IsEmpty()) {
-        return;
-    }
-    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    const std::optional<ClippedCopy> clip = ClipPieceAt(destination, x, y, source, sourceRect);
     if (!clip) {
         return;
     }
@@ -230,18 +219,13 @@ void CopyMaskedPieceAt(const PixelRect& destinationRect, const PixelRect& source
     }
 }
 
-void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t keyColor, double weight,
-                     PixelRect sourceRect, const BitmapView& source)
+void BlendKeyedPiece(const BitmapView& destination, int x, int y, const BitmapView& source, const PixelRect& sourceRect,
+                     std::uint32_t keyColor, double weight)
 {
-    if (destination.IsEmpty() || source.IsEmpty()) {
-        return;
-    }
     // The key is compared as a pixel's colour bytes: its red and blue exchanged.
     const std::uint32_t key = ColorToPixel(keyColor, 0) & 0x00FFFFFFu;
     // Only pixels inside both bitmaps are visited, however far the rectangle reaches.
-    const PixelRect destinationRect{x, y, SaturateToInt(static_cast<long long>(x) + sourceRect.Width()),
-                                    SaturateToInt(static_cast<long long>(y) + sourceRect.Height())};
-    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    const std::optional<ClippedCopy> clip = ClipPieceAt(destination, x, y, source, sourceRect);
     if (!clip) {
         return;
     }
@@ -266,7 +250,7 @@ void BlendKeyedPiece(const BitmapView& destination, int x, int y, std::uint32_t 
     }
 }
 
-void FillFrame(const BitmapView& target, PixelRect rect, int left, std::uint32_t color, int bottom, int right, int top)
+void FillFrame(const BitmapView& target, PixelRect rect, std::uint32_t color, int left, int top, int right, int bottom)
 {
     FillRectColor(target, {rect.Left, rect.Top, rect.Right, rect.Top + top}, color);
     FillRectColor(target, {rect.Left, rect.Top + top, rect.Left + left, rect.Bottom}, color);

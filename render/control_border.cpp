@@ -35,7 +35,7 @@ PixelRect PaintControlBorder(const BitmapView& target, PixelRect rect, int borde
     PixelRect client = rect;
     if (mask == nullptr) {
         if (n > 0) {
-            FillFrame(target, rect, n, color, n, n, n);
+            FillFrame(target, rect, color, n, n, n, n);
             client = Deflate(rect, n, n, n, n);
         }
         return client;
@@ -53,7 +53,7 @@ PixelRect PaintControlBorder(const BitmapView& target, PixelRect rect, int borde
                      {rect.Left + background.X, rect.Top + background.Y, rect.Right + background.X,
                       rect.Bottom + background.Y});
         } else {
-            FillFrame(cache, rect, wl, color, wb, wr, wt);
+            FillFrame(cache, rect, color, wl, wt, wr, wb);
         }
     }
     PaintBordersMask(cache, rect, background, *mask, state, true, skin->MasterBitmap());
@@ -66,7 +66,7 @@ PixelRect PaintControlBorder(const BitmapView& target, PixelRect rect, int borde
         const int sr = std::max(std::min(n, width - wl) - wr, 0);
         const int st = std::max(std::min(n, height - wb) - wt, 0);
         const int sb = std::max(std::min(n, height - wt) - wb, 0);
-        FillFrame(cache, client, sl, color, sb, sr, st);
+        FillFrame(cache, client, color, sl, st, sr, sb);
         client = Deflate(rect, n, n, n, n);
         if (!target.SameAs(cache)) {
             CopyRect(target, rect.Left, rect.Top, cache, {rect.Left, rect.Top, rect.Right, rect.Top + n});

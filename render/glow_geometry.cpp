@@ -59,14 +59,11 @@ bool GlowPictureFits(const GlowLayout& layout)
            static_cast<long long>(layout.ImageWidth) * layout.ImageHeight <= kMaxGlowPicturePixels;
 }
 
-void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const BitmapView& destination, bool grey,
-                    int transparency, std::uint32_t tintColor, bool fillTransparent, const ParentBackground& background,
-                    const BitmapView& source)
+void DrawAlphaImage(const BitmapView& destination, int x, int y, const BitmapView& source, const PixelRect& sourceRect,
+                    bool grey, int transparency, std::uint32_t tintColor, bool fillTransparent,
+                    const ParentBackground& background)
 {
-    if (destination.IsEmpty() || source.IsEmpty()) {
-        return;
-    }
-    const std::optional<ClippedCopy> clip = ClipCopy(destinationRect, sourceRect, destination, source);
+    const std::optional<ClippedCopy> clip = ClipPieceAt(destination, x, y, source, sourceRect);
     if (!clip) {
         return;
     }

@@ -41,14 +41,14 @@ inline constexpr long long kMaxGlowPicturePixels = 4096LL * 4096;
 // Whether the layout's picture is not empty and within kMaxGlowPicturePixels.
 bool GlowPictureFits(const GlowLayout& layout);
 
-// Composites a 32-bit image with alpha onto a 32-bit destination. The rectangles are clipped to
-// each other and to both bitmaps; key pixels (0x00FF00FF) take the background's bitmap pixel
+// Composites `sourceRect` of a 32-bit image with alpha onto a 32-bit destination at (x, y),
+// clipped to both bitmaps as every piece routine is; key pixels (0x00FF00FF) take the background's bitmap pixel
 // with `fillTransparent`, else stay. Other pixels: c = ((S - D) * a + D * 256) >> 8 per colour
 // channel with a the source alpha (reduced to (100 - t) * a / 100 with a transparency t, which
 // then keeps the destination alpha; else alpha = max(D, S)). `grey` turns the source grey first;
 // a tint colour other than TransparentKey moves it halfway toward that colour.
-void DrawAlphaImage(PixelRect destinationRect, PixelRect sourceRect, const BitmapView& destination, bool grey,
-                    int transparency, std::uint32_t tintColor, bool fillTransparent, const ParentBackground& background,
-                    const BitmapView& source);
+void DrawAlphaImage(const BitmapView& destination, int x, int y, const BitmapView& source, const PixelRect& sourceRect,
+                    bool grey, int transparency, std::uint32_t tintColor, bool fillTransparent,
+                    const ParentBackground& background);
 
 } // namespace korvane

@@ -101,8 +101,8 @@ void ComposeOpaque(const BitmapView& target, PixelRect rect, const BackgroundLoo
         if (texturePainted) {
             Bitmap32 gradient(rect.Width(), rect.Height());
             PaintGradientOrColor(gradient.View(), {0, 0, rect.Width(), rect.Height()}, look);
-            BlendBitmap(target, gradient.ReadView(), std::clamp(ip * 255 / 100, 0, 255), rect.Left, rect.Top,
-                        {0, 0, rect.Width(), rect.Height()});
+            BlendBitmap(target, rect.Left, rect.Top, gradient.ReadView(), {0, 0, rect.Width(), rect.Height()},
+                        std::clamp(ip * 255 / 100, 0, 255));
         } else {
             PaintGradientOrColor(target, rect, look);
         }
@@ -242,8 +242,8 @@ void PaintSectionBackground(int sectionIndex, const std::u16string& sectionName,
         ComposeOpaque(section32.View(), {0, 0, rect.Width(), rect.Height()}, look, *manager,
                       moved.Moved(rect.Left, rect.Top));
         PaintParent(destination, rect, background, offsetX, offsetY);
-        BlendBitmap(destination, section32.ReadView(), std::clamp(t * 255 / 100, 0, 255), rect.Left, rect.Top,
-                    {0, 0, rect.Width(), rect.Height()});
+        BlendBitmap(destination, rect.Left, rect.Top, section32.ReadView(), {0, 0, rect.Width(), rect.Height()},
+                    std::clamp(t * 255 / 100, 0, 255));
     } else {
         FillRectColor(destination, rect, MixColors(background.Color, look.Color, t / 100.0));
     }

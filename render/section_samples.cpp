@@ -70,7 +70,7 @@ Bitmap32 PaintGlowSample(const SkinPaintSource& skin, int index, const TsGeneral
     const long long faceY = static_cast<long long>(margins.Top) - section.GlowMargin;
     CopyRect(sample.View(), SaturateToInt(faceX), SaturateToInt(faceY), face.ReadView(), control);
     const PixelRect all{0, 0, glow.Width(), glow.Height()};
-    DrawAlphaImage(all, all, sample.View(), false, 0, TransparentKey, false, EmptyBackground, glow.ReadView());
+    DrawAlphaImage(sample.View(), 0, 0, glow.ReadView(), all, false, 0, TransparentKey, false, EmptyBackground);
     return sample;
 }
 
@@ -108,8 +108,8 @@ void PaintEntrySamples(const SkinPaintSource& skin, int maskIndex, const TsMaskD
         hand(0, "tile mode " + std::to_string(mode), std::move(picture));
     }
     Bitmap32 alpha = Backdrop(request.Width, request.Height, request.BackgroundColor);
-    DrawAlphaImage({0, 0, alpha.Width(), alpha.Height()}, entry.FirstRowRect(), alpha.View(), true, 30, 0x00FF0000,
-                   true, SelfBackground(alpha.View()), source);
+    DrawAlphaImage(alpha.View(), 0, 0, source, entry.FirstRowRect(), true, 30, 0x00FF0000, true,
+                   SelfBackground(alpha.View()));
     hand(0, "alpha", std::move(alpha));
 }
 

@@ -29,8 +29,8 @@ struct PiecePainter {
             return;
         }
         if (masked) {
-            CopyMaskedPieceAt({dx, dy, dx + w, dy + h}, {sx, sy, sx + w, sy + h}, destination, source, EmptyBackground,
-                              false, MaskRowOffset(entry));
+            CopyMaskedPiece(destination, dx, dy, source, {sx, sy, sx + w, sy + h}, EmptyBackground, false,
+                            MaskRowOffset(entry));
         } else {
             CopyRect(destination, dx, dy, source, {sx, sy, sx + w, sy + h});
         }
@@ -216,10 +216,10 @@ void PaintBordersMask(const BitmapView& destination, PixelRect rect, const Paren
             return;
         }
         if (masked) {
-            CopyMaskedPieceAt({dx, dy, dx + cw, dy + ch}, {cx, cy, cx + cw, cy + ch}, destination, source, background,
-                              fillCorners, MaskRowOffset(entry));
+            CopyMaskedPiece(destination, dx, dy, source, {cx, cy, cx + cw, cy + ch}, background, fillCorners,
+                            MaskRowOffset(entry));
         } else {
-            CopyKeyedPiece(destination, source, dx, dy, {cx, cy, cx + cw - 1, cy + ch - 1}, TransparentKey, background,
+            CopyKeyedPiece(destination, dx, dy, source, {cx, cy, cx + cw, cy + ch}, TransparentKey, background,
                            fillCorners);
         }
     };
@@ -287,10 +287,10 @@ void PaintStateImage(const BitmapView& destination, int x, int y, int state, con
         return;
     }
     if (mode == 1) {
-        CopyKeyedPiece(destination, masterBitmap, x, y, {sx, sy, sx + width - 1, sy + height - 1}, TransparentKey,
-                       background, true);
+        CopyKeyedPiece(destination, x, y, masterBitmap, {sx, sy, sx + width, sy + height}, TransparentKey, background,
+                       true);
     } else {
-        BlendKeyedPiece(destination, x, y, TransparentKey, 0.5, {sx, sy, sx + width, sy + height}, masterBitmap);
+        BlendKeyedPiece(destination, x, y, masterBitmap, {sx, sy, sx + width, sy + height}, TransparentKey, 0.5);
     }
 }
 

@@ -53,7 +53,7 @@ void BM_BlendBitmap(benchmark::State& state)
     const Bitmap32 source = RandomBitmap(w, h, 2);
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + PathLabel(path));
     bench::MeasureAgainstMemcpy(state, static_cast<std::size_t>(w) * h * 4, [&] {
-        BlendBitmap(destination.View(), source.ReadView(), 127, 0, 0, {0, 0, w, h}, path);
+        BlendBitmap(destination.View(), 0, 0, source.ReadView(), {0, 0, w, h}, 127, path);
         benchmark::DoNotOptimize(destination.Bits());
     });
 }

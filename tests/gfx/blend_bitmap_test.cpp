@@ -43,7 +43,7 @@ TEST(BlendBitmap, EveryByteFollowsTheRoundedWeightedSumTable)
             const std::uint32_t s = c.source * 0x01010101u;
             Bitmap32 destination = Filled(5, 2, d);
             Bitmap32 source = Filled(5, 2, s);
-            BlendBitmap(destination.View(), source.ReadView(), c.weight, 0, 0, {0, 0, 5, 2}, path);
+            BlendBitmap(destination.View(), 0, 0, source.ReadView(), {0, 0, 5, 2}, c.weight, path);
             EXPECT_EQ(destination.Pixel(4, 1), c.expected * 0x01010101u)
                 << int(c.destination) << " " << int(c.source) << " " << c.weight;
         }
@@ -55,7 +55,7 @@ TEST(BlendBitmap, HalfTransparencyOverParentGivesParentWeight127)
     Bitmap32 parent = Filled(4, 4, 0xFF204060);
     Bitmap32 section = Filled(4, 4, 0xFFA0C0E0);
     const int a = 50 * 255 / 100; // 127
-    BlendBitmap(parent.View(), section.ReadView(), a, 0, 0, {0, 0, 4, 4});
+    BlendBitmap(parent.View(), 0, 0, section.ReadView(), {0, 0, 4, 4}, a);
     const std::uint32_t expected = 0xFE000000u | (((0x20 * 127 + 0xA0 * 128 + 127) >> 8) << 16) |
                                    (((0x40 * 127 + 0xC0 * 128 + 127) >> 8) << 8) |
                                    ((0x60 * 127 + 0xE0 * 128 + 127) >> 8);
@@ -71,7 +71,7 @@ TEST(BlendBitmap, NegativeDestinationMovesTheSourceStart)
             source.SetPixel(x, y, static_cast<std::uint32_t>(y * 4 + x) * 10);
         }
     }
-    BlendBitmap(destination.View(), source.ReadView(), 0, -1, -2, {0, 0, 4, 4});
+    BlendBitmap(destination.View(), -1, -2, source.ReadView(), {0, 0, 4, 4}, 0);
     // Weight 0 gives (s*255 + 127) >> 8 per byte; destination (0,0) takes source (1,2) = 90.
     EXPECT_EQ(destination.Pixel(0, 0), (90u * 255 + 127) >> 8);
     EXPECT_EQ(destination.Pixel(2, 1), (150u * 255 + 127) >> 8);
@@ -82,11 +82,11 @@ TEST(BlendBitmap, BitmapsBelowTwoByTwoAreLeftAlone)
 {
     Bitmap32 destination = Filled(1, 5, 0x11111111);
     Bitmap32 source = Filled(5, 5, 0x99999999);
-    BlendBitmap(destination.View(), source.ReadView(), 0, 0, 0, {0, 0, 5, 5});
+    BlendBitmap(destination.View(), 0, 0, source.ReadView(), {0, 0, 5, 5}, 0);
     EXPECT_EQ(destination.Pixel(0, 0), 0x11111111u);
     Bitmap32 wide = Filled(5, 5, 0x11111111);
     Bitmap32 thin = Filled(5, 1, 0x99999999);
-    BlendBitmap(wide.View(), thin.ReadView(), 0, 0, 0, {0, 0, 5, 1});
+    BlendBitmap(wide.View(), 0, 0, thin.ReadView(), {0, 0, 5, 1}, 0);
     EXPECT_EQ(wide.Pixel(0, 0), 0x11111111u);
 }
 
@@ -108,8 +108,8 @@ TEST(BlendBitmap, SimdPathGivesTheScalarBytesOnRandomSizesAndOffsets)
         const int dy = static_cast<int>(random() % 6) - 2;
         const PixelRect rect{static_cast<int>(random() % 10) - 2, static_cast<int>(random() % 3) - 1,
                              static_cast<int>(random() % 80), static_cast<int>(random() % 12)};
-        BlendBitmap(scalar.View(), source.ReadView(), weight, dx, dy, rect, PixelPath::Scalar);
-        BlendBitmap(simd.View(), source.ReadView(), weight, dx, dy, rect, PixelPath::Simd);
+        BlendBitmap(scalar.View(), dx, dy, source.ReadView(), rect, weight, PixelPath::Scalar);
+        BlendBitmap(simd.View(), dx, dy, source.ReadView(), rect, weight, PixelPath::Simd);
         ASSERT_TRUE(scalar.SamePixels(simd)) << "round " << round;
     }
 }

@@ -18,8 +18,8 @@ TEST(CopyKeyedPiece, ColourBackgroundReplacesKeyPixelsWithFullAlpha)
     Bitmap32 source = Coded(3, 2);
     source.SetPixel(1, 0, TransparentKey);
     Bitmap32 destination = Filled(5, 5, 0x11111111);
-    // Right and bottom are inclusive: (0, 0) - (2, 1) is the whole source.
-    CopyKeyedPiece(destination.View(), source.ReadView(), 1, 2, {0, 0, 2, 1}, TransparentKey,
+    // Exclusive right and bottom, as every piece routine takes them: (0, 0, 3, 2) is the whole source.
+    CopyKeyedPiece(destination.View(), 1, 2, source.ReadView(), {0, 0, 3, 2}, TransparentKey,
                    ColorBackground(0x00302010), false);
     EXPECT_EQ(destination.Pixel(1, 2), Code(0, 0));
     EXPECT_EQ(destination.Pixel(2, 2), 0xFF102030u);
@@ -33,7 +33,7 @@ TEST(CopyKeyedPiece, BitmapBackgroundWithoutFillSkipsKeyPixels)
     source.SetPixel(0, 0, TransparentKey);
     Bitmap32 parent = Filled(4, 4, 0xFFABCDEF);
     Bitmap32 destination = Filled(2, 2, 0x11111111);
-    CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 1, 1}, TransparentKey,
+    CopyKeyedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 2}, TransparentKey,
                    BitmapBackground(parent.View(), 0, 0), false);
     EXPECT_EQ(destination.Pixel(0, 0), 0x11111111u);
     EXPECT_EQ(destination.Pixel(1, 1), Code(1, 1));
@@ -45,7 +45,7 @@ TEST(CopyKeyedPiece, FillFromBitmapTakesTheParentPixelAtTheOffset)
     source.SetPixel(1, 0, 0x00123456);
     Bitmap32 parent = Coded(8, 8);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
-    CopyKeyedPiece(destination.View(), source.ReadView(), 1, 1, {0, 0, 1, 0}, TransparentKey,
+    CopyKeyedPiece(destination.View(), 1, 1, source.ReadView(), {0, 0, 2, 1}, TransparentKey,
                    BitmapBackground(parent.View(), 3, 2), true);
     EXPECT_EQ(destination.Pixel(1, 1), Code(4, 3));
     EXPECT_EQ(destination.Pixel(2, 1), 0xFF123456u); // copied with alpha 255
@@ -56,7 +56,7 @@ TEST(CopyKeyedPiece, FillIntoTheBackgroundItselfSkipsKeyPixels)
     Bitmap32 source = Filled(2, 1, TransparentKey);
     source.SetPixel(1, 0, 0x00123456);
     Bitmap32 destination = Filled(4, 4, 0x11111111);
-    CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 1, 0}, TransparentKey,
+    CopyKeyedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 1}, TransparentKey,
                    SelfBackground(destination.View()), true);
     EXPECT_EQ(destination.Pixel(0, 0), 0x11111111u);
     EXPECT_EQ(destination.Pixel(1, 0), 0xFF123456u);
@@ -67,7 +67,7 @@ TEST(CopyKeyedPiece, FillFromATinyBackgroundCopiesNothing)
     Bitmap32 source = Coded(2, 2);
     Bitmap32 parent = Filled(1, 4, 0);
     Bitmap32 destination = Filled(2, 2, 0x11111111);
-    CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 1, 1}, TransparentKey,
+    CopyKeyedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 2}, TransparentKey,
                    BitmapBackground(parent.View(), 0, 0), true);
     EXPECT_EQ(destination.Pixel(1, 1), 0x11111111u);
 }
@@ -78,21 +78,35 @@ TEST(CopyKeyedPiece, ParentColumnBeyondItsWidthEndsTheRow)
     source.SetPixel(2, 0, 0xFF777777);
     Bitmap32 parent = Coded(3, 3);
     Bitmap32 destination = Filled(4, 2, 0x11111111);
-    CopyKeyedPiece(destination.View(), source.ReadView(), 0, 0, {0, 0, 2, 0}, TransparentKey,
+    CopyKeyedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 3, 1}, TransparentKey,
                    BitmapBackground(parent.View(), 2, 0), true);
     EXPECT_EQ(destination.Pixel(0, 0), Code(2, 0));
     EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u); // parent column 3 is outside: row ends
     EXPECT_EQ(destination.Pixel(2, 0), 0x11111111u);
 }
 
-TEST(CopyKeyedPiece, ClampsTheSourceAndSkipsPixelsOutsideTheDestination)
+TEST(CopyKeyedPiece, ANegativeStartOnEitherSideMovesBothAndOutsidePixelsAreSkipped)
 {
-    Bitmap32 source = Coded(3, 3);
+    const Bitmap32 source = Coded(3, 3);
     Bitmap32 destination = Filled(2, 2, 0);
-    CopyKeyedPiece(destination.View(), source.ReadView(), -1, 0, {-4, 1, 10, 10}, TransparentKey, ColorBackground(0),
+    // Left of the destination: the source start moves right with it.
+    CopyKeyedPiece(destination.View(), -1, 0, source.ReadView(), {0, 1, 3, 3}, TransparentKey, ColorBackground(0),
                    false);
     EXPECT_EQ(destination.Pixel(0, 0), Code(1, 1));
     EXPECT_EQ(destination.Pixel(1, 1), Code(2, 2));
+    // Left of the source: the destination start moves right with it.
+    Bitmap32 shifted = Filled(2, 2, 0);
+    CopyKeyedPiece(shifted.View(), 0, 0, source.ReadView(), {-1, 0, 2, 2}, TransparentKey, ColorBackground(0), false);
+    EXPECT_EQ(shifted.Pixel(0, 0), 0u);
+    EXPECT_EQ(shifted.Pixel(1, 0), Code(0, 0));
+    EXPECT_EQ(shifted.Pixel(1, 1), Code(0, 1));
+    // Wholly outside, or reaching as far as 32 bits go: nothing outside either bitmap is touched.
+    Bitmap32 untouched = Filled(2, 2, 0x11111111);
+    CopyKeyedPiece(untouched.View(), 0, 0, source.ReadView(), {5, 5, 8, 8}, TransparentKey, ColorBackground(0), false);
+    CopyKeyedPiece(untouched.View(), 0, 0, source.ReadView(), {-2147483647, 3, 2147483647, 2147483647}, TransparentKey,
+                   ColorBackground(0), false);
+    EXPECT_EQ(untouched.Pixel(0, 0), 0x11111111u);
+    EXPECT_EQ(untouched.Pixel(1, 1), 0x11111111u);
 }
 
 TEST(CopyMaskedPiece, BlackMaskCopiesThePictureAndWhiteKeepsAlmostTheDestination)
@@ -103,9 +117,9 @@ TEST(CopyMaskedPiece, BlackMaskCopiesThePictureAndWhiteKeepsAlmostTheDestination
     source.SetPixel(0, 1, 0xFF000000); // mask black
     source.SetPixel(1, 1, 0xFFFFFFFF); // mask white
     Bitmap32 destination = Filled(2, 1, 0x33C8C8C8);
-    CopyMaskedPieceAt({0, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), source.ReadView(), EmptyBackground, false, 1);
+    CopyMaskedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 1}, EmptyBackground, false, 1);
     EXPECT_EQ(destination.Pixel(0, 0), 0x33806040u);
-    // (255*D + S*1) / 256: red (255*200 + 128) >> 8 = 199, green (51000 + 96) >> 8 = 199,
+    // (255*D + S*1) / 256: red (255*20128) >> 8 = 199, green (51000 + 96) >> 8 = 199,
     // blue (51000 + 64) >> 8 = 199
     EXPECT_EQ(destination.Pixel(1, 0), 0x33C7C7C7u);
 }
@@ -123,7 +137,7 @@ TEST(CopyMaskedPiece, PerChannelMaskRegressionTable)
         source.SetPixel(0, 0, 0xFF000000u | c.s);
         source.SetPixel(0, 1, 0xFF000000u | c.m);
         Bitmap32 destination = Filled(1, 1, 0xFF000000u | c.d);
-        CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(), EmptyBackground, false, 1);
+        CopyMaskedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 1, 1}, EmptyBackground, false, 1);
         EXPECT_EQ(destination.Pixel(0, 0) & 0xFF, c.expected) << int(c.d) << " " << int(c.s) << " " << int(c.m);
     }
 }
@@ -137,8 +151,8 @@ TEST(CopyMaskedPiece, KeyPixelsAreFilledFromTheBackgroundBitmapWithAlpha255)
     source.SetPixel(1, 1, 0);
     Bitmap32 parent = Coded(6, 6);
     Bitmap32 destination = Filled(3, 3, 0x00999999);
-    CopyMaskedPieceAt({1, 1, 3, 2}, {0, 0, 2, 1}, destination.View(), source.ReadView(),
-                      BitmapBackground(parent.View(), 2, 1), true, 1);
+    CopyMaskedPiece(destination.View(), 1, 1, source.ReadView(), {0, 0, 2, 1}, BitmapBackground(parent.View(), 2, 1),
+                    true, 1);
     EXPECT_EQ(destination.Pixel(1, 1), Code(3, 2));
     EXPECT_EQ(destination.Pixel(2, 1), 0xFF102030u);
     EXPECT_EQ(destination.Pixel(0, 0), 0x00999999u);
@@ -151,8 +165,8 @@ TEST(CopyMaskedPiece, BitmapBackgroundWithoutFillMixesKeyPixelsToo)
     source.SetPixel(0, 1, 0); // black mask: the key colour itself is copied
     Bitmap32 parent = Filled(4, 4, 0);
     Bitmap32 destination = Filled(1, 1, 0x44000000);
-    CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(),
-                      BitmapBackground(parent.View(), 0, 0), false, 1);
+    CopyMaskedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 1, 1}, BitmapBackground(parent.View(), 0, 0),
+                    false, 1);
     EXPECT_EQ(destination.Pixel(0, 0), 0x44FF00FFu);
 }
 
@@ -161,8 +175,7 @@ TEST(CopyMaskedPiece, ColourBackgroundWithFillWritesTheColourKeepingAlpha)
     Bitmap32 source(1, 2);
     source.SetPixel(0, 0, TransparentKey);
     Bitmap32 destination = Filled(1, 1, 0x44000000);
-    CopyMaskedPieceAt({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), source.ReadView(), ColorBackground(0x000000FF),
-                      true, 1);
+    CopyMaskedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 1, 1}, ColorBackground(0x000000FF), true, 1);
     EXPECT_EQ(destination.Pixel(0, 0), 0x44FF0000u);
 }
 
@@ -174,7 +187,7 @@ TEST(CopyMaskedPiece, NegativeStartMovesBothRectanglesAndShrinksTheArea)
         source.SetPixel(x, 1, 0);
     }
     Bitmap32 destination = Filled(4, 1, 0);
-    CopyMaskedPieceAt({-2, 0, 2, 1}, {0, 0, 4, 1}, destination.View(), source.ReadView(), EmptyBackground, false, 1);
+    CopyMaskedPiece(destination.View(), -2, 0, source.ReadView(), {0, 0, 4, 1}, EmptyBackground, false, 1);
     // Colour bytes of the picture; the destination keeps its alpha (0).
     EXPECT_EQ(destination.Pixel(0, 0), Code(2, 0) & 0x00FFFFFFu);
     EXPECT_EQ(destination.Pixel(1, 0), Code(3, 0) & 0x00FFFFFFu);
@@ -187,7 +200,7 @@ TEST(BlendKeyedPiece, HalfWeightRoundsToNearestAndSkipsKeyPixels)
     source.SetPixel(0, 0, 0xFF0A0B0C);
     source.SetPixel(1, 0, 0xFFFF00FF); // key compared on the colour bytes
     Bitmap32 destination = Filled(2, 1, 0x20000000);
-    BlendKeyedPiece(destination.View(), 0, 0, TransparentKey, 0.5, {0, 0, 2, 1}, source.ReadView());
+    BlendKeyedPiece(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 1}, TransparentKey, 0.5);
     // 10 - 10*0.5 = 5; 11 - 5.5 = 5.5 -> 6; 12 - 6 = 6
     EXPECT_EQ(destination.Pixel(0, 0), 0x20050606u);
     EXPECT_EQ(destination.Pixel(1, 0), 0x20000000u);
@@ -196,7 +209,7 @@ TEST(BlendKeyedPiece, HalfWeightRoundsToNearestAndSkipsKeyPixels)
 TEST(FillFrame, FillsFourStripsAndLeavesTheInside)
 {
     Bitmap32 bitmap = Filled(6, 6, 0);
-    FillFrame(bitmap.View(), {0, 0, 6, 6}, 1, 0x0000FF, 2, 1, 1);
+    FillFrame(bitmap.View(), {0, 0, 6, 6}, 0x0000FF, 1, 1, 1, 2);
     const std::uint32_t red = 0xFFFF0000u;
     for (int x = 0; x < 6; ++x) {
         EXPECT_EQ(bitmap.Pixel(x, 0), red);

@@ -75,8 +75,8 @@ TEST(DrawAlphaImage, OpaqueSourceGives255TimesSourcePlusDestinationOver256)
 {
     Bitmap32 source = Filled(2, 2, 0xFFC86432);
     Bitmap32 destination = Filled(2, 2, 0x80102030);
-    DrawAlphaImage({0, 0, 2, 2}, {0, 0, 2, 2}, destination.View(), false, 0, TransparentKey, false, EmptyBackground,
-                   source.ReadView());
+    DrawAlphaImage(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 2}, false, 0, TransparentKey, false,
+                   EmptyBackground);
     const std::uint32_t r = (255 * 0xC8 + 0x10) >> 8;
     const std::uint32_t g = (255 * 0x64 + 0x20) >> 8;
     const std::uint32_t b = (255 * 0x32 + 0x30) >> 8;
@@ -87,8 +87,8 @@ TEST(DrawAlphaImage, TransparencyReducesAlphaAndKeepsTheDestinationAlpha)
 {
     Bitmap32 source = Filled(1, 1, 0xC8FF0000); // alpha 200, red 255
     Bitmap32 destination = Filled(1, 1, 0x40000000);
-    DrawAlphaImage({0, 0, 1, 1}, {0, 0, 1, 1}, destination.View(), false, 50, TransparentKey, false, EmptyBackground,
-                   source.ReadView());
+    DrawAlphaImage(destination.View(), 0, 0, source.ReadView(), {0, 0, 1, 1}, false, 50, TransparentKey, false,
+                   EmptyBackground);
     // a = 50 * 200 / 100 = 100; red (255 * 100) >> 8 = 99
     EXPECT_EQ(destination.Pixel(0, 0), 0x40630000u);
 }
@@ -98,12 +98,12 @@ TEST(DrawAlphaImage, KeyPixelsTakeTheBackgroundOnlyWhenFilling)
     Bitmap32 source = Filled(2, 1, TransparentKey);
     Bitmap32 parent = Filled(4, 4, 0xFF123456);
     Bitmap32 destination = Filled(3, 1, 0x11111111);
-    DrawAlphaImage({-1, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), false, 0, TransparentKey, true,
-                   BitmapBackground(parent.ReadView(), 1, 1), source.ReadView());
+    DrawAlphaImage(destination.View(), -1, 0, source.ReadView(), {0, 0, 2, 1}, false, 0, TransparentKey, true,
+                   BitmapBackground(parent.ReadView(), 1, 1));
     EXPECT_EQ(destination.Pixel(0, 0), 0xFF123456u); // the negative start moved both rectangles
     EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u);
-    DrawAlphaImage({0, 0, 2, 1}, {0, 0, 2, 1}, destination.View(), false, 0, TransparentKey, false,
-                   BitmapBackground(parent.ReadView(), 1, 1), source.ReadView());
+    DrawAlphaImage(destination.View(), 0, 0, source.ReadView(), {0, 0, 2, 1}, false, 0, TransparentKey, false,
+                   BitmapBackground(parent.ReadView(), 1, 1));
     EXPECT_EQ(destination.Pixel(1, 0), 0x11111111u);
 }
 

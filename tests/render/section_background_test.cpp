@@ -142,7 +142,7 @@ TEST(SectionBackground, StretchedTextureUnderGradientTakesTextureWeight40AndNoCo
     Bitmap32 expected = Filled(6, 4, 0);
     StretchDeleteScans(expected.View(), {0, 0, 6, 4}, skin.MasterBitmap(), {2, 3, 5, 5});
     Bitmap32 green = Filled(6, 4, 0xFF00FF00);
-    BlendBitmap(expected.View(), green.ReadView(), 40, 0, 0, {0, 0, 6, 4});
+    BlendBitmap(expected.View(), 0, 0, green.ReadView(), {0, 0, 6, 4}, 40);
     EXPECT_TRUE(destination.SamePixels(expected));
 }
 
