@@ -71,41 +71,6 @@ void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const st
     }
 }
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <immintrin.h>
-#define KORVANE_HAVE_AVX2 1
-// The same lanes eight pixels at a time; unpacking and packing stay within each 128-bit half, so
-// the pixels come back in their order.
-__attribute__((target("avx2"))) void BlendRowInto_Avx2(std::uint32_t* out, const std::uint32_t* oldRow,
-                                                       const std::uint32_t* newRow, int count, int weight)
-{
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i wa = _mm256_set1_epi16(static_cast<short>(weight));
-    const __m256i wb = _mm256_set1_epi16(static_cast<short>(255 - weight));
-    const __m256i bias = _mm256_set1_epi16(127);
-    int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const __m256i o = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(oldRow + i));
-        const __m256i n = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(newRow + i));
-        __m256i lo = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(o, zero), wa),
-                                      _mm256_mullo_epi16(_mm256_unpacklo_epi8(n, zero), wb));
-        __m256i hi = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(o, zero), wa),
-                                      _mm256_mullo_epi16(_mm256_unpackhi_epi8(n, zero), wb));
-        lo = _mm256_srli_epi16(_mm256_add_epi16(lo, bias), 8);
-        hi = _mm256_srli_epi16(_mm256_add_epi16(hi, bias), 8);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
-    }
-    if (i < count) {
-        BlendRowInto_Sse2(out + i, oldRow + i, newRow + i, count - i, weight);
-    }
-}
-
-bool CpuHasAvx2()
-{
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-}
-#endif
 #endif
 
 } // namespace
@@ -115,13 +80,7 @@ void BlendRowInto(std::uint32_t* out, const std::uint32_t* oldRow, const std::ui
 {
     weight = std::clamp(weight, 0, 255);
 #ifdef KORVANE_HAVE_SSE2
-#ifdef KORVANE_HAVE_AVX2
-    if (path == PixelPath::Simd && CpuHasAvx2()) {
-        BlendRowInto_Avx2(out, oldRow, newRow, count, weight);
-        return;
-    }
-#endif
-    if (path == PixelPath::Simd || path == PixelPath::Sse2) {
+    if (path == PixelPath::Simd) {
         BlendRowInto_Sse2(out, oldRow, newRow, count, weight);
         return;
     }

@@ -33,15 +33,15 @@ Bitmap32 RandomBitmap(int w, int h, unsigned seed)
     return bitmap;
 }
 
-// Benchmark argument 0, 1, 2: the scalar loop, SSE2, the widest the processor has.
+// Benchmark argument 0, 1: the scalar loop, SSE2.
 PixelPath PathOf(std::int64_t argument)
 {
-    return argument == 2 ? PixelPath::Simd : argument == 1 ? PixelPath::Sse2 : PixelPath::Scalar;
+    return argument != 0 ? PixelPath::Simd : PixelPath::Scalar;
 }
 
 std::string PathLabel(PixelPath path)
 {
-    return path == PixelPath::Simd ? " widest" : path == PixelPath::Sse2 ? " sse2" : " scalar";
+    return path == PixelPath::Simd ? " sse2" : " scalar";
 }
 
 void BM_BlendBitmap(benchmark::State& state)
@@ -57,7 +57,7 @@ void BM_BlendBitmap(benchmark::State& state)
         benchmark::DoNotOptimize(destination.Bits());
     });
 }
-BENCHMARK(BM_BlendBitmap)->ArgsProduct({{0, 1, 2}, {2, 1, 0}});
+BENCHMARK(BM_BlendBitmap)->ArgsProduct({{0, 1, 2}, {1, 0}});
 
 void BM_FadeFrame(benchmark::State& state)
 {
@@ -73,7 +73,7 @@ void BM_FadeFrame(benchmark::State& state)
         benchmark::DoNotOptimize(frame.Bits());
     });
 }
-BENCHMARK(BM_FadeFrame)->ArgsProduct({{0, 1, 2}, {2, 1, 0}});
+BENCHMARK(BM_FadeFrame)->ArgsProduct({{0, 1, 2}, {1, 0}});
 
 // A button: three 24 x 22 pictures with 4-pixel borders, keyed rounded corners, tiled centre.
 // A window frame: one 60 x 60 picture with 8-pixel sides and a 30-pixel top, edges stretched.
