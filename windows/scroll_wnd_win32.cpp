@@ -160,7 +160,10 @@ bool TacScrollBar::Enabled(HWND window) const
     info.cbSize = sizeof(info);
     if (!GetScrollBarInfo(window, Kind == 1 ? OBJID_VSCROLL : OBJID_HSCROLL, &info))
         return StyleFlags != 0;
-    return (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+    // Wine marks only the two arrows of a bar disabled as a whole.
+    const bool bothArrowsOff =
+        (info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) != 0 && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) != 0;
+    return (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0 && !bothArrowsOff;
 }
 
 BarAxis TacScrollBar::Axis(const PixelRect& rect) const

@@ -197,7 +197,8 @@ TEST_F(EditFrames, TheMemoShowsTheSkinsFrameAndBarsAndKeepsThemAfterItMovedItsBa
     EXPECT_EQ(ScreenPixel(memo.Handle(), x, vert.Top + adapter.VertBar.ArrowLength() + 2), kTrackBefore);
     EXPECT_EQ(ScreenPixel(memo.Handle(), x, vert.Top + 3), kArrow);
     // Typing at the end scrolls the memo by itself.
-    SendMessageW(memo.Handle(), EM_SETSEL, -1, -1);
+    const int length = GetWindowTextLengthW(memo.Handle());
+    SendMessageW(memo.Handle(), EM_SETSEL, length, length);
     SendMessageW(memo.Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"more\r\nand more"));
     SendMessageW(memo.Handle(), WM_KEYDOWN, VK_NEXT, 0);
     Pump();
@@ -287,7 +288,7 @@ TEST_F(EditFrames, ClicksOnADisabledPartOrTheRightButtonSendNothing)
     SendMessageW(memo.Handle(), WM_NCRBUTTONDOWN, HTVSCROLL, Packed(arrow));
     SendMessageW(memo.Handle(), WM_SYSCOMMAND, SC_VSCROLL | 7, Packed(arrow));
     EXPECT_TRUE(g_received.empty());
-    EnableScrollBar(memo.Handle(), SB_VERT, ESB_DISABLE_BOTH);
+    ASSERT_TRUE(EnableScrollBar(memo.Handle(), SB_VERT, ESB_DISABLE_BOTH));
     EXPECT_EQ(SendMessageW(memo.Handle(), WM_NCHITTEST, 0, Packed(arrow)), HTNOWHERE);
     SendMessageW(memo.Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, Packed(arrow));
     EXPECT_TRUE(g_received.empty());
