@@ -456,8 +456,8 @@ void TacScrollWnd::PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotP
     const bool enabled = bar.Enabled(Window());
     const int width = rect.Width();
     const int height = rect.Height();
-    win32::DibSection work(width, height);
-    if (work.Empty())
+    win32::DibSection& work = m_work[bar.Kind];
+    if (!work.Resize(width, height) || work.Empty())
         return;
     const BitmapView view = work.View();
     const ParentBackground background = TsCommonData::GetParentBackground(Window()).Moved(rect.Left, rect.Top);
@@ -555,6 +555,11 @@ void TacScrollWnd::PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotP
 
 void TacScrollWnd::PaintNonClient(HDC dc)
 {
+    PaintBars(dc, true, true, true);
+}
+
+void TacScrollWnd::PaintBars(HDC dc, bool horz, bool vert, bool corner)
+{
     if (BarsSuspended() || !IsWindow(Window()))
         return;
     const HDC target = dc ? dc : GetWindowDC(Window());
@@ -568,15 +573,17 @@ void TacScrollWnd::PaintNonClient(HDC dc)
     const auto hot = [&](int kind) {
         return tracking.HoverWindow == Window() && tracking.HoverBarKind == kind ? tracking.HoverPart : kBarNone;
     };
-    PaintBar(HorzBar, target, pressed(0), hot(0), HorzBarRect());
-    PaintBar(VertBar, target, pressed(1), hot(1), VertBarRect());
-    if (const PixelRect corner = CornerRect(); !corner.IsEmpty()) {
-        win32::DibSection square(corner.Width(), corner.Height());
+    if (horz)
+        PaintBar(HorzBar, target, pressed(0), hot(0), HorzBarRect());
+    if (vert)
+        PaintBar(VertBar, target, pressed(1), hot(1), VertBarRect());
+    if (const PixelRect place = corner ? CornerRect() : PixelRect{}; !place.IsEmpty()) {
+        win32::DibSection square(place.Width(), place.Height());
         if (!square.Empty()) {
             const BitmapView view = square.View();
             const ParentBackground background =
-                TsCommonData::GetParentBackground(Window()).Moved(corner.Left, corner.Top);
-            FillFromBackground(view, {0, 0, corner.Width(), corner.Height()}, background);
+                TsCommonData::GetParentBackground(Window()).Moved(place.Left, place.Top);
+            FillFromBackground(view, {0, 0, place.Width(), place.Height()}, background);
             TsSkinManager* manager = Manager();
             if (manager && manager->Active() && GripShown()) {
                 const SkinTables& tables = manager->Tables();
@@ -584,11 +591,11 @@ void TacScrollWnd::PaintNonClient(HDC dc)
                 if (tables.IsValidMask(grip)) {
                     const TsMaskData& mask = tables.Masks[static_cast<std::size_t>(grip)];
                     const SkinTablesPaintSource source(tables);
-                    PaintStateImage(view, corner.Width() - FrameWidth(mask), corner.Height() - FrameHeight(mask), 0,
+                    PaintStateImage(view, place.Width() - FrameWidth(mask), place.Height() - FrameHeight(mask), 0,
                                     SelfBackground(view), mask, 1, source.MasterBitmap());
                 }
             }
-            BitBlt(target, corner.Left, corner.Top, corner.Width(), corner.Height(), square.Dc(), 0, 0, SRCCOPY);
+            BitBlt(target, place.Left, place.Top, place.Width(), place.Height(), square.Dc(), 0, 0, SRCCOPY);
         }
     }
     if (!dc)
@@ -608,11 +615,13 @@ void TacScrollWnd::RepaintWhenChanged(const SCROLLINFO& horz, const SCROLLINFO& 
     const auto same = [](const SCROLLINFO& a, const SCROLLINFO& b) {
         return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
     };
-    TacScrollBar now[2] = {TacScrollBar(0, *this), TacScrollBar(1, *this)};
-    now[0].Read(Window());
-    now[1].Read(Window());
-    if (!same(now[0].Info, horz) || !same(now[1].Info, vert))
-        RefreshBars();
+    HorzBar.Read(Window());
+    VertBar.Read(Window());
+    const bool horzChanged = !same(HorzBar.Info, horz);
+    const bool vertChanged = !same(VertBar.Info, vert);
+    // Only the bar that moved is painted again.
+    if ((horzChanged || vertChanged) && !BarsSuspended() && IsWindowVisible(Window()))
+        PaintBars(nullptr, horzChanged, vertChanged, false);
 }
 
 LRESULT TacScrollWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)

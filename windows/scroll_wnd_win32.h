@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gfx/pixel_rect.h"
+#include "win32/dib_section.h"
 #include "windows/main_wnd_win32.h"
 #include "windows/scroll_bar_geometry.h"
 #include "windows/scroll_tracking.h"
@@ -74,6 +75,8 @@ public:
     void PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotPart, const PixelRect& rect);
     // Paints both bars and the corner into the context (the window's own when null).
     void PaintNonClient(HDC dc = nullptr);
+    // Paints the bars and the corner asked for.
+    void PaintBars(HDC dc, bool horz, bool vert, bool corner);
     // Re-reads both bars and, unless painting is suspended, repaints them on a visible window.
     void RefreshBars(bool paint = true);
 
@@ -112,6 +115,9 @@ private:
     // The scroll information may have changed during the window's own handling of a message:
     // the platform then draws its own bar in the reserved place, so the skinned one goes back.
     void RepaintWhenChanged(const SCROLLINFO& horz, const SCROLLINFO& vert);
+
+    // Each bar is composed in its own bitmap, kept between paints.
+    win32::DibSection m_work[2];
 };
 
 } // namespace korvane
