@@ -143,6 +143,7 @@ void TacEditWnd::Initialize()
 
 void TacEditWnd::Restore()
 {
+    m_coloured = false;
     if (ui::Window* control = IsWindow(Window()) ? ui::Window::FromHandle(Window()) : nullptr; control && m_saved) {
         control->SetColor(m_savedColour);
         control->SetFontColor(m_savedFontColour);
@@ -166,6 +167,7 @@ void TacEditWnd::SetSkinColours()
                                        : nullptr;
     if (ui::Window* control = ui::Window::FromHandle(Window())) {
         if (section) {
+            m_coloured = true;
             const bool hot = HasFocus && section->States > 1;
             control->SetColor(static_cast<COLORREF>(hot ? section->HotColor : section->Color) & 0xFFFFFF);
             control->SetFontColor(static_cast<COLORREF>(hot ? section->HotFontColor[1] : section->FontColor[1]) &
@@ -205,6 +207,17 @@ LRESULT TacEditWnd::OnPrint(HDC dc, LPARAM flags)
 LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TsSkinManager* manager = Manager();
+    // The manager is already off when it tells its windows the skin went: the window gets its
+    // own colours and its platform frame and bars back.
+    // A window the manager's broadcast does not reach notices it at its next message.
+    if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN && !Detached() &&
+        OwnCommand(lParam, manager)) {
+        if (m_coloured)
+            Restore();
+        return CallPrevious(message, wParam, lParam);
+    }
+    if (m_coloured && (!manager || !manager->Active()) && !Detached())
+        Restore();
     if (StyleHidden || !manager || !manager->Active() || Detached())
         return TacBaseWnd::WndProc(message, wParam, lParam);
     switch (message) {

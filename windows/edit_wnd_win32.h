@@ -53,6 +53,8 @@ private:
     COLORREF m_savedFontColour = CLR_INVALID;
     bool m_saved = false;
     bool m_applying = false;
+    // The owner control carries the skin's colours.
+    bool m_coloured = false;
     COLORREF m_paintColour = CLR_INVALID;
 };
 

@@ -295,6 +295,31 @@ TEST_F(EditFrames, ClicksOnADisabledPartOrTheRightButtonSendNothing)
     EXPECT_EQ(FirstLine(memo.Handle()), 0);
 }
 
+TEST_F(EditFrames, TakingTheSkinOffGivesTheMemoItsColoursAndThePlatformsBarsBack)
+{
+    ui::Memo& memo = AddMemo(BoundsRect(10, 10, 200, 100));
+    Apply();
+    TacEditWnd& adapter = AdapterOf(memo.Handle());
+    Fill(memo.Handle(), 100);
+    Pump();
+    EXPECT_EQ(memo.Color(), kEditColour);
+    const PixelRect vert = adapter.VertBarRect();
+    const int x = (vert.Left + vert.Right) / 2;
+    ASSERT_EQ(ScreenPixel(memo.Handle(), x, vert.Top + 3), kArrow);
+    m_manager->SetActive(false);
+    RedrawWindow(memo.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump();
+    EXPECT_EQ(memo.Color(), CLR_INVALID);
+    EXPECT_NE(ScreenPixel(memo.Handle(), x, vert.Top + 3), kArrow);
+    EXPECT_NE(ScreenPixel(memo.Handle(), 0, 0), kEditColour);
+    // The platform's bar answers the hit test again, and its client keeps the bar's room.
+    const POINT arrow = ScreenPoint(memo.Handle(), x, vert.Bottom - 3);
+    EXPECT_EQ(SendMessageW(memo.Handle(), WM_NCHITTEST, 0, Packed(arrow)), HTVSCROLL);
+    RECT client{};
+    GetClientRect(memo.Handle(), &client);
+    EXPECT_EQ(client.right, vert.Left - adapter.LeftEdge);
+}
+
 TEST_F(EditFrames, AListBoxOfADialogGetsAFlatFrameInTheSkinsBorderColour)
 {
     Apply();
