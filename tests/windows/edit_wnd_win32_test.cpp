@@ -172,6 +172,50 @@ TEST_F(EditFrames, AnEditWithAVerticalBarIsNarrowedByTheBarWidthBesideThePlatfor
     EXPECT_NE(GetWindowLongW(m_raw, GWL_STYLE) & WS_VSCROLL, 0);
 }
 
+TEST_F(EditFrames, ALeftScrollBarTakesItsRoomOnTheLeftAndAnswersTheHitTestThere)
+{
+    Apply();
+    m_raw = CreateWindowExW(WS_EX_LEFTSCROLLBAR, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 10,
+                            10, 200, 100, m_form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(m_raw, nullptr);
+    TacEditWnd& adapter = AdapterOf(m_raw);
+    ASSERT_TRUE(adapter.LeftScrollBar);
+    POINT origin{0, 0};
+    ClientToScreen(m_raw, &origin);
+    const POINT corner = ScreenPoint(m_raw, 0, 0);
+    EXPECT_EQ(origin.x - corner.x, GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(adapter.VertBarRect(), (PixelRect{0, 0, GetSystemMetrics(SM_CXVSCROLL), 100}));
+    // Empty, the edit has nothing to scroll and its bar is off; filled, the bar answers.
+    EXPECT_EQ(SendMessageW(m_raw, WM_NCHITTEST, 0, Packed(ScreenPoint(m_raw, 3, 50))), HTNOWHERE);
+    Fill(m_raw, 30);
+    EXPECT_EQ(SendMessageW(m_raw, WM_NCHITTEST, 0, Packed(ScreenPoint(m_raw, 3, 50))), HTVSCROLL);
+    EXPECT_EQ(SendMessageW(m_raw, WM_NCHITTEST, 0, Packed(ScreenPoint(m_raw, 197, 50))), HTCLIENT);
+}
+
+TEST_F(EditFrames, HoverOverABarFollowsTheCursorWithATwentyMillisecondTimerUntilItLeaves)
+{
+    ui::Memo& memo = AddMemo(BoundsRect(10, 10, 200, 100));
+    Apply();
+    TacEditWnd& adapter = AdapterOf(memo.Handle());
+    Fill(memo.Handle(), 100);
+    Pump();
+    FakeClock clock;
+    const PixelRect vert = adapter.VertBarRect();
+    const POINT arrow = ScreenPoint(memo.Handle(), (vert.Left + vert.Right) / 2, vert.Top + 3);
+    SetCursorPos(arrow.x, arrow.y);
+    SendMessageW(memo.Handle(), WM_NCMOUSEMOVE, HTVSCROLL, Packed(arrow));
+    EXPECT_EQ(g_timers, (std::vector<TimerEvent>{{true, 0xFFF2, 20}}));
+    // A second move over the same bar starts nothing new.
+    SendMessageW(memo.Handle(), WM_NCMOUSEMOVE, HTVSCROLL, Packed(arrow));
+    SendMessageW(memo.Handle(), WM_TIMER, 0xFFF2, 0);
+    EXPECT_EQ(g_timers.size(), 1u);
+    const POINT away = ScreenPoint(memo.Handle(), 40, 40);
+    SetCursorPos(away.x, away.y);
+    SendMessageW(memo.Handle(), WM_TIMER, 0xFFF2, 0);
+    EXPECT_EQ(g_timers.back(), (TimerEvent{false, 0xFFF2, 0}));
+    EXPECT_EQ(ScreenPixel(memo.Handle(), (vert.Left + vert.Right) / 2, vert.Top + 3), kArrow);
+}
+
 TEST_F(EditFrames, TheMemoShowsTheSkinsFrameAndBarsAndKeepsThemAfterItMovedItsBars)
 {
     ui::Memo& memo = AddMemo(BoundsRect(10, 10, 200, 100));
