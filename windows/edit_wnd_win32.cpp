@@ -187,10 +187,6 @@ LRESULT TacEditWnd::OnPrint(HDC dc, LPARAM flags)
     const LRESULT previous = CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc), flags);
     if (previous == 2 || !dc)
         return previous;
-    CacheStale = true;
-    RebuildFrameCache(DialogChild());
-    PaintFrame(dc);
-    PaintNonClient(dc);
     RECT client{};
     GetClientRect(Window(), &client);
     POINT origin{};
@@ -201,6 +197,14 @@ LRESULT TacEditWnd::OnPrint(HDC dc, LPARAM flags)
     SendMessageW(Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_OWNED);
     RestoreDC(dc, saved);
     SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    // The frame and the bars last: the window's own printing may cover its whole window.
+    const int beforeFrame = SaveDC(dc);
+    SelectClipRgn(dc, nullptr);
+    CacheStale = true;
+    RebuildFrameCache(DialogChild());
+    PaintFrame(dc);
+    PaintNonClient(dc);
+    RestoreDC(dc, beforeFrame);
     return 0;
 }
 

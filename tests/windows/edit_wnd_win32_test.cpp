@@ -4,6 +4,7 @@
 #include "support/skinned_form_fixture_win32.h"
 #include "ui/memo.h"
 #include "win32/dc_guards.h"
+#include "win32/dib_section.h"
 #include "windows/edit_wnd_win32.h"
 
 #include <string>
@@ -249,6 +250,41 @@ TEST_F(EditFrames, TheMemoShowsTheSkinsFrameAndBarsAndKeepsThemAfterItMovedItsBa
     EXPECT_EQ(ScreenPixel(memo.Handle(), x, vert.Top + 3), kArrow);
     EXPECT_EQ(ScreenPixel(memo.Handle(), x, vert.Bottom - 3), kArrow);
     EXPECT_EQ(ScreenPixel(memo.Handle(), x, vert.Top + adapter.VertBar.ArrowLength() + 2), kTrackBefore);
+}
+
+TEST_F(EditFrames, PrintingTheMemoDrawsTheSkinsFrameAndBarsWithItsText)
+{
+    ui::Memo& memo = AddMemo(BoundsRect(10, 10, 200, 100));
+    Apply();
+    TacEditWnd& adapter = AdapterOf(memo.Handle());
+    Fill(memo.Handle(), 100);
+    Pump();
+    win32::DibSection picture(200, 100);
+    ASSERT_FALSE(picture.Empty());
+    const RECT whole{0, 0, 200, 100};
+    FillRect(picture.Dc(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SendMessageW(memo.Handle(), WM_PRINT, reinterpret_cast<WPARAM>(picture.Dc()),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    // Read through GDI: the picture's memory DC has what the print drew.
+    const auto at = [&](int x, int y) { return GetPixel(picture.Dc(), x, y) & 0xFFFFFF; };
+    const PixelRect vert = adapter.VertBarRect();
+    const PixelRect horz = adapter.HorzBarRect();
+    const int x = (vert.Left + vert.Right) / 2;
+    EXPECT_EQ(at(0, 0), kEditColour);
+    EXPECT_EQ(at(199, 99), kEditColour);
+    EXPECT_EQ(at(x, vert.Top + 3), kArrow);
+    EXPECT_EQ(at(x, vert.Top + adapter.VertBar.ArrowLength() + 2), kThumb);
+    // Nothing to scroll across: the horizontal bar is off and drawn faded toward what is behind.
+    const COLORREF faded = at(horz.Left + 3, (horz.Top + horz.Bottom) / 2);
+    EXPECT_NE(faded, kArrow);
+    EXPECT_GT(GetBValue(faded), GetRValue(faded) + 60);
+    // The client shows the memo's text in the skin's colours: some pixels differ from its face.
+    int text = 0;
+    for (int yy = adapter.TopEdge; yy < vert.Bottom; ++yy)
+        for (int xx = adapter.LeftEdge; xx < vert.Left; ++xx)
+            if (at(xx, yy) != kEditColour)
+                ++text;
+    EXPECT_GT(text, 20);
 }
 
 TEST_F(EditFrames, HoldingTheLowerArrowRepeatsOnTheFakeClockAndEndsWithEndScroll)
