@@ -4,6 +4,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/text.h"
+#include "windows/adapter_factory_win32.h"
 #include "windows/attach_rules.h"
 #include "windows/skin_manager_win32.h"
 #include "windows/skinned_windows_win32.h"
@@ -132,10 +133,8 @@ void TsSkinProvider::AdaptWalk(HWND container)
                 if (!manager->ThirdParty.Contains(kind, className))
                     continue;
                 if (AdapterKindOfList(kind) != AdapterKind::None) {
-                    auto adapter =
-                        std::make_unique<TacMainWnd>(child, DefaultSectionOf(AdapterKindOfList(kind)), manager);
-                    adapter->Create();
-                    m_items.push_back(std::move(adapter));
+                    m_items.push_back(MakeAdapter(AdapterKindOfList(kind), child,
+                                                  DefaultSectionOf(AdapterKindOfList(kind)), manager));
                 }
                 break;
             }
@@ -336,9 +335,7 @@ bool TacProvider::AdaptChildWindow(HWND window)
     const DialogChildChoice choice =
         ChooseDialogChildAdapter(ClassNameOf(window), style, exStyle, IsWindowVisible(window) != FALSE);
     if (choice.Kind != AdapterKind::None) {
-        auto adapter = std::make_unique<TacMainWnd>(window, choice.Section, TsSkinManager::DefaultManager());
-        adapter->Create();
-        ChildAdapters.push_back(std::move(adapter));
+        ChildAdapters.push_back(MakeAdapter(choice.Kind, window, choice.Section, TsSkinManager::DefaultManager()));
     }
     TacMainWnd::AdaptingDialogChildren() = false;
     return true;

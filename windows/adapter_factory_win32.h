@@ -1,0 +1,19 @@
+#pragma once
+
+#include "windows/attach_rules.h"
+#include "windows/main_wnd_win32.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+namespace korvane {
+
+// Makes and subclasses the adapter of the kind for a window: the edit family gets the edit-frame
+// adapter (with a frame change, so that the bars' room is reserved at once); the kinds without
+// an adapter of their own yet get the base adapter.
+std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section,
+                                        TsSkinManager* manager);
+
+} // namespace korvane

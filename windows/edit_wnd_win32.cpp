@@ -1,0 +1,296 @@
+#include "windows/edit_wnd_win32.h"
+
+#include "controls/common_data_win32.h"
+#include "gfx/color_ops.h"
+#include "gfx/colors.h"
+#include "render/section_background.h"
+#include "render/skin_tables_source.h"
+#include "skin/engine_commands.h"
+#include "ui/window.h"
+#include "windows/skin_manager_win32.h"
+
+namespace korvane {
+
+namespace {
+
+bool OwnCommand(LPARAM lParam, const TsSkinManager* manager)
+{
+    return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(manager);
+}
+
+PixelRect WindowSize(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace
+
+// --- TacBaseWnd ----------------------------------------------------------------------------------
+
+bool TacBaseWnd::SectionHasStates() const
+{
+    const TsSkinManager* manager = Manager();
+    if (!manager || !manager->Tables().IsValidSection(SectionIndex()))
+        return false;
+    const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(SectionIndex())];
+    if (section.States > 1)
+        return true;
+    return manager->Tables().IsValidMask(section.BorderIndex) &&
+           manager->Tables().Masks[static_cast<std::size_t>(section.BorderIndex)].ImageCount > 1;
+}
+
+void TacBaseWnd::RebuildFrameCache(bool flat)
+{
+    if (!CacheStale)
+        return;
+    TsSkinManager* manager = Manager();
+    if (!manager || !manager->Active())
+        return;
+    const PixelRect size = WindowSize(Window());
+    if (!m_cache.Resize(size.Width(), size.Height()) || m_cache.Empty())
+        return;
+    const BitmapView view = m_cache.View();
+    const SkinTables& tables = manager->Tables();
+    const auto borderColour = static_cast<std::uint32_t>(tables.SkinData.BorderColor) & 0xFFFFFF;
+    if (flat && borderColour != TransparentKey) {
+        FillRectColor(view, size, GetSysColor(COLOR_WINDOW));
+        FillRectColor(view, {0, 0, size.Right, 1}, borderColour);
+        FillRectColor(view, {0, size.Bottom - 1, size.Right, size.Bottom}, borderColour);
+        FillRectColor(view, {0, 0, 1, size.Bottom}, borderColour);
+        FillRectColor(view, {size.Right - 1, 0, size.Right, size.Bottom}, borderColour);
+    } else if (GetParent(Window()) && tables.IsValidSection(SectionIndex())) {
+        const int state = (HasFocus || MouseInside) && SectionHasStates() ? 1 : 0;
+        const SkinTablesPaintSource source(tables);
+        PaintSectionFace(SectionIndex(), Section(), TsCommonData::GetParentBackground(Window()), -1, -1, &source, view,
+                         0, 0, size, state, true);
+    } else {
+        return;
+    }
+    CacheStale = false;
+}
+
+void TacBaseWnd::PaintFrame(HDC dc)
+{
+    if (m_cache.Empty() || CacheStale)
+        return;
+    const HDC target = dc ? dc : GetWindowDC(Window());
+    if (!target)
+        return;
+    const int width = m_cache.Width();
+    const int height = m_cache.Height();
+    const HDC source = m_cache.Dc();
+    BitBlt(target, 0, 0, width, TopEdge, source, 0, 0, SRCCOPY);
+    BitBlt(target, 0, height - BottomEdge, width, BottomEdge, source, 0, height - BottomEdge, SRCCOPY);
+    BitBlt(target, 0, TopEdge, LeftEdge, height - TopEdge - BottomEdge, source, 0, TopEdge, SRCCOPY);
+    BitBlt(target, width - RightEdge, TopEdge, RightEdge, height - TopEdge - BottomEdge, source, width - RightEdge,
+           TopEdge, SRCCOPY);
+    if (!dc)
+        ReleaseDC(Window(), target);
+}
+
+LRESULT TacBaseWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const TsSkinManager* manager = Manager();
+    if (StyleHidden || !manager || !manager->Active() || Detached())
+        return TacScrollWnd::WndProc(message, wParam, lParam);
+    switch (message) {
+    case WM_SIZE:
+    case WM_EXITSIZEMOVE: {
+        CacheStale = true;
+        const LRESULT result = TacScrollWnd::WndProc(message, wParam, lParam);
+        if (message == WM_SIZE && IsWindowVisible(Window()))
+            SendMessageW(Window(), WM_NCPAINT, 1, 0);
+        return result;
+    }
+    case WM_ENABLE: {
+        const LRESULT result = TacScrollWnd::WndProc(message, wParam, lParam);
+        CacheStale = true;
+        SendMessageW(Window(), WM_NCPAINT, 1, 0);
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = TacScrollWnd::WndProc(message, wParam, lParam);
+        HasFocus = message == WM_SETFOCUS;
+        if (SectionHasStates()) {
+            CacheStale = true;
+            SendMessageW(Window(), WM_NCPAINT, 1, 0);
+        }
+        return result;
+    }
+    default:
+        return TacScrollWnd::WndProc(message, wParam, lParam);
+    }
+}
+
+// --- TacEditWnd ----------------------------------------------------------------------------------
+
+TacEditWnd::TacEditWnd(HWND window, std::u16string_view section, TsSkinManager* manager)
+    : TacBaseWnd(window, section, manager)
+{
+}
+
+void TacEditWnd::Initialize()
+{
+    if (ui::Window* control = ui::Window::FromHandle(Window()); control && !m_saved) {
+        m_savedColour = control->Color();
+        m_savedFontColour = control->FontColor();
+        m_saved = true;
+    }
+}
+
+void TacEditWnd::Restore()
+{
+    m_coloured = false;
+    if (ui::Window* control = IsWindow(Window()) ? ui::Window::FromHandle(Window()) : nullptr; control && m_saved) {
+        control->SetColor(m_savedColour);
+        control->SetFontColor(m_savedFontColour);
+    }
+    if (IsWindow(Window()))
+        SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TacEditWnd::SetSkinColours()
+{
+    if (m_applying)
+        return;
+    m_applying = true;
+    const bool wasSuspended = PaintSuspended;
+    PaintSuspended = true;
+    TacMainWnd::SetSkinColours();
+    const TsSkinManager* manager = Manager();
+    const TsGeneralData* section = manager && manager->Tables().IsValidSection(SectionIndex())
+                                       ? &manager->Tables().Sections[static_cast<std::size_t>(SectionIndex())]
+                                       : nullptr;
+    if (ui::Window* control = ui::Window::FromHandle(Window())) {
+        if (section) {
+            m_coloured = true;
+            const bool hot = HasFocus && section->States > 1;
+            control->SetColor(static_cast<COLORREF>(hot ? section->HotColor : section->Color) & 0xFFFFFF);
+            control->SetFontColor(static_cast<COLORREF>(hot ? section->HotFontColor[1] : section->FontColor[1]) &
+                                  0xFFFFFF);
+        }
+    } else {
+        m_paintColour =
+            section && !DialogChild() ? static_cast<COLORREF>(section->Color) & 0xFFFFFF : GetSysColor(COLOR_WINDOW);
+    }
+    CacheStale = true;
+    PaintSuspended = wasSuspended;
+    m_applying = false;
+}
+
+LRESULT TacEditWnd::OnPrint(HDC dc, LPARAM flags)
+{
+    const LRESULT previous = CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc), flags);
+    if (previous == 2 || !dc)
+        return previous;
+    RECT client{};
+    GetClientRect(Window(), &client);
+    POINT origin{};
+    SetViewportOrgEx(dc, LeftEdge + (LeftScrollBar && VertBar.Shown ? VertBar.BarThickness() : 0), TopEdge, &origin);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+    SendMessageW(Window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_OWNED);
+    RestoreDC(dc, saved);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    // The frame and the bars last: the window's own printing may cover its whole window.
+    const int beforeFrame = SaveDC(dc);
+    SelectClipRgn(dc, nullptr);
+    CacheStale = true;
+    RebuildFrameCache(DialogChild());
+    PaintFrame(dc);
+    PaintNonClient(dc);
+    RestoreDC(dc, beforeFrame);
+    return 0;
+}
+
+LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TsSkinManager* manager = Manager();
+    // The manager is already off when it tells its windows the skin went: the window gets its
+    // own colours and its platform frame and bars back.
+    // A window the manager's broadcast does not reach notices it at its next message.
+    if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN && !Detached() &&
+        OwnCommand(lParam, manager)) {
+        if (m_coloured)
+            Restore();
+        return CallPrevious(message, wParam, lParam);
+    }
+    if (m_coloured && (!manager || !manager->Active()) && !Detached())
+        Restore();
+    if (StyleHidden || !manager || !manager->Active() || Detached())
+        return TacBaseWnd::WndProc(message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+        if (!ColoursApplied())
+            SetSkinColours();
+        break;
+    case WM_NCPAINT:
+        if (IsWindowVisible(Window()) && !PaintSuspended && !SendingScroll) {
+            if (CacheStale) {
+                if (!ColoursApplied())
+                    SetSkinColours();
+                RebuildFrameCache(DialogChild());
+            }
+            PaintNonClient();
+            PaintFrame(nullptr);
+        }
+        return 0;
+    case WM_PRINT:
+        return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
+    case WM_SETFONT: {
+        const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
+        if (!PaintSuspended && IsWindowVisible(Window()))
+            RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
+        if (SectionHasStates())
+            SetSkinColours();
+        return result;
+    }
+    case SKM_COMMAND: {
+        const EngineCommand command = EngineCommand::FromWParam(wParam);
+        switch (command.Code) {
+        case SKC_REFRESH: {
+            const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
+            if (OwnCommand(lParam, manager)) {
+                SetSkinColours();
+                if (IsWindowVisible(Window()))
+                    SendMessageW(Window(), WM_NCPAINT, 1, 0);
+            }
+            return result;
+        }
+        case SKC_SETSKIN: {
+            const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
+            if (OwnCommand(lParam, manager)) {
+                SetSkinColours();
+                SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
+                             SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            return result;
+        }
+        case SKC_PREPARECACHE:
+            RebuildFrameCache(DialogChild());
+            return 0;
+        case SKC_GETSECTIONINDEX:
+            return SectionIndex();
+        default:
+            break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return TacBaseWnd::WndProc(message, wParam, lParam);
+}
+
+} // namespace korvane

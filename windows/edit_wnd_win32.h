@@ -1,0 +1,61 @@
+#pragma once
+
+#include "win32/dib_section.h"
+#include "windows/scroll_wnd_win32.h"
+
+#include <windows.h>
+
+namespace korvane {
+
+// The base of the edit family: the frame cache, the window's whole face from its section (the
+// border strips come from it), rebuilt when the size, focus or skin changes.
+class TacBaseWnd : public TacScrollWnd {
+public:
+    using TacScrollWnd::TacScrollWnd;
+
+    // Rebuilds the cache when it is stale. `flat`: the dialog child look, a 1-pixel frame in
+    // the skin's border colour around the system window colour, when the skin has one.
+    void RebuildFrameCache(bool flat);
+    const win32::DibSection& FrameCache() const { return m_cache; }
+    bool HasFocus = false;
+    bool MouseInside = false;
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Copies the border strips from the cache to the context (the window's own when null).
+    void PaintFrame(HDC dc) override;
+    // The section has more than one look (or its borders mask more than one picture).
+    bool SectionHasStates() const;
+
+private:
+    win32::DibSection m_cache;
+};
+
+// The adapter of edits, memos, list boxes and rich edits of forms and dialogs: the skin's frame,
+// the skin's bars and the section's colours for the window's face and text.
+class TacEditWnd : public TacBaseWnd {
+public:
+    TacEditWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
+
+    // For windows without an owner object: the colour their face is painted with.
+    COLORREF PaintColour() const { return m_paintColour; }
+
+protected:
+    void Initialize() override;
+    void Restore() override;
+    void SetSkinColours() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnPrint(HDC dc, LPARAM flags);
+
+    COLORREF m_savedColour = CLR_INVALID;
+    COLORREF m_savedFontColour = CLR_INVALID;
+    bool m_saved = false;
+    bool m_applying = false;
+    // The owner control carries the skin's colours.
+    bool m_coloured = false;
+    COLORREF m_paintColour = CLR_INVALID;
+};
+
+} // namespace korvane
