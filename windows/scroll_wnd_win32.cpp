@@ -207,34 +207,28 @@ bool TacScrollWnd::IsTracked() const
     return Tracking().Window == Window() && Tracking().Tracker.Active();
 }
 
-PixelRect TacScrollWnd::HorzBarRect() const
+BarLayout TacScrollWnd::CurrentBarLayout() const
 {
     RECT window{};
     GetWindowRect(Window(), &window);
     return LayoutBars(window.right - window.left, window.bottom - window.top,
                       {LeftEdge, TopEdge, RightEdge, BottomEdge}, HorzBar.Shown, VertBar.Shown, HorzBar.BarThickness(),
-                      VertBar.BarThickness(), LeftScrollBar)
-        .Horz;
+                      VertBar.BarThickness(), LeftScrollBar);
+}
+
+PixelRect TacScrollWnd::HorzBarRect() const
+{
+    return CurrentBarLayout().Horz;
 }
 
 PixelRect TacScrollWnd::VertBarRect() const
 {
-    RECT window{};
-    GetWindowRect(Window(), &window);
-    return LayoutBars(window.right - window.left, window.bottom - window.top,
-                      {LeftEdge, TopEdge, RightEdge, BottomEdge}, HorzBar.Shown, VertBar.Shown, HorzBar.BarThickness(),
-                      VertBar.BarThickness(), LeftScrollBar)
-        .Vert;
+    return CurrentBarLayout().Vert;
 }
 
 PixelRect TacScrollWnd::CornerRect() const
 {
-    RECT window{};
-    GetWindowRect(Window(), &window);
-    return LayoutBars(window.right - window.left, window.bottom - window.top,
-                      {LeftEdge, TopEdge, RightEdge, BottomEdge}, HorzBar.Shown, VertBar.Shown, HorzBar.BarThickness(),
-                      VertBar.BarThickness(), LeftScrollBar)
-        .Corner;
+    return CurrentBarLayout().Corner;
 }
 
 int TacScrollWnd::HitTestBar(const TacScrollBar& bar, const PixelRect& rect, POINT point) const

@@ -65,6 +65,8 @@ public:
     bool StyleHidden = false;
 
     // The bars' rectangles in window coordinates (empty when not shown).
+    // Where the bars and their corner lie in the window now.
+    BarLayout CurrentBarLayout() const;
     PixelRect HorzBarRect() const;
     PixelRect VertBarRect() const;
     // The square between the two bars, empty unless both are shown.

@@ -443,6 +443,17 @@ void WindowFrame::CopyToWindow(const FrameMetrics& metrics)
     ReleaseDC(m_window, dc);
 }
 
+LRESULT WindowFrame::PreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const bool visible = IsWindowVisible(m_window) != FALSE;
+    if (visible)
+        SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
+    const LRESULT result = m_previous(message, wParam, lParam);
+    if (visible)
+        RedrawAfterSuspension();
+    return result;
+}
+
 void WindowFrame::RedrawAfterSuspension()
 {
     SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
@@ -777,24 +788,14 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_NCACTIVATE: {
         const bool active = wParam != 0;
         // The platform's own title bar must not show while it handles the activation.
-        const bool visible = IsWindowVisible(m_window) != FALSE;
-        if (visible)
-            SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
-        result = m_previous(message, wParam, lParam);
-        if (visible)
-            RedrawAfterSuspension();
+        result = PreviousWithoutRedraw(message, wParam, lParam);
         if (!active)
             ResetHotButtons();
         PaintFrame();
         return true;
     }
     case WM_SETTEXT: {
-        const bool visible = IsWindowVisible(m_window) != FALSE;
-        if (visible)
-            SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
-        result = m_previous(message, wParam, lParam);
-        if (visible)
-            RedrawAfterSuspension();
+        result = PreviousWithoutRedraw(message, wParam, lParam);
         PaintFrame();
         return true;
     }

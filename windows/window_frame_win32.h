@@ -78,6 +78,9 @@ private:
     void PaintButtons(const BitmapView& view);
     void PaintCaption(const FrameMetrics& metrics);
     void CopyToWindow(const FrameMetrics& metrics);
+    // The platform's handling of a message with redrawing off meanwhile, so that it shows none
+    // of its own frame; then RedrawAfterSuspension.
+    LRESULT PreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
     // Switches redrawing back on after the platform handled a message with it off.
     void RedrawAfterSuspension();
     void ApplyRegion();
