@@ -67,7 +67,17 @@ void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const st
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), blend4(o, n));
     }
     if (i < count) {
-        BlendRowInto_Scalar(out + i, oldRow + i, newRow + i, count - i, weight);
+        // The last one to three pixels go through the same lanes from a padded copy.
+        const int rest = count - i;
+        alignas(16) std::uint32_t o[4] = {};
+        alignas(16) std::uint32_t n[4] = {};
+        std::memcpy(o, oldRow + i, static_cast<std::size_t>(rest) * 4);
+        std::memcpy(n, newRow + i, static_cast<std::size_t>(rest) * 4);
+        alignas(16) std::uint32_t result[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(result),
+                        blend4(_mm_load_si128(reinterpret_cast<const __m128i*>(o)),
+                               _mm_load_si128(reinterpret_cast<const __m128i*>(n))));
+        std::memcpy(out + i, result, static_cast<std::size_t>(rest) * 4);
     }
 }
 
