@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "fuzzed_picture_size.h"
 #include "image/decoded_image.h"
 #include "image/image_dimensions.h"
 #include "image/jpeg_reader.h"
@@ -13,10 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::span<const uint8_t> bytes(data, size);
     (void)korvane::LooksLikeJpeg(bytes);
-    // Pictures up to the budget of 64 Mpx decode in well under a second, but not under the
-    // sanitizers; the fuzzer looks for damage in pictures of up to 1 Mpx and leaves the size
-    // limits to the unit tests.
-    if (const auto size = korvane::ReadImageDimensions(bytes); size && size->Width * size->Height > (1 << 20)) {
+    if (korvane::fuzz::TooLargeToFuzz(bytes)) {
         return 0;
     }
     try {
