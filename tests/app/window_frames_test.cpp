@@ -21,6 +21,7 @@
 #include <functional>
 #include <vector>
 #include <string>
+#include <thread>
 
 namespace korvane {
 namespace {
@@ -275,6 +276,54 @@ TEST_F(WindowFrames, AReleaseOutsideThePressedButtonDoesNothing)
     Pump();
     EXPECT_TRUE(IsWindowVisible(generated));
     EXPECT_EQ(FrameOf(*Form_Generated).Button(kHitClose).State, 0);
+}
+
+// Sends the mouse to a screen point, with the left button going down or up there when asked.
+void MouseInput(POINT at, DWORD button = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    SendInput(1, &input, sizeof(input));
+}
+
+TEST_F(WindowFrames, ADragOnTheTitleMovesTheWindow)
+{
+    ChooseStyleMenu->Show();
+    Pump();
+    const HWND chooser = ChooseStyleMenu->Handle();
+    RECT before{};
+    GetWindowRect(chooser, &before);
+    // On the caption, clear of the icon and the title buttons.
+    const POINT start{before.left + 120, before.top + 10};
+    ASSERT_EQ(SendMessageW(chooser, WM_NCHITTEST, 0, MAKELPARAM(start.x, start.y)), HTCAPTION);
+    MouseInput(start);
+    Pump();
+    // The press starts the platform's move loop on this thread; the moves and the release come
+    // from another one meanwhile.
+    std::thread hand([start] {
+        Sleep(300);
+        for (int step = 1; step <= 5; ++step) {
+            MouseInput({start.x + step * 8, start.y + step * 5});
+            Sleep(40);
+        }
+        MouseInput({start.x + 40, start.y + 25}, MOUSEEVENTF_LEFTUP);
+    });
+    MouseInput(start, MOUSEEVENTF_LEFTDOWN);
+    // The press reaches the frame in the pump and the move loop runs inside it until the release.
+    for (int i = 0; i < 100; ++i) {
+        Pump();
+        Sleep(10);
+    }
+    hand.join();
+    Pump();
+    RECT after{};
+    GetWindowRect(chooser, &after);
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 25);
+    EXPECT_EQ(after.right - after.left, before.right - before.left) << "moved, not sized";
 }
 
 TEST_F(WindowFrames, AltSpaceOpensTheSystemMenu)
