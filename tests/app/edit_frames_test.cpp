@@ -4,6 +4,7 @@
 #include "app/form_generated.h"
 #include "app/korvane_windows_fixture.h"
 #include "editors/new_style_korvane.h"
+#include "support/pump_messages.h"
 #include "support/screenshot.h"
 #include "windows/edit_wnd_win32.h"
 
@@ -18,14 +19,7 @@ namespace {
 
 void Pump()
 {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(20);
-    }
+    test::PumpMessages(3, 20);
 }
 
 class EditFramesOnTheProgram : public test::KorvaneWindowsTest {};

@@ -6,6 +6,7 @@
 #include "app/korvane_windows_fixture.h"
 #include "editors/new_style_korvane.h"
 #include "gfx/colors.h"
+#include "support/pump_messages.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
 #include "ui/edit.h"
@@ -44,11 +45,7 @@ void InModalLoop(std::function<void()> body)
 
 void Pump()
 {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    test::PumpMessages();
 }
 
 // What the chooser heard, in order: "off" and "on" for WM_SETREDRAW, "refresh" for SKC_REFRESH.

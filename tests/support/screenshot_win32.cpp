@@ -1,4 +1,5 @@
 #include "support/screenshot.h"
+#include "support/pump_messages.h"
 
 #include <windows.h>
 
@@ -49,14 +50,7 @@ bool WritePng(const std::filesystem::path& path, int width, int height, const st
 std::string SaveScreenshot(const std::string& name)
 {
     // Let pending paints reach the screen first.
-    MSG msg;
-    for (int i = 0; i < 20; ++i) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
+    PumpMessages(20, 10);
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);

@@ -1,6 +1,7 @@
 // The edit-frame adapter on real windows: the bars' room reserved beside the platform's client,
 // the skin's frame and bars on the screen (and staying there after the window itself moved its
 // bars), the arrow's repeat with a fake clock, the thumb drag and the wheel.
+#include "support/pump_messages.h"
 #include "support/skinned_form_fixture_win32.h"
 #include "ui/memo.h"
 #include "win32/dc_guards.h"
@@ -124,17 +125,7 @@ protected:
         SendMessageW(window, EM_SETSEL, 0, 0);
         SendMessageW(window, EM_SCROLLCARET, 0, 0);
     }
-    static void Pump()
-    {
-        MSG msg;
-        for (int round = 0; round < 3; ++round) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            Sleep(20);
-        }
-    }
+    static void Pump() { test::PumpMessages(3, 20); }
     static COLORREF ScreenPixel(HWND window, int x, int y)
     {
         win32::WindowDC dc(window, win32::WindowDC::Area::Window);
