@@ -13,11 +13,6 @@ namespace korvane {
 
 namespace {
 
-bool OwnCommand(LPARAM lParam, const TsSkinManager* manager)
-{
-    return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(manager);
-}
-
 PixelRect WindowSize(HWND window)
 {
     RECT rect{};
@@ -215,7 +210,7 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     // own colours and its platform frame and bars back.
     // A window the manager's broadcast does not reach notices it at its next message.
     if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN && !Detached() &&
-        OwnCommand(lParam, manager)) {
+        SentByOwnManager(lParam)) {
         if (m_coloured)
             Restore();
         return CallPrevious(message, wParam, lParam);
@@ -261,7 +256,7 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         switch (command.Code) {
         case SKC_REFRESH: {
             const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
-            if (OwnCommand(lParam, manager)) {
+            if (SentByOwnManager(lParam)) {
                 SetSkinColours();
                 if (IsWindowVisible(Window()))
                     SendMessageW(Window(), WM_NCPAINT, 1, 0);
@@ -270,7 +265,7 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case SKC_SETSKIN: {
             const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
-            if (OwnCommand(lParam, manager)) {
+            if (SentByOwnManager(lParam)) {
                 SetSkinColours();
                 SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
                              SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -204,11 +204,15 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CallPrevious(message, wParam, lParam);
 }
 
+bool TacMainWnd::SentByOwnManager(LPARAM lParam) const
+{
+    return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(Manager());
+}
+
 LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
-    const auto* sender = reinterpret_cast<const SkinManagerCore*>(lParam);
-    const bool own = sender == static_cast<const SkinManagerCore*>(Manager());
+    const bool own = SentByOwnManager(lParam);
     switch (command.Code) {
     case SKC_SETSKIN:
         if (own) {

@@ -64,6 +64,8 @@ protected:
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Looks the section up again in the manager's tables.
     void ResolveSection();
+    // An engine command's LParam names this adapter's manager as its sender.
+    bool SentByOwnManager(LPARAM lParam) const;
 
 private:
     class PathHook;

@@ -1,5 +1,7 @@
 #include "windows/scroll_wnd_win32.h"
 
+#include "controls/skin_data_rules.h"
+
 #include "controls/common_data_win32.h"
 #include "gfx/color_ops.h"
 #include "gfx/colors.h"
@@ -71,13 +73,6 @@ PixelRect ToPixelRect(const RECT& rect)
 PixelRect AlongBar(int kind, int from, int to, int width, int height)
 {
     return kind == 0 ? PixelRect{from, 0, to, height} : PixelRect{0, from, width, to};
-}
-
-int ClampState(const TsGeneralData* section, int state)
-{
-    if (!section || section->States <= 0)
-        return 0;
-    return std::clamp(state, 0, section->States - 1);
 }
 
 // Fills the rectangle of the bitmap with what lies behind it.
@@ -483,13 +478,13 @@ void TacScrollWnd::PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotP
         if (!tables.IsValidSection(section.Section) || part.IsEmpty())
             return;
         PaintSectionFace(section.Section, name, background, section.HotPattern, section.Pattern, &source, view, 0, 0,
-                         part, ClampState(&tables.Sections[section.Section], state), true);
+                         part, LimitState(state, tables.Sections[section.Section].States), true);
     };
     const auto button = [&](const TsIndexCache::ScrollButton& section, const std::u16string& name, PixelRect part,
                             PixelRect square, int state) {
         if (!tables.IsValidSection(section.Section) || part.IsEmpty())
             return;
-        const int clamped = ClampState(&tables.Sections[section.Section], state);
+        const int clamped = LimitState(state, tables.Sections[section.Section].States);
         PaintSectionFace(section.Section, name, background, section.HotPattern, section.Pattern, &source, view, 0, 0,
                          part, clamped, true);
         if (tables.IsValidMask(section.GlyphMask)) {

@@ -1,5 +1,7 @@
 #include "windows/skin_provider_win32.h"
 
+#include "skin/skin_text.h"
+
 #include "skin/engine_commands.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -10,7 +12,6 @@
 #include "windows/skinned_windows_win32.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace korvane {
 
@@ -23,25 +24,13 @@ std::u16string ClassNameOf(HWND window)
     return ui::ToU16(name);
 }
 
-std::u16string Lower(std::u16string text)
-{
-    for (char16_t& c : text)
-        c = static_cast<char16_t>(std::towlower(static_cast<wint_t>(c)));
-    return text;
-}
-
 bool HasToolBarDescendant(HWND window)
 {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (Lower(ClassNameOf(child)) == u"toolbarwindow32" || HasToolBarDescendant(child))
+        if (SameTextAnsi(ClassNameOf(child), u"ToolbarWindow32") || HasToolBarDescendant(child))
             return true;
     }
     return false;
-}
-
-bool OwnCommand(LPARAM lParam, const TsSkinManager* manager)
-{
-    return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(manager);
 }
 
 // The section a form control's adapter paints with, by the list its class stands in.
@@ -149,20 +138,20 @@ LRESULT TsSkinProvider::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         const EngineCommand command = EngineCommand::FromWParam(wParam);
         switch (command.Code) {
         case SKC_SETSKIN:
-            if (OwnCommand(lParam, Manager())) {
+            if (SentByOwnManager(lParam)) {
                 m_frame.Prepare();
                 AdaptControls();
             }
             // The manager's broadcast reaches the form's controls itself.
             return CallPrevious(message, wParam, lParam);
         case SKC_REMOVESKIN:
-            if (OwnCommand(lParam, Manager())) {
+            if (SentByOwnManager(lParam)) {
                 m_frame.Release();
                 RestoreLabels();
             }
             return CallPrevious(message, wParam, lParam);
         case SKC_REFRESH:
-            if (OwnCommand(lParam, Manager())) {
+            if (SentByOwnManager(lParam)) {
                 m_frame.Prepare();
                 AdaptControls();
             }
@@ -244,14 +233,14 @@ LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         if (command.Code == SKC_SETSKIN || command.Code == SKC_REFRESH) {
-            if (OwnCommand(lParam, Manager())) {
+            if (SentByOwnManager(lParam)) {
                 if (m_brush) {
                     DeleteObject(m_brush);
                     m_brush = nullptr;
                 }
                 m_frame.Prepare();
             }
-        } else if (command.Code == SKC_REMOVESKIN && OwnCommand(lParam, Manager())) {
+        } else if (command.Code == SKC_REMOVESKIN && SentByOwnManager(lParam)) {
             m_frame.Release();
         }
         break;
