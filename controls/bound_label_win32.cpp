@@ -127,4 +127,24 @@ void TsBoundLabel::PlaceLabel()
     m_label->SetBounds(BoundsRect(place.Left, place.Top, label.Width(), label.Height()));
 }
 
+void TsBoundLabel::ControlChanged(UINT message, WPARAM wParam, bool blendedDisabled)
+{
+    if (!m_label)
+        return;
+    switch (message) {
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+        break;
+    case ui::CM_VISIBLECHANGED:
+        m_label->SetVisible(wParam != 0);
+        break;
+    case ui::CM_ENABLEDCHANGED:
+        m_label->SetEnabled(wParam != 0 || !blendedDisabled);
+        break;
+    default:
+        return;
+    }
+    PlaceLabel();
+}
+
 } // namespace korvane

@@ -45,6 +45,11 @@ public:
     void LabelDestroyed(const TsEditLabel& label);
     // Places a visible label beside the control; the control calls it when it moves or resizes.
     void PlaceLabel();
+    // Follows the control after its own handling of a message: a move or resize places the
+    // label again; a visibility change shows or hides it with the control; an enabled change
+    // enables it when the control is enabled or the control's disabled look is not blended
+    // (`blendedDisabled` false). The label is placed again after each.
+    void ControlChanged(UINT message, WPARAM wParam, bool blendedDisabled);
 
 private:
     void ApplyAlignment();

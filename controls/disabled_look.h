@@ -12,7 +12,18 @@ namespace korvane {
 struct TsDisabledKind {
     bool Blended = true;
     bool Grayed = false;
+    friend bool operator==(const TsDisabledKind&, const TsDisabledKind&) = default;
 };
+
+// The byte a control writes for SKC_GETDISABLEDKIND: bit 0 dkBlended, bit 1 dkGrayed.
+inline constexpr std::uint8_t DisabledKindByte(TsDisabledKind kind)
+{
+    return static_cast<std::uint8_t>((kind.Blended ? 1 : 0) | (kind.Grayed ? 2 : 0));
+}
+inline constexpr TsDisabledKind DisabledKindFromByte(std::uint8_t byte)
+{
+    return {(byte & 1) != 0, (byte & 2) != 0};
+}
 
 // Gives a finished face its disabled look. dkGrayed turns every pixel grey; then dkBlended mixes
 // in what lies behind the control: from a bitmap background (face pixel (x, y) over background

@@ -11,10 +11,11 @@ Tfrm_OldStyleMenu* frm_OldStyleMenu = nullptr;
 
 Tfrm_OldStyleMenu::Tfrm_OldStyleMenu() : Form({L"Tfrm_OldStyleMenu", L"Old Style Korvane 1.0.0", 502, 289, 450, 305})
 {
+    // The edit takes its look from the skin but keeps its own black background.
+    OldStyle_MenuEdit.SkinData.SetSkinSection(u"EDIT");
+    OldStyle_MenuEdit.SkinData.SetCustomColor(true);
     OldStyle_MenuEdit.SetBackgroundColor(RGB(0, 0, 0));
     OldStyle_MenuEdit.SetDefaultTextColor(RGB(0, 0, 0));
-    // The edit takes its look from the skin but keeps its own black background.
-    AttachSkinData(OldStyle_MenuEdit, u"EDIT", kKindRichEdit, true);
     SetTabOrder({&OldStyle_MenuEdit, &Button5, &sBitBtn1, &Button2, &Button3, &Button4});
     sBitBtn1.on_click = [this] { Button1Click(); };
     Button2.on_click = [this] { Button2Click(); };

@@ -2,10 +2,10 @@
 
 #include "generator/menu_inputs.h"
 #include "controls/skinned_buttons_win32.h"
+#include "controls/skinned_rich_edit_win32.h"
 #include "ui/form.h"
 #include "ui/global_reference.h"
 #include "ui/push_button.h"
-#include "ui/rich_edit.h"
 
 #include <string>
 #include <vector>
@@ -26,7 +26,7 @@ public:
     TsBitBtn Button2{*this, BoundsRect(96, 16, 73, 25), L"Желтый"};
     TsBitBtn Button3{*this, BoundsRect(184, 16, 75, 25), L"Красный"};
     TsBitBtn Button4{*this, BoundsRect(272, 16, 75, 25), L"Серый"};
-    ui::RichEdit OldStyle_MenuEdit{*this, BoundsRect(8, 48, 433, 217)};
+    TsRichEdit OldStyle_MenuEdit{*this, BoundsRect(8, 48, 433, 217)};
     ui::PushButton Button5{*this, BoundsRect(176, 272, 91, 25), L"Продолжить"};
 
     // The edit's rows as displayed, with each character's colour.

@@ -33,9 +33,10 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source
     SourceModMenu_BrnRemove.SetGlyph(LoadGlyph(Glyph::Remove));
     SOurceModMenu_BtnUp.SetGlyph(LoadGlyph(Glyph::Up));
     SourceModMenu_BtnDown.SetGlyph(LoadGlyph(Glyph::Down));
-    // The controls that take their look from the skin.
-    AttachSkinData(SourceModMenu_AccessFlags, u"COMBOBOX", kKindComboBox);
-    AttachSkinData(SourceModMenu_Items, u"EDIT", kKindListBox);
+    // The skin's colours win over the form's own while a skin is applied.
+    SourceModMenu_AccessFlags.SkinData.ApplySkinColours(false);
+    SourceModMenu_Items.SkinData.SetSkinSection(u"EDIT");
+    SourceModMenu_Items.SkinData.ApplySkinColours(false);
     SetTabOrder({&SourceModMenu_CallCommand, &SourceModMenu_Title, &SourceModMenu_Items, &SourceModMenu_Btn_Continue,
                  &SourceModMenu_AccessFlags});
 

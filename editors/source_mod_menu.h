@@ -1,15 +1,15 @@
 #pragma once
 
 #include "generator/menu_inputs.h"
-#include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/global_reference.h"
 #include "ui/label.h"
-#include "ui/list_box.h"
 #include "ui/push_button.h"
 #include "controls/skinned_buttons_win32.h"
+#include "controls/skinned_combo_box_win32.h"
 #include "controls/skinned_label_win32.h"
+#include "controls/skinned_list_box_win32.h"
 
 namespace korvane {
 
@@ -27,12 +27,12 @@ public:
     ui::Label Label1{*this, 8, 56, L"Команда для вызова:"};
     ui::Edit SourceModMenu_CallCommand{*this, BoundsRect(8, 72, 265, 21), L"menu"};
     TsLabel sLabel1{*this, 8, 104, L"Флаг доступа:"};
-    ui::ComboBox SourceModMenu_AccessFlags{*this, BoundsRect(8, 120, 265, 22), 16};
+    TsComboBox SourceModMenu_AccessFlags{*this, BoundsRect(8, 120, 265, 22), 16};
     TsSpeedButton SourceModMenu_BtnAdd{*this, BoundsRect(8, 152, 23, 22)};
     TsSpeedButton SourceModMenu_BrnRemove{*this, BoundsRect(32, 152, 23, 22)};
     TsSpeedButton SOurceModMenu_BtnUp{*this, BoundsRect(56, 152, 23, 22)};
     TsSpeedButton SourceModMenu_BtnDown{*this, BoundsRect(80, 152, 23, 22)};
-    ui::ListBox SourceModMenu_Items{*this, BoundsRect(8, 176, 265, 209), 16};
+    TsListBox SourceModMenu_Items{*this, BoundsRect(8, 176, 265, 209), 16};
     TsButton SourceModMenu_Btn_Continue{*this, BoundsRect(96, 400, 89, 25), L"Сгенерировать"};
 
     // What the generation reads: command, selected flag, title and the items in list order.

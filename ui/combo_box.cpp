@@ -10,14 +10,22 @@ constexpr int kDroppedListHeight = 200;
 } // namespace
 
 ComboBox::ComboBox(Window& parent, const PixelRect& bounds, int itemHeight)
-    : Control(parent, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-              {bounds.Left, bounds.Top, bounds.Right, bounds.Bottom + kDroppedListHeight})
+    : ComboBox(parent, bounds, itemHeight, CBS_DROPDOWNLIST)
+{
+}
+
+ComboBox::ComboBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD comboStyle)
+    : Control(parent, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | comboStyle, 0,
+              {bounds.Left, bounds.Top, bounds.Right,
+               bounds.Bottom + ((comboStyle & 3) == CBS_SIMPLE ? 0 : kDroppedListHeight)})
+    , m_itemHeight(itemHeight)
 {
     // List entries take the item height where the system lets them (owner-drawn lists only,
     // under Wine); the selection field is sized so that the closed control has the asked height.
     Send(CB_SETITEMHEIGHT, 0, itemHeight);
     const LRESULT field = Send(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
-    if (field == CB_ERR)
+    // A simple box's height holds its list as well.
+    if (field == CB_ERR || (comboStyle & 3) == CBS_SIMPLE)
         return;
     // Setting the field's height makes the combo box size itself to it; its frame adds a few
     // pixels that differ between systems, so measure and correct once.

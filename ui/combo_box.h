@@ -20,9 +20,15 @@ public:
     void SetItemIndex(int index);
     // The text of the selected entry, or empty.
     std::wstring SelectedText() const;
+    int ItemHeight() const { return m_itemHeight; }
 
 protected:
+    // With the combo box styles given (CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST, owner drawing).
+    ComboBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD comboStyle);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    int m_itemHeight = 0;
 };
 
 } // namespace korvane::ui

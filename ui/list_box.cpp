@@ -2,10 +2,19 @@
 
 namespace korvane::ui {
 
-ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight)
-    : Control(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, bounds)
+ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight) : ListBox(parent, bounds, itemHeight, 0) {}
+
+ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD extraStyle)
+    : Control(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle,
+              WS_EX_CLIENTEDGE, bounds)
 {
     Send(LB_SETITEMHEIGHT, 0, itemHeight);
+}
+
+int ListBox::TopIndex() const
+{
+    const LRESULT index = Send(LB_GETTOPINDEX);
+    return index == LB_ERR ? 0 : static_cast<int>(index);
 }
 
 int ListBox::Count() const

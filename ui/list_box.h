@@ -26,6 +26,11 @@ public:
     // Exchanges the selected item with its neighbour offset places away (-1 up, +1 down) and
     // moves the selection with it; nothing happens with no selection or no such neighbour.
     void MoveSelectedItem(int offset);
+    int TopIndex() const;
+
+protected:
+    // With further list box styles (owner drawing, bars kept visible).
+    ListBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD extraStyle);
 };
 
 } // namespace korvane::ui

@@ -25,6 +25,7 @@ public:
     void SetBackgroundColor(COLORREF color);
     // The colour of text that has no colour of its own (the "automatic" colour).
     void SetDefaultTextColor(COLORREF color);
+    COLORREF DefaultTextColor() const { return m_defaultTextColor; }
     // Colours the current selection; with no selection, the text typed next at the caret.
     void SetSelectionColor(COLORREF color);
     // The rows as displayed, read from the document without moving the selection. A final empty

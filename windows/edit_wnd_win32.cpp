@@ -164,9 +164,13 @@ void TacEditWnd::SetSkinColours()
         if (section) {
             m_coloured = true;
             const bool hot = HasFocus && section->States > 1;
-            control->SetColor(static_cast<COLORREF>(hot ? section->HotColor : section->Color) & 0xFFFFFF);
-            control->SetFontColor(static_cast<COLORREF>(hot ? section->HotFontColor[1] : section->FontColor[1]) &
-                                  0xFFFFFF);
+            // A skinned control keeps the colours its skin data says are its own.
+            const TsCommonData* data = TsCommonData::Of(*control);
+            if (!data || !data->CustomColor())
+                control->SetColor(static_cast<COLORREF>(hot ? section->HotColor : section->Color) & 0xFFFFFF);
+            if (!data || !data->CustomFont())
+                control->SetFontColor(static_cast<COLORREF>(hot ? section->HotFontColor[1] : section->FontColor[1]) &
+                                      0xFFFFFF);
         }
     } else {
         m_paintColour =

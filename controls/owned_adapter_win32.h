@@ -1,0 +1,60 @@
+#pragma once
+
+#include "win32/dib_section.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+namespace korvane {
+
+class TsCommonData;
+
+// An adapter of the skinned windows that a skinned control attaches to a window of its own and
+// owns: the edit frame with the skin's border and scroll bars of a list box or a rich edit, or
+// the frame and bars of a combo box's dropped list. The windows layer makes them (it registers
+// its maker when a skin manager is made); the controls reach them only through this interface.
+class OwnedAdapter {
+public:
+    virtual ~OwnedAdapter() = default;
+
+    // The window is gone (or was given back): the adapter serves nothing any more.
+    virtual bool WindowGone() const = 0;
+    // The width of the window's border the adapter paints (its left edge).
+    virtual int BorderWidth() const = 0;
+    // The thickness of the vertical and the horizontal bar while shown, else 0.
+    virtual int VertBarWidth() const = 0;
+    virtual int HorzBarHeight() const = 0;
+    // The picture of the whole window with its frame, rebuilt first when stale; null when the
+    // adapter keeps none.
+    virtual const win32::DibSection* FreshFrameCache() = 0;
+    virtual void MarkCacheStale() = 0;
+    // Into a foreign context: the frame cache rebuilt, the borders-mask corners refreshed, the
+    // frame strips copied and the bars painted.
+    virtual void PrintFrame(HDC dc) = 0;
+    // An engine command passed on to the adapter's handling of its window.
+    virtual LRESULT Command(WPARAM wParam, LPARAM lParam) = 0;
+};
+
+enum class OwnedAdapterKind {
+    EditFrame,       // the edit-frame adapter, with the control's own skin data
+    ComboList,       // the dropped list of a combo box
+    SimpleComboList, // the always shown list of a csSimple combo box
+};
+
+// What the windows layer registers: makes and attaches the adapter of the kind to the window
+// with the section (and the control's skin data for the edit frame); null when it cannot.
+using OwnedAdapterMaker = std::unique_ptr<OwnedAdapter> (*)(OwnedAdapterKind kind, HWND window,
+                                                            std::u16string_view section, TsCommonData* skinData);
+void SetOwnedAdapterMaker(OwnedAdapterMaker maker);
+// The registered maker's adapter, or null (no maker, or it made none).
+std::unique_ptr<OwnedAdapter> MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                               TsCommonData* skinData);
+
+// AttachEditAdapter: while the skin data is skinned, an adapter whose window is gone is freed
+// and, when none is left, the edit-frame adapter is made for the owner's window with the skin
+// data's section; while not skinned the adapter is freed.
+void AttachEditAdapter(TsCommonData& skinData, HWND window, std::unique_ptr<OwnedAdapter>& adapter);
+
+} // namespace korvane
