@@ -1,6 +1,7 @@
 #include "windows/adapter_factory_win32.h"
 
 #include "windows/button_wnd_win32.h"
+#include "windows/combo_box_wnd_win32.h"
 #include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
 
@@ -30,6 +31,11 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
     case AdapterKind::ComboList: {
         auto adapter = std::make_unique<TacComboListWnd>(window, section, manager, IsSimpleComboList(window));
         adapter->CreateList(true);
+        return adapter;
+    }
+    case AdapterKind::ComboBox: {
+        auto adapter = std::make_unique<TacComboBoxWnd>(window, section, manager);
+        adapter->Create(true);
         return adapter;
     }
     case AdapterKind::Button: {
