@@ -23,19 +23,35 @@ void DrawTextIn(HDC dc, std::wstring_view text, PixelRect rect, UINT flags)
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
 }
 
+// Where a caption's colours come from: the section it is painted with and what decides whether
+// the nearest ancestor's font colours serve instead.
+struct TextColourSource {
+    const SkinManagerCore* Manager = nullptr;
+    const TsGeneralData* Section = nullptr; // null: the platform's look
+    bool CustomFont = false;                // the owner's own font colours: the platform's look
+    ControlKindCode Kind = 0;
+    bool Windowless = false;
+    HWND ParentWindow = nullptr;
+    BitmapView GlowFace;                   // the bitmap the canvas paints into; empty: no glow
+    const TsCommonData* Shifts = nullptr;  // hue and saturation shifts; null: none
+    std::uint32_t Shift(TsColor color) const
+    {
+        return Shifts ? Shifts->ShiftColour(color) : static_cast<std::uint32_t>(color) & 0xFFFFFF;
+    }
+};
+
 // Check boxes, radio buttons, group boxes and see-through windowless controls take the font
 // colours of the nearest ancestor that gives its own font, skipping parents that are mostly
 // see-through themselves.
-const TsGeneralData* ColourSection(const TsCommonData& data, const TsGeneralData& own, bool active)
+const TsGeneralData* ColourSection(const TextColourSource& source, const TsGeneralData& own, bool active)
 {
-    const int kind = data.ControlKind;
-    const bool windowless = dynamic_cast<const ui::GraphicControl*>(data.OwnerObject) != nullptr;
+    const int kind = source.Kind;
     const TsGenState& block = own.Props[active && own.States > 1 ? 1 : 0];
-    const bool asksParents = kind == 32 || kind == 33 || kind == 74 || (windowless && block.Transparency > 0);
-    const SkinManagerCore* manager = data.Manager();
+    const bool asksParents = kind == 32 || kind == 33 || kind == 74 || (source.Windowless && block.Transparency > 0);
+    const SkinManagerCore* manager = source.Manager;
     if (!asksParents || !manager)
         return &own;
-    for (HWND parent = data.ParentWindow(); parent;
+    for (HWND parent = source.ParentWindow; parent;
          parent = (GetWindowLongW(parent, GWL_STYLE) & WS_CHILD) ? GetParent(parent) : nullptr) {
         std::int32_t index = -1;
         SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_GETSECTIONINDEX), reinterpret_cast<LPARAM>(&index));
@@ -48,6 +64,9 @@ const TsGeneralData* ColourSection(const TsCommonData& data, const TsGeneralData
     }
     return &own;
 }
+
+void DrawTextFromSource(HDC canvas, std::wstring_view text, bool enabled, bool active, const TextColourSource& source,
+                        UINT drawTextFlags, const PixelRect& rect, GdiGlowWorkImage* work);
 
 } // namespace
 
@@ -124,9 +143,40 @@ void PaintTextGlow(HDC faceDc, const BitmapView& face, std::wstring_view text, c
 void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool active, const TsCommonData& data,
                      UINT drawTextFlags, const PixelRect& rect, GdiGlowWorkImage* work)
 {
+    TextColourSource source;
+    source.Manager = data.Manager();
+    source.Section = data.Section();
+    source.CustomFont = data.CustomFont();
+    source.Kind = data.ControlKind;
+    source.Windowless = dynamic_cast<const ui::GraphicControl*>(data.OwnerObject) != nullptr;
+    source.ParentWindow = data.ParentWindow();
+    if (data.HasCache && !data.CacheBitmap.Empty())
+        source.GlowFace = data.CacheBitmap.View();
+    source.Shifts = &data;
+    DrawTextFromSource(canvas, text, enabled, active, source, drawTextFlags, rect, work);
+}
+
+void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool active, const SkinManagerCore* manager,
+                     int sectionIndex, UINT drawTextFlags, const PixelRect& rect, const SectionTextContext& context)
+{
+    TextColourSource source;
+    source.Manager = manager;
+    if (manager && manager->Tables().IsValidSection(sectionIndex))
+        source.Section = &manager->Tables().Sections[static_cast<std::size_t>(sectionIndex)];
+    source.Kind = context.Kind;
+    source.ParentWindow = context.ParentWindow;
+    source.GlowFace = context.GlowFace;
+    DrawTextFromSource(canvas, text, enabled, active, source, drawTextFlags, rect, context.Work);
+}
+
+namespace {
+
+void DrawTextFromSource(HDC canvas, std::wstring_view text, bool enabled, bool active, const TextColourSource& source,
+                        UINT drawTextFlags, const PixelRect& rect, GdiGlowWorkImage* work)
+{
     if (text.empty())
         return;
-    const TsGeneralData* own = data.Section();
+    const TsGeneralData* own = source.Section;
     win32::OwnedFont underlined;
     const int saved = SaveDC(canvas);
     if (active && own && own->SectionName == u"WEBBUTTON") {
@@ -138,21 +188,21 @@ void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool acti
     }
     IntersectClipRect(canvas, rect.Left, rect.Top, rect.Right, rect.Bottom);
     SetBkMode(canvas, TRANSPARENT);
-    if (own && !data.CustomFont()) {
-        const TsGeneralData& section = *ColourSection(data, *own, active);
+    if (own && !source.CustomFont) {
+        const TsGeneralData& section = *ColourSection(source, *own, active);
         const TsGenState& block = section.Props[active && section.States > 1 ? 1 : 0];
-        if (data.HasCache && !data.CacheBitmap.Empty() && block.GlowSize != 0) {
+        if (!source.GlowFace.IsEmpty() && block.GlowSize != 0) {
             GdiGlowWorkImage temporary;
-            PaintTextGlow(canvas, data.CacheBitmap.View(), text, rect, work ? *work : temporary,
-                          data.ShiftColour(block.GlowColor), block.GlowSize, kAllDirections, drawTextFlags);
+            PaintTextGlow(canvas, source.GlowFace, text, rect, work ? *work : temporary, source.Shift(block.GlowColor),
+                          block.GlowSize, kAllDirections, drawTextFlags);
         }
         if (!enabled) {
-            const SkinManagerCore* manager = data.Manager();
+            const SkinManagerCore* manager = source.Manager;
             const std::uint32_t global =
                 manager ? static_cast<std::uint32_t>(manager->GlobalColor()) & 0xFFFFFF : GetSysColor(COLOR_BTNFACE);
             const std::uint32_t mixed =
                 DisabledCaptionColor(static_cast<std::uint32_t>(section.Props[0].FontColor[1]) & 0xFFFFFF, global);
-            SetTextColor(canvas, data.ShiftColour(static_cast<TsColor>(mixed)));
+            SetTextColor(canvas, source.Shift(static_cast<TsColor>(mixed)));
             DrawTextIn(canvas, text, rect, drawTextFlags);
         } else {
             // Contours left, top, right and bottom first, then the text over them.
@@ -161,10 +211,10 @@ void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool acti
                 const TsColor contour = block.FontColor[static_cast<std::size_t>(side + 2)];
                 if (contour == kColorNone)
                     continue;
-                SetTextColor(canvas, data.ShiftColour(contour));
+                SetTextColor(canvas, source.Shift(contour));
                 DrawTextIn(canvas, text, rect.Offset(moves[side][0], moves[side][1]), drawTextFlags);
             }
-            SetTextColor(canvas, data.ShiftColour(block.FontColor[1]));
+            SetTextColor(canvas, source.Shift(block.FontColor[1]));
             DrawTextIn(canvas, text, rect, drawTextFlags | DT_NOCLIP);
         }
     } else if (enabled) {
@@ -177,5 +227,7 @@ void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool acti
     }
     RestoreDC(canvas, saved);
 }
+
+} // namespace
 
 } // namespace korvane

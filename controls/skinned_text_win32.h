@@ -1,6 +1,8 @@
 #pragma once
 
+#include "controls/control_kind.h"
 #include "controls/text_glow.h"
+#include "gfx/bitmap_view.h"
 #include "gfx/pixel_rect.h"
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 
 namespace korvane {
 
+class SkinManagerCore;
 class TsCommonData;
 
 // The 8-bit work image of text glows kept in a DIB section with a grey palette, selected into a
@@ -36,6 +39,23 @@ private:
 // cache bitmap, through `work` (kept by the caller between calls; none: a temporary one).
 void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool active, const TsCommonData& data,
                      UINT drawTextFlags, const PixelRect& rect, GdiGlowWorkImage* work = nullptr);
+
+// What a caption painted by section index needs beyond the section: the adapted window's parent
+// (check boxes and group boxes may take an ancestor's font colours), the bitmap the canvas paints
+// into (for the section's text glow; empty: no glow) and the glow's work image.
+struct SectionTextContext {
+    HWND ParentWindow = nullptr;
+    ControlKindCode Kind = 0;
+    BitmapView GlowFace;
+    GdiGlowWorkImage* Work = nullptr;
+};
+
+// The same for windows without skin data of their own (the adapters of platform windows): the
+// colours of the manager's section by index, no hue or saturation shift; an invalid index or no
+// manager gives the platform's look.
+void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool active, const SkinManagerCore* manager,
+                     int sectionIndex, UINT drawTextFlags, const PixelRect& rect,
+                     const SectionTextContext& context = {});
 
 // A glow behind the text in `face` (the bitmap selected into `faceDc`): the text is drawn black
 // with the face DC's font at its place and moved one pixel in each direction of `directions`

@@ -1,20 +1,70 @@
 #include "windows/adapter_factory_win32.h"
 
+#include "windows/button_wnd_win32.h"
+#include "windows/combo_box_wnd_win32.h"
+#include "windows/check_box_wnd_win32.h"
+#include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
+#include "windows/group_box_wnd_win32.h"
+#include "windows/static_wnd_win32.h"
 
 namespace korvane {
+
+namespace {
+
+bool IsSimpleComboList(HWND list)
+{
+    const HWND parent = GetParent(list);
+    wchar_t name[16]{};
+    return parent && (GetWindowLongW(list, GWL_STYLE) & WS_CHILD) && GetClassNameW(parent, name, 16) &&
+           lstrcmpiW(name, L"ComboBox") == 0 && (GetWindowLongW(parent, GWL_STYLE) & 3) == CBS_SIMPLE;
+}
+
+// An adapter that paints its whole window: subclassed, then the window is repainted by it.
+template <class Adapter>
+std::unique_ptr<TacMainWnd> Made(HWND window, std::u16string_view section, TsSkinManager* manager)
+{
+    auto adapter = std::make_unique<Adapter>(window, section, manager);
+    adapter->Create();
+    InvalidateRect(window, nullptr, TRUE);
+    return adapter;
+}
+
+} // namespace
 
 std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section,
                                         TsSkinManager* manager)
 {
-    if (kind == AdapterKind::Edit) {
+    switch (kind) {
+    case AdapterKind::Edit: {
         auto adapter = std::make_unique<TacEditWnd>(window, section, manager);
         adapter->Create(true);
         return adapter;
     }
-    auto adapter = std::make_unique<TacMainWnd>(window, section, manager);
-    adapter->Create();
-    return adapter;
+    case AdapterKind::ComboList: {
+        auto adapter = std::make_unique<TacComboListWnd>(window, section, manager, IsSimpleComboList(window));
+        adapter->CreateList(true);
+        return adapter;
+    }
+    case AdapterKind::ComboBox: {
+        auto adapter = std::make_unique<TacComboBoxWnd>(window, section, manager);
+        adapter->Create(true);
+        return adapter;
+    }
+    case AdapterKind::Button:
+        return Made<TacBtnWnd>(window, section, manager);
+    case AdapterKind::Static:
+        return Made<TacStaticWnd>(window, section, manager);
+    case AdapterKind::CheckBox:
+        return Made<TacCheckBoxWnd>(window, section, manager);
+    case AdapterKind::GroupBox:
+        return Made<TacGroupBoxWnd>(window, section, manager);
+    default: {
+        auto adapter = std::make_unique<TacMainWnd>(window, section, manager);
+        adapter->Create();
+        return adapter;
+    }
+    }
 }
 
 } // namespace korvane

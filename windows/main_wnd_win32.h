@@ -64,6 +64,8 @@ protected:
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Looks the section up again in the manager's tables.
     void ResolveSection();
+    // Reads the window's text into WindowCaption.
+    void ReadCaption();
     // An engine command's LParam names this adapter's manager as its sender.
     bool SentByOwnManager(LPARAM lParam) const;
 
@@ -71,7 +73,6 @@ private:
     class PathHook;
     static LRESULT CALLBACK ProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleCommand(UINT message, WPARAM wParam, LPARAM lParam);
-    void ReadCaption();
     // Takes the subclassing off; false when another subclasser is in the way.
     bool Unsubclass();
 

@@ -3,6 +3,7 @@
 #include "controls/skin_data_rules.h"
 
 #include "controls/common_data_win32.h"
+#include "gfx/background_fade.h"
 #include "gfx/color_ops.h"
 #include "gfx/colors.h"
 #include "render/section_background.h"
@@ -73,39 +74,6 @@ PixelRect ToPixelRect(const RECT& rect)
 PixelRect AlongBar(int kind, int from, int to, int width, int height)
 {
     return kind == 0 ? PixelRect{from, 0, to, height} : PixelRect{0, from, width, to};
-}
-
-// Fills the rectangle of the bitmap with what lies behind it.
-void FillFromBackground(const BitmapView& view, const PixelRect& rect, const ParentBackground& background)
-{
-    for (int y = rect.Top; y < rect.Bottom; ++y) {
-        for (int x = rect.Left; x < rect.Right; ++x) {
-            const int bx = x + background.X;
-            const int by = y + background.Y;
-            if (background.IsBitmap && background.Bitmap.Contains(bx, by))
-                view.At(x, y) = background.Bitmap.At(bx, by);
-            else
-                view.At(x, y) = ColorToPixel(background.IsKnown() ? background.Color : GetSysColor(COLOR_BTNFACE));
-        }
-    }
-}
-
-// A disabled bar is faded 60 % toward what lies behind it (key-coloured background pixels left).
-void FadeDisabled(const BitmapView& view, const ParentBackground& background)
-{
-    for (int y = 0; y < view.Height; ++y) {
-        for (int x = 0; x < view.Width; ++x) {
-            std::uint32_t behind = background.IsKnown() ? background.Color : GetSysColor(COLOR_BTNFACE);
-            const int bx = x + background.X;
-            const int by = y + background.Y;
-            if (background.IsBitmap && background.Bitmap.Contains(bx, by)) {
-                behind = PixelToColor(background.Bitmap.At(bx, by));
-                if (behind == TransparentKey)
-                    continue;
-            }
-            view.At(x, y) = ColorToPixel(MixColors(PixelToColor(view.At(x, y)), behind, 0.4));
-        }
-    }
 }
 
 } // namespace
@@ -450,7 +418,7 @@ void TacScrollWnd::PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotP
         return;
     const BitmapView view = work.View();
     const ParentBackground background = TsCommonData::GetParentBackground(Window()).Moved(rect.Left, rect.Top);
-    FillFromBackground(view, {0, 0, width, height}, background);
+    FillFromBackground(view, {0, 0, width, height}, background, GetSysColor(COLOR_BTNFACE));
     const SkinTablesPaintSource source(tables);
     const BitmapView master = source.MasterBitmap();
 
@@ -538,7 +506,7 @@ void TacScrollWnd::PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotP
                AlongBar(bar.Kind, half, length, width, height), stateOf(kBarSecondArrow));
     }
     if (!enabled)
-        FadeDisabled(view, background);
+        FadeTowardBackground(view, background, GetSysColor(COLOR_BTNFACE), 0.4);
     BitBlt(dc, rect.Left, rect.Top, width, height, work.Dc(), 0, 0, SRCCOPY);
 }
 
@@ -572,7 +540,7 @@ void TacScrollWnd::PaintBars(HDC dc, bool horz, bool vert, bool corner)
             const BitmapView view = square.View();
             const ParentBackground background =
                 TsCommonData::GetParentBackground(Window()).Moved(place.Left, place.Top);
-            FillFromBackground(view, {0, 0, place.Width(), place.Height()}, background);
+            FillFromBackground(view, {0, 0, place.Width(), place.Height()}, background, GetSysColor(COLOR_BTNFACE));
             TsSkinManager* manager = Manager();
             if (manager && manager->Active() && GripShown()) {
                 const SkinTables& tables = manager->Tables();

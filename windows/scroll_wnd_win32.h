@@ -100,6 +100,8 @@ protected:
     // The corner square shows the size grip: the window's lower corner on the vertical bar's
     // side is its top-level window's client corner.
     bool GripShown() const;
+    // Ends the mouse action on this window's bars, when there is one (the release's scrolls).
+    void OnButtonUp();
 
 private:
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
@@ -108,7 +110,6 @@ private:
     void OnRepeatTimer(UINT_PTR id);
     void OnHoverTimer();
     void OnCapturedMove(LPARAM lParam);
-    void OnButtonUp();
     void Carry(const TrackEffects& effects);
     TacScrollBar& TrackedBar();
     PixelRect TrackedRect() const;

@@ -1,0 +1,78 @@
+#include "windows/adapted_control_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+TEST(AdaptedPushButton, StateRule)
+{
+    // Pushed wins over everything, even a disabled window; a disabled default button is plain.
+    EXPECT_EQ(PushButtonState({.Pushed = true, .Enabled = false}), 2);
+    EXPECT_EQ(PushButtonState({.Enabled = false, .Focused = true, .Default = true}), 0);
+    // A default button without the focus keeps the hot look; so do the focused and the hot one.
+    EXPECT_EQ(PushButtonState({.Default = true}), 1);
+    EXPECT_EQ(PushButtonState({.Focused = true}), 1);
+    EXPECT_EQ(PushButtonState({.Hot = true}), 1);
+    EXPECT_EQ(PushButtonState({}), 0);
+}
+
+TEST(AdaptedPushButton, CaptionIsCentredAndMovesWhilePushed)
+{
+    EXPECT_EQ(PushCaptionWidthLimit(75, false, 0), 0);
+    EXPECT_EQ(PushCaptionWidthLimit(75, true, 0), 73);
+    EXPECT_EQ(PushCaptionWidthLimit(75, true, 16), 59);
+    EXPECT_EQ(PushCaptionWidthLimit(10, true, 16), 0);
+    // A 75 x 25 button with a 41 x 13 caption: (16, 6) - (60, 19); pushed one pixel on.
+    EXPECT_EQ(PushCaptionRect(75, 25, {41, 13}, false), (PixelRect{16, 6, 60, 19}));
+    EXPECT_EQ(PushCaptionRect(75, 25, {41, 13}, true), (PixelRect{17, 7, 61, 20}));
+    // A caption wider than the button still gets a rectangle around the button's middle.
+    EXPECT_EQ(PushCaptionRect(40, 25, {60, 13}, false), (PixelRect{-11, 6, 52, 19}));
+}
+
+TEST(AdaptedComboBox, ButtonAndArrow)
+{
+    // A 121 x 21 drop-down box with 17-pixel scroll bars.
+    const PixelRect button = ComboButtonRect(121, 21, true, false, 17);
+    EXPECT_EQ(button, (PixelRect{121 - 17 - 2, 2, 119, 19}));
+    EXPECT_EQ(ComboButtonRect(121, 21, true, true, 17), (PixelRect{2, 2, 19, 19}));
+    EXPECT_TRUE(ComboButtonRect(121, 21, false, false, 17).IsEmpty());
+    // A 16-pixel arrow (the reference skin's) sits at (21 - 16) div 2 = 2; our Graphite's arrow
+    // frame is 12 x 8 (its GLYPHMASK: 36 x 16, three images, two rows), so it sits at 6,
+    // centred across the 17-pixel button.
+    EXPECT_EQ(ComboArrowOrigin(button, 21, 16, 16).Y, 2);
+    EXPECT_EQ(ComboArrowOrigin(button, 21, 12, 8), (PixelPoint{102 + 2, 6}));
+    EXPECT_EQ(ComboTextRect(121, 21, button, false), (PixelRect{3, 3, 102, 18}));
+    EXPECT_EQ(ComboTextRect(121, 21, ComboButtonRect(121, 21, true, true, 17), true), (PixelRect{19, 3, 118, 18}));
+    EXPECT_EQ(SimpleComboFaceHeight(13), 21);
+}
+
+TEST(AdaptedGroupBox, CaptionStrip)
+{
+    // A 13-pixel font gives the 15-pixel strip; tiny text still leaves 4 + 2.
+    EXPECT_EQ(GroupBoxCaptionRect(200, {50, 13}, false), (PixelRect{6, 0, 64, 15}));
+    EXPECT_EQ(GroupBoxCaptionRect(200, {0, 0}, false).Height(), 6);
+    EXPECT_EQ(GroupBoxCaptionRect(200, {50, 13}, true), (PixelRect{136, 0, 194, 15}));
+    // Too wide for the box: it ends on the box's last column.
+    EXPECT_EQ(GroupBoxCaptionRect(60, {50, 13}, false).Right, 59);
+}
+
+TEST(AdaptedCheckBox, PicturesAndStates)
+{
+    EXPECT_EQ(CheckPictureName(false, 0), u"BOXUNCHECKED");
+    EXPECT_EQ(CheckPictureName(false, 1), u"BOXCHECKED");
+    EXPECT_EQ(CheckPictureName(false, 2), u"BOXGRAYED");
+    EXPECT_EQ(CheckPictureName(true, 0), u"RADIOUNCHECKED");
+    EXPECT_EQ(CheckPictureName(true, 1), u"RADIOCHECKED");
+    EXPECT_EQ(CheckPictureName(true, 2), u"BOXGRAYED");
+    // BM_GETSTATE: 1 checked, 2 indeterminate, 4 pushed, 8 focus; pushing does not check.
+    EXPECT_EQ(CheckStateOfButtonState(0x1 | 0x8), 1);
+    EXPECT_EQ(CheckStateOfButtonState(0x2 | 0x1), 2);
+    EXPECT_EQ(CheckStateOfButtonState(0x4), 0);
+    EXPECT_EQ(CheckDrawingState(true, false), 2);
+    EXPECT_EQ(CheckDrawingState(false, true), 1);
+    EXPECT_EQ(CheckDrawingState(false, false), 0);
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,87 @@
+#include "windows/adapted_control_layout.h"
+
+#include <algorithm>
+
+namespace korvane {
+
+int PushButtonState(const PushButtonFacts& facts)
+{
+    if (facts.Pushed)
+        return 2;
+    if (!facts.Enabled)
+        return 0;
+    return facts.Focused || facts.Hot || facts.Default ? 1 : 0;
+}
+
+int PushCaptionWidthLimit(int width, bool hasCaption, int glyphWidth)
+{
+    if (!hasCaption)
+        return 0;
+    if (glyphWidth <= 0)
+        return width - 2;
+    return std::max(0, width - glyphWidth);
+}
+
+PixelRect PushCaptionRect(int width, int height, PixelSize text, bool pushed)
+{
+    PixelRect rect;
+    rect.Left = (width - text.Width) / 2 - 1;
+    rect.Right = width - (width - text.Width) / 2 + 2;
+    rect.Top = (height - text.Height) / 2;
+    rect.Bottom = height - rect.Top;
+    return pushed ? rect.Offset(1, 1) : rect;
+}
+
+PixelRect ComboButtonRect(int width, int height, bool dropDown, bool rightToLeft, int scrollBarWidth)
+{
+    const int buttonWidth = dropDown ? scrollBarWidth : 0;
+    const int left = rightToLeft ? 2 : width - buttonWidth - 2;
+    return {left, 2, left + buttonWidth, height - 2};
+}
+
+PixelPoint ComboArrowOrigin(const PixelRect& button, int windowHeight, int arrowFrameWidth, int arrowHeight)
+{
+    return {button.Left + (button.Width() - arrowFrameWidth) / 2, (windowHeight - arrowHeight) / 2};
+}
+
+PixelRect ComboTextRect(int width, int height, const PixelRect& button, bool rightToLeft)
+{
+    if (rightToLeft)
+        return {button.Right, 3, width - 3, height - 3};
+    return {3, 3, button.Left, height - 3};
+}
+
+PixelRect GroupBoxCaptionRect(int width, PixelSize text, bool rightToLeft)
+{
+    PixelRect rect;
+    rect.Left = rightToLeft ? width - text.Width - 14 : 6;
+    rect.Top = 0;
+    rect.Bottom = std::max(4, text.Height) + 2;
+    rect.Right = rect.Left + text.Width + 8;
+    if (rect.Right > width)
+        rect.Right = width - 1;
+    return rect;
+}
+
+std::u16string_view CheckPictureName(bool radio, int checkState)
+{
+    if (checkState == 2)
+        return u"BOXGRAYED";
+    if (radio)
+        return checkState == 1 ? u"RADIOCHECKED" : u"RADIOUNCHECKED";
+    return checkState == 1 ? u"BOXCHECKED" : u"BOXUNCHECKED";
+}
+
+int CheckStateOfButtonState(unsigned buttonState)
+{
+    if (buttonState & 2u) // BST_INDETERMINATE
+        return 2;
+    return (buttonState & 1u) ? 1 : 0;
+}
+
+int CheckDrawingState(bool pushed, bool focusedOrHot)
+{
+    return pushed ? 2 : focusedOrHot ? 1 : 0;
+}
+
+} // namespace korvane

@@ -1,0 +1,67 @@
+#include "windows/adapter_face_win32.h"
+
+#include "controls/common_data_win32.h"
+#include "gfx/background_fade.h"
+#include "render/section_background.h"
+#include "render/skin_tables_source.h"
+#include "skin/engine_commands.h"
+#include "windows/skin_manager_win32.h"
+
+namespace korvane {
+
+PixelSize WindowSizeOf(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const TsSkinManager& manager,
+                                  int sectionIndex, const std::u16string& section, int state, PixelRect rect)
+{
+    const PixelSize size = WindowSizeOf(window);
+    if (!cache.Resize(size.Width, size.Height) || cache.Empty())
+        return EmptyBackground;
+    if (rect.IsEmpty())
+        rect = {0, 0, size.Width, size.Height};
+    const ParentBackground background = TsCommonData::GetParentBackground(window);
+    const SkinTablesPaintSource source(manager.Tables());
+    PaintSectionFace(sectionIndex, section, background, -1, -1, &source, cache.View(), 0, 0, rect, state, true);
+    return background;
+}
+
+void FadeDisabledFace(const win32::DibSection& cache, const ParentBackground& background)
+{
+    if (!cache.Empty())
+        FadeTowardBackground(cache.View(), background, GetSysColor(COLOR_BTNFACE), 0.4);
+}
+
+bool ParentHoldsPainting(HWND window)
+{
+    const HWND parent = GetParent(window);
+    return parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0) != 0;
+}
+
+std::wstring WindowTextOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(window))) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width)
+{
+    if (text.empty())
+        return {};
+    RECT rect{0, 0, width, 0};
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void CopyCacheTo(HDC dc, const win32::DibSection& cache)
+{
+    if (dc && !cache.Empty())
+        BitBlt(dc, 0, 0, cache.Width(), cache.Height(), cache.Dc(), 0, 0, SRCCOPY);
+}
+
+} // namespace korvane
