@@ -44,7 +44,8 @@ enum class OwnedAdapterKind {
 };
 
 // What the windows layer registers: makes and attaches the adapter of the kind to the window
-// with the section (and the control's skin data for the edit frame); null when it cannot.
+// with the section and the control's skin data (whose manager it uses); null when it cannot or
+// when the window has an adapter already.
 using OwnedAdapterMaker = std::unique_ptr<OwnedAdapter> (*)(OwnedAdapterKind kind, HWND window,
                                                             std::u16string_view section, TsCommonData* skinData);
 void SetOwnedAdapterMaker(OwnedAdapterMaker maker);

@@ -2,6 +2,7 @@
 
 #include "controls/common_data_win32.h"
 #include "skin/engine_commands.h"
+#include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
 #include "windows/skin_manager_win32.h"
 
@@ -9,38 +10,41 @@ namespace korvane {
 
 namespace {
 
-// The edit-frame adapter of a skinned control's own window, seen by the control through the
-// owned-adapter interface.
-class OwnedEditWnd final : public TacEditWnd, public OwnedAdapter {
+// An adapter of the edit family on a skinned control's own window (its edit frame, or its
+// dropped list), seen by the control through the owned-adapter interface. Freed, it gives the
+// window back with what it changed restored.
+template <typename Adapter>
+class Owned final : public Adapter, public OwnedAdapter {
 public:
-    using TacEditWnd::TacEditWnd;
+    using Adapter::Adapter;
+    ~Owned() override { Adapter::Detach(); }
 
-    bool WindowGone() const override { return Detached() || !IsWindow(Window()); }
-    int BorderWidth() const override { return LeftEdge; }
-    int VertBarWidth() const override { return VertBar.Shown ? VertBar.BarThickness() : 0; }
-    int HorzBarHeight() const override { return HorzBar.Shown ? HorzBar.BarThickness() : 0; }
+    bool WindowGone() const override { return Adapter::Detached() || !IsWindow(Adapter::Window()); }
+    int BorderWidth() const override { return Adapter::LeftEdge; }
+    int VertBarWidth() const override { return Adapter::VertBar.Shown ? Adapter::VertBar.BarThickness() : 0; }
+    int HorzBarHeight() const override { return Adapter::HorzBar.Shown ? Adapter::HorzBar.BarThickness() : 0; }
     const win32::DibSection* FreshFrameCache() override
     {
         if (WindowGone())
             return nullptr;
-        RebuildFrameCache(DialogChild());
-        return FrameCache().Empty() || CacheStale ? nullptr : &FrameCache();
+        Adapter::RebuildFrameCache(Adapter::DialogChild());
+        return Adapter::FrameCache().Empty() || Adapter::CacheStale ? nullptr : &Adapter::FrameCache();
     }
-    void MarkCacheStale() override { CacheStale = true; }
+    void MarkCacheStale() override { Adapter::CacheStale = true; }
     void PrintFrame(HDC dc) override
     {
         if (WindowGone() || !dc)
             return;
         // The frame cache is composed afresh with its corners over what lies behind now.
-        CacheStale = true;
-        RebuildFrameCache(DialogChild());
+        Adapter::CacheStale = true;
+        Adapter::RebuildFrameCache(Adapter::DialogChild());
         const int saved = SaveDC(dc);
         SelectClipRgn(dc, nullptr);
-        PaintFrame(dc);
-        PaintNonClient(dc);
+        Adapter::PaintFrame(dc);
+        Adapter::PaintNonClient(dc);
         RestoreDC(dc, saved);
     }
-    LRESULT Command(WPARAM wParam, LPARAM lParam) override { return WndProc(SKM_COMMAND, wParam, lParam); }
+    LRESULT Command(WPARAM wParam, LPARAM lParam) override { return Adapter::WndProc(SKM_COMMAND, wParam, lParam); }
 };
 
 TsSkinManager* ManagerOf(const TsCommonData* skinData)
@@ -57,13 +61,19 @@ std::unique_ptr<OwnedAdapter> MakeControlAdapter(OwnedAdapterKind kind, HWND win
         return nullptr;
     switch (kind) {
     case OwnedAdapterKind::EditFrame: {
-        auto adapter = std::make_unique<OwnedEditWnd>(window, section, ManagerOf(skinData));
+        auto adapter = std::make_unique<Owned<TacEditWnd>>(window, section, ManagerOf(skinData));
         adapter->Create(true);
         return adapter;
     }
     case OwnedAdapterKind::ComboList:
-    case OwnedAdapterKind::SimpleComboList:
-        return nullptr;
+    case OwnedAdapterKind::SimpleComboList: {
+        if (TacMainWnd::FromWindow(window))
+            return nullptr;
+        auto adapter = std::make_unique<Owned<TacComboListWnd>>(window, section, ManagerOf(skinData),
+                                                                kind == OwnedAdapterKind::SimpleComboList);
+        adapter->CreateList(true);
+        return adapter;
+    }
     }
     return nullptr;
 }

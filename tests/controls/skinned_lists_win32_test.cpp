@@ -13,6 +13,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace korvane {
 namespace {
 
@@ -153,6 +155,43 @@ TEST_F(SkinnedLists, AReadOnlyComboBoxIgnoresLettersArrowsAndClicks)
     EXPECT_EQ(SendMessageW(locked.Handle(), CB_GETDROPPEDSTATE, 0, 0), 0) << "the list does not open";
     EXPECT_EQ(GetFocus(), locked.Handle()) << "the click only focuses the box";
     EXPECT_EQ(locked.ItemIndex(), 0);
+}
+
+TEST_F(SkinnedLists, OnlyAListLongerThanTheDropDownCountGetsTheListAdapterWhenItFirstAsksForColours)
+{
+    TsComboBox longer(*m_form, BoundsRect(10, 10, 150, 22), 16);
+    TsComboBox shorter(*m_form, BoundsRect(10, 50, 150, 22), 16);
+    for (int i = 0; i < 21; ++i)
+        longer.Add(L"Item " + std::to_wstring(i));
+    for (int i = 0; i < 16; ++i)
+        shorter.Add(L"Item " + std::to_wstring(i));
+    EXPECT_EQ(longer.DropDownCount, 16);
+    Apply();
+    for (TsComboBox* combo : {&longer, &shorter}) {
+        SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+        MSG message;
+        for (int i = 0; i < 20 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i)
+            DispatchMessageW(&message);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+        // The list asks for its colours whenever it paints; the first time decides.
+        HDC dc = GetDC(info.hwndList);
+        SendMessageW(combo->Handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(info.hwndList));
+        ReleaseDC(info.hwndList, dc);
+        SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+        if (combo == &longer) {
+            EXPECT_EQ(combo->ListWindow(), info.hwndList);
+            EXPECT_NE(combo->ListAdapter(), nullptr) << "21 items";
+        } else {
+            EXPECT_EQ(combo->ListWindow(), nullptr);
+            EXPECT_EQ(combo->ListAdapter(), nullptr) << "16 items";
+        }
+    }
+    SendMessageW(longer.Handle(), SKM_COMMAND, EngineCommandWParam(SKC_REMOVESKIN), Manager());
+    EXPECT_EQ(longer.ListAdapter(), nullptr) << "the skin's going frees the list adapter";
+    EXPECT_EQ(longer.ListWindow(), nullptr);
 }
 
 TEST_F(SkinnedLists, TheComboFaceShowsTheCurrentItemBetweenTheFrameAndTheButton)
