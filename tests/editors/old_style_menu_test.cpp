@@ -7,6 +7,9 @@
 #include "editors/old_style_options.h"
 #include "generator/color_codes.h"
 
+#include "support/pump_messages.h"
+#include "support/screenshot.h"
+
 #include <richedit.h>
 
 namespace korvane::test {
@@ -47,6 +50,19 @@ TEST_F(OldStyleEditorTest, FreshWindowTypesWhiteOnBlackWithOnlyTheWhiteButtonDis
         EXPECT_EQ(rows[0][1].color, kMenuWhite);
     });
     EXPECT_EQ(frm_OldStyleMenu->OldStyle_MenuEdit.Color(), RGB(0, 0, 0)) << "black background";
+}
+
+TEST_F(OldStyleEditorTest, TheMenuTextIsASkinnedRichEditThatKeepsItsBlackBackground)
+{
+    InEditor([this] {
+        TypeChars(Edit(), L"1. Kick");
+        PumpMessages(3, 20);
+        EXPECT_NE(frm_OldStyleMenu->OldStyle_MenuEdit.EditAdapter(), nullptr) << "the skin's edit frame";
+        EXPECT_TRUE(frm_OldStyleMenu->OldStyle_MenuEdit.SkinData.CustomColor());
+        EXPECT_EQ(frm_OldStyleMenu->OldStyle_MenuEdit.Color(), RGB(0, 0, 0));
+        SaveScreenshot("old_style_skinned_rich_edit");
+        EXPECT_EQ(frm_OldStyleMenu->MenuRows()[0][0].color, kMenuWhite);
+    });
 }
 
 TEST_F(OldStyleEditorTest, ColouringASelectedWordDisablesOnlyThatColoursButton)

@@ -6,6 +6,8 @@
 #include "editors/source_mod_add_item.h"
 #include "editors/source_mod_menu.h"
 #include "generator/access_flags.h"
+#include "support/pump_messages.h"
+#include "support/screenshot.h"
 #include "ui/text.h"
 
 namespace korvane::test {
@@ -133,6 +135,33 @@ TEST_F(KorvaneWindowsTest, SourceModRefusesACommandOfSpacesAndAcceptsSurrounding
     EXPECT_NE(shown.find(L"\tSetMenuTitle(menu, \"%s\", \"\");\r\n"), std::wstring::npos) << "empty title accepted";
     EXPECT_EQ(shown.find(L"AddMenuItem"), std::wstring::npos) << "no items accepted";
     EXPECT_FALSE(IsWindowVisible(frm_SourceModMenu->Handle()));
+}
+
+TEST_F(KorvaneWindowsTest, SourceModItemAndFlagListsAreSkinnedByTheirSections)
+{
+    auto& items = frm_SourceModMenu->SourceModMenu_Items;
+    auto& flags = frm_SourceModMenu->SourceModMenu_AccessFlags;
+    items.Add(L"first");
+    items.Add(L"second");
+    frm_SourceModMenu->Show();
+    PumpMessages(3, 20);
+    EXPECT_EQ(items.SkinData.SkinSection(), u"EDIT");
+    EXPECT_TRUE(items.SkinData.IsSkinned(true));
+    EXPECT_NE(items.EditAdapter(), nullptr) << "the item list carries the skin's frame and bars";
+    EXPECT_EQ(SendMessageW(items.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
+    EXPECT_EQ(flags.SkinData.SkinSection(), u"COMBOBOX");
+    EXPECT_TRUE(flags.SkinData.IsSkinned(true));
+    EXPECT_EQ(flags.WindowBounds().Height(), 22);
+    EXPECT_EQ(flags.Style(), TComboBoxStyle::csDropDownList);
+    PickListEntry(items, 1, false);
+    PumpMessages(3, 20);
+    SaveScreenshot("source_mod_skinned_item_list");
+    SendMessageW(flags.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    PumpMessages(3, 20);
+    SaveScreenshot("source_mod_skinned_lists");
+    SendMessageW(flags.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_NE(flags.ListAdapter(), nullptr) << "21 flags are more than the 16 shown at once";
+    frm_SourceModMenu->Hide();
 }
 
 } // namespace
