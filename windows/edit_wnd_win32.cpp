@@ -1,6 +1,7 @@
 #include "windows/edit_wnd_win32.h"
 
 #include "controls/common_data_win32.h"
+#include "controls/disabled_look.h"
 #include "gfx/color_ops.h"
 #include "gfx/colors.h"
 #include "render/section_background.h"
@@ -58,8 +59,16 @@ void TacBaseWnd::RebuildFrameCache(bool flat)
     } else if (GetParent(Window()) && tables.IsValidSection(SectionIndex())) {
         const int state = (HasFocus || MouseInside) && SectionHasStates() ? 1 : 0;
         const SkinTablesPaintSource source(tables);
-        PaintSectionFace(SectionIndex(), Section(), TsCommonData::GetParentBackground(Window()), -1, -1, &source, view,
-                         0, 0, size, state, true);
+        const ParentBackground background = TsCommonData::GetParentBackground(Window());
+        PaintSectionFace(SectionIndex(), Section(), background, -1, -1, &source, view, 0, 0, size, state, true);
+        // A disabled control says how its face is greyed (blended when it does not answer).
+        if (ui::Window::FromHandle(Window()) && !IsWindowEnabled(Window())) {
+            std::uint8_t kind = DisabledKindByte({});
+            SendMessageW(Window(), SKM_COMMAND, EngineCommandWParam(SKC_GETDISABLEDKIND),
+                         reinterpret_cast<LPARAM>(&kind));
+            ApplyDisabledLook(view, DisabledKindFromByte(kind), background,
+                              static_cast<std::uint32_t>(GetSysColor(COLOR_BTNFACE)));
+        }
     } else {
         return;
     }

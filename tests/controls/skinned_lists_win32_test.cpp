@@ -3,6 +3,7 @@
 // system colour back when the skin goes, a read-only combo box that ignores keys and clicks,
 // the rich edit's disabled text colour and its printing into a foreign context.
 #include "controls/skinned_combo_box_win32.h"
+#include "controls/skinned_label_win32.h"
 #include "controls/skinned_list_box_win32.h"
 #include "controls/skinned_rich_edit_win32.h"
 #include "gfx/color_ops.h"
@@ -127,6 +128,33 @@ TEST_F(SkinnedLists, TakingTheSkinOffGivesTheListTheSystemWindowColourEvenWithIt
     EXPECT_EQ(list.EditAdapter(), nullptr);
     SendMessageW(list.Handle(), SKM_COMMAND, EngineCommandWParam(SKC_SETSKIN), Manager());
     EXPECT_NE(list.EditAdapter(), nullptr) << "the skin's return frames the list again";
+}
+
+TEST_F(SkinnedLists, TheBoundLabelFollowsTheListsPlaceVisibilityAndEnabledState)
+{
+    TsListBox list(*m_form, BoundsRect(100, 50, 120, 60), 16);
+    Apply();
+    list.BoundLabel.SetCaption(L"Items");
+    list.BoundLabel.SetActive(true);
+    const TsEditLabel* label = list.BoundLabel.Label();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->ControlBounds().Right, 100 - 4) << "left of the list";
+    list.SetBounds(BoundsRect(150, 70, 120, 60));
+    EXPECT_EQ(label->ControlBounds().Right, 150 - 4) << "placed again after the move";
+    list.SetVisible(false);
+    EXPECT_FALSE(label->Visible());
+    list.SetVisible(true);
+    EXPECT_TRUE(label->Visible());
+    list.SetEnabled(false);
+    EXPECT_FALSE(label->Enabled()) << "a blended disabled list disables its label";
+    list.SetEnabled(true);
+    EXPECT_TRUE(label->Enabled());
+    list.SetDisabledKind({.Blended = false, .Grayed = true});
+    list.SetEnabled(false);
+    EXPECT_TRUE(label->Enabled()) << "a greyed list keeps its label enabled";
+    std::uint8_t kind = 0;
+    SendMessageW(list.Handle(), SKM_COMMAND, EngineCommandWParam(SKC_GETDISABLEDKIND), reinterpret_cast<LPARAM>(&kind));
+    EXPECT_EQ(kind, 2) << "dkGrayed alone";
 }
 
 TEST_F(SkinnedLists, AReadOnlyComboBoxIgnoresLettersArrowsAndClicks)
