@@ -84,10 +84,11 @@ TsCustomComboBox::~TsCustomComboBox()
 
 void TsCustomComboBox::FreeListAdapter()
 {
-    if (m_listWindow && IsWindow(m_listWindow)) {
-        // The list gets the platform's thin border back instead of the adapter's sizing frame.
+    if (m_listAdapter && m_listWindow && IsWindow(m_listWindow)) {
+        // The list gets the platform's thin border back instead of a sizing frame.
         const LONG style = GetWindowLongW(m_listWindow, GWL_STYLE);
-        SetWindowLongW(m_listWindow, GWL_STYLE, (style & ~WS_THICKFRAME) | WS_BORDER);
+        if (style & WS_THICKFRAME)
+            SetWindowLongW(m_listWindow, GWL_STYLE, (style & ~WS_THICKFRAME) | WS_BORDER);
     }
     m_listAdapter.reset();
     m_listWindow = nullptr;
