@@ -222,6 +222,38 @@ TEST_F(SkinnedLists, OnlyAListLongerThanTheDropDownCountGetsTheListAdapterWhenIt
     EXPECT_EQ(longer.ListWindow(), nullptr);
 }
 
+TEST_F(SkinnedLists, TheEditOfAReadOnlyDropDownBoxTakesNoTypedText)
+{
+    TsComboBox free(*m_form, BoundsRect(10, 10, 150, 22), 16, TComboBoxStyle::csDropDown);
+    TsComboBox locked(*m_form, BoundsRect(10, 50, 150, 22), 16, TComboBoxStyle::csDropDown);
+    locked.ReadOnly = true;
+    Apply();
+    for (TsComboBox* combo : {&free, &locked}) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+        ASSERT_NE(info.hwndItem, nullptr);
+        SetFocus(info.hwndItem);
+        SendMessageW(info.hwndItem, WM_CHAR, 'x', 0);
+        SendMessageW(info.hwndItem, WM_PASTE, 0, 0);
+    }
+    EXPECT_EQ(free.Text().substr(0, 1), L"x");
+    EXPECT_EQ(locked.Text(), L"");
+}
+
+TEST_F(SkinnedLists, ASimpleBoxCachesItsEditLineAndARightToLeftBoxHasItsButtonAtTheLeft)
+{
+    TsComboBox simple(*m_form, BoundsRect(10, 10, 150, 120), 16, TComboBoxStyle::csSimple);
+    TsComboBox mirrored(*m_form, BoundsRect(170, 10, 100, 22), 16);
+    SetWindowLongW(mirrored.Handle(), GWL_EXSTYLE, GetWindowLongW(mirrored.Handle(), GWL_EXSTYLE) | WS_EX_RIGHT);
+    Apply();
+    simple.BuildCache();
+    EXPECT_EQ(simple.SkinData.CacheBitmap.Height(), 16 + 8) << "whatever the control's height";
+    EXPECT_EQ(simple.ButtonRect().Width(), 0);
+    EXPECT_EQ(mirrored.ButtonRect().Left, 2);
+    EXPECT_EQ(mirrored.ButtonRect().Right, 2 + GetSystemMetrics(SM_CXVSCROLL));
+}
+
 TEST_F(SkinnedLists, TheComboFaceShowsTheCurrentItemBetweenTheFrameAndTheButton)
 {
     SharpFont sharp;
