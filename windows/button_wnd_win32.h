@@ -44,7 +44,6 @@ protected:
     virtual PixelSize CaptionSize();
 
 private:
-    LRESULT PassWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
     void RedrawNow();
     UINT CaptionFlags() const;
     void HideGlow();

@@ -6,6 +6,7 @@
 #include "app/korvane_windows_fixture.h"
 #include "editors/new_style_korvane.h"
 #include "gfx/colors.h"
+#include "support/in_modal_loop_win32.h"
 #include "support/pump_messages.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
@@ -28,21 +29,7 @@
 namespace korvane {
 namespace {
 
-std::function<void()> g_inModal;
-
-void CALLBACK RunInModalLoop(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    if (g_inModal)
-        g_inModal();
-}
-
-// Runs `body` from inside the next modal loop (a message box, a dialog, a menu).
-void InModalLoop(std::function<void()> body)
-{
-    g_inModal = std::move(body);
-    SetTimer(nullptr, 0, 300, RunInModalLoop);
-}
+using test::InModalLoop;
 
 void Pump()
 {
