@@ -77,8 +77,7 @@ void TacCheckBoxWnd::BuildCache()
     const PixelSize picture = PictureSize();
     const std::wstring caption = WindowTextOf(Window());
     if (!caption.empty()) {
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
-        win32::SelectObjectGuard selected(m_cache.Dc(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        const WindowFontSelection font(m_cache.Dc(), Window());
         RadioCaptionFacts facts;
         facts.Width = face.Width;
         facts.Height = face.Height;
@@ -134,14 +133,6 @@ void TacCheckBoxWnd::Repaint()
         PaintCheckBox(nullptr);
 }
 
-LRESULT TacCheckBoxWnd::PassWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
-    const LRESULT result = CallPrevious(message, wParam, lParam);
-    SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
-    return result;
-}
-
 LRESULT TacCheckBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TsSkinManager* manager = Manager();
@@ -151,12 +142,8 @@ LRESULT TacCheckBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         if (m_ownerDrawn)
             break;
-        PAINTSTRUCT paint{};
-        const HDC given = reinterpret_cast<HDC>(wParam);
-        const HDC dc = given ? given : BeginPaint(Window(), &paint);
-        PaintCheckBox(dc);
-        if (!given)
-            EndPaint(Window(), &paint);
+        const AdapterPaint paint(Window(), wParam);
+        PaintCheckBox(paint.Dc());
         return 0;
     }
     case WM_PRINT:
@@ -176,7 +163,7 @@ LRESULT TacCheckBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_SETCHECK:
     case BM_SETSTATE:
     case WM_SETTEXT: {
-        const LRESULT result = PassWithoutRedraw(message, wParam, lParam);
+        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
         if (message == WM_SETTEXT)
             ReadCaption();
         Repaint();

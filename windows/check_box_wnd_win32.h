@@ -36,7 +36,6 @@ private:
     bool IsRadio() const;
     PixelSize PictureSize() const;
     void Repaint();
-    LRESULT PassWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool m_ownerDrawn = false;
     win32::DibSection m_cache;

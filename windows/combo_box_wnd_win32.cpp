@@ -156,8 +156,7 @@ void TacComboBoxWnd::DrawCurrentItem()
     if (cache.Empty())
         return;
     const HDC dc = cache.Dc();
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
-    win32::SelectObjectGuard selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const WindowFontSelection font(dc, Window());
     const bool rtl = (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     const PixelRect area = ComboTextRect(cache.Width(), cache.Height(), ButtonRect(), rtl);
     std::wstring text;

@@ -10,30 +10,13 @@
 
 namespace korvane {
 
-namespace {
-
-class WindowFont {
-public:
-    WindowFont(HDC dc, HWND window)
-        : m_guard(dc, SendMessageW(window, WM_GETFONT, 0, 0)
-                          ? reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0))
-                          : GetStockObject(DEFAULT_GUI_FONT))
-    {
-    }
-
-private:
-    win32::SelectObjectGuard m_guard;
-};
-
-} // namespace
-
 PixelRect TacGroupBoxWnd::CaptionRect()
 {
     const PixelSize size = WindowSizeOf(Window());
     const HDC dc = GetDC(Window());
     PixelSize text;
     if (dc) {
-        WindowFont font(dc, Window());
+        WindowFontSelection font(dc, Window());
         text = MeasureCaption(dc, WindowTextOf(Window()), DT_CENTER, 0);
     }
     if (dc)
@@ -59,7 +42,7 @@ void TacGroupBoxWnd::BuildCache()
     const std::wstring text = WindowTextOf(Window());
     if (!text.empty()) {
         FillFromBackground(view, caption, background, fallback);
-        WindowFont font(m_cache.Dc(), Window());
+        WindowFontSelection font(m_cache.Dc(), Window());
         UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
         if (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING)
             flags |= DT_RTLREADING;
@@ -133,9 +116,7 @@ LRESULT TacGroupBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
-        SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
-        const LRESULT result = CallPrevious(message, wParam, lParam);
-        SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
+        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
         Redraw();
         return result;
     }
@@ -146,12 +127,8 @@ LRESULT TacGroupBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        const HDC given = reinterpret_cast<HDC>(wParam);
-        const HDC dc = given ? given : BeginPaint(Window(), &paint);
-        PaintGroupBox(dc);
-        if (!given)
-            EndPaint(Window(), &paint);
+        const AdapterPaint paint(Window(), wParam);
+        PaintGroupBox(paint.Dc());
         return 0;
     }
     case WM_NCPAINT:

@@ -33,8 +33,7 @@ void TacStaticWnd::PaintStatic(HDC dc)
             flags |= DT_CENTER;
         if (type == SS_RIGHT || (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RIGHT))
             flags |= DT_RIGHT;
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
-        win32::SelectObjectGuard selected(m_cache.Dc(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        const WindowFontSelection font(m_cache.Dc(), Window());
         SectionTextContext context;
         context.ParentWindow = GetParent(Window());
         context.GlowFace = m_cache.View();
@@ -62,13 +61,9 @@ LRESULT TacStaticWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     const bool visible = IsWindowVisible(Window()) != FALSE;
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        const HDC given = reinterpret_cast<HDC>(wParam);
-        const HDC dc = given ? given : BeginPaint(Window(), &paint);
+        const AdapterPaint paint(Window(), wParam);
         if (visible)
-            PaintStatic(dc);
-        if (!given)
-            EndPaint(Window(), &paint);
+            PaintStatic(paint.Dc());
         return 0;
     }
     case WM_PRINT:
@@ -92,9 +87,7 @@ LRESULT TacStaticWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
         if (!visible)
             break;
-        SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
-        const LRESULT result = CallPrevious(message, wParam, lParam);
-        SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
+        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
         ReadCaption();
         CacheStale = true;
         Redraw();
