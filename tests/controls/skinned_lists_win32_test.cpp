@@ -7,6 +7,7 @@
 #include "controls/skinned_list_box_win32.h"
 #include "controls/skinned_rich_edit_win32.h"
 #include "gfx/color_ops.h"
+#include "gfx/colors.h"
 #include "support/skinned_form_fixture_win32.h"
 #include "win32/dib_section.h"
 
@@ -29,14 +30,10 @@ const std::string kOptions = "[GLOBALINFO]\r\nVERSION=7.3\r\nCOLOR=8421504\r\nFO
                              "HOTCOLOR=12582912\r\nHOTFONTCOLOR=65535\r\n"
                              "[COMBOBOX]\r\nSTATES=1\r\nCOLOR=16777215\r\nFONTCOLOR=0\r\n";
 
-// The pixel value (0x00RRGGBB in a bitmap) of a colour reference (0x00BBGGRR).
-constexpr std::uint32_t Pixel(COLORREF colour)
-{
-    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-}
-constexpr std::uint32_t kGreen = Pixel(49152);
-constexpr std::uint32_t kBlue = Pixel(12582912);
-constexpr std::uint32_t kYellow = Pixel(65535);
+// SELECTION's colours as the skin gives them (0x00BBGGRR).
+constexpr std::uint32_t kGreen = 49152;
+constexpr std::uint32_t kBlue = 12582912;
+constexpr std::uint32_t kYellow = 65535;
 
 // A face drawn without smoothing, so text pixels have exactly the text colour.
 struct SharpFont {
@@ -57,7 +54,7 @@ protected:
         int count = 0;
         for (int y = area.Top; y < area.Bottom; ++y)
             for (int x = area.Left; x < area.Right; ++x)
-                count += (view.At(x, y) & 0xFFFFFF) == colour ? 1 : 0;
+                count += PixelToColor(view.At(x, y)) == colour ? 1 : 0;
         return count;
     }
 };
@@ -83,7 +80,7 @@ TEST_F(SkinnedLists, TheSelectedItemIsDrawnFromSelectionAndTheRestOfTheClientFro
     const BitmapView view = shot.View();
     const BitmapView frame = face->View();
     const int x = client.right - 3;
-    EXPECT_EQ(view.At(x, 24) & 0xFFFFFF, kGreen) << "the selected item on SELECTION's normal face";
+    EXPECT_EQ(PixelToColor(view.At(x, 24)), kGreen) << "the selected item on SELECTION's normal face";
     EXPECT_GT(CountPixels(view, {0, 16, client.right, 32}, 0xFFFFFF), 10) << "its text in SELECTION's colour";
     EXPECT_EQ(CountPixels(view, {0, 16, client.right, 32}, 0x000000), 0);
     EXPECT_EQ(view.At(x, 8), frame.At(x + 2, 10)) << "an unselected item shows the face under it";
