@@ -3,6 +3,9 @@
 #include "windows/button_wnd_win32.h"
 #include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
+#include "windows/list_view_wnd_win32.h"
+#include "windows/sizer_wnd_win32.h"
+#include "windows/tool_bar_wnd_win32.h"
 
 namespace korvane {
 
@@ -36,6 +39,21 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
         auto adapter = std::make_unique<TacBtnWnd>(window, section, manager);
         adapter->Create();
         InvalidateRect(window, nullptr, TRUE);
+        return adapter;
+    }
+    case AdapterKind::ListView: {
+        auto adapter = std::make_unique<TacListViewWnd>(window, section, manager);
+        adapter->Create(true);
+        return adapter;
+    }
+    case AdapterKind::ToolBar: {
+        auto adapter = std::make_unique<TacToolBarWnd>(window, section, manager);
+        adapter->Create();
+        return adapter;
+    }
+    case AdapterKind::Sizer: {
+        auto adapter = std::make_unique<TacSizerWnd>(window, section, manager);
+        adapter->Create();
         return adapter;
     }
     default: {
