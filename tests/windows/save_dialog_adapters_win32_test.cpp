@@ -32,16 +32,10 @@ constexpr std::uint32_t kBar = 0x404040; // grey: the same in either byte order
 std::vector<std::uint8_t> MasterPicture()
 {
     std::vector<std::uint32_t> pixels(30 * 30);
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            std::uint32_t& pixel = pixels[static_cast<std::size_t>(y * 30 + x)];
-            if (y < 10)
-                pixel = kHeaderFrames[x / 10];
-            else if (y < 20)
-                pixel = kButtonFrames[x / 10];
-            else
-                pixel = x < 10 ? kDivider : (x < 20 ? kGrip : 0);
-        }
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const std::size_t x = i % 30;
+        const std::size_t y = i / 30;
+        pixels[i] = y < 10 ? kHeaderFrames[x / 10] : y < 20 ? kButtonFrames[x / 10] : x < 10 ? kDivider : x < 20 ? kGrip : 0;
     }
     return test::MakeBmp24(30, 30, pixels);
 }
@@ -101,7 +95,7 @@ protected:
         HWND window = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, bounds.Left, bounds.Top,
                                       bounds.Width(), bounds.Height(), m_form->Handle(), nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
-        EXPECT_NE(window, nullptr) << "a " << std::string(className, className + lstrlenW(className)) << " window";
+        EXPECT_NE(window, nullptr);
         m_windows.push_back(window);
         return window;
     }
@@ -123,12 +117,11 @@ protected:
     HWND DetailsList()
     {
         HWND list = Child(WC_LISTVIEWW, LVS_REPORT, BoundsRect(0, 0, 300, 150));
-        const int widths[3] = {100, 80, 60};
         const wchar_t* titles[3] = {L"Name", L"Size", L"Type"};
         for (int i = 0; i < 3; ++i) {
             LVCOLUMNW column{};
             column.mask = LVCF_WIDTH | LVCF_TEXT;
-            column.cx = widths[i];
+            column.cx = 100 - 20 * i;
             column.pszText = const_cast<wchar_t*>(titles[i]);
             SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
         }
@@ -141,12 +134,6 @@ protected:
         GetClientRect(header, &client);
         picture.Resize(client.right, client.bottom);
         SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
-    }
-    static POINT HeaderPoint(HWND header, int x, int y)
-    {
-        POINT point{x, y};
-        ClientToScreen(header, &point);
-        return point;
     }
 
     std::vector<std::unique_ptr<TacMainWnd>> m_adapters;
@@ -205,7 +192,8 @@ TEST_F(SaveDialogAdapters, APressedColumnShowsItsPressedFaceWithTheTextMovedByOn
     SendMessageW(headerWindow, WM_LBUTTONUP, 0, MAKELPARAM(100, before.Height() / 2));
 
     // The column under the cursor is hot until the cursor is over the list again.
-    const POINT over = HeaderPoint(headerWindow, 200, 3);
+    POINT over{200, 3};
+    ClientToScreen(headerWindow, &over);
     SendMessageW(headerWindow, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
     EXPECT_EQ(adapter.HotColumn, 2);
     win32::DibSection hot;
@@ -282,13 +270,11 @@ TEST_F(SaveDialogAdapters, TheToolBarShowsItsSeparatorStripItsDisabledButtonFade
     const PixelRect separator = rectOf(1);
     ASSERT_GE(separator.Width(), 4);
     const int strip = separator.Left + separator.Width() / 2 - 1;
-    for (int x = strip; x < strip + 4; ++x)
-        EXPECT_EQ(At(picture, x, separator.Top + separator.Height() / 2), kDivider) << x;
-    EXPECT_EQ(At(picture, strip, separator.Top + 2), kDivider);
-    EXPECT_EQ(At(picture, strip, separator.Top + 1), kBar);
-    EXPECT_EQ(At(picture, strip, separator.Bottom - 2), kBar);
-    EXPECT_EQ(At(picture, strip - 1, separator.Top + separator.Height() / 2), kBar);
-    EXPECT_EQ(At(picture, strip + 4, separator.Top + separator.Height() / 2), kBar);
+    const int middle = separator.Top + separator.Height() / 2;
+    for (int x = strip - 1; x <= strip + 4; ++x)
+        EXPECT_EQ(At(picture, x, middle), x < strip || x == strip + 4 ? kBar : kDivider) << x;
+    for (int y : {separator.Top + 1, separator.Top + 2, separator.Bottom - 3, separator.Bottom - 2})
+        EXPECT_EQ(At(picture, strip, y), y == separator.Top + 1 || y == separator.Bottom - 2 ? kBar : kDivider) << y;
 
     // 40 % of the button's face over 60 % of the bar's, channel by channel.
     const PixelRect off = rectOf(2);

@@ -11,17 +11,10 @@ int Measure(std::wstring_view text)
     return static_cast<int>(text.size()) * 6;
 }
 
-TEST(ToolButtonText, AFittingTextStaysOneLine)
-{
-    const ToolButtonLines lines = SplitToolButtonText(L"Open file", 54, Measure);
-    EXPECT_FALSE(lines.Split());
-    EXPECT_EQ(lines.First, L"Open file");
-}
-
 TEST(ToolButtonText, ATooWideTextIsCutAtTheLastBlankWhoseLineFits)
 {
+    EXPECT_FALSE(SplitToolButtonText(L"Open file", 54, Measure).Split());
     const ToolButtonLines lines = SplitToolButtonText(L"Open the recent file list", 60, Measure);
-    EXPECT_TRUE(lines.Split());
     EXPECT_EQ(lines.First, L"Open the");
     EXPECT_EQ(lines.Rest, L"recent file list");
 }
@@ -33,8 +26,7 @@ TEST(ToolButtonText, WithoutAFittingLineTheFirstBlankCutsAndWithoutBlanksNothing
     EXPECT_EQ(first.Rest, L"long");
     EXPECT_FALSE(SplitToolButtonText(L"Unbreakable", 30, Measure).Split());
     EXPECT_FALSE(SplitToolButtonText(L"Trailing ", 30, Measure).Split());
-    const ToolButtonLines leading = SplitToolButtonText(L" lead word", 30, Measure);
-    EXPECT_EQ(leading.First, L" lead");
+    EXPECT_EQ(SplitToolButtonText(L" lead word", 30, Measure).First, L" lead");
 }
 
 TEST(ToolButtonStates, DisabledBeatsPressedWhichBeatsHot)
@@ -52,27 +44,22 @@ TEST(ToolButtonDivider, TheStripIsFourWideLeftOfTheMiddleInsideTwoPixelsTopAndBo
     EXPECT_EQ(DividerStrip(2, 10), (PixelRect{0, 2, 4, 8}));
 }
 
-TEST(ToolButtonPlacement, TheIconIsCentredAndTheTextBelowItAPressMovesBoth)
+TEST(ToolButtonPlacement, TheIconIsCentredTheTextBelowItAndAPressMovesBoth)
 {
-    ToolButtonContent content{16, 16, 0, 0, false};
-    ToolButtonPlace place = PlaceToolButton(60, 40, content);
+    ToolButtonPlace place = PlaceToolButton(60, 40, {16, 16, 0, 0, false});
     EXPECT_EQ(place.IconX, 22);
     EXPECT_EQ(place.IconY, 4);
     EXPECT_EQ(place.Text, (PixelRect{2, 20, 58, 38}));
-    content.Pressed = true;
-    place = PlaceToolButton(60, 40, content);
+    place = PlaceToolButton(60, 40, {16, 16, 0, 0, true});
     EXPECT_EQ(place.IconX, 23);
     EXPECT_EQ(place.IconY, 5);
     EXPECT_EQ(place.Text, (PixelRect{3, 21, 59, 39}));
     EXPECT_EQ(PlaceToolButton(60, 40, {}).Text, (PixelRect{2, 2, 58, 38})) << "no icon: the text from the top";
-}
-
-TEST(ToolButtonPlacement, ADropArrowTakesTheRightEdgeAndTheIconIsCentredInWhatIsLeft)
-{
-    const ToolButtonPlace place = PlaceToolButton(60, 40, {16, 16, 8, 4, false});
+    // A drop arrow takes the right edge; the icon is centred in what is left.
+    place = PlaceToolButton(60, 40, {16, 16, 8, 4, false});
     EXPECT_EQ(place.ArrowX, 50);
     EXPECT_EQ(place.ArrowY, 18);
-    EXPECT_EQ(place.IconX, (50 - 16) / 2);
+    EXPECT_EQ(place.IconX, 17);
 }
 
 } // namespace
