@@ -157,6 +157,11 @@ TEST_F(SaveDialogAdapters, ThreeColumnsInA300PixelHeaderPaintFourColumnHeaderFac
     // The three captions on their faces; the empty face right of the last column has none.
     EXPECT_LT(InkBox(header, {100, 0, 180, header.Height()}, kHeaderFrames[0]).Left, 180);
     EXPECT_EQ(InkBox(header, {240, 0, 300, header.Height()}, kHeaderFrames[0]).Left, INT_MAX);
+    // Printing the list paints its header too.
+    win32::DibSection printed(300, 150);
+    SendMessageW(list, WM_PRINT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(At(printed, 101, 1), kHeaderFrames[0]);
+    EXPECT_EQ(At(printed, 298, header.Height() - 2), kHeaderFrames[0]);
 }
 
 TEST_F(SaveDialogAdapters, APressedColumnShowsItsPressedFaceWithTheTextMovedByOnePixelAndADividerPressesNothing)
