@@ -71,6 +71,15 @@ LRESULT TacSizerWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             manager->SetHotWindow(nullptr);
         return HTBOTTOMRIGHT;
     }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam != HTBOTTOMRIGHT)
+            break;
+        // The answer above would make the platform size the grip itself: a press sizes the
+        // grip's parent instead, as the platform's own grip does with a press on its client.
+        if (message == WM_NCLBUTTONDOWN && GetParent(Window()))
+            SendMessageW(GetParent(Window()), WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
+        return 0;
     default:
         break;
     }
