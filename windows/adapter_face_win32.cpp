@@ -58,6 +58,34 @@ PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+WindowFontSelection::WindowFontSelection(HDC dc, HWND window) : m_dc(dc), m_previous(nullptr)
+{
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
+    if (dc)
+        m_previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+}
+
+WindowFontSelection::~WindowFontSelection()
+{
+    if (m_previous && m_previous != HGDI_ERROR)
+        SelectObject(m_dc, m_previous);
+}
+
+AdapterPaint::AdapterPaint(HWND window, WPARAM given)
+    : m_window(window)
+    , m_dc(reinterpret_cast<HDC>(given))
+    , m_began(given == 0)
+{
+    if (m_began)
+        m_dc = BeginPaint(window, &m_paint);
+}
+
+AdapterPaint::~AdapterPaint()
+{
+    if (m_began)
+        EndPaint(m_window, &m_paint);
+}
+
 void CopyCacheTo(HDC dc, const win32::DibSection& cache)
 {
     if (dc && !cache.Empty())

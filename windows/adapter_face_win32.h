@@ -37,6 +37,37 @@ std::wstring WindowTextOf(HWND window);
 // The text's size as DrawText measures it in a rectangle `width` wide with the DC's font.
 PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width);
 
+// The window's font (WM_GETFONT; the GUI font when it has none) selected into a context for the
+// object's life.
+class WindowFontSelection {
+public:
+    WindowFontSelection(HDC dc, HWND window);
+    WindowFontSelection(const WindowFontSelection&) = delete;
+    WindowFontSelection& operator=(const WindowFontSelection&) = delete;
+    ~WindowFontSelection();
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
+// The context of a WM_PAINT: the one the message brings in its wParam, else BeginPaint's, ended
+// with the object.
+class AdapterPaint {
+public:
+    AdapterPaint(HWND window, WPARAM given);
+    AdapterPaint(const AdapterPaint&) = delete;
+    AdapterPaint& operator=(const AdapterPaint&) = delete;
+    ~AdapterPaint();
+    HDC Dc() const { return m_dc; }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
+    HDC m_dc;
+    bool m_began;
+};
+
 // Copies the whole cache to (0, 0) of the context.
 void CopyCacheTo(HDC dc, const win32::DibSection& cache);
 

@@ -1,10 +1,14 @@
 #include "windows/adapter_factory_win32.h"
 
 #include "windows/button_wnd_win32.h"
+#include "windows/combo_box_wnd_win32.h"
+#include "windows/check_box_wnd_win32.h"
 #include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
+#include "windows/group_box_wnd_win32.h"
 #include "windows/list_view_wnd_win32.h"
 #include "windows/sizer_wnd_win32.h"
+#include "windows/static_wnd_win32.h"
 #include "windows/tool_bar_wnd_win32.h"
 
 namespace korvane {
@@ -17,6 +21,16 @@ bool IsSimpleComboList(HWND list)
     wchar_t name[16]{};
     return parent && (GetWindowLongW(list, GWL_STYLE) & WS_CHILD) && GetClassNameW(parent, name, 16) &&
            lstrcmpiW(name, L"ComboBox") == 0 && (GetWindowLongW(parent, GWL_STYLE) & 3) == CBS_SIMPLE;
+}
+
+// An adapter that paints its whole window: subclassed, then the window is repainted by it.
+template <class Adapter>
+std::unique_ptr<TacMainWnd> Made(HWND window, std::u16string_view section, TsSkinManager* manager)
+{
+    auto adapter = std::make_unique<Adapter>(window, section, manager);
+    adapter->Create();
+    InvalidateRect(window, nullptr, TRUE);
+    return adapter;
 }
 
 } // namespace
@@ -35,10 +49,9 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
         adapter->CreateList(true);
         return adapter;
     }
-    case AdapterKind::Button: {
-        auto adapter = std::make_unique<TacBtnWnd>(window, section, manager);
-        adapter->Create();
-        InvalidateRect(window, nullptr, TRUE);
+    case AdapterKind::ComboBox: {
+        auto adapter = std::make_unique<TacComboBoxWnd>(window, section, manager);
+        adapter->Create(true);
         return adapter;
     }
     case AdapterKind::ListView: {
@@ -46,16 +59,18 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
         adapter->Create(true);
         return adapter;
     }
-    case AdapterKind::ToolBar: {
-        auto adapter = std::make_unique<TacToolBarWnd>(window, section, manager);
-        adapter->Create();
-        return adapter;
-    }
-    case AdapterKind::Sizer: {
-        auto adapter = std::make_unique<TacSizerWnd>(window, section, manager);
-        adapter->Create();
-        return adapter;
-    }
+    case AdapterKind::Button:
+        return Made<TacBtnWnd>(window, section, manager);
+    case AdapterKind::Static:
+        return Made<TacStaticWnd>(window, section, manager);
+    case AdapterKind::CheckBox:
+        return Made<TacCheckBoxWnd>(window, section, manager);
+    case AdapterKind::GroupBox:
+        return Made<TacGroupBoxWnd>(window, section, manager);
+    case AdapterKind::ToolBar:
+        return Made<TacToolBarWnd>(window, section, manager);
+    case AdapterKind::Sizer:
+        return Made<TacSizerWnd>(window, section, manager);
     default: {
         auto adapter = std::make_unique<TacMainWnd>(window, section, manager);
         adapter->Create();

@@ -10,9 +10,10 @@
 
 namespace korvane {
 
-// Makes and subclasses the adapter of the kind for a window: the edit family gets the edit-frame
-// adapter (with a frame change, so that the bars' room is reserved at once); the kinds without
-// an adapter of their own yet get the base adapter.
+// Makes and subclasses the adapter of the kind for a window: the edit family and combo boxes with
+// a frame change (so that the bars' room and the frame are reserved at once), drop-down lists
+// with the list adapter, buttons, check boxes, statics and group boxes with the adapters that
+// paint their whole window; the kinds without an adapter of their own get the base adapter.
 std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section,
                                         TsSkinManager* manager);
 

@@ -104,9 +104,8 @@ void TacBtnWnd::BuildCache()
         PaintAdapterFace(m_cache, Window(), *manager, SectionIndex(), Section(), ButtonState());
     if (m_cache.Empty())
         return;
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
     {
-        win32::SelectObjectGuard selected(m_cache.Dc(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        const WindowFontSelection font(m_cache.Dc(), Window());
         PaintContent();
         PaintGlyph();
     }
@@ -128,14 +127,6 @@ void TacBtnWnd::PaintButton(HDC dc)
     CopyCacheTo(target, m_cache);
     if (!dc)
         ReleaseDC(Window(), target);
-}
-
-LRESULT TacBtnWnd::PassWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
-    const LRESULT result = CallPrevious(message, wParam, lParam);
-    SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
-    return result;
 }
 
 void TacBtnWnd::RedrawNow()
@@ -189,7 +180,7 @@ LRESULT TacBtnWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS: {
         if (!IsWindowEnabled(Window()))
             break;
-        const LRESULT result = PassWithoutRedraw(message, wParam, lParam);
+        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
         HasFocus = message == WM_SETFOCUS;
         CacheStale = true;
         RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
@@ -201,7 +192,7 @@ LRESULT TacBtnWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_SETSTYLE: {
         if (!IsWindowVisible(Window()))
             break;
-        const LRESULT result = PassWithoutRedraw(message, wParam, lParam);
+        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
         if (message == WM_SETTEXT)
             ReadCaption();
         RedrawNow();
@@ -212,12 +203,8 @@ LRESULT TacBtnWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             break;
         if (!ColoursApplied())
             SetSkinColours();
-        PAINTSTRUCT paint{};
-        const HDC given = reinterpret_cast<HDC>(wParam);
-        const HDC dc = given ? given : BeginPaint(Window(), &paint);
-        PaintButton(dc);
-        if (!given)
-            EndPaint(Window(), &paint);
+        const AdapterPaint paint(Window(), wParam);
+        PaintButton(paint.Dc());
         return 0;
     }
     case WM_PRINT:

@@ -26,6 +26,8 @@ public:
     // Rebuilds the face and copies it to the context (the window's own when null).
     void PaintButton(HDC dc);
     const win32::DibSection& Cache() const { return m_cache; }
+    // Where the caption goes: its measured size centred in the button.
+    virtual PixelRect CaptionRect();
     bool MouseInside = false;
     bool HasFocus = false;
 
@@ -37,13 +39,11 @@ protected:
     virtual void PaintGlyph() {}
     virtual PixelSize GlyphSize() const { return {}; }
     virtual void DrawCaption(const PixelRect& rect, UINT flags);
-    virtual PixelRect CaptionRect();
     virtual int CaptionWidthLimit() const;
     // The caption's size measured with the cache's font.
     virtual PixelSize CaptionSize();
 
 private:
-    LRESULT PassWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
     void RedrawNow();
     UINT CaptionFlags() const;
     void HideGlow();

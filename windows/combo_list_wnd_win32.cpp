@@ -30,6 +30,17 @@ void TacComboListWnd::CreateList(bool frameChange)
     }
 }
 
+void TacComboListWnd::SetShown(bool shown)
+{
+    if (!shown)
+        CacheStale = true;
+    if (shown == m_listShown)
+        return;
+    m_listShown = shown;
+    if (OnShownChanged)
+        OnShownChanged(shown);
+}
+
 LRESULT TacComboListWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const TsSkinManager* manager = Manager();
@@ -37,12 +48,20 @@ LRESULT TacComboListWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return TacEditWnd::WndProc(message, wParam, lParam);
     switch (message) {
     case kListShowing:
-        m_listShown = true;
+        SetShown(true);
         break;
     case kListHiding:
-        m_listShown = false;
-        CacheStale = true;
+        SetShown(false);
         break;
+    case WM_WINDOWPOSCHANGED: {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+        const LRESULT result = TacEditWnd::WndProc(message, wParam, lParam);
+        if (position->flags & SWP_SHOWWINDOW)
+            SetShown(true);
+        else if (position->flags & SWP_HIDEWINDOW)
+            SetShown(false);
+        return result;
+    }
     case WM_LBUTTONUP: {
         // Window coordinates: on a bar the press that started there ends; elsewhere any tracking
         // ends and the list takes the release as its choice.

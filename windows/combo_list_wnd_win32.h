@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace korvane {
 
 // The adapter of a combo box's drop-down list (a ComboLBox window, re-parented to the desktop
@@ -22,11 +24,15 @@ public:
     bool SimpleBox() const { return m_simpleBox; }
     // The list is open (between the list's own show and hide notifications).
     bool ListShown() const { return m_listShown; }
+    // Told when the list is shown or hidden (the combo box repaints its button).
+    std::function<void(bool shown)> OnShownChanged;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void SetShown(bool shown);
+
     bool m_simpleBox = false;
     bool m_listShown = false;
     RECT m_createdRect{};

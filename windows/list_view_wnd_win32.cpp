@@ -7,6 +7,7 @@
 #include "render/state_image.h"
 #include "skin/engine_commands.h"
 #include "ui/application.h"
+#include "windows/adapter_face_win32.h"
 #include "windows/header_layout.h"
 #include "windows/skin_manager_win32.h"
 
@@ -263,17 +264,11 @@ LRESULT TacListViewWnd::HeaderMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     const HWND header = m_header;
     switch (message) {
-    case WM_PAINT:
-        if (wParam) {
-            PaintHeader(reinterpret_cast<HDC>(wParam));
-        } else {
-            PAINTSTRUCT paint{};
-            if (HDC dc = BeginPaint(header, &paint)) {
-                PaintHeader(dc);
-                EndPaint(header, &paint);
-            }
-        }
+    case WM_PAINT: {
+        const AdapterPaint paint(header, wParam);
+        PaintHeader(paint.Dc());
         return 0;
+    }
     case WM_PRINTCLIENT:
         PaintHeader(reinterpret_cast<HDC>(wParam));
         return 0;
@@ -345,8 +340,7 @@ void TacListViewWnd::PaintHeaderItem(HDC dc, int index, const PixelRect& rect, i
                      0, 0, {0, 0, width, height}, LimitState(state, face.States), true);
     if (index >= 0) {
         const HDC canvas = m_work.Dc();
-        auto font = reinterpret_cast<HFONT>(SendMessageW(m_header, WM_GETFONT, 0, 0));
-        const HGDIOBJ previousFont = SelectObject(canvas, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        const WindowFontSelection font(canvas, m_header);
         wchar_t text[260] = {};
         HDITEMW item{};
         item.mask = HDI_TEXT | HDI_FORMAT | HDI_IMAGE;
@@ -387,7 +381,6 @@ void TacListViewWnd::PaintHeaderItem(HDC dc, int index, const PixelRect& rect, i
         if (hasImage)
             ImageList_Draw(images, item.iImage, canvas, place.ImageX,
                            (height - imageHeight) / 2 + (content.Pressed ? 1 : 0), ILD_TRANSPARENT);
-        SelectObject(canvas, previousFont);
     }
     BitBlt(dc, rect.Left, rect.Top, width, height, m_work.Dc(), 0, 0, SRCCOPY);
 }

@@ -204,6 +204,14 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CallPrevious(message, wParam, lParam);
 }
 
+LRESULT TacMainWnd::CallPreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
+    const LRESULT result = CallPrevious(message, wParam, lParam);
+    SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
+    return result;
+}
+
 bool TacMainWnd::SentByOwnManager(LPARAM lParam) const
 {
     return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(Manager());

@@ -51,6 +51,8 @@ public:
 
     // Passes a message to the window's previous handling; 0 once detached.
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
+    // The same with the window's redrawing switched off meanwhile (the adapter repaints after).
+    LRESULT CallPreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Set while a dialog's child windows are adapted; adapters made meanwhile are dialog children.
     static bool& AdaptingDialogChildren();

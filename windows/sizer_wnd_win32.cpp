@@ -4,6 +4,7 @@
 #include "gfx/background_fade.h"
 #include "render/skin_tables_source.h"
 #include "render/state_image.h"
+#include "windows/adapter_face_win32.h"
 #include "windows/skin_manager_win32.h"
 
 #include <algorithm>
@@ -45,17 +46,11 @@ LRESULT TacSizerWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (!manager || !manager->Active() || Detached())
         return TacMainWnd::WndProc(message, wParam, lParam);
     switch (message) {
-    case WM_PAINT:
-        if (wParam) {
-            PaintGrip(reinterpret_cast<HDC>(wParam));
-        } else {
-            PAINTSTRUCT paint{};
-            if (HDC dc = BeginPaint(Window(), &paint)) {
-                PaintGrip(dc);
-                EndPaint(Window(), &paint);
-            }
-        }
+    case WM_PAINT: {
+        const AdapterPaint paint(Window(), wParam);
+        PaintGrip(paint.Dc());
         return 0;
+    }
     case WM_PRINTCLIENT:
         PaintGrip(reinterpret_cast<HDC>(wParam));
         return 0;

@@ -169,8 +169,7 @@ void TacToolBarWnd::PaintButtonText(const TBBUTTON& button, int state, const Pix
         tables.Sections[static_cast<std::size_t>(SectionIndex())].GiveOwnFont)
         colours = SectionIndex();
     const HDC canvas = m_work.Dc();
-    auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
-    const HGDIOBJ previousFont = SelectObject(canvas, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const WindowFontSelection font(canvas, Window());
     const auto measure = [canvas](std::wstring_view part) {
         SIZE size{};
         GetTextExtentPoint32W(canvas, part.data(), static_cast<int>(part.size()), &size);
@@ -193,7 +192,6 @@ void TacToolBarWnd::PaintButtonText(const TBBUTTON& button, int state, const Pix
         DrawSkinnedText(canvas, lines.First, true, state != 0, manager, colours,
                         DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_END_ELLIPSIS, rect, context);
     }
-    SelectObject(canvas, previousFont);
 }
 
 void TacToolBarWnd::PaintFrame(HDC dc)
@@ -231,17 +229,11 @@ LRESULT TacToolBarWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (!manager || !manager->Active() || Detached() || !manager->Tables().IsValidSection(SectionIndex()))
         return TacMainWnd::WndProc(message, wParam, lParam);
     switch (message) {
-    case WM_PAINT:
-        if (wParam) {
-            PaintClient(reinterpret_cast<HDC>(wParam));
-        } else {
-            PAINTSTRUCT paint{};
-            if (HDC dc = BeginPaint(Window(), &paint)) {
-                PaintClient(dc);
-                EndPaint(Window(), &paint);
-            }
-        }
+    case WM_PAINT: {
+        const AdapterPaint paint(Window(), wParam);
+        PaintClient(paint.Dc());
         return 0;
+    }
     case WM_PRINTCLIENT:
         PaintClient(reinterpret_cast<HDC>(wParam));
         return 0;

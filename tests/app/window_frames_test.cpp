@@ -6,6 +6,7 @@
 #include "app/korvane_windows_fixture.h"
 #include "editors/new_style_korvane.h"
 #include "gfx/colors.h"
+#include "support/in_modal_loop_win32.h"
 #include "support/pump_messages.h"
 #include "support/screenshot.h"
 #include "ui/application.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <commdlg.h>
+#include <windowsx.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -27,21 +29,7 @@
 namespace korvane {
 namespace {
 
-std::function<void()> g_inModal;
-
-void CALLBACK RunInModalLoop(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    if (g_inModal)
-        g_inModal();
-}
-
-// Runs `body` from inside the next modal loop (a message box, a dialog, a menu).
-void InModalLoop(std::function<void()> body)
-{
-    g_inModal = std::move(body);
-    SetTimer(nullptr, 0, 300, RunInModalLoop);
-}
+using test::InModalLoop;
 
 void Pump()
 {
@@ -336,6 +324,61 @@ TEST_F(WindowFrames, AltSpaceOpensTheSystemMenu)
     });
     SendMessageW(ChooseStyleMenu->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L' ');
     EXPECT_TRUE(menuShown);
+}
+
+// A form that can be sized, minimised and maximised (the program's own forms cannot).
+class SizeableForm : public ui::Form {
+public:
+    SizeableForm() : ui::Form({L"TSizeableForm", L"Sizeable", 120, 120, 320, 220})
+    {
+        SetWindowLongW(Handle(), GWL_STYLE,
+                       GetWindowLongW(Handle(), GWL_STYLE) | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX);
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    }
+};
+
+TEST_F(WindowFrames, AMaximisedFormShowsTheRestorePictureWithoutARegionAndIsRestoredByItsButton)
+{
+    auto& form = App().CreateForm<SizeableForm>();
+    form.Show();
+    Pump();
+    TacProvider* provider = ProviderOf(form.Handle());
+    ASSERT_NE(provider, nullptr);
+    ASSERT_TRUE(provider->FormProvider);
+    WindowFrame& frame = provider->FormProvider->Frame();
+    const TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    const auto picture = [&] {
+        const int index = frame.Button(kHitMaximize).ImageIndex;
+        return index >= 0 ? manager.Tables().Masks[static_cast<std::size_t>(index)].PropertyName : std::u16string();
+    };
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(picture(), u"BICONMAX");
+    EXPECT_NE(GetWindowRgn(form.Handle(), region), ERROR) << "the rounded corners are cut";
+
+    ShowWindow(form.Handle(), SW_MAXIMIZE);
+    Pump();
+    ASSERT_TRUE(IsZoomed(form.Handle()));
+    EXPECT_EQ(picture(), u"BICONNORM") << "restore in the maximise place";
+    EXPECT_EQ(GetWindowRgn(form.Handle(), region), ERROR) << "a maximised window keeps its corners";
+    const PixelRect button = frame.Button(kHitMaximize).Rect;
+    EXPECT_FALSE(button.IsEmpty());
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    const LPARAM onButton = MAKELPARAM(window.left + (button.Left + button.Right) / 2, window.top + (button.Top + button.Bottom) / 2);
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_NCHITTEST, 0, onButton), HTMAXBUTTON);
+    test::SaveScreenshot("frame_maximised");
+
+    // A press and a release on the button restore the form through the system command.
+    SendMessageW(form.Handle(), WM_NCLBUTTONDOWN, HTMAXBUTTON, onButton);
+    POINT client{GET_X_LPARAM(onButton), GET_Y_LPARAM(onButton)};
+    ScreenToClient(form.Handle(), &client);
+    SendMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    Pump();
+    EXPECT_FALSE(IsZoomed(form.Handle()));
+    EXPECT_EQ(picture(), u"BICONMAX");
+    EXPECT_NE(GetWindowRgn(form.Handle(), region), ERROR);
+    DeleteObject(region);
+    form.Hide();
 }
 
 TEST_F(WindowFrames, FormsTaggedToBeLeftAloneStayUnframed)
