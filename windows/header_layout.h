@@ -41,9 +41,9 @@ enum class HeaderAlign { Left, Right, Centre };
 
 // What a header item shows besides its text.
 struct HeaderItemContent {
-    int TextWidth = 0;   // the text as measured
-    int ImageWidth = 0;  // 0: no image
-    int ArrowWidth = 0;  // the sort arrow's picture width, 0: no arrow
+    int TextWidth = 0;  // the text as measured
+    int ImageWidth = 0; // 0: no image
+    int ArrowWidth = 0; // the sort arrow's picture width, 0: no arrow
     int ArrowHeight = 0;
     HeaderAlign Align = HeaderAlign::Left;
     bool Pressed = false;
@@ -51,9 +51,9 @@ struct HeaderItemContent {
 
 // Where the parts of one header item of `width` x `height` go, in the item's own coordinates.
 struct HeaderItemPlace {
-    PixelRect Text;   // the rectangle the text is drawn in (moved by (1, 1) when pressed)
-    int ImageX = 0;   // the image's left edge (when there is an image)
-    int ArrowX = 0;   // the sort arrow's top-left corner (when there is an arrow)
+    PixelRect Text; // the rectangle the text is drawn in (moved by (1, 1) when pressed)
+    int ImageX = 0; // the image's left edge (when there is an image)
+    int ArrowX = 0; // the sort arrow's top-left corner (when there is an arrow)
     int ArrowY = 0;
 };
 

@@ -80,7 +80,8 @@ void TacToolBarWnd::PaintClient(HDC dc)
         if (!SendMessageW(Window(), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
             continue;
         const bool hot = PtInRect(&item, cursor) != FALSE;
-        PaintButton(index, PixelRect{item.left, item.top, item.right, item.bottom}.Offset(ClientRect.Left, ClientRect.Top),
+        PaintButton(index,
+                    PixelRect{item.left, item.top, item.right, item.bottom}.Offset(ClientRect.Left, ClientRect.Top),
                     hot);
     }
     BitBlt(dc, 0, 0, ClientRect.Width(), ClientRect.Height(), m_work.Dc(), ClientRect.Left, ClientRect.Top, SRCCOPY);
@@ -129,7 +130,8 @@ void TacToolBarWnd::PaintButton(int index, const PixelRect& rect, bool hot)
     int iconWidth = 0;
     int iconHeight = 0;
     const bool hasIcon = images && button.iBitmap >= 0 && ImageList_GetIconSize(images, &iconWidth, &iconHeight);
-    const int arrowIndex = (button.fsStyle & BTNS_WHOLEDROPDOWN) ? manager->IndexCache.ScrollBtnSections[1].GlyphMask : -1;
+    const int arrowIndex =
+        (button.fsStyle & BTNS_WHOLEDROPDOWN) ? manager->IndexCache.ScrollBtnSections[1].GlyphMask : -1;
     const TsMaskData* arrow =
         tables.IsValidMask(arrowIndex) ? &tables.Masks[static_cast<std::size_t>(arrowIndex)] : nullptr;
     ToolButtonContent content;
@@ -153,8 +155,8 @@ void TacToolBarWnd::PaintButton(int index, const PixelRect& rect, bool hot)
 
 void TacToolBarWnd::PaintButtonText(const TBBUTTON& button, int state, const PixelRect& rect)
 {
-    const auto length = static_cast<int>(
-        SendMessageW(Window(), TB_GETBUTTONTEXTW, static_cast<WPARAM>(button.idCommand), 0));
+    const auto length =
+        static_cast<int>(SendMessageW(Window(), TB_GETBUTTONTEXTW, static_cast<WPARAM>(button.idCommand), 0));
     if (length <= 0 || rect.IsEmpty())
         return;
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -185,9 +187,9 @@ void TacToolBarWnd::PaintButtonText(const TBBUTTON& button, int state, const Pix
         const int lineHeight = metrics.tmHeight;
         DrawSkinnedText(canvas, lines.First, true, state != 0, manager, colours, DT_CENTER | DT_SINGLELINE,
                         {rect.Left, rect.Top, rect.Right, rect.Top + lineHeight}, context);
-        DrawSkinnedText(canvas, lines.Rest, true, state != 0, manager, colours, DT_END_ELLIPSIS | DT_SINGLELINE,
-                        {rect.Left, rect.Top + lineHeight, rect.Right, std::min(rect.Top + 2 * lineHeight, rect.Bottom)},
-                        context);
+        DrawSkinnedText(
+            canvas, lines.Rest, true, state != 0, manager, colours, DT_END_ELLIPSIS | DT_SINGLELINE,
+            {rect.Left, rect.Top + lineHeight, rect.Right, std::min(rect.Top + 2 * lineHeight, rect.Bottom)}, context);
     } else {
         DrawSkinnedText(canvas, lines.First, true, state != 0, manager, colours,
                         DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_END_ELLIPSIS, rect, context);
@@ -247,8 +249,8 @@ LRESULT TacToolBarWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (CheckSuspended())
             return 0;
         PrepareCache();
-        if (!ClientRect.IsEmpty() && (ClientRect.Left > 0 || ClientRect.Top > 0 ||
-                                      ClientRect.Right < m_cache.Width() || ClientRect.Bottom < m_cache.Height())) {
+        if (!ClientRect.IsEmpty() && (ClientRect.Left > 0 || ClientRect.Top > 0 || ClientRect.Right < m_cache.Width() ||
+                                      ClientRect.Bottom < m_cache.Height())) {
             if (HDC dc = GetWindowDC(Window())) {
                 PaintFrame(dc);
                 ReleaseDC(Window(), dc);

@@ -14,9 +14,8 @@ TEST(HeaderSlots, ThreeColumnsInAWiderHeaderGetAnEmptyFaceFromTheLargestRightEdg
     EXPECT_EQ(slots[3], (HeaderSlot{-1, {240, 0, 300, 20}}));
     EXPECT_EQ(LayoutHeaderSlots(columns, 240, 20).size(), 3u) << "no room left, no empty face";
     // Empty columns are skipped; the empty face starts at the largest edge whatever the order.
-    const std::vector<HeaderSlot> reordered =
-        LayoutHeaderSlots({{1, {0, 0, 80, 20}}, {3, {80, 0, 80, 20}}, {2, {180, 0, 240, 20}}, {0, {80, 0, 180, 20}}},
-                          300, 20);
+    const std::vector<HeaderSlot> reordered = LayoutHeaderSlots(
+        {{1, {0, 0, 80, 20}}, {3, {80, 0, 80, 20}}, {2, {180, 0, 240, 20}}, {0, {80, 0, 180, 20}}}, 300, 20);
     ASSERT_EQ(reordered.size(), 4u);
     EXPECT_EQ(reordered[1].Index, 2);
     EXPECT_EQ(reordered.back(), (HeaderSlot{-1, {240, 0, 300, 20}}));

@@ -29,14 +29,20 @@ constexpr std::uint32_t kBar = 0x404040; // grey: the same in either byte order
 
 // 30 x 30: header frames in rows 0-9, tool-button frames in rows 10-19, the divider and the grip
 // in rows 20-29.
+std::uint32_t MasterPixel(std::size_t x, std::size_t y)
+{
+    if (y < 10)
+        return kHeaderFrames[x / 10];
+    if (y < 20)
+        return kButtonFrames[x / 10];
+    return x < 10 ? kDivider : (x < 20 ? kGrip : 0);
+}
+
 std::vector<std::uint8_t> MasterPicture()
 {
     std::vector<std::uint32_t> pixels(30 * 30);
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const std::size_t x = i % 30;
-        const std::size_t y = i / 30;
-        pixels[i] = y < 10 ? kHeaderFrames[x / 10] : y < 20 ? kButtonFrames[x / 10] : x < 10 ? kDivider : x < 20 ? kGrip : 0;
-    }
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = MasterPixel(i % 30, i / 30);
     return test::MakeBmp24(30, 30, pixels);
 }
 
@@ -92,15 +98,16 @@ protected:
     }
     HWND Child(const wchar_t* className, DWORD style, const PixelRect& bounds)
     {
-        HWND window = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, bounds.Left, bounds.Top,
-                                      bounds.Width(), bounds.Height(), m_form->Handle(), nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+        HWND window =
+            CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, bounds.Left, bounds.Top, bounds.Width(),
+                            bounds.Height(), m_form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
         EXPECT_NE(window, nullptr);
         m_windows.push_back(window);
         return window;
     }
     // The adapter the dialog table gives the window, made as a dialog's walk makes it.
-    template <class Adapter> Adapter& Adapt(HWND window, bool dialogChild = false)
+    template <class Adapter>
+    Adapter& Adapt(HWND window, bool dialogChild = false)
     {
         wchar_t name[64] = {};
         GetClassNameW(window, name, 64);
