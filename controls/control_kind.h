@@ -15,6 +15,7 @@ inline constexpr ControlKindCode kKindAdapter = 0;
 inline constexpr ControlKindCode kKindComboBox = 3;
 inline constexpr ControlKindCode kKindRichEdit = 7;
 inline constexpr ControlKindCode kKindListBox = 8;
+inline constexpr ControlKindCode kKindCheckBox = 32;
 inline constexpr ControlKindCode kKindRadioButton = 33;
 inline constexpr ControlKindCode kKindGroupBox = 74;
 inline constexpr ControlKindCode kKindSpeedButton = 92;

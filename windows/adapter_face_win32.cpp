@@ -36,6 +36,18 @@ void FadeDisabledFace(const win32::DibSection& cache, const ParentBackground& ba
         FadeTowardBackground(cache.View(), background, GetSysColor(COLOR_BTNFACE), 0.4);
 }
 
+void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstring_view text, bool enabled,
+                        bool active, const TsSkinManager* manager, int sectionIndex, UINT flags, const PixelRect& rect,
+                        GdiGlowWorkImage& work, ControlKindCode kind)
+{
+    SectionTextContext context;
+    context.ParentWindow = GetParent(window);
+    context.Kind = kind;
+    context.GlowFace = cache.View();
+    context.Work = &work;
+    DrawSkinnedText(cache.Dc(), text, enabled, active, manager, sectionIndex, flags, rect, context);
+}
+
 bool ParentHoldsPainting(HWND window)
 {
     const HWND parent = GetParent(window);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/caption_layout.h"
+#include "controls/skinned_text_win32.h"
 #include "gfx/parent_background.h"
 #include "win32/dib_section.h"
 
@@ -27,6 +28,12 @@ ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const T
 
 // A disabled adapted window's face mixed 60 % with what lies behind it (40 % kept).
 void FadeDisabledFace(const win32::DibSection& cache, const ParentBackground& background);
+
+// A caption of an adapted window drawn into its cache in the colours of its section (with the
+// section's glow when it has one).
+void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstring_view text, bool enabled,
+                        bool active, const TsSkinManager* manager, int sectionIndex, UINT flags, const PixelRect& rect,
+                        GdiGlowWorkImage& work, ControlKindCode kind = 0);
 
 // The parent holds its children's painting back (it is being updated).
 bool ParentHoldsPainting(HWND window);

@@ -72,12 +72,8 @@ PixelRect TacBtnWnd::CaptionRect()
 
 void TacBtnWnd::DrawCaption(const PixelRect& rect, UINT flags)
 {
-    SectionTextContext context;
-    context.ParentWindow = GetParent(Window());
-    context.GlowFace = m_cache.View();
-    context.Work = &m_glowWork;
-    DrawSkinnedText(m_cache.Dc(), WindowCaption(), true, ButtonState() != 0, Manager(), SectionIndex(), flags, rect,
-                    context);
+    DrawAdapterCaption(m_cache, Window(), WindowCaption(), true, ButtonState() != 0, Manager(), SectionIndex(), flags,
+                       rect, m_glowWork);
 }
 
 void TacBtnWnd::PaintContent()

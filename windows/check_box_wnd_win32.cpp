@@ -94,12 +94,8 @@ void TacCheckBoxWnd::BuildCache()
             flags |= DT_RIGHT;
         if (facts.RightToLeft)
             flags |= DT_RTLREADING;
-        SectionTextContext context;
-        context.ParentWindow = GetParent(Window());
-        context.Kind = 32;
-        context.GlowFace = face;
-        context.Work = &m_glowWork;
-        DrawSkinnedText(m_cache.Dc(), caption, true, active, manager, SectionIndex(), flags, rect, context);
+        DrawAdapterCaption(m_cache, Window(), caption, true, active, manager, SectionIndex(), flags, rect, m_glowWork,
+                           IsRadio() ? kKindRadioButton : kKindCheckBox);
         GdiFlush();
         if (GetFocus() == Window() && (SendMessageW(Window(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0)
             DrawFocusFrame(face, RadioFocusRect(rect, facts.WordWrap), GetSysColor(COLOR_BTNFACE) & 0xFFFFFF, 0);

@@ -46,12 +46,8 @@ void TacGroupBoxWnd::BuildCache()
         UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
         if (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING)
             flags |= DT_RTLREADING;
-        SectionTextContext context;
-        context.ParentWindow = GetParent(Window());
-        context.Kind = 33;
-        context.GlowFace = view;
-        context.Work = &m_glowWork;
-        DrawSkinnedText(m_cache.Dc(), text, true, false, manager, SectionIndex(), flags, caption, context);
+        DrawAdapterCaption(m_cache, Window(), text, true, false, manager, SectionIndex(), flags, caption, m_glowWork,
+                           kKindGroupBox);
     }
     CacheStale = false;
 }

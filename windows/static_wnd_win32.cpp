@@ -34,12 +34,8 @@ void TacStaticWnd::PaintStatic(HDC dc)
         if (type == SS_RIGHT || (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RIGHT))
             flags |= DT_RIGHT;
         const WindowFontSelection font(m_cache.Dc(), Window());
-        SectionTextContext context;
-        context.ParentWindow = GetParent(Window());
-        context.GlowFace = m_cache.View();
-        context.Work = &m_glowWork;
-        DrawSkinnedText(m_cache.Dc(), text, IsWindowEnabled(Window()) != FALSE, false, manager, SectionIndex(), flags,
-                        {0, 0, m_cache.Width(), m_cache.Height()}, context);
+        DrawAdapterCaption(m_cache, Window(), text, IsWindowEnabled(Window()) != FALSE, false, manager, SectionIndex(),
+                           flags, {0, 0, m_cache.Width(), m_cache.Height()}, m_glowWork);
     }
     CacheStale = false;
     const HDC target = dc ? dc : GetDC(Window());

@@ -13,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvane::test {
 
@@ -41,6 +43,21 @@ protected:
         std::filesystem::remove_all(folder, ignored);
         std::filesystem::create_directories(folder);
         return folder;
+    }
+
+    // Shows the platform's save dialog for a plug-in, owned by the window, as the program does;
+    // the test answers it from inside its modal loop.
+    static void RunSaveDialog(HWND owner)
+    {
+        std::vector<wchar_t> file(MAX_PATH, L'\0');
+        OPENFILENAMEW ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = owner;
+        ofn.lpstrFilter = L"Pawn\0*.sma\0\0";
+        ofn.lpstrFile = file.data();
+        ofn.nMaxFile = MAX_PATH;
+        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+        GetSaveFileNameW(&ofn);
     }
 
     static std::string FileBytes(const std::filesystem::path& path)

@@ -321,15 +321,7 @@ TEST_F(StandardAdapters, TheSaveDialogShowsNoPlatformButtonFace)
         test::SaveScreenshot("adapters_save_dialog");
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
-    std::vector<wchar_t> file(MAX_PATH, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Form_Generated->Handle();
-    ofn.lpstrFilter = L"Pawn\0*.sma\0\0";
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    GetSaveFileNameW(&ofn);
+    RunSaveDialog(Form_Generated->Handle());
     EXPECT_EQ(unadapted, 0) << "every visible child the table serves has its adapter; not: "
                             << std::string(unadaptedNames.begin(), unadaptedNames.end());
     EXPECT_EQ(platformFace, 0) << "no pixel of the platform's button face; found within (" << faceSpan.Left << ", "

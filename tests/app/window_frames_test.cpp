@@ -483,15 +483,7 @@ TEST_F(WindowFrames, TheSaveDialogAndItsChildrenAreAdapted)
         if (dialog)
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
-    std::vector<wchar_t> file(MAX_PATH, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Form_Generated->Handle();
-    ofn.lpstrFilter = L"Pawn\0*.sma\0\0";
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    GetSaveFileNameW(&ofn);
+    RunSaveDialog(Form_Generated->Handle());
     EXPECT_TRUE(framed);
     const auto has = [&](const wchar_t* name) {
         for (const std::wstring& found : adapted)
