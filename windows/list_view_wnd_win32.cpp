@@ -1,7 +1,6 @@
 #include "windows/list_view_wnd_win32.h"
 
 #include "controls/skin_data_rules.h"
-#include "controls/skinned_text_win32.h"
 #include "render/section_background.h"
 #include "render/skin_tables_source.h"
 #include "render/state_image.h"
@@ -372,12 +371,9 @@ void TacListViewWnd::PaintHeaderItem(HDC dc, int index, const PixelRect& rect, i
         if (arrow)
             PaintStateImage(view, place.ArrowX, place.ArrowY, std::min(state, std::max(0, arrow->ImageCount - 1)),
                             SelfBackground(view), *arrow, 1, source.MasterBitmap());
-        SectionTextContext context;
-        context.ParentWindow = Window();
-        context.GlowFace = view;
-        DrawSkinnedText(canvas, std::wstring_view(text, static_cast<std::size_t>(length)), IsWindowEnabled(Window()),
-                        state != 0, manager, faceSection, DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS,
-                        place.Text, context);
+        DrawAdapterCaption(m_work, m_header, std::wstring_view(text, static_cast<std::size_t>(length)),
+                           IsWindowEnabled(Window()), state != 0, manager, faceSection,
+                           DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS, place.Text, m_glowWork);
         if (hasImage)
             ImageList_Draw(images, item.iImage, canvas, place.ImageX,
                            (height - imageHeight) / 2 + (content.Pressed ? 1 : 0), ILD_TRANSPARENT);

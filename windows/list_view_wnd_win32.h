@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/skinned_text_win32.h"
 #include "win32/dib_section.h"
 #include "windows/edit_wnd_win32.h"
 #include "windows/list_view_scroll.h"
@@ -55,6 +56,7 @@ private:
     HWND m_header = nullptr;
     WNDPROC m_headerProc = nullptr;
     win32::DibSection m_work;
+    GdiGlowWorkImage m_glowWork;
     COLORREF m_savedBack = CLR_INVALID;
     COLORREF m_savedTextBack = CLR_INVALID;
     COLORREF m_savedText = CLR_INVALID;

@@ -1,7 +1,6 @@
 #include "windows/tool_bar_wnd_win32.h"
 
 #include "controls/skin_data_rules.h"
-#include "controls/skinned_text_win32.h"
 #include "gfx/colors.h"
 #include "gfx/piece_copy.h"
 #include "render/section_background.h"
@@ -177,22 +176,20 @@ void TacToolBarWnd::PaintButtonText(const TBBUTTON& button, int state, const Pix
         GetTextExtentPoint32W(canvas, part.data(), static_cast<int>(part.size()), &size);
         return static_cast<int>(size.cx);
     };
-    SectionTextContext context;
-    context.ParentWindow = GetParent(Window());
-    context.GlowFace = m_work.View();
     const ToolButtonLines lines = SplitToolButtonText(text, rect.Width(), measure);
     if (lines.Split()) {
         TEXTMETRICW metrics{};
         GetTextMetricsW(canvas, &metrics);
         const int lineHeight = metrics.tmHeight;
-        DrawSkinnedText(canvas, lines.First, true, state != 0, manager, colours, DT_CENTER | DT_SINGLELINE,
-                        {rect.Left, rect.Top, rect.Right, rect.Top + lineHeight}, context);
-        DrawSkinnedText(
-            canvas, lines.Rest, true, state != 0, manager, colours, DT_END_ELLIPSIS | DT_SINGLELINE,
-            {rect.Left, rect.Top + lineHeight, rect.Right, std::min(rect.Top + 2 * lineHeight, rect.Bottom)}, context);
+        DrawAdapterCaption(m_work, Window(), lines.First, true, state != 0, manager, colours, DT_CENTER | DT_SINGLELINE,
+                           {rect.Left, rect.Top, rect.Right, rect.Top + lineHeight}, m_glowWork);
+        DrawAdapterCaption(
+            m_work, Window(), lines.Rest, true, state != 0, manager, colours, DT_END_ELLIPSIS | DT_SINGLELINE,
+            {rect.Left, rect.Top + lineHeight, rect.Right, std::min(rect.Top + 2 * lineHeight, rect.Bottom)},
+            m_glowWork);
     } else {
-        DrawSkinnedText(canvas, lines.First, true, state != 0, manager, colours,
-                        DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_END_ELLIPSIS, rect, context);
+        DrawAdapterCaption(m_work, Window(), lines.First, true, state != 0, manager, colours,
+                           DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_END_ELLIPSIS, rect, m_glowWork);
     }
 }
 

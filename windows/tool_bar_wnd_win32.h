@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/skinned_text_win32.h"
 #include "gfx/pixel_rect.h"
 #include "win32/dib_section.h"
 #include "windows/main_wnd_win32.h"
@@ -45,6 +46,7 @@ private:
 
     win32::DibSection m_cache;
     win32::DibSection m_work;
+    GdiGlowWorkImage m_glowWork;
 };
 
 } // namespace korvane
