@@ -6,7 +6,10 @@
 #include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
 #include "windows/group_box_wnd_win32.h"
+#include "windows/list_view_wnd_win32.h"
+#include "windows/sizer_wnd_win32.h"
 #include "windows/static_wnd_win32.h"
+#include "windows/tool_bar_wnd_win32.h"
 
 namespace korvane {
 
@@ -51,6 +54,11 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
         adapter->Create(true);
         return adapter;
     }
+    case AdapterKind::ListView: {
+        auto adapter = std::make_unique<TacListViewWnd>(window, section, manager);
+        adapter->Create(true);
+        return adapter;
+    }
     case AdapterKind::Button:
         return Made<TacBtnWnd>(window, section, manager);
     case AdapterKind::Static:
@@ -59,6 +67,10 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
         return Made<TacCheckBoxWnd>(window, section, manager);
     case AdapterKind::GroupBox:
         return Made<TacGroupBoxWnd>(window, section, manager);
+    case AdapterKind::ToolBar:
+        return Made<TacToolBarWnd>(window, section, manager);
+    case AdapterKind::Sizer:
+        return Made<TacSizerWnd>(window, section, manager);
     default: {
         auto adapter = std::make_unique<TacMainWnd>(window, section, manager);
         adapter->Create();

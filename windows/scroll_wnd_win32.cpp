@@ -230,8 +230,9 @@ void TacScrollWnd::SendScroll(HWND window, UINT message, int code, int position)
         info.nPos = position;
         SetScrollInfo(window, message == WM_HSCROLL ? SB_HORZ : SB_VERT, &info, FALSE);
     }
+    // A window that scrolls itself gets the whole position in LParam as well.
     SendMessageW(window, message, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(std::min(position, 0xFFFF))),
-                 0);
+                 before == 1 ? static_cast<LPARAM>(position) : 0);
     SendMessageW(window, SKM_COMMAND, EngineCommandWParam(SKC_AFTERSCROLL), argument);
 }
 
