@@ -1,6 +1,7 @@
 #include "controls/skinned_combo_box_win32.h"
 
 #include "controls/button_state.h"
+#include "controls/control_answers_win32.h"
 #include "controls/control_kind.h"
 #include "controls/item_text_win32.h"
 #include "controls/list_item_rules.h"
@@ -104,15 +105,12 @@ void TsCustomComboBox::SetAlignment(TAlignment alignment)
 
 void TsCustomComboBox::SetDisabledKind(TsDisabledKind kind)
 {
-    if (kind == m_disabledKind)
-        return;
-    m_disabledKind = kind;
-    SkinData.Invalidate();
+    ChangeDisabledKind(m_disabledKind, kind, SkinData);
 }
 
 bool TsCustomComboBox::Ready() const
 {
-    return Handle() && !SkinData.Destroying && GetParent(Handle()) != nullptr;
+    return ControlWindowReady(Handle(), SkinData);
 }
 
 bool TsCustomComboBox::Skinned() const
@@ -477,6 +475,8 @@ bool TsCustomComboBox::FilterEditMessage(HWND edit, UINT message, LRESULT& resul
 LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
+    if (LRESULT answer = 0; AnswerControlQuestion(command.Code, lParam, m_disabledKind, answer))
+        return answer;
     const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
     case SKC_SETSKIN:
@@ -508,12 +508,6 @@ LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
     case SKC_MOUSELEAVE:
         Perform(ui::CM_MOUSELEAVE);
         break;
-    case SKC_GETDISABLEDKIND:
-        if (lParam)
-            *reinterpret_cast<std::uint8_t*>(lParam) = DisabledKindByte(m_disabledKind);
-        return 0;
-    case SKC_GETAPPLICATION:
-        return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #include "controls/skinned_list_box_win32.h"
 
+#include "controls/control_answers_win32.h"
 #include "controls/control_kind.h"
 #include "controls/item_text_win32.h"
 #include "controls/list_item_rules.h"
@@ -60,10 +61,7 @@ TsCustomListBox::~TsCustomListBox()
 
 void TsCustomListBox::SetDisabledKind(TsDisabledKind kind)
 {
-    if (kind == m_disabledKind)
-        return;
-    m_disabledKind = kind;
-    SkinData.Invalidate();
+    ChangeDisabledKind(m_disabledKind, kind, SkinData);
 }
 
 void TsCustomListBox::AttachEditAdapter()
@@ -73,7 +71,7 @@ void TsCustomListBox::AttachEditAdapter()
 
 bool TsCustomListBox::Ready() const
 {
-    return Handle() && !SkinData.Destroying && GetParent(Handle()) != nullptr;
+    return ControlWindowReady(Handle(), SkinData);
 }
 
 bool TsCustomListBox::Skinned() const
@@ -263,6 +261,8 @@ LRESULT TsCustomListBox::Scroll(UINT message, WPARAM wParam, LPARAM lParam, bool
 LRESULT TsCustomListBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
+    if (LRESULT answer = 0; AnswerControlQuestion(command.Code, lParam, m_disabledKind, answer))
+        return answer;
     const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
     case SKC_SETSKIN:
@@ -280,12 +280,6 @@ LRESULT TsCustomListBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
         if (own && Handle() && !Animation().CaptureMode)
             RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         break;
-    case SKC_GETDISABLEDKIND:
-        if (lParam)
-            *reinterpret_cast<std::uint8_t*>(lParam) = DisabledKindByte(m_disabledKind);
-        return 0;
-    case SKC_GETAPPLICATION:
-        return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:
         break;
     }

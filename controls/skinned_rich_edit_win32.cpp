@@ -1,5 +1,6 @@
 #include "controls/skinned_rich_edit_win32.h"
 
+#include "controls/control_answers_win32.h"
 #include "controls/control_kind.h"
 #include "controls/rich_edit_colours.h"
 #include "skin/engine_commands.h"
@@ -33,10 +34,7 @@ TsRichEdit::~TsRichEdit()
 
 void TsRichEdit::SetDisabledKind(TsDisabledKind kind)
 {
-    if (kind == m_disabledKind)
-        return;
-    m_disabledKind = kind;
-    SkinData.Invalidate();
+    ChangeDisabledKind(m_disabledKind, kind, SkinData);
 }
 
 void TsRichEdit::AttachEditAdapter()
@@ -46,7 +44,7 @@ void TsRichEdit::AttachEditAdapter()
 
 bool TsRichEdit::Ready() const
 {
-    return Handle() && !SkinData.Destroying && GetParent(Handle()) != nullptr;
+    return ControlWindowReady(Handle(), SkinData);
 }
 
 bool TsRichEdit::Skinned() const
@@ -91,6 +89,8 @@ LRESULT TsRichEdit::PrintTo(HDC dc)
 LRESULT TsRichEdit::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
+    if (LRESULT answer = 0; AnswerControlQuestion(command.Code, lParam, m_disabledKind, answer))
+        return answer;
     const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
     case SKC_REMOVESKIN:
@@ -118,12 +118,6 @@ LRESULT TsRichEdit::OnSkinCommand(WPARAM wParam, LPARAM lParam)
             Send(WM_NCPAINT, 1);
         }
         break;
-    case SKC_GETDISABLEDKIND:
-        if (lParam)
-            *reinterpret_cast<std::uint8_t*>(lParam) = DisabledKindByte(m_disabledKind);
-        return 0;
-    case SKC_GETAPPLICATION:
-        return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:
         break;
     }
