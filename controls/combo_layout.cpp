@@ -1,5 +1,7 @@
 #include "controls/combo_layout.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 PixelRect ComboButtonRect(TComboBoxStyle style, int width, int height, bool rightToLeft, int scrollBarWidth)
@@ -14,6 +16,12 @@ PixelRect ComboTextRect(const PixelRect& button, int width, int cacheHeight, boo
     if (rightToLeft)
         return {button.Right + 1, 3, width - 3, cacheHeight - 3};
     return {3, 3, button.Left - 1, cacheHeight - 3};
+}
+
+int DroppedListHeight(int itemCount, int dropDownCount, int itemHeight)
+{
+    const int shown = std::max(1, std::min(itemCount, std::max(1, dropDownCount)));
+    return shown * std::max(1, itemHeight) + 2;
 }
 
 int ComboCacheHeight(TComboBoxStyle style, int itemHeight, int controlHeight)

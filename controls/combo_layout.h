@@ -54,6 +54,10 @@ inline bool ComboListNeedsAdapter(int itemCount, int dropDownCount)
     return itemCount > dropDownCount;
 }
 
+// The height of the dropped list: DropDownCount items, fewer when the box holds fewer (room for
+// one when it is empty), and the list's 1-pixel border above and below.
+int DroppedListHeight(int itemCount, int dropDownCount, int itemHeight);
+
 // Whether the user's OnDrawItem handler draws the items: an owner-draw style with a handler.
 bool ComboUserDrawsItems(TComboBoxStyle style, bool hasHandler);
 

@@ -388,6 +388,7 @@ bool TsCustomComboBox::OnReflected(ui::Message& message)
         switch (HIWORD(message.WParam)) {
         case CBN_DROPDOWN:
             ListDropped = true;
+            FitDroppedList();
             break;
         case CBN_CLOSEUP:
             ListDropped = false;
@@ -405,6 +406,18 @@ bool TsCustomComboBox::OnReflected(ui::Message& message)
         break;
     }
     return ComboBox::OnReflected(message);
+}
+
+void TsCustomComboBox::FitDroppedList()
+{
+    if ((GetWindowLongW(Handle(), GWL_STYLE) & 3) == CBS_SIMPLE)
+        return;
+    // The combo box's window height beyond its closed field is the room its list drops into.
+    RECT closed{};
+    GetWindowRect(Handle(), &closed);
+    const int height = closed.bottom - closed.top + DroppedListHeight(Count(), DropDownCount, ItemHeight());
+    SetWindowPos(Handle(), nullptr, 0, 0, closed.right - closed.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 bool TsCustomComboBox::ReadOnlyDrops(UINT message, WPARAM wParam, LRESULT& result)

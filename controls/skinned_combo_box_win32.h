@@ -88,6 +88,8 @@ private:
     LRESULT OnSkinCommand(WPARAM wParam, LPARAM lParam);
     // Drops what a read-only box must not act on; true when dropped, with the answer.
     bool ReadOnlyDrops(UINT message, WPARAM wParam, LRESULT& result);
+    // Gives the list room for DropDownCount items before it drops.
+    void FitDroppedList();
     // The edit child's message before the edit handles it; true when answered.
     bool FilterEditMessage(HWND edit, UINT message, LRESULT& result);
 

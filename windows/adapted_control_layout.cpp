@@ -32,19 +32,7 @@ PixelRect PushCaptionRect(int width, int height, PixelSize text, bool pushed)
     return pushed ? rect.Offset(1, 1) : rect;
 }
 
-PixelRect ComboButtonRect(int width, int height, bool dropDown, bool rightToLeft, int scrollBarWidth)
-{
-    const int buttonWidth = dropDown ? scrollBarWidth : 0;
-    const int left = rightToLeft ? 2 : width - buttonWidth - 2;
-    return {left, 2, left + buttonWidth, height - 2};
-}
-
-PixelPoint ComboArrowOrigin(const PixelRect& button, int windowHeight, int arrowFrameWidth, int arrowHeight)
-{
-    return {button.Left + (button.Width() - arrowFrameWidth) / 2, (windowHeight - arrowHeight) / 2};
-}
-
-PixelRect ComboTextRect(int width, int height, const PixelRect& button, bool rightToLeft)
+PixelRect PrintedComboTextRect(int width, int height, const PixelRect& button, bool rightToLeft)
 {
     if (rightToLeft)
         return {button.Right, 3, width - 3, height - 3};

@@ -27,23 +27,10 @@ int PushCaptionWidthLimit(int width, bool hasCaption, int glyphWidth);
 // The measured caption centred in the button, one pixel further right and down while pushed.
 PixelRect PushCaptionRect(int width, int height, PixelSize text, bool pushed);
 
-// The drop-down button of a combo box: as wide as a vertical scroll bar for the drop-down
-// styles (none for a simple box), from 2 to height - 2, 2 in from the right edge, or at x = 2
-// for right-to-left reading.
-PixelRect ComboButtonRect(int width, int height, bool dropDown, bool rightToLeft, int scrollBarWidth);
-// The arrow picture's top-left corner: centred across the button, and by the arrow's height in
-// the window (16 when the skin has no arrow picture).
-struct PixelPoint {
-    int X = 0;
-    int Y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-PixelPoint ComboArrowOrigin(const PixelRect& button, int windowHeight, int arrowFrameWidth, int arrowHeight);
-// Where the selected item's text is drawn when the combo box is printed: from (3, 3) to the
-// button, or from the button to width - 3 for right-to-left reading.
-PixelRect ComboTextRect(int width, int height, const PixelRect& button, bool rightToLeft);
-// A simple combo box's face covers the edit line only.
-inline int SimpleComboFaceHeight(int itemHeight) { return itemHeight + 8; }
+// Where the selected item's text is drawn when an adapted combo box is printed: from (3, 3) to the
+// button's left edge, or from its right edge to width - 3 for right-to-left reading (the button
+// itself comes from the skinned combo box's geometry).
+PixelRect PrintedComboTextRect(int width, int height, const PixelRect& button, bool rightToLeft);
 
 // A group box's caption strip: 6 in from the reading start with 4 pixels on either side of the
 // text, never past the box's last column; as high as the text (at least 4) plus 2.

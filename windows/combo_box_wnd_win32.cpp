@@ -1,5 +1,6 @@
 #include "windows/combo_box_wnd_win32.h"
 
+#include "controls/combo_layout.h"
 #include "controls/common_data_win32.h"
 #include "gfx/color_ops.h"
 #include "gfx/colors.h"
@@ -55,8 +56,8 @@ bool TacComboBoxWnd::IsDropDown() const
 PixelRect TacComboBoxWnd::ButtonRect() const
 {
     const PixelSize size = WindowSizeOf(Window());
-    return ComboButtonRect(size.Width, size.Height, IsDropDown(),
-                           (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0,
+    return ComboButtonRect(IsDropDown() ? TComboBoxStyle::csDropDown : TComboBoxStyle::csSimple, size.Width,
+                           size.Height, (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0,
                            GetSystemMetrics(SM_CXVSCROLL));
 }
 
@@ -102,7 +103,7 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
     }
     if (tables.IsValidMask(indexes.GlyphMask)) {
         const TsMaskData& arrow = tables.Masks[static_cast<std::size_t>(indexes.GlyphMask)];
-        const PixelPoint at = ComboArrowOrigin(button, cache.Height(), FrameWidth(arrow), ArrowHeight());
+        const ComboArrowPlace at = ComboArrowPosition(button, FrameWidth(arrow), ArrowHeight(), cache.Height());
         PaintStateImage(view, at.X, at.Y, std::min(state, std::max(0, arrow.ImageCount - 1)), SelfBackground(view),
                         arrow, 1, source.MasterBitmap());
     }
@@ -121,7 +122,8 @@ void TacComboBoxWnd::BuildSimpleCache()
     if (!manager)
         return;
     const PixelSize size = WindowSizeOf(Window());
-    const int height = SimpleComboFaceHeight(static_cast<int>(SendMessageW(Window(), CB_GETITEMHEIGHT, -1, 0)));
+    const int height = ComboCacheHeight(TComboBoxStyle::csSimple,
+                                        static_cast<int>(SendMessageW(Window(), CB_GETITEMHEIGHT, -1, 0)), size.Height);
     if (!m_simpleCache.Resize(size.Width, std::min(height, size.Height)) || m_simpleCache.Empty())
         return;
     const BitmapView view = m_simpleCache.View();
@@ -158,7 +160,7 @@ void TacComboBoxWnd::DrawCurrentItem()
     const HDC dc = cache.Dc();
     const WindowFontSelection font(dc, Window());
     const bool rtl = (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
-    const PixelRect area = ComboTextRect(cache.Width(), cache.Height(), ButtonRect(), rtl);
+    const PixelRect area = PrintedComboTextRect(cache.Width(), cache.Height(), ButtonRect(), rtl);
     std::wstring text;
     const auto selected_item = static_cast<int>(SendMessageW(Window(), CB_GETCURSEL, 0, 0));
     if (selected_item >= 0) {

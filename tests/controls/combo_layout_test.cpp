@@ -82,6 +82,11 @@ TEST(ReadOnlyComboDropsKey, DropsNavigationKeysAndLettersButNotTabOrEnter)
 TEST(ComboListNeedsAdapter, OnlyAListLongerThanTheDropDownCount)
 {
     EXPECT_TRUE(ComboListNeedsAdapter(21, 16));
+    // The dropped list: 16 of 21 flags at 16 pixels; three items; an empty box keeps one line.
+    EXPECT_EQ(DroppedListHeight(21, 16, 16), 16 * 16 + 2);
+    EXPECT_EQ(DroppedListHeight(3, 16, 16), 3 * 16 + 2);
+    EXPECT_EQ(DroppedListHeight(0, 16, 16), 16 + 2);
+    EXPECT_EQ(DroppedListHeight(5, 0, 13), 13 + 2) << "a DropDownCount below 1 shows one";
     EXPECT_FALSE(ComboListNeedsAdapter(16, 16));
     EXPECT_TRUE(ComboUserDrawsItems(TComboBoxStyle::csOwnerDrawFixed, true));
     EXPECT_FALSE(ComboUserDrawsItems(TComboBoxStyle::csDropDownList, true));

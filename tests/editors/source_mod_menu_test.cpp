@@ -158,6 +158,12 @@ TEST_F(KorvaneWindowsTest, SourceModItemAndFlagListsAreSkinnedByTheirSections)
     SaveScreenshot("source_mod_skinned_item_list");
     SendMessageW(flags.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
     PumpMessages(3, 20);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(flags.Handle(), &info));
+    RECT list{};
+    GetWindowRect(info.hwndList, &list);
+    EXPECT_EQ(list.bottom - list.top, 16 * 16 + 2) << "the dropped list shows DropDownCount flags";
     SaveScreenshot("source_mod_skinned_lists");
     SendMessageW(flags.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     EXPECT_NE(flags.ListAdapter(), nullptr) << "21 flags are more than the 16 shown at once";

@@ -1,5 +1,7 @@
 #include "windows/adapted_control_layout.h"
 
+#include "controls/combo_layout.h"
+
 #include <gtest/gtest.h>
 
 namespace korvane {
@@ -30,21 +32,21 @@ TEST(AdaptedPushButton, CaptionIsCentredAndMovesWhilePushed)
     EXPECT_EQ(PushCaptionRect(40, 25, {60, 13}, false), (PixelRect{-11, 6, 52, 19}));
 }
 
-TEST(AdaptedComboBox, ButtonAndArrow)
+TEST(AdaptedComboBox, ButtonAndArrowOfA121By21DropDownBox)
 {
-    // A 121 x 21 drop-down box with 17-pixel scroll bars.
-    const PixelRect button = ComboButtonRect(121, 21, true, false, 17);
+    // With 17-pixel scroll bars; the platform's combo box is laid out as the skinned one.
+    const PixelRect button = ComboButtonRect(TComboBoxStyle::csDropDown, 121, 21, false, 17);
     EXPECT_EQ(button, (PixelRect{121 - 17 - 2, 2, 119, 19}));
-    EXPECT_EQ(ComboButtonRect(121, 21, true, true, 17), (PixelRect{2, 2, 19, 19}));
-    EXPECT_TRUE(ComboButtonRect(121, 21, false, false, 17).IsEmpty());
     // A 16-pixel arrow (the reference skin's) sits at (21 - 16) div 2 = 2; our Graphite's arrow
     // frame is 12 x 8 (its GLYPHMASK: 36 x 16, three images, two rows), so it sits at 6,
     // centred across the 17-pixel button.
-    EXPECT_EQ(ComboArrowOrigin(button, 21, 16, 16).Y, 2);
-    EXPECT_EQ(ComboArrowOrigin(button, 21, 12, 8), (PixelPoint{102 + 2, 6}));
-    EXPECT_EQ(ComboTextRect(121, 21, button, false), (PixelRect{3, 3, 102, 18}));
-    EXPECT_EQ(ComboTextRect(121, 21, ComboButtonRect(121, 21, true, true, 17), true), (PixelRect{19, 3, 118, 18}));
-    EXPECT_EQ(SimpleComboFaceHeight(13), 21);
+    EXPECT_EQ(ComboArrowPosition(button, 16, 16, 21).Y, 2);
+    EXPECT_EQ(ComboArrowPosition(button, 12, 8, 21).X, 102 + 2);
+    EXPECT_EQ(ComboArrowPosition(button, 12, 8, 21).Y, 6);
+    // Printing draws the selected item up to the button, not a pixel short of it.
+    EXPECT_EQ(PrintedComboTextRect(121, 21, button, false), (PixelRect{3, 3, 102, 18}));
+    EXPECT_EQ(PrintedComboTextRect(121, 21, ComboButtonRect(TComboBoxStyle::csDropDown, 121, 21, true, 17), true),
+              (PixelRect{19, 3, 118, 18}));
 }
 
 TEST(AdaptedGroupBox, CaptionStrip)
