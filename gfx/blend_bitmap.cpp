@@ -49,6 +49,27 @@ void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const st
         hi = _mm_srli_epi16(_mm_add_epi16(hi, bias), 8);
         return _mm_packus_epi16(lo, hi);
     };
+    if (count <= 0)
+        return;
+    if (count < 4) {
+        // One to three pixels go through the same lanes from a padded copy.
+        alignas(16) std::uint32_t o[4] = {};
+        alignas(16) std::uint32_t n[4] = {};
+        std::memcpy(o, oldRow, static_cast<std::size_t>(count) * 4);
+        std::memcpy(n, newRow, static_cast<std::size_t>(count) * 4);
+        alignas(16) std::uint32_t result[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(result),
+                        blend4(_mm_load_si128(reinterpret_cast<const __m128i*>(o)),
+                               _mm_load_si128(reinterpret_cast<const __m128i*>(n))));
+        std::memcpy(out, result, static_cast<std::size_t>(count) * 4);
+        return;
+    }
+    // A row that is not a multiple of four ends with the last four pixels blended once more. They
+    // are read before anything is written, so a row blended in place (out == oldRow) gets the
+    // same bytes as the loop gives the pixels it shares with them.
+    const int last = count - 4;
+    const __m128i tail = blend4(_mm_loadu_si128(reinterpret_cast<const __m128i*>(oldRow + last)),
+                                _mm_loadu_si128(reinterpret_cast<const __m128i*>(newRow + last)));
     int i = 0;
     // Two independent groups of four pixels per pass keep both multipliers busy.
     for (; i + 8 <= count; i += 8) {
@@ -66,19 +87,8 @@ void BlendRowInto_Sse2(std::uint32_t* out, const std::uint32_t* oldRow, const st
         const __m128i n = _mm_loadu_si128(reinterpret_cast<const __m128i*>(newRow + i));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), blend4(o, n));
     }
-    if (i < count) {
-        // The last one to three pixels go through the same lanes from a padded copy.
-        const int rest = count - i;
-        alignas(16) std::uint32_t o[4] = {};
-        alignas(16) std::uint32_t n[4] = {};
-        std::memcpy(o, oldRow + i, static_cast<std::size_t>(rest) * 4);
-        std::memcpy(n, newRow + i, static_cast<std::size_t>(rest) * 4);
-        alignas(16) std::uint32_t result[4];
-        _mm_store_si128(reinterpret_cast<__m128i*>(result),
-                        blend4(_mm_load_si128(reinterpret_cast<const __m128i*>(o)),
-                               _mm_load_si128(reinterpret_cast<const __m128i*>(n))));
-        std::memcpy(out + i, result, static_cast<std::size_t>(rest) * 4);
-    }
+    if (i < count)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + last), tail);
 }
 
 #endif
@@ -115,6 +125,13 @@ void BlendBitmap(const BitmapView& destination, int dx, int dy, const BitmapView
     if (!clip) {
         return;
     }
+    // Whole rows of pictures without gaps between rows are one long row.
+    const auto rowBytes = static_cast<std::ptrdiff_t>(clip->Width) * 4;
+    if (destination.Stride == rowBytes && source.Stride == rowBytes) {
+        BlendRow(destination.Row(clip->DestinationTop) + clip->DestinationLeft,
+                 source.Row(clip->SourceTop) + clip->SourceLeft, clip->Width * clip->Height, weight, path);
+        return;
+    }
     for (int y = 0; y < clip->Height; ++y) {
         BlendRow(destination.Row(clip->DestinationTop + y) + clip->DestinationLeft,
                  source.Row(clip->SourceTop + y) + clip->SourceLeft, clip->Width, weight, path);
@@ -131,6 +148,16 @@ void PaintFadeFrame(const BitmapView& frame, const BitmapView& oldPicture, const
     }
     const bool blend =
         !newPicture.IsEmpty() && newPicture.Width == oldPicture.Width && newPicture.Height == oldPicture.Height;
+    // Pictures whose rows follow each other without a gap are one long row: the loop's set-up and
+    // its last pixels are paid once instead of on every row.
+    const auto rowBytes = static_cast<std::ptrdiff_t>(width) * 4;
+    if (frame.Stride == rowBytes && oldPicture.Stride == rowBytes && (!blend || newPicture.Stride == rowBytes)) {
+        if (blend)
+            BlendRowInto(frame.Row(0), oldPicture.Row(0), newPicture.Row(0), width * height, alpha, path);
+        else
+            std::memcpy(frame.Row(0), oldPicture.Row(0), static_cast<std::size_t>(rowBytes) * height);
+        return;
+    }
     for (int y = 0; y < height; ++y) {
         if (blend) {
             BlendRowInto(frame.Row(y), oldPicture.Row(y), newPicture.Row(y), width, alpha, path);

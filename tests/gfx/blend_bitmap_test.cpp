@@ -133,6 +133,29 @@ TEST(FadeFrame, SimdPathGivesTheScalarBytesOnRandomPictures)
     }
 }
 
+TEST(FadeFrame, PicturesWithGapsBetweenRowsAreBlendedRowByRow)
+{
+    // Views into wider bitmaps: their rows do not follow each other, so no long row may run
+    // over the gap, and the columns beyond the view stay as they were.
+    std::mt19937 random(5);
+    Bitmap32 oldWide(40, 6);
+    Bitmap32 newWide(40, 6);
+    FillRandom(oldWide, random);
+    FillRandom(newWide, random);
+    Bitmap32 scalar(40, 6);
+    FillRandom(scalar, random);
+    Bitmap32 simd = scalar;
+    const auto part = [](const BitmapView& view) { return BitmapView{view.Data, 13, view.Height, view.Stride}; };
+    PaintFadeFrame(part(scalar.View()), part(oldWide.ReadView()), part(newWide.ReadView()), 100, PixelPath::Scalar);
+    PaintFadeFrame(part(simd.View()), part(oldWide.ReadView()), part(newWide.ReadView()), 100, PixelPath::Simd);
+    EXPECT_TRUE(scalar.SamePixels(simd));
+    Bitmap32 untouched = simd;
+    PaintFadeFrame(part(untouched.View()), part(oldWide.ReadView()), part(newWide.ReadView()), 0, PixelPath::Simd);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 13; x < 40; ++x)
+            ASSERT_EQ(untouched.ReadView().At(x, y), simd.ReadView().At(x, y)) << x << "," << y;
+}
+
 TEST(FadeFrame, OldPictureKeepsWeightAlphaAndNewGetsTheRest)
 {
     Bitmap32 oldPicture = Filled(3, 2, 0xFF0000C8);
