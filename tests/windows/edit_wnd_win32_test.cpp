@@ -162,6 +162,17 @@ TEST_F(EditFrames, AnEditWithAVerticalBarIsNarrowedByTheBarWidthBesideThePlatfor
     EXPECT_EQ(adapter.VertBarRect(), (PixelRect{200 - GetSystemMetrics(SM_CXVSCROLL), 0, 200, 100}));
     // The style is back on the window after the client was computed.
     EXPECT_NE(GetWindowLongW(m_raw, GWL_STYLE) & WS_VSCROLL, 0);
+    // Code that hides and shows the bar from outside gets the room back and the bar again.
+    ShowScrollBar(m_raw, SB_VERT, FALSE);
+    Pump();
+    GetClientRect(m_raw, &client);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_FALSE(adapter.VertBar.Shown);
+    ShowScrollBar(m_raw, SB_VERT, TRUE);
+    Pump();
+    GetClientRect(m_raw, &client);
+    EXPECT_EQ(client.right, 200 - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_TRUE(adapter.VertBar.Shown);
 }
 
 TEST_F(EditFrames, ALeftScrollBarTakesItsRoomOnTheLeftAndAnswersTheHitTestThere)
