@@ -54,13 +54,6 @@ bool ParentHoldsPainting(HWND window)
     return parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0) != 0;
 }
 
-std::wstring WindowTextOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(window))) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width)
 {
     if (text.empty())

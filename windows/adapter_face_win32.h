@@ -38,9 +38,6 @@ void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstrin
 // The parent holds its children's painting back (it is being updated).
 bool ParentHoldsPainting(HWND window);
 
-// The window's text.
-std::wstring WindowTextOf(HWND window);
-
 // The text's size as DrawText measures it in a rectangle `width` wide with the DC's font.
 PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width);
 

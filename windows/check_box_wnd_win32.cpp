@@ -2,9 +2,10 @@
 
 #include "controls/focus_frame.h"
 #include "controls/radio_button_geometry.h"
-#include "render/state_image.h"
 #include "render/skin_tables_source.h"
+#include "render/state_image.h"
 #include "skin/engine_commands.h"
+#include "ui/window_text.h"
 #include "win32/dc_guards.h"
 #include "windows/adapted_control_layout.h"
 #include "windows/adapter_face_win32.h"
@@ -75,7 +76,7 @@ void TacCheckBoxWnd::BuildCache()
     const auto style = static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE));
     const bool captionRight = (style & BS_LEFTTEXT) == 0;
     const PixelSize picture = PictureSize();
-    const std::wstring caption = WindowTextOf(Window());
+    const std::wstring caption = ui::WindowText(Window());
     if (!caption.empty()) {
         const WindowFontSelection font(m_cache.Dc(), Window());
         RadioCaptionFacts facts;

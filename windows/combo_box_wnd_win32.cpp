@@ -10,6 +10,7 @@
 #include "render/state_image.h"
 #include "skin/engine_commands.h"
 #include "ui/window.h"
+#include "ui/window_text.h"
 #include "win32/dc_guards.h"
 #include "windows/adapted_control_layout.h"
 #include "windows/adapter_face_win32.h"
@@ -171,7 +172,7 @@ void TacComboBoxWnd::DrawCurrentItem()
             text.resize(static_cast<std::size_t>(length));
         }
     } else {
-        text = WindowTextOf(Window());
+        text = ui::WindowText(Window());
     }
     RECT rect{area.Left, area.Top, area.Right, area.Bottom};
     SetBkMode(dc, TRANSPARENT);

@@ -8,20 +8,10 @@
 #include "render/skin_tables_source.h"
 #include "skin/engine_commands.h"
 #include "ui/window.h"
+#include "windows/adapter_face_win32.h"
 #include "windows/skin_manager_win32.h"
 
 namespace korvane {
-
-namespace {
-
-PixelRect WindowSize(HWND window)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {0, 0, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-} // namespace
 
 // --- TacBaseWnd ----------------------------------------------------------------------------------
 
@@ -44,7 +34,8 @@ void TacBaseWnd::RebuildFrameCache(bool flat)
     TsSkinManager* manager = Manager();
     if (!manager || !manager->Active())
         return;
-    const PixelRect size = WindowSize(Window());
+    const PixelSize windowSize = WindowSizeOf(Window());
+    const PixelRect size{0, 0, windowSize.Width, windowSize.Height};
     if (!m_cache.Resize(size.Width(), size.Height()) || m_cache.Empty())
         return;
     const BitmapView view = m_cache.View();

@@ -3,6 +3,7 @@
 #include "gfx/background_fade.h"
 #include "skin/engine_commands.h"
 #include "ui/window.h"
+#include "ui/window_text.h"
 #include "win32/dc_guards.h"
 #include "windows/adapted_control_layout.h"
 #include "windows/adapter_face_win32.h"
@@ -17,7 +18,7 @@ PixelRect TacGroupBoxWnd::CaptionRect()
     PixelSize text;
     if (dc) {
         WindowFontSelection font(dc, Window());
-        text = MeasureCaption(dc, WindowTextOf(Window()), DT_CENTER, 0);
+        text = MeasureCaption(dc, ui::WindowText(Window()), DT_CENTER, 0);
     }
     if (dc)
         ReleaseDC(Window(), dc);
@@ -39,7 +40,7 @@ void TacGroupBoxWnd::BuildCache()
     const BitmapView view = m_cache.View();
     const std::uint32_t fallback = GetSysColor(COLOR_BTNFACE);
     FillFromBackground(view, {0, 0, size.Width, caption.Height() / 2}, background, fallback);
-    const std::wstring text = WindowTextOf(Window());
+    const std::wstring text = ui::WindowText(Window());
     if (!text.empty()) {
         FillFromBackground(view, caption, background, fallback);
         WindowFontSelection font(m_cache.Dc(), Window());

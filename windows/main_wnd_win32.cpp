@@ -5,6 +5,7 @@
 #include "skin/engine_commands.h"
 #include "ui/application.h"
 #include "ui/window.h"
+#include "ui/window_text.h"
 #include "windows/skin_manager_win32.h"
 
 namespace korvane {
@@ -109,10 +110,7 @@ void TacMainWnd::ResolveSection()
 
 void TacMainWnd::ReadCaption()
 {
-    const int length = GetWindowTextLengthW(m_window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(m_window, text.data(), length + 1)));
-    m_caption = std::move(text);
+    m_caption = ui::WindowText(m_window);
 }
 
 bool TacMainWnd::Unsubclass()

@@ -1,5 +1,6 @@
 #include "windows/static_wnd_win32.h"
 
+#include "ui/window_text.h"
 #include "win32/dc_guards.h"
 #include "windows/adapter_face_win32.h"
 #include "windows/skin_manager_win32.h"
@@ -21,7 +22,7 @@ void TacStaticWnd::PaintStatic(HDC dc)
     PaintAdapterFace(m_cache, Window(), *manager, SectionIndex(), Section(), 0);
     if (m_cache.Empty())
         return;
-    const std::wstring text = WindowTextOf(Window());
+    const std::wstring text = ui::WindowText(Window());
     if (!text.empty()) {
         const auto style = static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE));
         UINT flags = DT_EXPANDTABS | DT_WORDBREAK | DT_NOCLIP;
