@@ -41,11 +41,6 @@ DWORD ComboStyleBits(TComboBoxStyle style)
     return CBS_DROPDOWNLIST;
 }
 
-COLORREF OrSystem(COLORREF colour, int systemColour)
-{
-    return colour == CLR_INVALID ? GetSysColor(systemColour) : colour;
-}
-
 bool IsOwnerDrawStyle(TComboBoxStyle style)
 {
     return style == TComboBoxStyle::csOwnerDrawFixed || style == TComboBoxStyle::csOwnerDrawVariable;
@@ -272,12 +267,9 @@ void TsCustomComboBox::DrawItem(int index, const PixelRect& rect, std::uint32_t 
 
 void TsCustomComboBox::DrawUnskinned(int index, const PixelRect& rect, std::uint32_t state, HDC dc)
 {
-    const bool selected = (state & kItemSelected) != 0;
-    const COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : OrSystem(Color(), COLOR_WINDOW);
-    const COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : OrSystem(FontColor(), COLOR_WINDOWTEXT);
+    const COLORREF text = FillPlainItem(dc, rect, (state & kItemSelected) != 0, ColourOrSystem(Color(), COLOR_WINDOW),
+                                        ColourOrSystem(FontColor(), COLOR_WINDOWTEXT));
     const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    SetBkColor(dc, back);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
     const bool valid = index >= 0 && index < Count();
     if (OnDrawItem && IsOwnerDrawStyle(m_style)) {
         if (valid) {
@@ -305,7 +297,7 @@ void TsCustomComboBox::DrawSkinned(int index, const PixelRect& rect, std::uint32
     const bool edit = (state & kItemComboBoxEdit) != 0;
     const bool selected = (state & kItemSelected) != 0;
     const bool focused = (state & kItemFocus) != 0;
-    const std::uint32_t plain = OrSystem(Color(), COLOR_WINDOW) & 0xFFFFFF;
+    const std::uint32_t plain = ColourOrSystem(Color(), COLOR_WINDOW) & 0xFFFFFF;
     const BitmapView cache = SkinData.CacheBitmap.View();
     const ParentBackground background = edit && !cache.IsEmpty() ? BitmapBackground(cache, rect.Left, rect.Top)
                                                                   : ColorBackground(plain);
@@ -326,30 +318,21 @@ void TsCustomComboBox::DrawSkinned(int index, const PixelRect& rect, std::uint32
     GdiFlush();
     const bool valid = index >= 0 && index < Count();
     if (OnDrawItem && IsOwnerDrawStyle(m_style)) {
-        if (valid) {
-            POINT origin{};
-            SetViewportOrgEx(work.Dc(), -rect.Left, -rect.Top, &origin);
-            OnDrawItem(*this, index, rect, state, work.Dc());
-            SetViewportOrgEx(work.Dc(), origin.x, origin.y, nullptr);
-        }
+        if (valid)
+            DrawInControlCoordinates(work.Dc(), rect, [&] { OnDrawItem(*this, index, rect, state, work.Dc()); });
     } else {
         win32::SelectObjectGuard font(work.Dc(), Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
         const bool rightToLeft = RightToLeft();
         const bool rtlReading = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
         const UINT flags = kItemTextFlags | (rightToLeft ? DT_RIGHT : 0) | (rtlReading ? DT_RTLREADING : 0);
-        const std::uint32_t fontColour = OrSystem(FontColor(), COLOR_WINDOWTEXT);
+        const std::uint32_t fontColour = ColourOrSystem(FontColor(), COLOR_WINDOWTEXT);
         if (edit && m_style == TComboBoxStyle::csDropDown) {
             DrawItemText(work.Dc(), Text(), all, flags, fontColour);
         } else {
             const PixelRect textRect{2, 0, rect.Width() - 2, rect.Height()};
             const std::wstring text = valid ? Item(index) : std::wstring();
-            if (selected && selection >= 0) {
-                const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(selection)];
-                DrawItemTextInBlock(work.Dc(), text, textRect, flags,
-                                    section.Props[focused && section.States > 1 ? 1 : 0]);
-            } else if (selected) {
-                DrawItemText(work.Dc(), text, textRect, flags,
-                             static_cast<std::uint32_t>(manager->SelectionFontColor(focused)));
+            if (selected) {
+                DrawSelectedItemText(work.Dc(), text, textRect, flags, *manager, selection, focused);
             } else if (!edit) {
                 DrawItemText(work.Dc(), text, textRect, flags, static_cast<std::uint32_t>(manager->EditFontColor()));
             } else {

@@ -35,11 +35,6 @@ PixelRect ItemRect(const ui::ListBox& list, int index)
     return {r.left, r.top, r.right, r.bottom};
 }
 
-COLORREF OrSystem(COLORREF colour, int systemColour)
-{
-    return colour == CLR_INVALID ? GetSysColor(systemColour) : colour;
-}
-
 } // namespace
 
 TsCustomListBox::TsCustomListBox(ui::Window& parent, const PixelRect& bounds, int itemHeight, bool autoHideScroll)
@@ -102,12 +97,9 @@ void TsCustomListBox::DrawItem(int index, const PixelRect& rect, std::uint32_t s
 
 void TsCustomListBox::DrawUnskinned(int index, const PixelRect& rect, std::uint32_t state, HDC dc)
 {
-    const bool selected = (state & kItemSelected) != 0;
-    const COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : OrSystem(Color(), COLOR_WINDOW);
-    const COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : OrSystem(FontColor(), COLOR_WINDOWTEXT);
+    const COLORREF text = FillPlainItem(dc, rect, (state & kItemSelected) != 0, ColourOrSystem(Color(), COLOR_WINDOW),
+                                        ColourOrSystem(FontColor(), COLOR_WINDOWTEXT));
     RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    SetBkColor(dc, back);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
     if (OnDrawItem) {
         SetTextColor(dc, text);
         OnDrawItem(*this, index, rect, state, dc);
@@ -133,10 +125,7 @@ void TsCustomListBox::DrawSkinned(int index, const PixelRect& rect, std::uint32_
     if (face)
         CopyRect(view, 0, 0, face->View(), rect.Offset(offset, offset));
     if (OnDrawItem) {
-        POINT origin{};
-        SetViewportOrgEx(work.Dc(), -rect.Left, -rect.Top, &origin);
-        OnDrawItem(*this, index, rect, state, work.Dc());
-        SetViewportOrgEx(work.Dc(), origin.x, origin.y, nullptr);
+        DrawInControlCoordinates(work.Dc(), rect, [&] { OnDrawItem(*this, index, rect, state, work.Dc()); });
     } else if (SkinManagerCore* manager = SkinData.Manager()) {
         const int selection = SelectionSectionIndex(*manager);
         const ItemLook look = ListItemLook(state, selection >= 0);
@@ -155,13 +144,9 @@ void TsCustomListBox::DrawSkinned(int index, const PixelRect& rect, std::uint32_
             const PixelRect textRect{1, 0, rect.Width() - 1, rect.Height()};
             const std::wstring text = Item(index);
             const bool focused = (state & kItemFocus) != 0;
-            if (look.SelectionColours) {
-                const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(selection)];
-                DrawItemTextInBlock(work.Dc(), text, textRect, kItemTextFlags,
-                                    section.Props[focused && section.States > 1 ? 1 : 0]);
-            } else if (state & kItemSelected) {
-                DrawItemText(work.Dc(), text, textRect, kItemTextFlags,
-                             static_cast<std::uint32_t>(manager->SelectionFontColor(focused)));
+            if (state & kItemSelected) {
+                DrawSelectedItemText(work.Dc(), text, textRect, kItemTextFlags, *manager,
+                                     look.SelectionColours ? selection : -1, focused);
             } else if (const TsGeneralData* own = SkinData.Section()) {
                 const bool hot = SkinData.IsActive() && own->States > 1;
                 DrawItemText(work.Dc(), text, textRect, kItemTextFlags,
