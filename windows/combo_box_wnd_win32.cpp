@@ -91,7 +91,9 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
         return;
     if (!m_buttonWork.Resize(cache.Width(), cache.Height()) || m_buttonWork.Empty())
         return;
-    BitBlt(m_buttonWork.Dc(), 0, 0, cache.Width(), cache.Height(), cache.Dc(), 0, 0, SRCCOPY);
+    // Only the button's part of the frame face is needed: nothing else is copied out.
+    BitBlt(m_buttonWork.Dc(), button.Left, button.Top, button.Width(), button.Height(), cache.Dc(), button.Left,
+           button.Top, SRCCOPY);
     const BitmapView view = m_buttonWork.View();
     const SkinTables& tables = manager->Tables();
     const TsIndexCache::ComboButton& indexes = manager->IndexCache.ComboBtn;
