@@ -19,7 +19,8 @@
 namespace korvane {
 namespace {
 
-const int kSizes[3][2] = {{75, 25}, {353, 241}, {821, 532}};
+// A button's face, the chooser's radio group and a large window.
+const int kSizes[3][2] = {{75, 25}, {353, 137}, {821, 532}};
 
 Bitmap32 RandomBitmap(int w, int h, unsigned seed)
 {
@@ -33,15 +34,25 @@ Bitmap32 RandomBitmap(int w, int h, unsigned seed)
     return bitmap;
 }
 
-// Benchmark argument 0, 1: the scalar loop, SSE2.
+// Benchmark argument 0..3: the scalar loop, SSE2, AVX2, AVX-512.
 PixelPath PathOf(std::int64_t argument)
 {
-    return argument != 0 ? PixelPath::Simd : PixelPath::Scalar;
+    const PixelPath paths[] = {PixelPath::Scalar, PixelPath::Sse2, PixelPath::Avx2, PixelPath::Avx512};
+    return paths[argument];
 }
 
 std::string PathLabel(PixelPath path)
 {
-    return path == PixelPath::Simd ? " sse2" : " scalar";
+    return " " + std::string(PixelPathName(path));
+}
+
+// False, with the benchmark skipped, when this processor cannot run the path.
+bool PathRunsHere(benchmark::State& state, PixelPath path)
+{
+    if (PixelPathRuns(path))
+        return true;
+    state.SkipWithError(("this processor has no " + std::string(PixelPathName(path))).c_str());
+    return false;
 }
 
 void BM_BlendBitmap(benchmark::State& state)
@@ -49,6 +60,8 @@ void BM_BlendBitmap(benchmark::State& state)
     const int w = kSizes[state.range(0)][0];
     const int h = kSizes[state.range(0)][1];
     const PixelPath path = PathOf(state.range(1));
+    if (!PathRunsHere(state, path))
+        return;
     Bitmap32 destination = RandomBitmap(w, h, 1);
     const Bitmap32 source = RandomBitmap(w, h, 2);
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + PathLabel(path));
@@ -57,13 +70,15 @@ void BM_BlendBitmap(benchmark::State& state)
         benchmark::DoNotOptimize(destination.Bits());
     });
 }
-BENCHMARK(BM_BlendBitmap)->ArgsProduct({{0, 1, 2}, {1, 0}});
+BENCHMARK(BM_BlendBitmap)->ArgsProduct({{0, 1, 2}, {3, 2, 1, 0}});
 
 void BM_FadeFrame(benchmark::State& state)
 {
     const int w = kSizes[state.range(0)][0];
     const int h = kSizes[state.range(0)][1];
     const PixelPath path = PathOf(state.range(1));
+    if (!PathRunsHere(state, path))
+        return;
     const Bitmap32 oldPicture = RandomBitmap(w, h, 3);
     const Bitmap32 newPicture = RandomBitmap(w, h, 4);
     Bitmap32 frame(w, h);
@@ -73,7 +88,7 @@ void BM_FadeFrame(benchmark::State& state)
         benchmark::DoNotOptimize(frame.Bits());
     });
 }
-BENCHMARK(BM_FadeFrame)->ArgsProduct({{0, 1, 2}, {1, 0}});
+BENCHMARK(BM_FadeFrame)->ArgsProduct({{0, 1, 2}, {3, 2, 1, 0}});
 
 // A button: three 24 x 22 pictures with 4-pixel borders, keyed rounded corners, tiled centre.
 // A window frame: one 60 x 60 picture with 8-pixel sides and a 30-pixel top, edges stretched.
