@@ -99,6 +99,8 @@ bool TsRadioButton::SkinnedNow() const
 
 bool TsRadioButton::Checked() const
 {
+    if (m_checkedForFace)
+        return *m_checkedForFace;
     return Send(BM_GETCHECK) == BST_CHECKED;
 }
 
@@ -227,7 +229,13 @@ void TsRadioButton::BuildCache()
         return;
     }
     HDC dc = SkinData.CacheBitmap.Dc();
-    SelectObject(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
+    const HFONT font = Font();
+    SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ui::DefaultFont());
+    m_checkedForFace = Checked();
+    struct Forget {
+        std::optional<bool>& checked;
+        ~Forget() { checked.reset(); }
+    } forget{m_checkedForFace};
     ParentBackground background = SkinData.GetParentBackground();
     // Nobody behind: the cache as it stands is the background.
     if (!background.IsKnown())

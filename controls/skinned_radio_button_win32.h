@@ -10,6 +10,7 @@
 #include "ui/radio_group.h"
 
 #include <functional>
+#include <optional>
 
 namespace korvane {
 
@@ -95,6 +96,9 @@ private:
     bool m_focusing = false;
     bool m_inClickCommand = false;
     bool m_asking = false; // CanModify is being asked
+    // The check state read once for the face being built: every glyph and caption decision asks
+    // for it, and each question is a message through the window's whole subclass chain.
+    std::optional<bool> m_checkedForFace;
 
     GdiGlowWorkImage m_glowWork;
     ControlFader m_fader;
