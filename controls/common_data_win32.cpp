@@ -805,7 +805,11 @@ void TsCommonData::SendToChildren(std::uint16_t command, std::uint16_t argument,
 
 void TsCommonData::RemoveSkin(const SkinManagerCore* manager)
 {
-    if (manager != Manager())
+    const bool own = manager == Manager();
+    // A manager being destroyed is forgotten: the default one serves from now on.
+    if (manager && manager == m_skinManager && manager->Destroying())
+        m_skinManager = nullptr;
+    if (!own)
         return;
     SectionIndex = -1;
     BorderMaskIndex = -1;

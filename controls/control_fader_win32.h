@@ -31,6 +31,8 @@ public:
     // Stops and frees a running fade (SKC_STOPFADE, hiding, disabling, skin changes).
     void Stop();
     bool Running() const { return m_fade != nullptr || m_anim != nullptr; }
+    // What a windowed control's running fade shows on the screen now, or null.
+    const Bitmap32* ShownFadePicture() const { return m_fade ? &m_fade->ShownPicture() : nullptr; }
     // The working picture of a windowless control's running fade, or null.
     const Bitmap32* WorkingPicture() const { return m_anim ? &m_anim->WorkingPicture() : nullptr; }
 

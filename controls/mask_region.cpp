@@ -126,4 +126,21 @@ std::vector<PixelRect> CutRegionFromMask(const BitmapView& face, const TsMaskDat
     return runs;
 }
 
+std::vector<PixelRect> LeftCornerStrips(const PixelRect& before, const PixelRect& now, const TsMaskData& mask)
+{
+    if (before.IsEmpty() || (now.Width() >= before.Width() && now.Height() >= before.Height()))
+        return {};
+    const int right = mask.RightWidth;
+    const int bottom = mask.BottomWidth;
+    std::vector<PixelRect> strips;
+    const auto add = [&](PixelRect strip) {
+        if (!strip.IsEmpty())
+            strips.push_back(strip);
+    };
+    add({before.Right - right, before.Top, before.Right, before.Top + mask.TopWidth});
+    add({before.Right - right, before.Bottom - bottom, before.Right, before.Bottom});
+    add({before.Left, before.Bottom - bottom, before.Left + mask.LeftWidth, before.Bottom});
+    return strips;
+}
+
 } // namespace korvane

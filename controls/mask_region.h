@@ -19,4 +19,10 @@ std::vector<PixelRect> CutRegionFromMask(const BitmapView& face, const TsMaskDat
                                          const BitmapView& masterBitmap, int state, const ParentBackground& background,
                                          bool fillCorners);
 
+// A button with a borders mask shrank from `before` to `now` (both in its parent's coordinates):
+// the strips of the parent where its old corners lay and that the new region no longer covers
+// (the right edge of the top-right and of the bottom-right corner, the bottom edge of the
+// bottom-left one, each as wide as the mask's border there). None when it did not shrink.
+std::vector<PixelRect> LeftCornerStrips(const PixelRect& before, const PixelRect& now, const TsMaskData& mask);
+
 } // namespace korvane

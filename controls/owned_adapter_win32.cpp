@@ -15,15 +15,15 @@ void SetOwnedAdapterMaker(OwnedAdapterMaker maker)
     g_maker = maker;
 }
 
-std::unique_ptr<OwnedAdapter> MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                               TsCommonData* skinData)
+OwnedAdapterPtr MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                 TsCommonData* skinData)
 {
     if (!g_maker || !window)
         return nullptr;
     return g_maker(kind, window, section, skinData);
 }
 
-void AttachEditAdapter(TsCommonData& skinData, HWND window, std::unique_ptr<OwnedAdapter>& adapter)
+void AttachEditAdapter(TsCommonData& skinData, HWND window, OwnedAdapterPtr& adapter)
 {
     if (!skinData.IsSkinned()) {
         adapter.reset();

@@ -17,7 +17,9 @@ class TsCommonData;
 // its maker when a skin manager is made); the controls reach them only through this interface.
 class OwnedAdapter {
 public:
-    virtual ~OwnedAdapter() = default;
+    // Gives the window back and frees the adapter, at once or, while the adapter is handling a
+    // message of its window, when that message returns. OwnedAdapterPtr calls it.
+    virtual void Free() noexcept = 0;
 
     // The window is gone (or was given back): the adapter serves nothing any more.
     virtual bool WindowGone() const = 0;
@@ -35,7 +37,20 @@ public:
     virtual void PrintFrame(HDC dc) = 0;
     // An engine command passed on to the adapter's handling of its window.
     virtual LRESULT Command(WPARAM wParam, LPARAM lParam) = 0;
+
+protected:
+    // Only Free deletes an adapter: its own window's message may be what drops it.
+    virtual ~OwnedAdapter() = default;
 };
+
+struct FreeOwnedAdapter {
+    void operator()(OwnedAdapter* adapter) const noexcept
+    {
+        if (adapter)
+            adapter->Free();
+    }
+};
+using OwnedAdapterPtr = std::unique_ptr<OwnedAdapter, FreeOwnedAdapter>;
 
 enum class OwnedAdapterKind {
     EditFrame,       // the edit-frame adapter, with the control's own skin data
@@ -46,16 +61,16 @@ enum class OwnedAdapterKind {
 // What the windows layer registers: makes and attaches the adapter of the kind to the window
 // with the section and the control's skin data (whose manager it uses); null when it cannot or
 // when the window has an adapter already.
-using OwnedAdapterMaker = std::unique_ptr<OwnedAdapter> (*)(OwnedAdapterKind kind, HWND window,
-                                                            std::u16string_view section, TsCommonData* skinData);
+using OwnedAdapterMaker = OwnedAdapterPtr (*)(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                              TsCommonData* skinData);
 void SetOwnedAdapterMaker(OwnedAdapterMaker maker);
 // The registered maker's adapter, or null (no maker, or it made none).
-std::unique_ptr<OwnedAdapter> MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                               TsCommonData* skinData);
+OwnedAdapterPtr MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                 TsCommonData* skinData);
 
 // AttachEditAdapter: while the skin data is skinned, an adapter whose window is gone is freed
 // and, when none is left, the edit-frame adapter is made for the owner's window with the skin
 // data's section; while not skinned the adapter is freed.
-void AttachEditAdapter(TsCommonData& skinData, HWND window, std::unique_ptr<OwnedAdapter>& adapter);
+void AttachEditAdapter(TsCommonData& skinData, HWND window, OwnedAdapterPtr& adapter);
 
 } // namespace korvane

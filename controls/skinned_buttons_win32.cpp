@@ -63,6 +63,53 @@ const GlyphBitmap& ReadOnce(HBITMAP glyph, HBITMAP& read, GlyphBitmap& pixels)
     return pixels;
 }
 
+// What a bitmap or speed button shows on its face besides the section's background.
+struct GlyphAndCaption {
+    std::wstring Caption;
+    HFONT Font = nullptr;
+    const GlyphBitmap* Glyph = nullptr;
+    int NumGlyphs = 1;
+    int Spacing = 4;
+    int Margin = -1;
+    GlyphLayout Layout = GlyphLayout::GlyphLeft;
+    CaptionAlignment Alignment = CaptionAlignment::Center;
+    bool WordWrap = true;
+    bool RightToLeft = false;
+    GlyphLook Look;
+};
+
+// Lays the glyph and the caption out as one block and draws them on the face (the caption moved
+// by one pixel while pressed); answers the caption's rectangle, for the focus frame.
+PixelRect PaintGlyphAndCaption(HDC dc, const BitmapView& face, const TsCommonData& data, const GlyphAndCaption& content,
+                               GdiGlowWorkImage* glowWork)
+{
+    win32::SelectObjectGuard font(dc,
+                                  content.Font ? static_cast<HGDIOBJ>(content.Font) : GetStockObject(DEFAULT_GUI_FONT));
+    const GlyphBitmap empty;
+    const GlyphBitmap& glyph = content.Glyph ? *content.Glyph : empty;
+    const PixelSize glyphSize =
+        ButtonGlyphSize({}, false, {glyph.Pixels.Width(), glyph.Pixels.Height()}, content.NumGlyphs);
+    const UINT flags = AlignmentFlag(content.Alignment) | DT_VCENTER | DT_EXPANDTABS |
+                       (content.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    const int measureWidth = CaptionMeasureWidth(face.Width, content.Margin, content.Spacing, glyphSize, content.Layout,
+                                                 !content.Caption.empty());
+    const PixelSize captionSize = MeasureCaption(dc, content.Caption, measureWidth, flags);
+    const GlyphCaptionPlacement place =
+        LayoutGlyphAndCaption({0, 0, face.Width, face.Height}, glyphSize, captionSize, content.RightToLeft,
+                              content.Spacing, content.Margin, content.Alignment, content.Layout);
+    PixelRect captionRect = place.Caption;
+    if (content.Look.State == StatePressed)
+        captionRect = captionRect.Offset(1, 1);
+    if (!content.Caption.empty())
+        DrawSkinnedText(dc, content.Caption, content.Look.Enabled, content.Look.State != StateNormal, data,
+                        flags | DT_END_ELLIPSIS | (content.RightToLeft ? DT_RTLREADING : 0), captionRect, glowWork);
+    GdiFlush();
+    if (!glyph.Pixels.Empty())
+        PaintButtonGlyph(face, place.GlyphX, place.GlyphY,
+                         ButtonGlyph{glyph.Pixels.ReadView(), content.NumGlyphs, glyph.BitsPerPixel}, content.Look);
+    return captionRect;
+}
+
 } // namespace
 
 TsButton::TsButton(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)
@@ -103,33 +150,23 @@ const GlyphBitmap& TsBitBtn::GlyphPixels()
 
 void TsBitBtn::PaintContent(HDC dc, const BitmapView& face, int state)
 {
-    const std::wstring caption = Text();
-    win32::SelectObjectGuard font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
-    const GlyphBitmap& glyph = GlyphPixels();
-    const PixelSize glyphSize = ButtonGlyphSize({}, false, {glyph.Pixels.Width(), glyph.Pixels.Height()}, NumGlyphs);
-    const UINT flags =
-        AlignmentFlag(Alignment) | DT_VCENTER | DT_EXPANDTABS | (CaptionLook.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-    const int measureWidth = CaptionMeasureWidth(face.Width, Margin, Spacing, glyphSize, Layout, !caption.empty());
-    const PixelSize captionSize = MeasureCaption(dc, caption, measureWidth, flags);
-    const bool rightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
-    const GlyphCaptionPlacement place = LayoutGlyphAndCaption({0, 0, face.Width, face.Height}, glyphSize, captionSize,
-                                                              rightToLeft, Spacing, Margin, Alignment, Layout);
-    PixelRect captionRect = place.Caption;
-    if (state == StatePressed)
-        captionRect = captionRect.Offset(1, 1);
-    DrawSkinnedText(dc, caption, Enabled(), state != StateNormal, SkinData,
-                    flags | DT_END_ELLIPSIS | (rightToLeft ? DT_RTLREADING : 0), captionRect, &m_glowWork);
-    GdiFlush();
-    if (!glyph.Pixels.Empty()) {
-        GlyphLook look;
-        look.State = state;
-        look.Enabled = Enabled();
-        look.Down = m_skin.Down;
-        look.Blend = Blend;
-        look.DisabledGlyphKind = DisabledGlyphKind;
-        PaintButtonGlyph(face, place.GlyphX, place.GlyphY,
-                         ButtonGlyph{glyph.Pixels.ReadView(), NumGlyphs, glyph.BitsPerPixel}, look);
-    }
+    GlyphAndCaption content;
+    content.Caption = Text();
+    content.Font = Font();
+    content.Glyph = &GlyphPixels();
+    content.NumGlyphs = NumGlyphs;
+    content.Spacing = Spacing;
+    content.Margin = Margin;
+    content.Layout = Layout;
+    content.Alignment = Alignment;
+    content.WordWrap = CaptionLook.WordWrap;
+    content.RightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+    content.Look.State = state;
+    content.Look.Enabled = Enabled();
+    content.Look.Down = m_skin.Down;
+    content.Look.Blend = Blend;
+    content.Look.DisabledGlyphKind = DisabledGlyphKind;
+    const PixelRect captionRect = PaintGlyphAndCaption(dc, face, SkinData, content, &m_glowWork);
     PaintFocusFrame(SkinData, *this, CaptionLook, face, captionRect);
 }
 
@@ -169,22 +206,24 @@ void TsSpeedButton::BuildCache()
     const int state = DrawingState();
     SkinData.PaintFaceToCache(state);
     const BitmapView face = SkinData.CacheBitmap.View();
-    const GlyphBitmap& glyph = GlyphPixels();
-    if (!face.IsEmpty() && !glyph.Pixels.Empty()) {
-        const PixelSize glyphSize =
-            ButtonGlyphSize({}, false, {glyph.Pixels.Width(), glyph.Pixels.Height()}, NumGlyphs);
-        const GlyphCaptionPlacement place =
-            LayoutGlyphAndCaption({0, 0, face.Width, face.Height}, glyphSize, {}, false, 4, -1,
-                                  CaptionAlignment::Center, GlyphLayout::GlyphLeft);
-        GlyphLook look;
-        look.State = state;
-        look.Enabled = Enabled();
-        look.Down = Down();
-        look.Blend = Blend;
-        look.DisabledGlyphKind = DisabledGlyphKind;
-        PaintButtonGlyph(face, place.GlyphX, place.GlyphY,
-                         ButtonGlyph{glyph.Pixels.ReadView(), NumGlyphs, glyph.BitsPerPixel}, look);
+    if (!face.IsEmpty()) {
+        GlyphAndCaption content;
+        if (ShowCaption)
+            content.Caption = Caption();
+        content.Font = Parent().Font();
+        content.Glyph = &GlyphPixels();
+        content.NumGlyphs = NumGlyphs;
+        content.Spacing = Spacing;
+        content.Look.State = state;
+        content.Look.Enabled = Enabled();
+        content.Look.Down = Down();
+        content.Look.Blend = Blend;
+        content.Look.DisabledGlyphKind = DisabledGlyphKind;
+        PaintGlyphAndCaption(SkinData.CacheBitmap.Dc(), face, SkinData, content, &m_glowWork);
     }
+    m_paintedGlyph = Glyph();
+    m_paintedNumGlyphs = NumGlyphs;
+    m_paintedSpacing = Spacing;
     if (!Enabled() && !face.IsEmpty())
         ApplyDisabledLook(face, DisabledKind, background, SkinData.StateColour(0));
     SkinData.CacheStale = false;
@@ -202,7 +241,8 @@ void TsSpeedButton::Paint(HDC dc)
     const PixelRect bounds = ControlBounds();
     if (bounds.Width() <= 0 || bounds.Height() <= 0)
         return;
-    SkinData.CacheStale = SkinData.CacheStale || Down() != m_lastDown || SkinData.Clipped;
+    SkinData.CacheStale = SkinData.CacheStale || Down() != m_lastDown || SkinData.Clipped ||
+                          Glyph() != m_paintedGlyph || NumGlyphs != m_paintedNumGlyphs || Spacing != m_paintedSpacing;
     m_lastDown = Down();
     SkinData.Clipped = SkinData.BackgroundFollowsPosition();
     if (!m_fader.WorkingPicture() && (SkinData.CacheStale || SkinData.CacheBitmap.Empty()))
@@ -316,8 +356,16 @@ void TsSpeedButton::HandleMessage(ui::Message& message)
         default:
             break;
         }
-    } else if (message.Id == ui::CM_VISIBLECHANGED && !Visible()) {
-        m_fader.Stop();
+    } else if (message.Id == ui::CM_VISIBLECHANGED) {
+        // Shown or hidden, the button is not under the mouse until the mouse moves again.
+        SkinData.MouseInside = false;
+        if (!Visible())
+            m_fader.Stop();
+    } else if (message.Id == WM_SIZE && Visible()) {
+        SkinData.CacheStale = true;
+    } else if (message.Id == ui::CM_TEXTCHANGED && ShowCaption) {
+        SkinData.CacheStale = true;
+        Invalidate();
     }
     SpeedButton::HandleMessage(message);
 }

@@ -79,6 +79,8 @@ public:
     TsDisabledGlyphKind DisabledGlyphKind;
     int Blend = 0;
     int NumGlyphs = 1;
+    int Spacing = 4;
+    bool ShowCaption = true;
 
     int DrawingState() const;
     void BuildCache();
@@ -104,9 +106,14 @@ private:
     const GlyphBitmap& GlyphPixels();
 
     bool m_lastDown = false;
+    // What the face was last built with: a change of any rebuilds it.
+    HBITMAP m_paintedGlyph = nullptr;
+    int m_paintedNumGlyphs = 1;
+    int m_paintedSpacing = 4;
     HBITMAP m_readGlyph = nullptr;
     GlyphBitmap m_glyphPixels;
     ControlFader m_fader;
+    GdiGlowWorkImage m_glowWork;
 };
 
 } // namespace korvane

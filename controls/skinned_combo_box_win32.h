@@ -98,7 +98,7 @@ private:
     TsDisabledKind m_disabledKind;
     HWND m_listWindow = nullptr;
     EditChild m_edit{*this};
-    std::unique_ptr<OwnedAdapter> m_listAdapter;
+    OwnedAdapterPtr m_listAdapter;
 };
 
 class TsComboBox : public TsCustomComboBox {

@@ -35,6 +35,21 @@ TsGroupBox::CommandFront::CommandFront(TsGroupBox& box) : m_box(box)
 
 bool TsGroupBox::CommandFront::OnMessage(ui::Message& message)
 {
+    if (message.Id == SKM_COMMAND) {
+        switch (EngineCommandOf(message.WParam)) {
+        case SKC_SETSKIN:
+            // The children take the new skin first; the box's skin data then resolves its own.
+            m_box.ForwardToChildren(message.WParam, message.LParam);
+            return false;
+        case SKC_ISUPDATING:
+            // The box repaints its face at every paint: it is updating while that face is stale
+            // or its paint is held back.
+            message.Result = m_box.SkinData.CacheStale || m_box.SkinData.MustSkipPaint() ? 1 : 0;
+            return true;
+        default:
+            break;
+        }
+    }
     // With a caption section of its own the box's cache holds the caption's background too:
     // children look at the cache itself.
     if (message.Id == SKM_COMMAND && EngineCommandOf(message.WParam) == SKC_GETBACKGROUND && message.LParam &&
@@ -96,41 +111,30 @@ void TsGroupBox::SetCaptionSkin(std::u16string_view section)
     SkinData.Invalidate();
 }
 
-HDC TsGroupBox::CacheDcWithFont() const
+HGDIOBJ TsGroupBox::FontObject() const
 {
-    HDC dc = SkinData.CacheBitmap.Dc();
-    if (dc)
-        SelectObject(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
-    return dc;
+    return Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont();
+}
+
+SIZE TsGroupBox::TextExtent(const std::wstring& text) const
+{
+    // Measured in a screen context: a font is never left selected where it could outlive it.
+    SIZE size{};
+    win32::WindowDC screen(nullptr);
+    win32::SelectObjectGuard font(screen.get(), FontObject());
+    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
 }
 
 int TsGroupBox::CaptionHeight() const
 {
-    SIZE size{};
-    if (HDC dc = CacheDcWithFont()) {
-        GetTextExtentPoint32W(dc, L"W", 1, &size);
-    } else {
-        win32::WindowDC screen(nullptr);
-        win32::SelectObjectGuard font(screen.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
-        GetTextExtentPoint32W(screen.get(), L"W", 1, &size);
-    }
-    return GroupCaptionHeight(size.cy);
+    return GroupCaptionHeight(TextExtent(L"W").cy);
 }
 
 int TsGroupBox::CaptionTextWidth() const
 {
     const std::wstring caption = Text();
-    if (caption.empty())
-        return 0;
-    SIZE size{};
-    if (HDC dc = CacheDcWithFont()) {
-        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    } else {
-        win32::WindowDC screen(nullptr);
-        win32::SelectObjectGuard font(screen.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
-        GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
-    }
-    return size.cx;
+    return caption.empty() ? 0 : TextExtent(caption).cx;
 }
 
 PixelRect TsGroupBox::CaptionRect() const
@@ -152,7 +156,6 @@ void TsGroupBox::BuildCache()
     const BitmapView face = SkinData.CacheBitmap.View();
     if (face.IsEmpty() || !SkinData.IsSkinned())
         return;
-    CacheDcWithFont();
     const ParentBackground background = SkinData.GetParentBackground();
     const PixelRect caption = CaptionRect();
     // The strip above the frame shows what lies behind the box.
@@ -193,9 +196,14 @@ void TsGroupBox::PaintCaption(const PixelRect& caption, const ParentBackground& 
     GdiFlush();
     const std::wstring text = Text();
     const bool rightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
-    DrawSkinnedText(CacheDcWithFont(), text, true, false, SkinData,
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | (rightToLeft ? DT_RTLREADING : 0), caption, &m_glowWork);
-    GdiFlush();
+    {
+        const HDC dc = SkinData.CacheBitmap.Dc();
+        win32::SelectObjectGuard font(dc, FontObject());
+        DrawSkinnedText(dc, text, true, false, SkinData,
+                        DT_CENTER | DT_VCENTER | DT_SINGLELINE | (rightToLeft ? DT_RTLREADING : 0), caption,
+                        &m_glowWork);
+        GdiFlush();
+    }
 }
 
 void TsGroupBox::PaintGroupBox(HDC dc)
@@ -225,10 +233,18 @@ void TsGroupBox::PaintGroupBox(HDC dc)
 
 void TsGroupBox::PaintUnskinned(HDC dc)
 {
+    // The caller's context (a print, a paint) is left as it was found.
+    const int saved = SaveDC(dc);
+    PaintPlatformLook(dc);
+    RestoreDC(dc, saved);
+}
+
+void TsGroupBox::PaintPlatformLook(HDC dc)
+{
     RECT r{};
     GetClientRect(Handle(), &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    win32::SelectObjectGuard font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
+    win32::SelectObjectGuard font(dc, FontObject());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT frame = r;
@@ -266,7 +282,7 @@ bool TsGroupBox::OnSkinCommand(ui::Message& message)
     const EngineCommand command = EngineCommand::FromWParam(message.WParam);
     switch (command.Code) {
     case SKC_SETSKIN:
-        ForwardToChildren(message.WParam, message.LParam);
+        // The children had it before the box's skin data (CommandFront).
         return true;
     case SKC_REMOVESKIN:
     case SKC_REFRESH:
@@ -329,7 +345,6 @@ LRESULT TsGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SkinData.Invalidate();
         break;
     case ui::CM_FONTCHANGED:
-        CacheDcWithFont();
         if (!Text().empty())
             SkinData.Invalidate();
         break;

@@ -63,9 +63,11 @@ protected:
 
 private:
     void PaintUnskinned(HDC dc);
+    void PaintPlatformLook(HDC dc);
     void ForwardToChildren(WPARAM wParam, LPARAM lParam);
     void Repaint();
-    HDC CacheDcWithFont() const;
+    HGDIOBJ FontObject() const;
+    SIZE TextExtent(const std::wstring& text) const;
 
     ui::Window& m_parent;
     TsGroupCaptionLayout m_captionLayout = TsGroupCaptionLayout::clTopLeft;

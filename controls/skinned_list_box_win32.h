@@ -66,7 +66,7 @@ private:
     bool m_autoHideScroll = true;
     TsDisabledKind m_disabledKind;
     // Freed first when the list box goes, before the bound label and the skin data.
-    std::unique_ptr<OwnedAdapter> m_editAdapter;
+    OwnedAdapterPtr m_editAdapter;
 };
 
 class TsListBox : public TsCustomListBox {

@@ -230,7 +230,8 @@ void TsRadioButton::BuildCache()
     }
     HDC dc = SkinData.CacheBitmap.Dc();
     const HFONT font = Font();
-    SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ui::DefaultFont());
+    // Selected for this face only: the cache's context never holds a font that may go.
+    win32::SelectObjectGuard selected(dc, font ? static_cast<HGDIOBJ>(font) : ui::DefaultFont());
     m_checkedForFace = Checked();
     struct Forget {
         std::optional<bool>& checked;

@@ -81,6 +81,12 @@ void TsRadioGroup::SetItems(std::vector<std::wstring> items)
     if (m_itemIndex >= static_cast<int>(m_items.size()))
         m_itemIndex = static_cast<int>(m_items.size()) - 1;
     UpdateButtons();
+    // The selection may have lost its button with the items: the one it names now is checked.
+    if (m_itemIndex >= 0 && !Button(m_itemIndex).Checked()) {
+        m_updating = true;
+        Button(m_itemIndex).SetChecked(true);
+        m_updating = false;
+    }
     for (const auto& button : m_buttons)
         button->SkinData.Invalidate();
 }

@@ -43,7 +43,7 @@ private:
     TsDisabledKind m_disabledKind;
     COLORREF m_shownBackground = CLR_INVALID;
     // Freed first when the edit goes, before the bound label and the skin data.
-    std::unique_ptr<OwnedAdapter> m_editAdapter;
+    OwnedAdapterPtr m_editAdapter;
 };
 
 } // namespace korvane

@@ -18,6 +18,23 @@
 
 namespace korvane {
 
+namespace {
+
+// The focus is on a push button other than `button`: that one is the active one then.
+bool OtherPushButtonFocused(HWND button)
+{
+    const HWND focused = GetFocus();
+    if (!focused || focused == button)
+        return false;
+    wchar_t name[16] = {};
+    GetClassNameW(focused, name, 16);
+    const DWORD type = static_cast<DWORD>(GetWindowLongW(focused, GWL_STYLE)) & BS_TYPEMASK;
+    return lstrcmpiW(name, L"Button") == 0 &&
+           (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
+}
+
+} // namespace
+
 WindowedButtonSkin::WindowedButtonSkin(ui::PushButton& button, TsCtrlSkinData& data, WindowedButtonContent& content)
     : m_button(button)
     , m_data(data)
@@ -49,15 +66,32 @@ void WindowedButtonSkin::SetOwnerDrawn(bool ownerDrawn)
 {
     if (ownerDrawn == m_ownerDrawn || !m_button.Handle())
         return;
-    m_ownerDrawn = ownerDrawn;
     // An owner-drawn button control asks its parent to draw every change (WM_DRAWITEM, answered
-    // here) and never paints the platform's face over the skin's.
-    m_button.Send(BM_SETSTYLE, ownerDrawn ? BS_OWNERDRAW : BS_PUSHBUTTON, FALSE);
+    // here) and never paints the platform's face over the skin's. Its own push-button type
+    // (default or not) comes back with the platform's look.
+    if (ownerDrawn)
+        m_defaultStyle = (GetWindowLongW(m_button.Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    m_ownerDrawn = ownerDrawn;
+    m_button.Send(BM_SETSTYLE, ownerDrawn ? BS_OWNERDRAW : (m_defaultStyle ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), FALSE);
     if (!ownerDrawn) {
         SetWindowRgn(m_button.Handle(), nullptr, TRUE);
         m_regionApplied = false;
     }
     m_button.Invalidate(false);
+}
+
+void WindowedButtonSkin::TakeStyle(ui::Message& message)
+{
+    const auto type = static_cast<DWORD>(message.WParam) & BS_TYPEMASK;
+    if (type == BS_DEFPUSHBUTTON || type == BS_PUSHBUTTON) {
+        if (m_defaultStyle != (type == BS_DEFPUSHBUTTON)) {
+            m_defaultStyle = type == BS_DEFPUSHBUTTON;
+            StateChanged = true;
+            m_button.Invalidate(false);
+        }
+        message.WParam = (message.WParam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW;
+    }
+    message.Result = CallNext(message);
 }
 
 int WindowedButtonSkin::CurrentState() const
@@ -69,7 +103,11 @@ int WindowedButtonSkin::CurrentState() const
     facts.MouseInside = m_data.MouseInside;
     facts.LeftButtonHeld = (GetKeyState(VK_LBUTTON) & 0x8000) != 0 && GetCapture() == window;
     facts.Down = Down;
-    facts.DefaultStyle = window && (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON;
+    // While owner-drawn the window's type is BS_OWNERDRAW: its default role is the one kept.
+    facts.DefaultStyle =
+        window &&
+        (m_ownerDrawn ? m_defaultStyle : (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+    facts.ActiveDefault = window && m_button.IsDefault() && !OtherPushButtonFocused(window);
     facts.Active = m_data.IsActive();
     return WindowedButtonState(facts);
 }
@@ -103,8 +141,10 @@ void WindowedButtonSkin::BuildCache()
     if (manager->Tables().IsValidMask(m_data.BorderMaskIndex)) {
         const TsMaskData& mask = manager->Tables().Masks[static_cast<std::size_t>(m_data.BorderMaskIndex)];
         if (state != StateNormal || (mask.DrawMode & 2) == 0) {
-            const std::vector<PixelRect> runs = CutRegionFromMask(
-                face, mask, manager->Tables().MasterBitmap->ReadView(), state, SelfBackground(face), true);
+            // The cut corners show the parent in the cache too: what printing and animations
+            // capture of the button has its true shape.
+            const std::vector<PixelRect> runs =
+                CutRegionFromMask(face, mask, manager->Tables().MasterBitmap->ReadView(), state, background, true);
             if (makeRegion && !runs.empty())
                 m_newRegion = RegionWithout(face.Width, face.Height, runs);
         }
@@ -131,6 +171,12 @@ void WindowedButtonSkin::PaintButton(HDC given)
     }
     if (m_data.MustSkipPaint())
         return;
+    if (const Bitmap32* shown = m_fader.ShownFadePicture()) {
+        // A fade shows its own frames: a paint meanwhile puts back what the fade shows now and
+        // builds neither the new face nor a region (both come when the fade ends).
+        win32::DrawBitmapView(dc, 0, 0, shown->ReadView());
+        return;
+    }
     const HWND parent = m_data.ParentWindow();
     const bool parentClipped = parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISCLIPPED), 0) != 0;
     m_data.CacheStale = m_data.CacheStale || m_data.Clipped || parentClipped;
@@ -148,14 +194,57 @@ void WindowedButtonSkin::PaintButton(HDC given)
         BuildCache();
     if (m_data.CacheBitmap.Empty())
         return;
-    if (StateChanged && dc != m_data.PrintTarget && m_newRegion) {
-        SetWindowRgn(m_button.Handle(), m_newRegion.release(), redrawWithRegion ? TRUE : FALSE);
-        m_regionApplied = true;
-        m_regionBounds = bounds;
-    }
+    if (StateChanged && dc != m_data.PrintTarget && m_newRegion)
+        ApplyRegion(dc, redrawWithRegion, bounds);
     const int saved = SaveDC(dc);
     BitBlt(dc, 0, 0, m_data.CacheBitmap.Width(), m_data.CacheBitmap.Height(), m_data.CacheBitmap.Dc(), 0, 0, SRCCOPY);
     RestoreDC(dc, saved);
+}
+
+void WindowedButtonSkin::ApplyRegion(HDC dc, bool redraw, const PixelRect& bounds)
+{
+    SkinManagerCore* manager = m_data.Manager();
+    const TsMaskData* mask = manager && manager->Tables().IsValidMask(m_data.BorderMaskIndex)
+                                 ? &manager->Tables().Masks[static_cast<std::size_t>(m_data.BorderMaskIndex)]
+                                 : nullptr;
+    if (mask) {
+        const int width = m_data.CacheBitmap.Width();
+        const int height = m_data.CacheBitmap.Height();
+        const HDC face = m_data.CacheBitmap.Dc();
+        const int left = mask->LeftWidth;
+        const int top = mask->TopWidth;
+        const int right = mask->RightWidth;
+        const int bottom = mask->BottomWidth;
+        BitBlt(dc, 0, 0, left, top, face, 0, 0, SRCCOPY);
+        BitBlt(dc, width - right, 0, right, top, face, width - right, 0, SRCCOPY);
+        BitBlt(dc, 0, height - bottom, left, bottom, face, 0, height - bottom, SRCCOPY);
+        BitBlt(dc, width - right, height - bottom, right, bottom, face, width - right, height - bottom, SRCCOPY);
+    }
+    // The window owns a region it was given; one it refused is freed here.
+    if (SetWindowRgn(m_button.Handle(), m_newRegion.get(), redraw ? TRUE : FALSE))
+        m_newRegion.release();
+    m_newRegion.reset();
+    const HWND parent = m_data.ParentWindow();
+    if (mask && parent && m_regionApplied && !m_data.GetParentBackground().IsBitmap) {
+        for (const PixelRect& strip : LeftCornerStrips(m_regionBounds, bounds, *mask)) {
+            const RECT rect = win32::ToRECT(strip);
+            InvalidateRect(parent, &rect, TRUE);
+        }
+    }
+    m_regionApplied = true;
+    m_regionBounds = bounds;
+}
+
+void WindowedButtonSkin::CancelPress()
+{
+    m_data.HideGlow();
+    if (!Pressing)
+        return;
+    Pressing = false;
+    m_fader.Stop();
+    StateChanged = true;
+    m_data.CacheStale = true;
+    m_button.Invalidate(false);
 }
 
 void WindowedButtonSkin::Repaint()
@@ -269,10 +358,23 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
         message.Result = 0;
         return true;
     case ui::CN_DRAWITEM:
-        // The control reports a change of its pushed or focus state: the skin paints the face.
-        m_data.CacheStale = true;
+        // The control reports a change of its pushed or focus state: the skin paints the face
+        // at the next paint. The cache keeps the face on the screen, which a fade starts from.
+        StateChanged = true;
         m_button.Invalidate(false);
         message.Result = 1;
+        return true;
+    case BM_SETSTYLE:
+        TakeStyle(message);
+        return true;
+    case WM_GETDLGCODE:
+        // Answered as the push button of its remembered type, so the dialog manager moves the
+        // default role to and from it as to any push button.
+        message.Result = DLGC_BUTTON | (m_defaultStyle ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        return true;
+    case WM_CANCELMODE:
+        CallNext(message);
+        CancelPress();
         return true;
     case WM_ENABLE:
         // The button control would repaint itself; the skin data still hears of the change.

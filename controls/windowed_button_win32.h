@@ -58,6 +58,13 @@ private:
     void Repaint();
     void ShowFadeFrame(const Bitmap32& frame);
     bool Release(ui::Message& message);
+    // Ends a press that will see no button-up (the capture went): the released face, no glow.
+    void CancelPress();
+    // BM_SETSTYLE while owner-drawn: the default-button role is remembered, the owner drawing kept.
+    void TakeStyle(ui::Message& message);
+    // Gives the window the region BuildCache cut: the corner blocks of the new face first (no
+    // flash of the old corners), and the parent repaints where corners of a larger region lay.
+    void ApplyRegion(HDC dc, bool redraw, const PixelRect& bounds);
 
     ui::PushButton& m_button;
     TsCtrlSkinData& m_data;
@@ -67,6 +74,8 @@ private:
     PixelRect m_regionBounds;
     bool m_pressedLookFlush = false;
     bool m_ownerDrawn = false;
+    // The button's own BS_DEFPUSHBUTTON, kept while the window is owner-drawn.
+    bool m_defaultStyle = false;
     ControlFader m_fader;
 };
 

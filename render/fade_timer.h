@@ -91,6 +91,8 @@ public:
     int Steps() const { return m_steps; }
     int Step() const { return m_step; }
     const Bitmap32& OldPicture() const { return m_oldPicture; }
+    // The picture the fade shows now: its last frame, or the old picture before the first.
+    const Bitmap32& ShownPicture() const { return m_frame.Empty() ? m_oldPicture : m_frame; }
     bool Running() const { return m_running; }
 
     // One 10 ms frame. May end in the control destroying this timer (SKC_STOPFADE).

@@ -344,9 +344,11 @@ void SkinManagerCore::SendNewSkin(bool repaint)
 void SkinManagerCore::SendRemoveSkin()
 {
     ReleaseGlows();
-    RemoveHook();
     m_tables.SkinData.Active = false;
+    // Every window hears that the skin went while the adapters the hook made still serve it; the
+    // hook goes after.
     Broadcast(SkinBroadcast::RemoveSkin);
+    RemoveHook();
     m_tables.ClearTables();
 }
 

@@ -137,6 +137,9 @@ public:
     // Loads the preview's skin with its options text and applies it.
     void ApplyPreview(const SkinPreviewRequest& request);
     bool PreviewMode() const { return m_previewFlag; }
+    // Set while the manager is being destroyed: the SKC_REMOVESKIN it sends then is its last,
+    // and controls that name it forget it.
+    bool Destroying() const { return m_destroying; }
 
 protected:
     static void SetDefaultManager(SkinManagerCore* manager);
@@ -159,6 +162,8 @@ protected:
 
     bool Updating() const { return m_updating; }
     bool Restoring() const { return m_restoring; }
+    // The destructor of the concrete manager says it goes before it takes the skin off.
+    void BeginDestroying() { m_destroying = true; }
 
 private:
     // Steps 4 to 6 of a skin name change: finds the skin and loads it (throws on errors).
@@ -177,6 +182,7 @@ private:
     bool m_restoring = false;
     bool m_updating = false;
     bool m_previewFlag = false;
+    bool m_destroying = false;
     bool m_fromPackage = false;
     std::optional<std::string> m_previewText;
     std::u16string m_skinName;

@@ -96,13 +96,18 @@ void Application::Run()
     ShowWindow(m_window, SW_SHOWNA);
     main->Show();
     MSG msg;
-    while (!m_terminated) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0)
-            break;
+    while (!m_terminated && NextMessage(msg))
         ProcessMessage(msg);
-    }
     m_running = false;
+}
+
+bool Application::NextMessage(MSG& msg)
+{
+    for (;;) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got != -1)
+            return got != 0;
+    }
 }
 
 std::wstring Application::ErrorBoxText(const std::exception& error)

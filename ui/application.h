@@ -46,6 +46,10 @@ public:
     // Ends the program: the event loops return.
     void Terminate();
     bool Terminated() const { return m_terminated; }
+    // Waits for the thread's next message; false for WM_QUIT. A failed retrieval (GetMessageW
+    // answering -1, as Wine's does for a message from another process too large to receive) is
+    // not a quit: the message is dropped and the wait goes on.
+    static bool NextMessage(MSG& msg);
     // Translates and dispatches one message; Tab, arrows and Enter move between the controls of
     // the active form (IsDialogMessage).
     void ProcessMessage(MSG& msg);

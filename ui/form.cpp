@@ -126,11 +126,9 @@ int Form::ShowModal()
             break;
         }
         MSG msg;
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
+        if (!Application::NextMessage(msg)) {
             // WM_QUIT belongs to the outermost loop: leave it there.
-            if (got == 0)
-                PostQuitMessage(static_cast<int>(msg.wParam));
+            PostQuitMessage(static_cast<int>(msg.wParam));
             m_modalResult = kModalCancel;
             break;
         }

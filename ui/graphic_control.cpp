@@ -27,6 +27,8 @@ void GraphicControl::SetBounds(const PixelRect& bounds)
         return;
     Invalidate();
     m_bounds = bounds;
+    // The control hears of its new size as a window does.
+    Perform(WM_SIZE, SIZE_RESTORED, MAKELPARAM(bounds.Width(), bounds.Height()));
     Invalidate();
 }
 

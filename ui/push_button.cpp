@@ -12,6 +12,13 @@ PushButton::PushButton(Window& parent, const PixelRect& bounds, std::wstring_vie
 {
 }
 
+void PushButton::SetDefault(bool isDefault)
+{
+    m_default = isDefault;
+    // Through the message, so that whoever draws the button hears of the new role.
+    Send(BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
 void PushButton::Click()
 {
     if (on_click)

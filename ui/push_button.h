@@ -13,12 +13,19 @@ public:
     PushButton(Window& parent, const PixelRect& bounds, std::wstring_view caption);
     // Presses the button from code, as BM_CLICK would.
     void Click();
+    // The form's default button: it has the default-push-button style (the platform draws it
+    // with the heavier frame; a skin shows it hot).
+    bool IsDefault() const { return m_default; }
+    void SetDefault(bool isDefault);
 
     std::function<void()> on_click;
 
 protected:
     PushButton(Window& parent, const PixelRect& bounds, std::wstring_view caption, DWORD extraStyle);
     bool OnReflectedCommand(WORD code) override;
+
+private:
+    bool m_default = false;
 };
 
 } // namespace korvane::ui

@@ -20,6 +20,15 @@ void SpeedButton::SetGlyph(win32::OwnedBitmap glyph)
     Invalidate();
 }
 
+void SpeedButton::SetCaption(std::wstring caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = std::move(caption);
+    Perform(CM_TEXTCHANGED);
+    Invalidate();
+}
+
 void SpeedButton::Click()
 {
     if (on_click)

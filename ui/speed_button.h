@@ -4,6 +4,7 @@
 #include "win32/unique_handle.h"
 
 #include <functional>
+#include <string>
 
 namespace korvane::ui {
 
@@ -17,6 +18,9 @@ public:
     void SetGlyph(win32::OwnedBitmap glyph);
     HBITMAP Glyph() const { return m_glyph.get(); }
     bool Down() const { return m_down; }
+    // The text shown beside the glyph (none by default).
+    const std::wstring& Caption() const { return m_caption; }
+    void SetCaption(std::wstring caption);
     // Presses the button from code.
     void Click();
 
@@ -33,6 +37,7 @@ protected:
 
 private:
     win32::OwnedBitmap m_glyph;
+    std::wstring m_caption;
     bool m_pressing = false;
     bool m_down = false;
 };

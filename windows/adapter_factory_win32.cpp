@@ -25,9 +25,9 @@ bool IsSimpleComboList(HWND list)
 
 // An adapter that paints its whole window: subclassed, then the window is repainted by it.
 template <class Adapter>
-std::unique_ptr<TacMainWnd> Made(HWND window, std::u16string_view section, TsSkinManager* manager)
+AdapterPtr<> Made(HWND window, std::u16string_view section, TsSkinManager* manager)
 {
-    auto adapter = std::make_unique<Adapter>(window, section, manager);
+    auto adapter = MakeAdapterPtr<Adapter>(window, section, manager);
     adapter->Create();
     InvalidateRect(window, nullptr, TRUE);
     return adapter;
@@ -35,27 +35,26 @@ std::unique_ptr<TacMainWnd> Made(HWND window, std::u16string_view section, TsSki
 
 } // namespace
 
-std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section,
-                                        TsSkinManager* manager)
+AdapterPtr<> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section, TsSkinManager* manager)
 {
     switch (kind) {
     case AdapterKind::Edit: {
-        auto adapter = std::make_unique<TacEditWnd>(window, section, manager);
+        auto adapter = MakeAdapterPtr<TacEditWnd>(window, section, manager);
         adapter->Create(true);
         return adapter;
     }
     case AdapterKind::ComboList: {
-        auto adapter = std::make_unique<TacComboListWnd>(window, section, manager, IsSimpleComboList(window));
+        auto adapter = MakeAdapterPtr<TacComboListWnd>(window, section, manager, IsSimpleComboList(window));
         adapter->CreateList(true);
         return adapter;
     }
     case AdapterKind::ComboBox: {
-        auto adapter = std::make_unique<TacComboBoxWnd>(window, section, manager);
+        auto adapter = MakeAdapterPtr<TacComboBoxWnd>(window, section, manager);
         adapter->Create(true);
         return adapter;
     }
     case AdapterKind::ListView: {
-        auto adapter = std::make_unique<TacListViewWnd>(window, section, manager);
+        auto adapter = MakeAdapterPtr<TacListViewWnd>(window, section, manager);
         adapter->Create(true);
         return adapter;
     }
@@ -72,7 +71,7 @@ std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16s
     case AdapterKind::Sizer:
         return Made<TacSizerWnd>(window, section, manager);
     default: {
-        auto adapter = std::make_unique<TacMainWnd>(window, section, manager);
+        auto adapter = MakeAdapterPtr<TacMainWnd>(window, section, manager);
         adapter->Create();
         return adapter;
     }

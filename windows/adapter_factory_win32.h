@@ -14,7 +14,6 @@ namespace korvane {
 // a frame change (so that the bars' room and the frame are reserved at once), drop-down lists
 // with the list adapter, buttons, check boxes, statics and group boxes with the adapters that
 // paint their whole window; the kinds without an adapter of their own get the base adapter.
-std::unique_ptr<TacMainWnd> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section,
-                                        TsSkinManager* manager);
+AdapterPtr<> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section, TsSkinManager* manager);
 
 } // namespace korvane

@@ -219,7 +219,7 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
         if (!m_listAdapter && !TacMainWnd::FromWindow(list)) {
             const bool wasAdapting = TacMainWnd::AdaptingDialogChildren();
             TacMainWnd::AdaptingDialogChildren() = DialogChild();
-            m_listAdapter = std::make_unique<TacComboListWnd>(list, u"EDIT", Manager(), IsSimple());
+            m_listAdapter = MakeAdapterPtr<TacComboListWnd>(list, u"EDIT", Manager(), IsSimple());
             TacMainWnd::AdaptingDialogChildren() = wasAdapting;
             m_listAdapter->OnShownChanged = [this](bool) {
                 CacheStale = true;

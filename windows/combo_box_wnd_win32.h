@@ -47,7 +47,7 @@ private:
     void ReleaseList();
 
     HWND m_listWindow = nullptr;
-    std::unique_ptr<TacComboListWnd> m_listAdapter;
+    AdapterPtr<TacComboListWnd> m_listAdapter;
     bool m_listOpening = false;
     HBRUSH m_listBrush = nullptr;
     win32::DibSection m_simpleCache;

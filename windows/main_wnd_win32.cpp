@@ -33,7 +33,7 @@ public:
 protected:
     bool OnMessage(ui::Message& message) override
     {
-        message.Result = m_owner.WndProc(message.Id, message.WParam, message.LParam);
+        message.Result = m_owner.Dispatch(message.Id, message.WParam, message.LParam);
         return true;
     }
     void OnTargetDestroyed() override
@@ -62,11 +62,49 @@ TacMainWnd::TacMainWnd(HWND window, std::u16string_view section, TsSkinManager* 
 
 TacMainWnd::~TacMainWnd()
 {
-    if (m_detached || !m_subclassed)
+    if (!m_detached && m_subclassed)
+        UnsubclassOrStrand();
+    else if (m_window && IsWindow(m_window) && FromWindow(m_window) == this)
+        RemovePropW(m_window, kAdapterProperty);
+}
+
+void TacMainWnd::Release(TacMainWnd* adapter) noexcept
+{
+    if (!adapter || adapter->m_released)
         return;
-    if (Unsubclass()) {
-        Restore();
+    adapter->m_released = true;
+    if (!adapter->m_detached) {
+        if (adapter->m_subclassed)
+            adapter->UnsubclassOrStrand();
+        adapter->m_detached = true;
+        try {
+            adapter->Restore();
+        } catch (...) {
+            // The window keeps whatever Restore could not give back; the adapter goes anyway.
+        }
+        // The platform paints the window again in its own look.
+        if (const HWND window = adapter->m_window; window && IsWindow(window) && IsWindowVisible(window))
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     }
+    if (adapter->m_messageDepth == 0)
+        delete adapter;
+}
+
+LRESULT TacMainWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Keeps the adapter alive until the outermost of its messages returns, however it ends.
+    struct Depth {
+        TacMainWnd* adapter;
+        explicit Depth(TacMainWnd* a) : adapter(a) { ++adapter->m_messageDepth; }
+        ~Depth()
+        {
+            if (--adapter->m_messageDepth == 0 && adapter->m_released)
+                delete adapter;
+        }
+        Depth(const Depth&) = delete;
+        Depth& operator=(const Depth&) = delete;
+    } depth(this);
+    return WndProc(message, wParam, lParam);
 }
 
 TsSkinManager* TacMainWnd::Manager() const
@@ -89,6 +127,10 @@ void TacMainWnd::Create(bool frameChange)
     if (ui::Window* object = ui::Window::FromHandle(m_window)) {
         m_hook = std::make_unique<PathHook>(*this);
         m_hook->Attach(*object);
+    } else if (auto stranded = reinterpret_cast<WNDPROC>(GetPropW(m_window, kSavedProcProperty))) {
+        // An earlier adapter's thunk still sits under another subclasser and reaches whoever the
+        // property names: this adapter takes its place there rather than adding a second thunk.
+        m_savedProc = stranded;
     } else {
         m_savedProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk)));
@@ -116,8 +158,8 @@ void TacMainWnd::ReadCaption()
 bool TacMainWnd::Unsubclass()
 {
     if (m_hook) {
+        // The hook object stays until the adapter goes: it may be the one handling a message now.
         m_hook->Detach();
-        m_hook.reset();
     } else if (m_window && IsWindow(m_window)) {
         if (GetWindowLongPtrW(m_window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk))
             return false;
@@ -128,6 +170,17 @@ bool TacMainWnd::Unsubclass()
         RemovePropW(m_window, kAdapterProperty);
     m_subclassed = false;
     return true;
+}
+
+void TacMainWnd::UnsubclassOrStrand()
+{
+    if (Unsubclass())
+        return;
+    // Another subclasser sits on the thunk: the thunk stays and, finding no adapter, passes every
+    // message to the saved procedure (kept on the window for it).
+    if (m_window && IsWindow(m_window) && FromWindow(m_window) == this)
+        RemovePropW(m_window, kAdapterProperty);
+    m_subclassed = false;
 }
 
 bool TacMainWnd::Detach(bool redrawByFrameChange)
@@ -160,7 +213,7 @@ LRESULT TacMainWnd::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK TacMainWnd::ProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (TacMainWnd* adapter = FromWindow(window); adapter && !adapter->m_detached && !adapter->m_hook)
-        return adapter->WndProc(message, wParam, lParam);
+        return adapter->Dispatch(message, wParam, lParam);
     if (auto saved = reinterpret_cast<WNDPROC>(GetPropW(window, kSavedProcProperty)))
         return CallWindowProcW(saved, window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
@@ -197,7 +250,9 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     const TsSkinManager* manager = Manager();
-    if (message == SKM_COMMAND && manager && manager->Active())
+    // The skin's removal is heard when the manager is off already: that is when it is sent.
+    if (message == SKM_COMMAND && manager &&
+        (manager->Active() || EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN))
         return HandleCommand(message, wParam, lParam);
     return CallPrevious(message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace korvane {
 
@@ -17,14 +18,26 @@ class TsSkinManager;
 // reached through that object's message path (the hook stands in for the saved method); any
 // other window gets its window procedure replaced by the adapter's thunk (the saved procedure is
 // kept). The window property "ACSBSC" holds the adapter, so whoever has the window finds it.
+//
+// Owners free adapters through Release (AdapterPtr does): an adapter may be freed by what one of
+// its own window's messages sets off (a skin change that drops it), so it stops being reachable
+// at once but its memory goes only when the outermost message it is handling returns.
 class TacMainWnd {
 public:
     TacMainWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
     TacMainWnd(const TacMainWnd&) = delete;
     TacMainWnd& operator=(const TacMainWnd&) = delete;
-    // Gives the window back unless it is detached already, or another subclasser came after the
-    // thunk (then the window keeps its procedure and the property, and nothing is restored).
+    // Gives the window back unless it is detached already; when another subclasser came after
+    // the thunk, the thunk stays and forwards to the saved procedure. Either way the property no
+    // longer leads here. Restore is Release's: a destructor cannot reach the descendants' one.
     virtual ~TacMainWnd();
+
+    // Frees an adapter: gives its window back with Restore (or strands its thunk, see the
+    // destructor), then deletes it now, or when the outermost message it is handling returns.
+    static void Release(TacMainWnd* adapter) noexcept;
+    struct Releaser {
+        void operator()(TacMainWnd* adapter) const noexcept { Release(adapter); }
+    };
 
     // Remembers what to restore (Initialize), then subclasses the window. Made separate from the
     // constructor so that descendants' Initialize runs.
@@ -48,6 +61,9 @@ public:
     // Restore runs, and a visible window's frame is redrawn. When another procedure was put over
     // the thunk meanwhile nothing is restored and the adapter stays attached (returns false).
     bool Detach(bool redrawByFrameChange = false);
+
+    // Runs a message through WndProc; the adapter outlives it even when released meanwhile.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Passes a message to the window's previous handling; 0 once detached.
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
@@ -77,6 +93,9 @@ private:
     LRESULT HandleCommand(UINT message, WPARAM wParam, LPARAM lParam);
     // Takes the subclassing off; false when another subclasser is in the way.
     bool Unsubclass();
+    // Unsubclass, or where that cannot be done the thunk is left forwarding to the saved
+    // procedure; the property stops leading to this adapter either way.
+    void UnsubclassOrStrand();
 
     HWND m_window = nullptr;
     std::wstring m_caption;
@@ -89,7 +108,19 @@ private:
     bool m_detached = false;
     bool m_dialogChild = false;
     bool m_coloursApplied = false;
+    int m_messageDepth = 0;
+    bool m_released = false;
 };
+
+// An adapter owned by one object and freed through TacMainWnd::Release.
+template <typename Adapter = TacMainWnd>
+using AdapterPtr = std::unique_ptr<Adapter, TacMainWnd::Releaser>;
+
+template <typename Adapter, typename... Args>
+AdapterPtr<Adapter> MakeAdapterPtr(Args&&... args)
+{
+    return AdapterPtr<Adapter>(new Adapter(std::forward<Args>(args)...));
+}
 
 // Sends every window whose parent is the given one the message.
 void BroadcastToChildWindows(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

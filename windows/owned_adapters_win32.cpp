@@ -17,7 +17,7 @@ template <typename Adapter>
 class Owned final : public Adapter, public OwnedAdapter {
 public:
     using Adapter::Adapter;
-    ~Owned() override { Adapter::Detach(); }
+    void Free() noexcept override { TacMainWnd::Release(this); }
 
     bool WindowGone() const override { return Adapter::Detached() || !IsWindow(Adapter::Window()); }
     int BorderWidth() const override { return Adapter::LeftEdge; }
@@ -44,7 +44,7 @@ public:
         Adapter::PaintNonClient(dc);
         RestoreDC(dc, saved);
     }
-    LRESULT Command(WPARAM wParam, LPARAM lParam) override { return Adapter::WndProc(SKM_COMMAND, wParam, lParam); }
+    LRESULT Command(WPARAM wParam, LPARAM lParam) override { return Adapter::Dispatch(SKM_COMMAND, wParam, lParam); }
 };
 
 TsSkinManager* ManagerOf(const TsCommonData* skinData)
@@ -54,25 +54,27 @@ TsSkinManager* ManagerOf(const TsCommonData* skinData)
 
 } // namespace
 
-std::unique_ptr<OwnedAdapter> MakeControlAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                                 TsCommonData* skinData)
+OwnedAdapterPtr MakeControlAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                   TsCommonData* skinData)
 {
     if (!window || !IsWindow(window))
         return nullptr;
     switch (kind) {
     case OwnedAdapterKind::EditFrame: {
-        auto adapter = std::make_unique<Owned<TacEditWnd>>(window, section, ManagerOf(skinData));
+        auto* adapter = new Owned<TacEditWnd>(window, section, ManagerOf(skinData));
+        OwnedAdapterPtr owned(adapter);
         adapter->Create(true);
-        return adapter;
+        return owned;
     }
     case OwnedAdapterKind::ComboList:
     case OwnedAdapterKind::SimpleComboList: {
         if (TacMainWnd::FromWindow(window))
             return nullptr;
-        auto adapter = std::make_unique<Owned<TacComboListWnd>>(window, section, ManagerOf(skinData),
-                                                                kind == OwnedAdapterKind::SimpleComboList);
+        auto* adapter =
+            new Owned<TacComboListWnd>(window, section, ManagerOf(skinData), kind == OwnedAdapterKind::SimpleComboList);
+        OwnedAdapterPtr owned(adapter);
         adapter->CreateList(true);
-        return adapter;
+        return owned;
     }
     }
     return nullptr;

@@ -577,9 +577,13 @@ void TacScrollWnd::RepaintWhenChanged(const SCROLLINFO& horz, const SCROLLINFO& 
     VertBar.Read(Window());
     const bool horzChanged = !same(HorzBar.Info, horz);
     const bool vertChanged = !same(VertBar.Info, vert);
-    // Only the bar that moved is painted again.
-    if ((horzChanged || vertChanged) && !BarsSuspended() && IsWindowVisible(Window()))
-        PaintBars(nullptr, horzChanged, vertChanged, false);
+    if ((!horzChanged && !vertChanged) || BarsSuspended() || !IsWindowVisible(Window()))
+        return;
+    // Only the bar that moved is painted again, now, and once more when the window's frame is
+    // next painted: an edit that turns a bar on as its text grows has the platform draw that bar
+    // at once, and under Wine after its message has returned.
+    PaintBars(nullptr, horzChanged, vertChanged, false);
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_NOCHILDREN);
 }
 
 LRESULT TacScrollWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -93,11 +93,17 @@ TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform)
 
 TsSkinManager::~TsSkinManager()
 {
-    // Takes the skin off every window before the tables go.
+    // Takes the skin off every window before the tables go; controls that name this manager hear
+    // it go even when no skin was on.
+    BeginDestroying();
     if (Active())
         SetActive(false);
+    else
+        BroadcastCommand(SKC_REMOVESKIN, Self());
     RemoveHook();
     if (SkinManagerCore::DefaultManager() == this) {
+        // The forms' providers outlive the hook but not the manager they paint with.
+        ReleaseProviders(true);
         DetachApplicationWindow();
         SetDefaultSkinPaintSource(nullptr);
         SetUiTimerFactory(nullptr);
@@ -278,6 +284,10 @@ void TsSkinManager::InstallHook()
     if (!IsDefault() || m_hook)
         return;
     m_hook = SetWindowsHookExW(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId());
+    // Windows that appeared while no hook watched (a dialog open while the skin was off) are
+    // skinned now, not at their next activation.
+    if (m_hook)
+        AttachExistingWindows();
 }
 
 void TsSkinManager::RemoveHook()

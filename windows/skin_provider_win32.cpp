@@ -87,7 +87,7 @@ void TsSkinProvider::RestoreLabels()
 
 void TsSkinProvider::RemoveStaleItems()
 {
-    std::erase_if(m_items, [](const std::unique_ptr<TacMainWnd>& item) { return !item || item->Detached(); });
+    std::erase_if(m_items, [](const AdapterPtr<>& item) { return !item || item->Detached(); });
 }
 
 void TsSkinProvider::AdaptControls(HWND container)
@@ -274,7 +274,7 @@ bool TacProvider::Gone() const
 
 void TacProvider::AttachForm(ui::Form& form)
 {
-    FormProvider = std::make_unique<TsSkinProvider>(form, TsSkinManager::DefaultManager());
+    FormProvider = MakeAdapterPtr<TsSkinProvider>(form, TsSkinManager::DefaultManager());
     FormProvider->Create();
     FormProvider->Frame().Prepare();
     FormProvider->AdaptControls();
@@ -289,7 +289,7 @@ bool TacProvider::AttachDialog(HWND window)
     if (DialogAdapter || !manager || !manager->Active())
         return true;
     LeftScrollBar = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
-    DialogAdapter = std::make_unique<TacDialogWnd>(window, manager, *this);
+    DialogAdapter = MakeAdapterPtr<TacDialogWnd>(window, manager, *this);
     DialogAdapter->Create();
     if (!AdaptChildWindows(window))
         return false;
@@ -338,12 +338,48 @@ std::vector<std::unique_ptr<TacProvider>>& ProviderList()
     return providers;
 }
 
-void ReleaseProviders()
+namespace {
+
+// Moves the providers the rule picks out of the list, then frees them: a provider's going sends
+// messages, and the hook may reach the list again meanwhile.
+template <typename Rule>
+void ReleaseProvidersWhere(Rule rule)
 {
-    // Freed from a moved-out list: a provider's going may reach the list again.
-    std::vector<std::unique_ptr<TacProvider>> providers = std::move(ProviderList());
-    ProviderList().clear();
-    providers.clear();
+    std::vector<std::unique_ptr<TacProvider>> going;
+    for (std::unique_ptr<TacProvider>& provider : ProviderList())
+        if (provider && rule(*provider))
+            going.push_back(std::move(provider));
+    std::erase(ProviderList(), nullptr);
+    going.clear();
+}
+
+} // namespace
+
+void ReleaseProviders(bool formsToo)
+{
+    ReleaseProvidersWhere(
+        [formsToo](const TacProvider& provider) { return formsToo || !provider.FormProvider || provider.Gone(); });
+}
+
+void ReleaseGoneProviders()
+{
+    ReleaseProvidersWhere([](const TacProvider& provider) { return provider.Gone(); });
+}
+
+void AttachExistingWindows()
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            if (IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows)
+        if (IsWindow(window))
+            AttachToWindow(window);
 }
 
 TacProvider* ProviderOf(HWND window)
@@ -445,10 +481,7 @@ void HandleCbtHook(int code, WPARAM wParam, LPARAM lParam)
         return;
     }
     case HCBT_DESTROYWND:
-        for (std::unique_ptr<TacProvider>& provider : ProviderList())
-            if (provider && provider->Gone())
-                provider.reset();
-        std::erase(ProviderList(), nullptr);
+        ReleaseGoneProviders();
         return;
     case HCBT_ACTIVATE:
         AttachToWindow(reinterpret_cast<HWND>(wParam));

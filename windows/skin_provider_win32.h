@@ -28,7 +28,7 @@ public:
     ui::Form& Form() const { return m_form; }
     WindowFrame& Frame() { return m_frame; }
     // The adapters of the form's controls.
-    const std::vector<std::unique_ptr<TacMainWnd>>& ControlAdapters() const { return m_items; }
+    const std::vector<AdapterPtr<>>& ControlAdapters() const { return m_items; }
     // Walks the container's child windows (the form's when null) and adapts every control whose
     // class stands in a ThirdParty list; nothing unless the rules skin third-party controls.
     void AdaptControls(HWND container = nullptr);
@@ -45,7 +45,7 @@ private:
 
     ui::Form& m_form;
     WindowFrame m_frame;
-    std::vector<std::unique_ptr<TacMainWnd>> m_items;
+    std::vector<AdapterPtr<>> m_items;
     std::vector<HWND> m_labels;
     bool m_adapting = false;
 };
@@ -85,17 +85,24 @@ public:
 
     HWND Window = nullptr; // the dialog's window
     bool LeftScrollBar = false;
-    std::unique_ptr<TacDialogWnd> DialogAdapter;
-    std::unique_ptr<TsSkinProvider> FormProvider;
-    std::vector<std::unique_ptr<TacMainWnd>> ChildAdapters;
+    AdapterPtr<TacDialogWnd> DialogAdapter;
+    AdapterPtr<TsSkinProvider> FormProvider;
+    std::vector<AdapterPtr<>> ChildAdapters;
     // The provider went with its window.
     bool Gone() const;
 };
 
 // The providers the hook made, in creation order; an entry is emptied when its provider goes.
 std::vector<std::unique_ptr<TacProvider>>& ProviderList();
-// Frees every provider (the hook is being removed).
-void ReleaseProviders();
+// The hook is being removed: frees the dialogs' providers and those whose window went. A form's
+// provider belongs to its form and stays (it hears the skin go and come back); with
+// `formsToo` (the manager itself goes) every provider is freed.
+void ReleaseProviders(bool formsToo = false);
+// Frees the providers whose window went.
+void ReleaseGoneProviders();
+// Frames the thread's visible top-level windows that have no provider yet (a skin applied
+// again finds dialogs that opened while there was none).
+void AttachExistingWindows();
 // The provider serving a window (a form's or a dialog's), or null.
 TacProvider* ProviderOf(HWND window);
 

@@ -769,6 +769,15 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             return false;
         }
     }
+    if (message == WM_COPYDATA) {
+        // A live preview is taken whether or not the present skin draws this frame: a preview
+        // that left no frame must not shut out the next one.
+        if (m_manager && m_manager->HandleCopyData(wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
+            result = 1;
+            return true;
+        }
+        return false;
+    }
     if (message == WM_NCACTIVATE) {
         // Followed even while the frame is not drawn yet, so that it starts in the right state.
         m_cacheStale = m_cacheStale || (wParam != 0) != m_active;
@@ -814,12 +823,6 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             ShowSystemMenu(
                 {window.left + metrics.BorderWidth, window.top + metrics.BorderWidth + metrics.CaptionHeight});
             result = 0;
-            return true;
-        }
-        return false;
-    case WM_COPYDATA:
-        if (m_manager && m_manager->HandleCopyData(wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
-            result = 1;
             return true;
         }
         return false;

@@ -97,7 +97,7 @@ protected:
             DestroyWindow(window);
         KorvaneWindowsTest::TearDown();
     }
-    std::vector<std::unique_ptr<TacMainWnd>> m_adapters;
+    std::vector<AdapterPtr<>> m_adapters;
     std::vector<HWND> m_windows;
 };
 

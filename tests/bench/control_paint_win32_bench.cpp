@@ -2,6 +2,7 @@
 // (one block copy), a full rebuild of a button face, and a caption with and without its glow,
 // each beside a memcpy of the same bytes in the same run.
 #include "bench/against_memcpy.h"
+#include "bench/bench_world_win32.h"
 
 #include "app/internal_skin.h"
 #include "controls/common_data_win32.h"
@@ -29,28 +30,20 @@ public:
 
 // One form with a skinned button under the internal skin, made once for all benchmarks.
 struct Scene {
-    Scene()
+    explicit Scene(bench::BenchWorld& world) : manager(&world.Manager())
     {
-        application = std::make_unique<ui::Application>();
-        form = &application->CreateForm<BenchForm>();
-        manager = std::make_unique<TsSkinManager>(platform);
-        manager->BeginRestore();
-        manager->InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
-        manager->SetSkinName(std::u16string(kInternalSkinName));
+        form = &world.App().CreateForm<BenchForm>();
         data = &AttachSkinData(form->Button, u"BUTTON", kKindButton);
-        manager->EndRestore();
+        manager->UpdateSkin(false);
     }
-    Win32SkinPlatform platform;
-    std::unique_ptr<ui::Application> application;
+    TsSkinManager* manager = nullptr;
     BenchForm* form = nullptr;
-    std::unique_ptr<TsSkinManager> manager;
     TsCtrlSkinData* data = nullptr;
 };
 
 Scene& TheScene()
 {
-    static Scene scene;
-    return scene;
+    return bench::BenchWorld::Get().SceneOf<Scene>();
 }
 
 void BM_FreshCacheRepaint(benchmark::State& state)
@@ -100,7 +93,7 @@ void BM_PaintFrame(benchmark::State& state)
     Scene& scene = TheScene();
     const HWND window = scene.form->Handle();
     SetWindowPos(window, nullptr, 0, 0, 821, 532, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    WindowFrame frame(window, u"FORM", scene.manager.get(),
+    WindowFrame frame(window, u"FORM", scene.manager,
                       [window](UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(window, m, w, l); });
     frame.Prepare();
     LRESULT ignored = 0;

@@ -3,6 +3,7 @@
 // SB_LINEDOWN through a 10,000-line memo with the skinned bars against the same memo without an
 // adapter, in alternating batches of one run.
 #include "bench/against_memcpy.h"
+#include "bench/bench_world_win32.h"
 
 #include "app/internal_skin.h"
 #include "skin/skin_platform_win32.h"
@@ -29,15 +30,10 @@ public:
 };
 
 struct Scene {
-    Scene()
+    explicit Scene(bench::BenchWorld& world)
     {
-        application = std::make_unique<ui::Application>();
-        form = &application->CreateForm<MemoForm>();
-        manager = std::make_unique<TsSkinManager>(platform);
-        manager->BeginRestore();
-        manager->InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
-        manager->SetSkinName(std::u16string(kInternalSkinName));
-        manager->EndRestore();
+        form = &world.App().CreateForm<MemoForm>();
+        world.Manager().UpdateSkin(false);
         form->Show();
         std::wstring text;
         for (int i = 0; i < 10000; ++i)
@@ -45,24 +41,21 @@ struct Scene {
         form->Skinned.SetText(text);
         form->Plain.SetText(text);
         if (!(adapter = dynamic_cast<TacEditWnd*>(TacMainWnd::FromWindow(form->Skinned.Handle())))) {
-            own = std::make_unique<TacEditWnd>(form->Skinned.Handle(), u"EDIT", manager.get());
+            own = MakeAdapterPtr<TacEditWnd>(form->Skinned.Handle(), u"EDIT", &world.Manager());
             own->Create(true);
             adapter = own.get();
         }
         RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME | RDW_INVALIDATE);
     }
-    Win32SkinPlatform platform;
-    std::unique_ptr<ui::Application> application;
+    ~Scene() { form->Hide(); }
     MemoForm* form = nullptr;
-    std::unique_ptr<TsSkinManager> manager;
-    std::unique_ptr<TacEditWnd> own;
+    AdapterPtr<TacEditWnd> own;
     TacEditWnd* adapter = nullptr;
 };
 
 Scene& TheScene()
 {
-    static Scene scene;
-    return scene;
+    return bench::BenchWorld::Get().SceneOf<Scene>();
 }
 
 void BM_SkinnedBarRepaint(benchmark::State& state)

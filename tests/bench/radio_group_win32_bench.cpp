@@ -2,6 +2,7 @@
 // its three buttons' faces rebuilt and copied (also each part alone, and the group's face
 // without the rest of its paint), beside a memcpy of the group's bytes in the same run.
 #include "bench/against_memcpy.h"
+#include "bench/bench_world_win32.h"
 
 #include "app/internal_skin.h"
 #include "controls/skinned_radio_group_win32.h"
@@ -27,16 +28,18 @@ public:
                        0};
 };
 
+// The chooser-like form, made once in the benchmarks' shared application.
+struct Scene {
+    explicit Scene(bench::BenchWorld& world) : form(world.App().CreateForm<ChooserLikeForm>())
+    {
+        world.Manager().UpdateSkin(false);
+    }
+    ChooserLikeForm& form;
+};
+
 void BM_RadioGroupFullRepaint(benchmark::State& state)
 {
-    Win32SkinPlatform platform;
-    ui::Application application;
-    auto& form = application.CreateForm<ChooserLikeForm>();
-    TsSkinManager manager(platform);
-    manager.BeginRestore();
-    manager.InternalSkins.push_back({std::u16string(kInternalSkinName), InternalSkinPackage()});
-    manager.SetSkinName(std::u16string(kInternalSkinName));
-    manager.EndRestore();
+    ChooserLikeForm& form = bench::BenchWorld::Get().SceneOf<Scene>().form;
     form.Show();
     win32::DibSection screen(353, 137);
     const int part = static_cast<int>(state.range(0));

@@ -108,6 +108,70 @@ TEST_F(ButtonFades, AWindowedButtonShowsBlendedFramesAndEndsOnItsHotFace)
     EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40);
 }
 
+TEST_F(ButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
+{
+    ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
+    TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"");
+    Apply();
+    Pump();
+    ManualTimers timers;
+    SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+    while (button.Skin().Fader().Running())
+        timers.TickAll();
+    Pump();
+    ASSERT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40);
+
+    SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
+    ASSERT_TRUE(button.Skin().Fader().Running());
+    // The focus change and the button's own notification left paints pending: they must not
+    // put the pressed face up before the fade's first frame.
+    Pump();
+    EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40) << "the pressed face showed before the fade";
+    timers.TickAll();
+    const int first = ScreenRed(button.Handle(), 6, 12);
+    EXPECT_GT(first, 0x40);
+    EXPECT_LT(first, 0x70);
+    Pump();
+    EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), first) << "a paint between frames jumped ahead";
+    while (button.Skin().Fader().Running())
+        timers.TickAll();
+    Pump();
+    EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x70);
+}
+
+TEST_F(ButtonFades, AQuickClickShowsThePressedFaceThenFadesBack)
+{
+    ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
+    TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"");
+    Apply();
+    Pump();
+    ManualTimers timers;
+    SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+    while (button.Skin().Fader().Running())
+        timers.TickAll();
+    SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
+    ASSERT_TRUE(button.Skin().Fader().Running()) << "the press fades";
+    // Released before the press's fade showed a frame.
+    LARGE_INTEGER frequency{}, start{}, end{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 10));
+    QueryPerformanceCounter(&end);
+    const double elapsedMs =
+        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    EXPECT_GE(elapsedMs, 29.0) << "the pressed face was not held";
+    EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x70) << "the pressed face is on the screen";
+    EXPECT_TRUE(button.Skin().Fader().Running()) << "the release does not fade";
+    timers.TickAll();
+    const int first = ScreenRed(button.Handle(), 6, 12);
+    EXPECT_LT(first, 0x70);
+    EXPECT_GT(first, 0x40);
+    while (button.Skin().Fader().Running())
+        timers.TickAll();
+    Pump();
+    EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40) << "released under the mouse: hot";
+}
+
 TEST_F(ButtonFades, WhileASkinIsAppliedAChangeShowsAtOnce)
 {
     ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));

@@ -147,6 +147,18 @@ TEST_F(ControlSkinData, TheManagersBroadcastTakesTheSkinOffAndPutsItBack)
     EXPECT_TRUE(box.Data.IsSkinned(true));
 }
 
+TEST_F(ControlSkinData, AControlForgetsANamedManagerThatIsDestroyed)
+{
+    SkinnedBox& box = Box(*m_form, BoundsRect(10, 10, 60, 40), u"FLAT");
+    Apply();
+    auto named = std::make_unique<TsSkinManager>(m_platform);
+    box.Data.SetSkinManager(named.get());
+    ASSERT_EQ(box.Data.SkinManager(), named.get());
+    named.reset();
+    EXPECT_EQ(box.Data.SkinManager(), nullptr) << "the control still points at the destroyed manager";
+    EXPECT_EQ(box.Data.Manager(), m_manager.get());
+}
+
 TEST_F(ControlSkinData, TheHoverGlowAppearsUnderTheMouseAndGoesWhenItLeaves)
 {
     if (!GlowsAvailable())

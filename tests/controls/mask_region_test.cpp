@@ -148,5 +148,24 @@ TEST(MaskRegion, NothingWhereTheBordersMaskPaintsNothing)
     EXPECT_TRUE(broad.SamePixels(Filled(20, 8, kFace)));
 }
 
+TEST(LeftCornerStrips, AShrunkButtonUncoversWhereItsRightAndBottomCornersLay)
+{
+    TsMaskData mask;
+    mask.LeftWidth = 3;
+    mask.TopWidth = 4;
+    mask.RightWidth = 5;
+    mask.BottomWidth = 6;
+    const PixelRect before{10, 20, 110, 60};
+    EXPECT_EQ(LeftCornerStrips(before, {10, 20, 90, 60}, mask),
+              (Runs{{105, 20, 110, 24}, {105, 54, 110, 60}, {10, 54, 13, 60}}));
+    EXPECT_EQ(LeftCornerStrips(before, {10, 20, 110, 50}, mask).size(), 3u) << "lower counts as well";
+    EXPECT_TRUE(LeftCornerStrips(before, before, mask).empty());
+    EXPECT_TRUE(LeftCornerStrips(before, {0, 0, 200, 100}, mask).empty()) << "grown: nothing uncovered";
+    EXPECT_TRUE(LeftCornerStrips({}, {10, 20, 90, 60}, mask).empty()) << "no region before";
+    mask.RightWidth = 0;
+    EXPECT_EQ(LeftCornerStrips(before, {10, 20, 90, 60}, mask), (Runs{{10, 54, 13, 60}}))
+        << "a side without a border leaves no strip";
+}
+
 } // namespace
 } // namespace korvane

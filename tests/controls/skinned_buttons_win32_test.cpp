@@ -127,5 +127,99 @@ TEST_F(SkinnedButtons, TheSpeedButtonShowsItsParentUntilTheMouseComes)
     EXPECT_EQ(PixelToColor(button.SkinData.CacheBitmap.View().At(1, 1)), behind);
 }
 
+TEST_F(SkinnedButtons, TheCutCornersShowTheParentOnTheFaceToo)
+{
+    TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"Белый");
+    Apply();
+    Pump();
+    // What printing and animations take of the button: its shape, the parent where it is cut.
+    const std::uint32_t behind = PixelToColor(ColorToPixel(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ(PixelToColor(button.SkinData.CacheBitmap.View().At(0, 0)), behind);
+    EXPECT_EQ(button.SkinData.CacheBitmap.View().At(1, 0) & 0xFFFFFF,
+              test::kMaskFrameColours[button.Skin().DrawingState()]);
+}
+
+TEST_F(SkinnedButtons, TheDefaultButtonIsHotAndKeepsItsDefaultStyleWithAndWithoutTheSkin)
+{
+    ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
+    TsButton byDefault(*m_form, BoundsRect(20, 20, 75, 25), L"OK");
+    TsButton plain(*m_form, BoundsRect(20, 60, 75, 25), L"Cancel");
+    byDefault.Send(BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+    Apply();
+    Pump();
+    const auto type = [](const TsButton& button) { return GetWindowLongW(button.Handle(), GWL_STYLE) & BS_TYPEMASK; };
+    EXPECT_EQ(type(byDefault), BS_OWNERDRAW);
+    EXPECT_EQ(byDefault.Skin().CurrentState(), StateHot) << "the default button shows hot";
+    EXPECT_EQ(plain.Skin().CurrentState(), StateNormal);
+    m_manager->SetActive(false);
+    EXPECT_EQ(type(byDefault), BS_DEFPUSHBUTTON) << "the default style comes back with the platform's look";
+    EXPECT_EQ(type(plain), BS_PUSHBUTTON);
+    m_manager->SetActive(true);
+    Pump();
+    EXPECT_EQ(type(byDefault), BS_OWNERDRAW);
+    EXPECT_EQ(byDefault.Skin().CurrentState(), StateHot);
+    // The role moves while skinned: the window stays owner-drawn, the face follows.
+    byDefault.SetDefault(false);
+    plain.SetDefault(true);
+    EXPECT_EQ(type(byDefault), BS_OWNERDRAW);
+    EXPECT_EQ(type(plain), BS_OWNERDRAW);
+    EXPECT_EQ(byDefault.Skin().CurrentState(), StateNormal);
+    EXPECT_EQ(plain.Skin().CurrentState(), StateHot);
+    EXPECT_TRUE(plain.Send(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON);
+    m_manager->SetActive(false);
+    EXPECT_EQ(type(plain), BS_DEFPUSHBUTTON);
+    EXPECT_EQ(type(byDefault), BS_PUSHBUTTON);
+}
+
+TEST_F(SkinnedButtons, CancelModeEndsAPress)
+{
+    TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"Белый");
+    Apply();
+    Pump();
+    SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
+    ASSERT_TRUE(button.Skin().Pressing);
+    SendMessageW(button.Handle(), WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(button.Skin().Pressing) << "the press outlived the lost capture";
+    Pump();
+    EXPECT_NE(button.Skin().CurrentState(), StatePressed);
+}
+
+TEST_F(SkinnedButtons, TheSpeedButtonRebuildsItsFaceForNewBoundsGlyphAndCaption)
+{
+    TsSpeedButton button(*m_form, BoundsRect(16, 16, 23, 22));
+    Apply();
+    Pump();
+    ASSERT_EQ(button.SkinData.CacheBitmap.Width(), 23);
+    button.SetBounds(BoundsRect(16, 16, 40, 22));
+    Pump();
+    EXPECT_EQ(button.SkinData.CacheBitmap.Width(), 40) << "the face keeps its old size";
+
+    const auto snapshot = [&] { return CopyOfView(button.SkinData.CacheBitmap.View()); };
+    const auto differ = [](const Bitmap32& a, const Bitmap32& b) {
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                if ((a.ReadView().At(x, y) & 0xFFFFFF) != (b.ReadView().At(x, y) & 0xFFFFFF))
+                    return true;
+        return false;
+    };
+    const Bitmap32 plain = snapshot();
+    button.SetCaption(L"Ж");
+    Pump();
+    const Bitmap32 captioned = snapshot();
+    EXPECT_TRUE(differ(plain, captioned)) << "the caption is not drawn";
+
+    std::vector<std::uint32_t> black(16 * 16, 0x000000);
+    win32::OwnedBitmap glyph(CreateBitmap(16, 16, 1, 32, black.data()));
+    button.SetGlyph(std::move(glyph));
+    Pump();
+    const Bitmap32 withGlyph = snapshot();
+    EXPECT_TRUE(differ(captioned, withGlyph)) << "the new glyph is not drawn";
+
+    SendMessageW(m_form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    ASSERT_TRUE(button.SkinData.MouseInside);
+    button.SetVisible(false);
+    EXPECT_FALSE(button.SkinData.MouseInside) << "hidden, the button is not under the mouse";
+}
+
 } // namespace
 } // namespace korvane

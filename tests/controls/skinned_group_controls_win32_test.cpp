@@ -446,5 +446,103 @@ TEST_F(SkinnedGroupControls, ALabelTakesTheFontColourOfTheSectionItsParentGivesI
     EXPECT_EQ(own.FontColor(), RGB(205, 213, 222)) << "a label that never took the skin's colour keeps its own";
 }
 
+TEST_F(SkinnedGroupControls, FewerItemsLeaveTheSelectionOnACheckedButton)
+{
+    TsRadioGroup group(*m_form, BoundsRect(10, 10, 200, 100), kItems, 2);
+    Apply();
+    group.SetItems({L"First", L"Second"});
+    ASSERT_EQ(group.ItemIndex(), 1);
+    EXPECT_TRUE(group.Button(1).Checked()) << "the selection names a button that is not checked";
+    group.SetItemIndex(0);
+    EXPECT_TRUE(group.Button(0).Checked());
+    EXPECT_FALSE(group.Button(1).Checked());
+}
+
+// Records what the box's skin data knew when a child of it first heard of a new skin.
+class SetSkinSpy : public ui::MessageHook {
+public:
+    SetSkinSpy(ui::Component& child, const TsGroupBox& box) : m_box(box) { Attach(child); }
+    int BoxSectionSeen = -2;
+
+protected:
+    bool OnMessage(ui::Message& message) override
+    {
+        if (message.Id == SKM_COMMAND && EngineCommandOf(message.WParam) == SKC_SETSKIN && BoxSectionSeen == -2)
+            BoxSectionSeen = m_box.SkinData.SectionIndex;
+        return false;
+    }
+
+private:
+    const TsGroupBox& m_box;
+};
+
+TEST_F(SkinnedGroupControls, ChildrenTakeANewSkinBeforeTheirGroupBox)
+{
+    TsGroupBox box(*m_form, BoundsRect(10, 10, 200, 100), L"Box");
+    ui::PushButton child(box, BoundsRect(10, 30, 60, 20), L"A");
+    SetSkinSpy spy(child, box);
+    // A mark no section index has: the box's skin data replaces it when it takes the skin.
+    constexpr int kNotYet = -5;
+    box.SkinData.SectionIndex = kNotYet;
+    Apply();
+    EXPECT_EQ(spy.BoxSectionSeen, kNotYet) << "the box took the new skin before its children heard";
+    EXPECT_GE(box.SkinData.SectionIndex, 0);
+}
+
+TEST_F(SkinnedGroupControls, ABoxIsUpdatingWhileItsFaceIsStaleOrItsParentIsUpdating)
+{
+    TsGroupBox outer(*m_form, BoundsRect(10, 10, 250, 150), L"Outer");
+    TsGroupBox inner(outer, BoundsRect(10, 30, 200, 100), L"Inner");
+    Apply();
+    Pump();
+    const auto updating = [](const TsGroupBox& box) {
+        return SendMessageW(box.Handle(), SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0);
+    };
+    outer.SkinData.CacheStale = false;
+    outer.SkinData.PaintSuspended = false;
+    inner.SkinData.CacheStale = false;
+    inner.SkinData.PaintSuspended = false;
+    EXPECT_EQ(updating(inner), 0);
+    outer.SkinData.CacheStale = true;
+    EXPECT_EQ(updating(outer), 1);
+    EXPECT_EQ(updating(inner), 1) << "a box whose parent is updating must hold its paint back";
+    outer.SkinData.CacheStale = false;
+    outer.SkinData.PaintSuspended = false;
+    inner.SkinData.PaintSuspended = false;
+    inner.SkinData.CacheStale = true;
+    EXPECT_EQ(updating(inner), 1);
+}
+
+TEST_F(SkinnedGroupControls, AnUnskinnedPrintLeavesTheCallersContextAsItFoundIt)
+{
+    TsGroupBox box(*m_form, BoundsRect(10, 10, 200, 100), L"Box");
+    Apply();
+    m_manager->SetActive(false);
+    ASSERT_FALSE(box.SkinData.IsSkinned(true));
+    win32::DibSection target(200, 100);
+    const HDC dc = target.Dc();
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+    SendMessageW(box.Handle(), WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+    EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+}
+
+TEST_F(SkinnedGroupControls, NoFontIsLeftInTheCachesOfTheBoxAndTheButtons)
+{
+    TsRadioGroup group(*m_form, BoundsRect(10, 10, 200, 100), kItems, 0);
+    Apply();
+    Pump();
+    const HGDIOBJ buttonFont = group.Button(0).Font() ? group.Button(0).Font() : ui::DefaultFont();
+    ASSERT_FALSE(group.Button(0).SkinData.CacheBitmap.Empty());
+    EXPECT_NE(GetCurrentObject(group.Button(0).SkinData.CacheBitmap.Dc(), OBJ_FONT), buttonFont);
+    const HGDIOBJ boxFont = group.Font() ? group.Font() : ui::DefaultFont();
+    EXPECT_NE(GetCurrentObject(group.SkinData.CacheBitmap.Dc(), OBJ_FONT), boxFont);
+}
+
 } // namespace
 } // namespace korvane

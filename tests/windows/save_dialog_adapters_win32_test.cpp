@@ -143,7 +143,7 @@ protected:
         SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
     }
 
-    std::vector<std::unique_ptr<TacMainWnd>> m_adapters;
+    std::vector<AdapterPtr<>> m_adapters;
     std::vector<HWND> m_windows;
 };
 

@@ -1,0 +1,137 @@
+// How an adapter leaves its window: never reachable once freed, not even when it is freed by
+// what one of its own messages set off, or when another subclasser sits on its thunk.
+#include "skin/skin_platform_win32.h"
+#include "windows/main_wnd_win32.h"
+#include "windows/skin_manager_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+
+namespace korvane {
+namespace {
+
+constexpr UINT kDropYourAdapter = WM_APP + 1;
+constexpr UINT kCountMe = WM_APP + 2;
+
+// What the probe adapter saw; reset by each test.
+struct ProbeRecord {
+    bool destroyed = false;
+    bool aliveAfterPrevious = false;
+    int counted = 0;
+};
+ProbeRecord g_probe;
+AdapterPtr<> g_owned;
+
+class ProbeAdapter : public TacMainWnd {
+public:
+    using TacMainWnd::TacMainWnd;
+    ~ProbeAdapter() override { g_probe.destroyed = true; }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == kCountMe)
+            ++g_probe.counted;
+        const LRESULT result = TacMainWnd::WndProc(message, wParam, lParam);
+        if (message == kDropYourAdapter)
+            g_probe.aliveAfterPrevious = !g_probe.destroyed;
+        return result;
+    }
+};
+
+// The window's own procedure: asked to, it makes the owner drop the adapter, as a skinned control
+// drops its edit-frame adapter when a skin without its section arrives.
+LRESULT CALLBACK DroppingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kDropYourAdapter) {
+        g_owned.reset();
+        return 7;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+WNDPROC g_beneathLater = nullptr;
+// Another subclasser that came after the adapter's thunk.
+LRESULT CALLBACK Later(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(g_beneathLater, window, message, wParam, lParam);
+}
+
+class AdapterLifetime : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_probe = {};
+        // Adapters answer the engine's questions only under a manager (no skin is needed).
+        m_manager = std::make_unique<TsSkinManager>(m_platform);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DroppingProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"KorvaneDroppingWindow";
+        RegisterClassW(&windowClass);
+        m_window = CreateWindowExW(0, L"KorvaneDroppingWindow", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(m_window, nullptr);
+    }
+    void TearDown() override
+    {
+        g_owned.reset();
+        DestroyWindow(m_window);
+        m_manager.reset();
+    }
+    AdapterPtr<> Probe()
+    {
+        auto adapter = MakeAdapterPtr<ProbeAdapter>(m_window, u"CHECKBOX", m_manager.get());
+        adapter->Create();
+        return adapter;
+    }
+    Win32SkinPlatform m_platform;
+    std::unique_ptr<TsSkinManager> m_manager;
+    HWND m_window = nullptr;
+};
+
+TEST_F(AdapterLifetime, AnAdapterDroppedByItsOwnMessageLivesUntilThatMessageReturns)
+{
+    const LONG_PTR original = GetWindowLongPtrW(m_window, GWLP_WNDPROC);
+    g_owned = Probe();
+    EXPECT_EQ(SendMessageW(m_window, kDropYourAdapter, 0, 0), 7) << "the window's own answer comes through";
+    EXPECT_TRUE(g_probe.aliveAfterPrevious) << "freed while its WndProc still ran";
+    EXPECT_TRUE(g_probe.destroyed) << "freed once the message returned";
+    EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(m_window, GWLP_WNDPROC), original);
+    EXPECT_FALSE(IsSkinnedWindow(m_window));
+}
+
+TEST_F(AdapterLifetime, AFreedAdapterUnderAnotherSubclasserIsUnreachableAndTheWindowStillWorks)
+{
+    g_owned = Probe();
+    g_beneathLater =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Later)));
+    g_owned.reset();
+    EXPECT_TRUE(g_probe.destroyed);
+    EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr) << "the property still leads to freed memory";
+    // The thunk left in the chain passes everything to the window's own procedure.
+    EXPECT_FALSE(IsSkinnedWindow(m_window));
+    EXPECT_TRUE(SetWindowTextW(m_window, L"still works"));
+    wchar_t text[32] = {};
+    GetWindowTextW(m_window, text, 32);
+    EXPECT_STREQ(text, L"still works");
+    EXPECT_EQ(SendMessageW(m_window, kDropYourAdapter, 0, 0), 7);
+
+    // A new adapter takes the stranded thunk's place: it sees each message once.
+    g_probe = {};
+    g_owned = Probe();
+    EXPECT_EQ(TacMainWnd::FromWindow(m_window), g_owned.get());
+    EXPECT_TRUE(IsSkinnedWindow(m_window));
+    SendMessageW(m_window, kCountMe, 0, 0);
+    EXPECT_EQ(g_probe.counted, 1);
+    g_owned.reset();
+    EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr);
+    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_beneathLater));
+}
+
+} // namespace
+} // namespace korvane
