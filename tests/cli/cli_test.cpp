@@ -141,5 +141,38 @@ TEST_F(KorvaneCli, HelpExplainsTheRequestFormat)
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 
+TEST_F(KorvaneCli, RefusedActionsGiveOneLineExitTwoAndNoOutputFile)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {R"({"kind":"new-style","title":"t","items":[{"text":"Kick","action":{"type":"server-command",
+            "text":"amx_kick \"{name}\""}}]})",
+         "korvane-cli: " + (m_dir / "bad.json").string() + ": Пункт 1 «Kick»: {name} можно подставить только"},
+        {R"({"kind":"sourcemod","items":[{"text":"a","action":{"type":"chat","text":"{nick}"}}]})",
+         "неизвестная подстановка {nick}"},
+        {R"({"kind":"sourcemod","items":[{"text":"a","action":{"type":"kick","text":"x"}}]})",
+         "item 1: unknown action type \"kick\""},
+        {R"({"kind":"old-style","keys":"1","menu":[],"actions":{"9":{"type":"chat","text":"x"}}})",
+         "Кнопка 9: меню не отвечает на эту кнопку"},
+    };
+    for (const auto& [json, expected] : cases) {
+        const fs::path request = Write("bad.json", json);
+        const fs::path output = m_dir / "never.sma";
+        const CliRun run = Cli("generate '" + request.string() + "' -o '" + output.string() + "'");
+        EXPECT_EQ(run.status, 2) << json;
+        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_FALSE(fs::exists(output)) << json;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST_F(KorvaneCli, HelpExplainsActionsAndTheirPlaceholders)
+{
+    const CliRun help = Cli("--help");
+    for (const char* word : {"\"action\"", "\"actions\"", "player-command", "server-command", "\"chat\"", "{userid}",
+                             "{name}", "{steamid}", "{{"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+}
+
 } // namespace
 } // namespace korvane
