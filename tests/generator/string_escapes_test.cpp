@@ -13,6 +13,21 @@ namespace {
 
 using test::ReadLiteral;
 
+// Random typed texts: `rounds` texts of 0 to `longest` characters of the alphabet, from the seed.
+std::vector<std::u16string> RandomTexts(std::u16string_view alphabet, unsigned seed, int rounds, std::size_t longest)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> length(0, longest);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::vector<std::u16string> texts;
+    for (int round = 0; round < rounds; ++round) {
+        std::u16string& typed = texts.emplace_back();
+        for (std::size_t n = length(random); n > 0; --n)
+            typed.push_back(alphabet[pick(random)]);
+    }
+    return texts;
+}
+
 TEST(EscapeAmxxString, PlainTextAndTheEmptyTextStayAsTheyAre)
 {
     EXPECT_EQ(EscapeAmxxString(u""), u"");
@@ -93,14 +108,7 @@ TEST(EscapeSourceModString, QuotesAreEscapedAndCaretsStayAsTyped)
 // only the escapes typed on purpose read as escapes.
 TEST(StringEscapes, EveryTextCompilesToWhatWasTyped)
 {
-    const std::u16string_view alphabet = u"^\\\"'%anxyF19; ";
-    std::mt19937 random(20240610);
-    std::uniform_int_distribution<std::size_t> length(0, 8);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 5000; ++round) {
-        std::u16string typed;
-        for (std::size_t n = length(random); n > 0; --n)
-            typed.push_back(alphabet[pick(random)]);
+    for (const std::u16string& typed : RandomTexts(u"^\\\"'%anxyF19; ", 20240610, 5000, 8)) {
         const std::optional<std::u16string> amxx = ReadLiteral(EscapeAmxxString(typed), u'^', false);
         ASSERT_TRUE(amxx) << test::Narrow(typed) << " gives " << test::Narrow(EscapeAmxxString(typed));
         EXPECT_EQ(*amxx, ReadLiteral(typed, u'^', true).value()) << test::Narrow(typed);
@@ -176,14 +184,7 @@ TEST(EscapeFormat, NumericEscapesStandForThemselves)
 // Any typed text gives a format literal that compiles and prints what was meant.
 TEST(EscapeFormat, EveryTextCompilesAndPrintsWhatWasMeant)
 {
-    const std::u16string_view alphabet = u"^\\\"'%anxsdF379; Я";
-    std::mt19937 random(20240611);
-    std::uniform_int_distribution<std::size_t> length(0, 9);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 5000; ++round) {
-        std::u16string typed;
-        for (std::size_t n = length(random); n > 0; --n)
-            typed.push_back(alphabet[pick(random)]);
+    for (const std::u16string& typed : RandomTexts(u"^\\\"'%anxsdF379; Я", 20240611, 5000, 9)) {
         for (const char16_t escape : {u'^', u'\\'}) {
             const std::u16string literal = escape == u'^' ? EscapeAmxxFormat(typed) : EscapeSourceModFormat(typed);
             const std::optional<std::u16string> compiled = ReadLiteral(literal, escape, false);
@@ -214,14 +215,7 @@ TEST(AmxxMenuText, EveryTypedCaretAndQuoteIsEscapedAndBackslashesStay)
 // The whole colour-coded text: the rows' characters as typed, "^n" as the line break.
 TEST(AmxxMenuText, AnyRowCompilesToItsCharactersAndOneLineBreak)
 {
-    const std::u16string_view alphabet = u"^\\\"%anxy1 ";
-    std::mt19937 random(7);
-    std::uniform_int_distribution<std::size_t> length(0, 8);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 2000; ++round) {
-        std::u16string typed;
-        for (std::size_t n = length(random); n > 0; --n)
-            typed.push_back(alphabet[pick(random)]);
+    for (const std::u16string& typed : RandomTexts(u"^\\\"%anxy1 ", 7, 2000, 8)) {
         const auto shown = ReadLiteral(ColorCodedMenuText({Row(typed, 0)}), u'^', false);
         ASSERT_TRUE(shown) << test::Narrow(typed);
         EXPECT_EQ(*shown, typed + u"\n") << test::Narrow(typed);
