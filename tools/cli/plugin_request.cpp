@@ -14,6 +14,7 @@
 #include <cctype>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <span>
 
 namespace korvane {
@@ -32,13 +33,22 @@ std::string Quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
+// The name of the object's first field that is neither one of `known` nor `alsoKnown`, if any.
+std::optional<std::string> UnknownField(const json& object, std::initializer_list<std::string_view> known,
+                                        const char* alsoKnown = nullptr)
+{
+    for (const auto& [key, value] : object.items()) {
+        if ((!alsoKnown || key != alsoKnown) && std::find(known.begin(), known.end(), key) == known.end())
+            return key;
+    }
+    return std::nullopt;
+}
+
 // Rejects fields the kind does not know, so a misspelt field is not silently replaced by its default.
 void RequireKnownFields(const json& request, std::string_view kind, std::initializer_list<std::string_view> known)
 {
-    for (const auto& [key, value] : request.items()) {
-        if (key != "kind" && std::find(known.begin(), known.end(), key) == known.end())
-            Fail("unknown field " + Quoted(key) + " for kind " + Quoted(kind));
-    }
+    if (const auto key = UnknownField(request, known, "kind"))
+        Fail("unknown field " + Quoted(*key) + " for kind " + Quoted(kind));
 }
 
 // The windows' fields are single-line, and a line break inside a quoted string would split a line
@@ -71,10 +81,8 @@ ItemAction ActionField(const json& value, const std::string& owner)
         return {};
     if (!value.is_object())
         Fail(owner + ": an action must be an object with \"type\" and \"text\", or null");
-    for (const auto& [key, field] : value.items()) {
-        if (key != "type" && key != "text")
-            Fail(owner + ": unknown action field " + Quoted(key));
-    }
+    if (const auto key = UnknownField(value, {"type", "text"}))
+        Fail(owner + ": unknown action field " + Quoted(*key));
     const auto type = value.find("type");
     if (type == value.end() || !type->is_string())
         Fail(owner + ": an action's \"type\" must be a string");
@@ -123,10 +131,8 @@ ListedItems ItemsField(const json& object, bool required)
         }
         if (!item.is_object())
             Fail(owner + " must be a string or an object {\"text\": ..., \"action\": ...}");
-        for (const auto& [key, field] : item.items()) {
-            if (key != "text" && key != "action")
-                Fail(owner + ": unknown item field " + Quoted(key));
-        }
+        if (const auto key = UnknownField(item, {"text", "action"}))
+            Fail(owner + ": unknown item field " + Quoted(*key));
         const auto text = item.find("text");
         if (text == item.end() || !text->is_string())
             Fail(owner + ": an item's \"text\" must be a string");
