@@ -4,21 +4,26 @@ namespace korvane {
 
 TNewStyle_AddItem* NewStyle_AddItem = nullptr;
 
-TNewStyle_AddItem::TNewStyle_AddItem() : Form({L"TNewStyle_AddItem", L"Add Item", 461, 421, 361, 99})
+TNewStyle_AddItem::TNewStyle_AddItem()
+    : ItemDialog({L"TNewStyle_AddItem", L"Add Item", 461, 421, 361, 240}, L"Edit Item")
 {
-    SetTabOrder({&NewStyle_AddItemEdit, &Button1, &Button2});
+    SetTabOrder({&NewStyle_AddItemEdit, &Button1, &Button2, &NewStyle_AddItemAction.ActionChoice,
+                 &NewStyle_AddItemAction.ActionText});
+    Bind(NewStyle_AddItemEdit, NewStyle_AddItemAction);
+    SetDefaultButton(Button1);
     Button1.on_click = [this] { Button1Click(); };
     Button2.on_click = [this] { Button2Click(); };
 }
 
 void TNewStyle_AddItem::FormShow()
 {
-    NewStyle_AddItemEdit.SetText(L"");
-    NewStyle_AddItemEdit.Focus();
+    ShowPrepared();
 }
 
 void TNewStyle_AddItem::Button1Click()
 {
+    if (RefusePrepared())
+        return;
     Close();
 }
 

@@ -7,6 +7,7 @@
 #include "editors/new_style_add_item.h"
 #include "generator/access_flags.h"
 #include "generator/input_rules.h"
+#include "generator/menu_actions.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -31,6 +32,7 @@ TNewStyleKorvane::TNewStyleKorvane()
     NewStyle_UpBtn.on_click = [this] { NewStyle_UpBtnClick(); };
     NewStyle_DownBtn.on_click = [this] { NewStyle_DownBtnClick(); };
     NewStyle_GenerateBtn.on_click = [this] { NewStyle_GenerateBtnClick(); };
+    NewStyle_Items.on_double_click = [this] { NewStyle_ItemsDblClick(); };
 }
 
 NewStyleMenu TNewStyleKorvane::CurrentMenu() const
@@ -39,8 +41,7 @@ NewStyleMenu TNewStyleKorvane::CurrentMenu() const
     menu.command = ui::ToU16(NewStyle_MenuCommand.Text());
     menu.flag = ui::ToU16(NewStyle_Flags.SelectedText());
     menu.title = ui::ToU16(NewStyle_Title.Text());
-    for (const std::wstring& item : NewStyle_Items.Items())
-        menu.items.push_back(ui::ToU16(item));
+    m_itemList.Read(menu.items, menu.actions);
     return menu;
 }
 
@@ -63,19 +64,18 @@ void TNewStyleKorvane::NewStyle_MenuCommandKeyPress(wchar_t& key)
 
 void TNewStyleKorvane::NewStyle_AddBtnClick()
 {
-    NewStyle_AddItem->ShowModal();
-    const std::wstring text = NewStyle_AddItem->NewStyle_AddItemEdit.Text();
-    if (IsBlank(ui::ToU16(text)))
-        return;
-    NewStyle_Items.Add(text);
-    NewStyle_AddItem->NewStyle_AddItemEdit.SetText(L"");
+    if (m_itemList.AddFrom(*NewStyle_AddItem))
+        NewStyle_AddItem->NewStyle_AddItemEdit.SetText(L"");
 }
 
 void TNewStyleKorvane::NewStyle_RmvButtonClick()
 {
-    const int index = NewStyle_Items.ItemIndex();
-    if (index >= 0)
-        NewStyle_Items.Delete(index);
+    m_itemList.DeleteSelected();
+}
+
+void TNewStyleKorvane::NewStyle_ItemsDblClick()
+{
+    m_itemList.ChangeSelected(*NewStyle_AddItem);
 }
 
 void TNewStyleKorvane::NewStyle_UpBtnClick()
@@ -90,7 +90,12 @@ void TNewStyleKorvane::NewStyle_DownBtnClick()
 
 void TNewStyleKorvane::NewStyle_GenerateBtnClick()
 {
-    if (const auto problem = CheckNewStyleMenu(CurrentMenu())) {
+    const NewStyleMenu menu = CurrentMenu();
+    if (const auto problem = CheckNewStyleMenu(menu)) {
+        ui::ShowErrorBox(Handle(), ui::ToWide(*problem));
+        return;
+    }
+    if (const auto problem = CheckNewStyleActions(menu)) {
         ui::ShowErrorBox(Handle(), ui::ToWide(*problem));
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/action_item_list.h"
 #include "generator/menu_inputs.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
@@ -35,14 +36,19 @@ public:
     ui::ListBox NewStyle_Items{*this, BoundsRect(8, 200, 353, 241), 13};
     ui::PushButton NewStyle_GenerateBtn{*this, BoundsRect(136, 448, 89, 25), L"Сгенерировать"};
 
-    // What the generation reads: title, command, selected flag and the items in list order.
+    // What the generation reads: title, command, selected flag and the items in list order,
+    // each with its action.
     NewStyleMenu CurrentMenu() const;
+    // The items with their actions behind NewStyle_Items.
+    ActionItemList& ItemList() { return m_itemList; }
 
     void FormCreate();
     void FormDestroy();
     void NewStyle_MenuCommandKeyPress(wchar_t& key);
     void NewStyle_AddBtnClick();
     void NewStyle_RmvButtonClick();
+    // Opens the selected item in the item dialog, filled in, and takes back what it closes with.
+    void NewStyle_ItemsDblClick();
     void NewStyle_UpBtnClick();
     void NewStyle_DownBtnClick();
     void NewStyle_GenerateBtnClick();
@@ -52,6 +58,7 @@ protected:
     void OnDestroy() override { FormDestroy(); }
 
 private:
+    ActionItemList m_itemList{NewStyle_Items};
     ui::GlobalReference<TNewStyleKorvane> m_globalReference{NewStyleKorvane, this};
 };
 

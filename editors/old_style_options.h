@@ -1,12 +1,17 @@
 #pragma once
 
+#include "editors/action_fields.h"
 #include "generator/menu_inputs.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/global_reference.h"
 #include "ui/label.h"
+#include "ui/list_box.h"
 #include "ui/push_button.h"
+
+#include <map>
+#include <vector>
 
 namespace korvane {
 
@@ -15,7 +20,9 @@ class Tfrm_OldStyleOptions;
 extern Tfrm_OldStyleOptions* frm_OldStyleOptions;
 
 // The old-style options: answering keys (filled in from the menu text when shown), menu name,
-// command and access flag.
+// command and access flag, and below them the keys' actions: a list with a line per key the menu
+// answers (and per other key that still has an action) and, beside it, the action of the key
+// selected there, kept as it is typed.
 class Tfrm_OldStyleOptions : public ui::Form {
 public:
     Tfrm_OldStyleOptions();
@@ -29,6 +36,9 @@ public:
     ui::Label Label4{*this, 232, 72, L"Флаг доступа"};
     ui::ComboBox OldStyle_AccessFlags{*this, BoundsRect(232, 88, 161, 21), 13};
     ui::PushButton OldStyle_GenerateBtn{*this, BoundsRect(160, 128, 89, 25), L"Сгенерировать"};
+    ui::Label Label5{*this, 16, 168, L"Действия кнопок:"};
+    ui::ListBox OldStyle_KeyActions{*this, BoundsRect(16, 184, 145, 134), 13};
+    ActionFields OldStyle_KeyAction{*this, 232, 168, 161, 152};
 
     // What the generation reads: keys, command, menu name, selected flag, and the colour-coded
     // menu text of the old-style editor.
@@ -38,11 +48,24 @@ public:
     void OldStyle_HandledKeysKeyPress(wchar_t& key);
     void OldStyle_MenuNameKeyPress(wchar_t& key);
     void OldStyle_GenerateBtnClick();
+    // Lists the keys and their actions again, after the keys changed; the key selected stays
+    // selected while it is listed, else the first line is.
+    void OldStyle_HandledKeysChange();
+    // Shows the action of the key selected in the list.
+    void OldStyle_KeyActionsChange();
+    // Keeps the action typed for the key selected in the list.
+    void OldStyle_KeyActionChange();
 
 protected:
     void OnShow() override { FormShow(); }
 
 private:
+    std::map<char16_t, ItemAction> m_keyActions;
+    // The key of each line of OldStyle_KeyActions.
+    std::vector<char16_t> m_lineKeys;
+    // The line text of a key.
+    std::wstring KeyLine(char16_t key, bool answered) const;
+    char16_t SelectedKey() const;
     ui::GlobalReference<Tfrm_OldStyleOptions> m_globalReference{frm_OldStyleOptions, this};
 };
 

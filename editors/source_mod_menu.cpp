@@ -6,6 +6,7 @@
 #include "editors/source_mod_add_item.h"
 #include "generator/access_flags.h"
 #include "generator/input_rules.h"
+#include "generator/menu_actions.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -46,6 +47,7 @@ Tfrm_SourceModMenu::Tfrm_SourceModMenu() : Form({L"Tfrm_SourceModMenu", L"Source
     SOurceModMenu_BtnUp.on_click = [this] { SOurceModMenu_BtnUpClick(); };
     SourceModMenu_BtnDown.on_click = [this] { SourceModMenu_BtnDownClick(); };
     SourceModMenu_Btn_Continue.on_click = [this] { SourceModMenu_Btn_ContinueClick(); };
+    SourceModMenu_Items.on_double_click = [this] { SourceModMenu_ItemsDblClick(); };
 }
 
 SourceModMenu Tfrm_SourceModMenu::CurrentMenu() const
@@ -54,8 +56,7 @@ SourceModMenu Tfrm_SourceModMenu::CurrentMenu() const
     menu.command = ui::ToU16(SourceModMenu_CallCommand.Text());
     menu.flag = ui::ToU16(SourceModMenu_AccessFlags.SelectedText());
     menu.title = ui::ToU16(SourceModMenu_Title.Text());
-    for (const std::wstring& item : SourceModMenu_Items.Items())
-        menu.items.push_back(ui::ToU16(item));
+    m_itemList.Read(menu.items, menu.actions);
     return menu;
 }
 
@@ -72,17 +73,17 @@ void Tfrm_SourceModMenu::SourceModMenu_CallCommandKeyPress(wchar_t& key)
 
 void Tfrm_SourceModMenu::SourceModMenu_BtnAddClick()
 {
-    SourceModMenu_AddItem->ShowModal();
-    const std::wstring text = SourceModMenu_AddItem->SourceModMenu_AddItem_Item.Text();
-    if (!IsBlank(ui::ToU16(text)))
-        SourceModMenu_Items.Add(text);
+    m_itemList.AddFrom(*SourceModMenu_AddItem);
 }
 
 void Tfrm_SourceModMenu::SourceModMenu_BrnRemoveClick()
 {
-    const int index = SourceModMenu_Items.ItemIndex();
-    if (index >= 0)
-        SourceModMenu_Items.Delete(index);
+    m_itemList.DeleteSelected();
+}
+
+void Tfrm_SourceModMenu::SourceModMenu_ItemsDblClick()
+{
+    m_itemList.ChangeSelected(*SourceModMenu_AddItem);
 }
 
 void Tfrm_SourceModMenu::SOurceModMenu_BtnUpClick()
@@ -97,7 +98,12 @@ void Tfrm_SourceModMenu::SourceModMenu_BtnDownClick()
 
 void Tfrm_SourceModMenu::SourceModMenu_Btn_ContinueClick()
 {
-    if (const auto problem = CheckSourceModMenu(CurrentMenu())) {
+    const SourceModMenu menu = CurrentMenu();
+    if (const auto problem = CheckSourceModMenu(menu)) {
+        ui::ShowErrorBox(Handle(), ui::ToWide(*problem));
+        return;
+    }
+    if (const auto problem = CheckSourceModActions(menu)) {
         ui::ShowErrorBox(Handle(), ui::ToWide(*problem));
         return;
     }

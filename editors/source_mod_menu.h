@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/action_item_list.h"
 #include "generator/menu_inputs.h"
 #include "ui/edit.h"
 #include "ui/form.h"
@@ -35,13 +36,18 @@ public:
     TsListBox SourceModMenu_Items{*this, BoundsRect(8, 176, 265, 209), 16};
     TsButton SourceModMenu_Btn_Continue{*this, BoundsRect(96, 400, 89, 25), L"Сгенерировать"};
 
-    // What the generation reads: command, selected flag, title and the items in list order.
+    // What the generation reads: command, selected flag, title and the items in list order,
+    // each with its action.
     SourceModMenu CurrentMenu() const;
+    // The items with their actions behind SourceModMenu_Items.
+    ActionItemList& ItemList() { return m_itemList; }
 
     void FormShow();
     void SourceModMenu_CallCommandKeyPress(wchar_t& key);
     void SourceModMenu_BtnAddClick();
     void SourceModMenu_BrnRemoveClick();
+    // Opens the selected item in the item dialog, filled in, and takes back what it closes with.
+    void SourceModMenu_ItemsDblClick();
     void SOurceModMenu_BtnUpClick();
     void SourceModMenu_BtnDownClick();
     void SourceModMenu_Btn_ContinueClick();
@@ -50,6 +56,7 @@ protected:
     void OnShow() override { FormShow(); }
 
 private:
+    ActionItemList m_itemList{SourceModMenu_Items};
     ui::GlobalReference<Tfrm_SourceModMenu> m_globalReference{frm_SourceModMenu, this};
 };
 

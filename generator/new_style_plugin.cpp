@@ -1,11 +1,13 @@
 #include "generator/new_style_plugin.h"
 
+#include "generator/menu_actions.h"
 #include "generator/string_escapes.h"
 
 namespace korvane {
 
 void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
 {
+    ThrowIfRefused(CheckNewStyleActions(menu));
     const std::u16string_view indent = u"       ";
     out.AppendLine(u"#include <amxmodx>");
     out.AppendLine(u"#include <amxmisc>");
@@ -49,6 +51,11 @@ void ComposeNewStylePlugin(const NewStyleMenu& menu, PluginText& out)
     out.AppendJoined(indent, u"switch (Choise) {");
     for (std::size_t k = 1; k <= menu.items.size(); ++k) {
         out.AppendJoined(indent, u"case ", DecimalText(static_cast<long long>(k)), u": {");
+        if (k <= menu.actions.size()) {
+            for (const std::u16string& statement :
+                 AmxxActionStatements(menu.actions[k - 1], ItemOwnerName(k, menu.items[k - 1])))
+                out.AppendJoined(kAmxxCaseBodyIndent, statement);
+        }
         out.AppendJoined(indent, u"}");
     }
     out.AppendJoined(indent, u"}");

@@ -1,6 +1,7 @@
 #include "generator/old_style_plugin.h"
 
 #include "encoding/utf8.h"
+#include "generator/menu_actions.h"
 #include "generator/string_escapes.h"
 
 #include <stdexcept>
@@ -32,6 +33,7 @@ std::u16string KeyMaskLine(std::u16string_view keys)
 
 void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
 {
+    ThrowIfRefused(CheckOldStyleActions(menu));
     const std::u16string_view indent = u"       ";
     out.AppendLine(u"#include <amxmodx>");
     out.AppendLine(u"#include <amxmisc>");
@@ -72,6 +74,10 @@ void ComposeOldStylePlugin(const OldStyleMenu& menu, PluginText& out)
             continue;
         seen[index] = true;
         out.AppendJoined(indent, u"case ", DecimalText(index), u": {");
+        if (const auto action = menu.keyActions.find(key); action != menu.keyActions.end()) {
+            for (const std::u16string& statement : AmxxActionStatements(action->second, KeyOwnerName(key)))
+                out.AppendJoined(kAmxxCaseBodyIndent, statement);
+        }
         out.AppendJoined(indent, u"}");
     }
     out.AppendJoined(indent, u"}");

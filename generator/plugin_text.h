@@ -29,6 +29,10 @@ private:
     std::size_t m_lines = 0;
 };
 
+// The indentation of the statements inside a case block of the AMX Mod X templates, whose lines
+// stand seven spaces in: one level further.
+inline constexpr std::u16string_view kAmxxCaseBodyIndent = u"              ";
+
 // Decimal digits of a number, with a minus sign when negative.
 std::u16string DecimalText(long long value);
 

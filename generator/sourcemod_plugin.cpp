@@ -1,11 +1,13 @@
 #include "generator/sourcemod_plugin.h"
 
+#include "generator/menu_actions.h"
 #include "generator/string_escapes.h"
 
 namespace korvane {
 
 void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
 {
+    ThrowIfRefused(CheckSourceModActions(menu));
     const std::u16string_view tab = u"\t";
     const std::u16string_view tabs2 = u"\t\t";
     out.AppendLine(u"#include <sourcemod>");
@@ -52,6 +54,11 @@ void ComposeSourceModPlugin(const SourceModMenu& menu, PluginText& out)
     out.AppendJoined(tabs2, u"GetMenuItem(menu, param2, info, sizeof(info));");
     for (std::size_t k = 0; k < menu.items.size(); ++k) {
         out.AppendJoined(tabs2, u"if (strcmp(info, \"", DecimalText(static_cast<long long>(k)), u"\") == 0) {");
+        if (k < menu.actions.size()) {
+            for (const std::u16string& statement :
+                 SourceModActionStatements(menu.actions[k], ItemOwnerName(k + 1, menu.items[k])))
+                out.AppendJoined(u"\t\t\t", statement);
+        }
         out.AppendJoined(tabs2, u"}");
     }
     out.AppendJoined(tab, u"}");

@@ -51,11 +51,12 @@ type_text() {
   sleep 0.2
 }
 
-# Wine can miss the first remapped letter a freshly started program receives. Typing a throwaway
-# letter and a backspace into an empty field leaves it empty either way and readies the mapping.
+# Wine can miss the first remapped letters a program receives, at its start and again after plain
+# ASCII was typed. Typing throwaway letters and as many backspaces into an empty field leaves it
+# empty either way and readies the mapping.
 prime_keyboard() {
-  type_text "Ж"
-  xdotool key BackSpace
+  type_text "ЖЖ"
+  xdotool key BackSpace BackSpace BackSpace
   sleep 0.2
 }
 
@@ -64,11 +65,30 @@ shot() {
   import -window root "$1"
 }
 
+# A picture of one window alone, frame included (the README's pictures come from these). The
+# window is raised first, so that a dialog closed a moment ago has been painted over.
+window_shot() {
+  xdotool windowraise "$1"
+  sleep 1.5
+  import -window "$1" "$out/window-$2.png"
+}
+
+# Chooses entry $3 (counted from 0) of the closed drop-down list at client point $1 $2 of window
+# $4 with the keyboard, as a user would: the list drops, Down moves, Enter takes the entry.
+choose_entry() {
+  local x=$1 y=$2 index=$3 id=$4 i
+  click "$id" "$x" "$y"
+  for ((i = 0; i < index; i++)); do xdotool key Down; sleep 0.1; done
+  xdotool key Return
+  sleep 0.3
+}
+
 # Saves the generated plug-in under the offered name and closes the window.
 save_and_close() {
   local name=$1 kind=$2 generated dialog
   generated=$(wait_window "Korvane v1.0.0 - Generated menu")
   shot "$out/$kind-generated.png"
+  window_shot "$generated" "$kind-generated"
   click "$generated" 420 500        # "Сохранить как..."
   dialog=$(wait_window "Save As")
   shot "$out/$kind-save-dialog.png"
@@ -99,18 +119,32 @@ finish_program() {
 run_program new-style
 chooser=$(wait_window "Korvane 1.0.1")
 shot "$out/chooser.png"
+window_shot "$chooser" chooser
 click "$chooser" 181 172                          # "Продолжить" (first choice kept)
 editor=$(wait_window "Korvane 1.0 - New Style Korvane")
 click "$editor" 180 34                            # title
 prime_keyboard
 type_text "Меню сервера"
-for item in "Кикнуть игрока" "Забанить игрока"; do
+for item in "Кикнуть себя" "Привет"; do
   click "$editor" 27 187                          # green plus
   dialog=$(wait_window "Add Item")
+  prime_keyboard
   type_text "$item"
+  if [ "$item" = "Кикнуть себя" ]; then
+    choose_entry 180 126 2 "$dialog"              # "Действие:" "Команда сервера"
+    click "$dialog" 180 172                       # the action's text
+    type_text "amx_kick #{userid}"
+  else
+    choose_entry 180 126 3 "$dialog"              # "Сообщение в чат"
+    click "$dialog" 180 172
+    prime_keyboard
+    type_text "Привет, {name}!"
+    window_shot "$dialog" new-style-add-item
+  fi
   click "$dialog" 125 76                          # "Add"
 done
 shot "$out/new-style-editor.png"
+window_shot "$editor" new-style-editor
 click "$editor" 180 460                           # "Сгенерировать"
 save_and_close menu.sma new-style
 finish_program
@@ -134,9 +168,14 @@ xdotool key Return
 click "$editor" 309 28                            # "Серый"
 type_text "0. Выход"
 shot "$out/old-style-editor.png"
+window_shot "$editor" old-style-editor
 click "$editor" 221 284                           # "Продолжить"
 options=$(wait_window "Old style Korvane v1.0.0 - Old style menu options")
+choose_entry 312 194 2 "$options"                 # key 1 (selected): "Команда сервера"
+click "$options" 312 240                          # the action's text
+type_text "amx_kick #{userid}"
 shot "$out/old-style-options.png"
+window_shot "$options" old-style-options
 click "$options" 204 140                          # "Сгенерировать"
 save_and_close menu.sma old-style
 finish_program
@@ -150,13 +189,25 @@ editor=$(wait_window "Source Mod Korvane")
 click "$editor" 140 34                            # title
 prime_keyboard
 type_text "Админ меню"
-for item in "Кик" "Бан"; do
+for item in "Кик" "Мой Steam ID"; do
   click "$editor" 19 163                          # green plus
   dialog=$(wait_window "SourceMod Korvane - Добавить пункт")
+  prime_keyboard
   type_text "$item"
+  if [ "$item" = "Кик" ]; then
+    choose_entry 156 134 2 "$dialog"              # "Команда сервера"
+    click "$dialog" 156 180
+    type_text "sm_kick #{userid}"
+  else
+    choose_entry 156 134 3 "$dialog"              # "Сообщение в чат"
+    click "$dialog" 156 180
+    type_text "{name}: {steamid}"
+    window_shot "$dialog" sourcemod-add-item
+  fi
   click "$dialog" 157 84                          # "Добавить"
 done
 shot "$out/sourcemod-editor.png"
+window_shot "$editor" sourcemod-editor
 click "$editor" 140 412                           # "Сгенерировать"
 save_and_close menu.sp sourcemod
 finish_program

@@ -18,4 +18,7 @@ source "$repo/tools/wine/env.sh" "$repo/build/windows"
 wine_session_start --own-display
 trap wine_session_stop EXIT
 ctest --test-dir "$repo/build/windows" --output-on-failure -j2 || status=1
+
+echo "== release archive: made, unpacked, and its programs started under Wine"
+"$repo/tools/release.sh" --no-build --check || status=1
 exit $status

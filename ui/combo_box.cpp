@@ -76,6 +76,14 @@ std::wstring ComboBox::SelectedText() const
     return index < 0 ? std::wstring() : Item(index);
 }
 
+bool ComboBox::OnReflectedCommand(WORD code)
+{
+    // Others may answer the notification too (a skinned box repaints); it is not used up here.
+    if (code == CBN_SELCHANGE && on_change)
+        on_change();
+    return false;
+}
+
 LRESULT ComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The dropped list (ComboLBox) asks its combo box for colours: answer with the control's own.

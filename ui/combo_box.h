@@ -2,6 +2,7 @@
 
 #include "ui/control.h"
 
+#include <functional>
 #include <string>
 
 namespace korvane::ui {
@@ -22,10 +23,14 @@ public:
     std::wstring SelectedText() const;
     int ItemHeight() const { return m_itemHeight; }
 
+    // The user chose another entry (CBN_SELCHANGE); SetItemIndex does not report.
+    std::function<void()> on_change;
+
 protected:
     // With the combo box styles given (CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST, owner drawing).
     ComboBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD comboStyle);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnReflectedCommand(WORD code) override;
 
 private:
     int m_itemHeight = 0;

@@ -18,6 +18,8 @@ std::optional<LRESULT> Edit::OnSetText(const wchar_t* text)
     const LRESULT result = DefaultProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     m_settingText = false;
     Perform(CM_TEXTCHANGED);
+    if (on_change)
+        on_change();
     return result;
 }
 
@@ -31,8 +33,11 @@ bool Edit::OnReflectedCommand(WORD code)
 {
     // EN_CHANGE: the user changed the text (WM_SETTEXT reports the change itself).
     if (code == EN_CHANGE) {
-        if (!m_settingText)
+        if (!m_settingText) {
             Perform(CM_TEXTCHANGED);
+            if (on_change)
+                on_change();
+        }
         return true;
     }
     return false;

@@ -15,6 +15,8 @@ public:
     std::wstring_view ClassName() const override { return L"TEdit"; }
 
     std::function<void(wchar_t& key)> on_key_press;
+    // The text changed, by typing, pasting or SetText.
+    std::function<void()> on_change;
 
 protected:
     Edit(Window& parent, const PixelRect& bounds, std::wstring_view text, DWORD style);

@@ -2,7 +2,9 @@
 
 namespace korvane::ui {
 
-ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight) : ListBox(parent, bounds, itemHeight, 0) {}
+ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight) : ListBox(parent, bounds, itemHeight, 0)
+{
+}
 
 ListBox::ListBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD extraStyle)
     : Control(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle,
@@ -48,9 +50,26 @@ void ListBox::Add(std::wstring_view item)
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));
 }
 
+void ListBox::Insert(int index, std::wstring_view item)
+{
+    const std::wstring copy(item);
+    Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
 void ListBox::Delete(int index)
 {
     Send(LB_DELETESTRING, static_cast<WPARAM>(index));
+}
+
+LPARAM ListBox::ItemData(int index) const
+{
+    const LRESULT data = Send(LB_GETITEMDATA, static_cast<WPARAM>(index));
+    return data == LB_ERR ? 0 : static_cast<LPARAM>(data);
+}
+
+void ListBox::SetItemData(int index, LPARAM data)
+{
+    Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
 }
 
 void ListBox::Exchange(int first, int second)
@@ -59,10 +78,14 @@ void ListBox::Exchange(int first, int second)
         return;
     const std::wstring a = Item(first);
     const std::wstring b = Item(second);
+    const LPARAM dataA = ItemData(first);
+    const LPARAM dataB = ItemData(second);
     Send(LB_DELETESTRING, static_cast<WPARAM>(first));
-    Send(LB_INSERTSTRING, static_cast<WPARAM>(first), reinterpret_cast<LPARAM>(b.c_str()));
+    Insert(first, b);
+    SetItemData(first, dataB);
     Send(LB_DELETESTRING, static_cast<WPARAM>(second));
-    Send(LB_INSERTSTRING, static_cast<WPARAM>(second), reinterpret_cast<LPARAM>(a.c_str()));
+    Insert(second, a);
+    SetItemData(second, dataA);
 }
 
 int ListBox::ItemIndex() const
@@ -74,6 +97,15 @@ int ListBox::ItemIndex() const
 void ListBox::SetItemIndex(int index)
 {
     Send(LB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+bool ListBox::OnReflectedCommand(WORD code)
+{
+    const std::function<void()>& handler = code == LBN_DBLCLK ? on_double_click : on_change;
+    if ((code != LBN_DBLCLK && code != LBN_SELCHANGE) || !handler)
+        return false;
+    handler();
+    return true;
 }
 
 void ListBox::MoveSelectedItem(int offset)

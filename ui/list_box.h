@@ -2,6 +2,7 @@
 
 #include "ui/control.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,13 @@ public:
     std::wstring Item(int index) const;
     std::vector<std::wstring> Items() const;
     void Add(std::wstring_view item);
+    // Puts an item at the index, the items from there on moving down one place.
+    void Insert(int index, std::wstring_view item);
     void Delete(int index);
-    // Swaps two items; the selection does not move by itself.
+    // The value kept with an item (LB_SETITEMDATA); 0 for an item added without one.
+    LPARAM ItemData(int index) const;
+    void SetItemData(int index, LPARAM data);
+    // Swaps two items with their values; the selection does not move by itself.
     void Exchange(int first, int second);
     // The selected index, or -1.
     int ItemIndex() const;
@@ -28,9 +34,15 @@ public:
     void MoveSelectedItem(int offset);
     int TopIndex() const;
 
+    // An item was double-clicked (LBN_DBLCLK).
+    std::function<void()> on_double_click;
+    // The user selected another item (LBN_SELCHANGE); SetItemIndex does not report.
+    std::function<void()> on_change;
+
 protected:
     // With further list box styles (owner drawing, bars kept visible).
     ListBox(Window& parent, const PixelRect& bounds, int itemHeight, DWORD extraStyle);
+    bool OnReflectedCommand(WORD code) override;
 };
 
 } // namespace korvane::ui

@@ -37,16 +37,16 @@ const WindowLayout kLayouts[] = {
     {[]() -> ui::Form* { return ChooseStyleMenu; }, L"TChooseStyleMenu", L"Korvane 1.0.1", 502, 467, 370, 194},
     {[]() -> ui::Form* { return NewStyleKorvane; }, L"TNewStyleKorvane", L"Korvane 1.0 - New Style Korvane", 561, 223,
      372, 483},
-    {[]() -> ui::Form* { return NewStyle_AddItem; }, L"TNewStyle_AddItem", L"Add Item", 461, 421, 361, 99},
+    {[]() -> ui::Form* { return NewStyle_AddItem; }, L"TNewStyle_AddItem", L"Add Item", 461, 421, 361, 240},
     {[]() -> ui::Form* { return Form_Generated; }, L"TForm_Generated", L"Korvane v1.0.0 - Generated menu", 390, 225,
      821, 532},
     {[]() -> ui::Form* { return frm_OldStyleMenu; }, L"Tfrm_OldStyleMenu", L"Old Style Korvane 1.0.0", 502, 289, 450,
      305},
     {[]() -> ui::Form* { return frm_OldStyleOptions; }, L"Tfrm_OldStyleOptions",
-     L"Old style Korvane v1.0.0 - Old style menu options", 415, 334, 432, 164},
+     L"Old style Korvane v1.0.0 - Old style menu options", 415, 334, 432, 330},
     {[]() -> ui::Form* { return frm_SourceModMenu; }, L"Tfrm_SourceModMenu", L"Source Mod Korvane", 429, 226, 280, 438},
     {[]() -> ui::Form* { return SourceModMenu_AddItem; }, L"TSourceModMenu_AddItem",
-     L"SourceMod Korvane - Добавить пункт", 384, 433, 314, 105},
+     L"SourceMod Korvane - Добавить пункт", 384, 433, 314, 248},
 };
 
 std::wstring ClassNameOf(HWND window)
@@ -162,6 +162,14 @@ TEST_F(KorvaneWindowsTest, WindowedControlsStandAtTheirPlacesWithTheirSizes)
         KORVANE_PLACE(frm_SourceModMenu, SourceModMenu_Btn_Continue, 96, 400, 89, 25),
         KORVANE_PLACE(SourceModMenu_AddItem, SourceModMenu_AddItem_Item, 8, 32, 297, 21),
         KORVANE_PLACE(SourceModMenu_AddItem, SouyrceModMenu_AddItem_BtnAdd, 120, 72, 75, 25),
+        // The action fields, below the controls of old.
+        KORVANE_PLACE(NewStyle_AddItem, NewStyle_AddItemAction.ActionChoice, 8, 116, 345, 21),
+        KORVANE_PLACE(NewStyle_AddItem, NewStyle_AddItemAction.ActionText, 8, 162, 345, 21),
+        KORVANE_PLACE(SourceModMenu_AddItem, SourceModMenu_AddItem_Action.ActionChoice, 8, 124, 297, 21),
+        KORVANE_PLACE(SourceModMenu_AddItem, SourceModMenu_AddItem_Action.ActionText, 8, 170, 297, 21),
+        KORVANE_PLACE(frm_OldStyleOptions, OldStyle_KeyActions, 16, 184, 145, 134),
+        KORVANE_PLACE(frm_OldStyleOptions, OldStyle_KeyAction.ActionChoice, 232, 184, 161, 21),
+        KORVANE_PLACE(frm_OldStyleOptions, OldStyle_KeyAction.ActionText, 232, 230, 161, 21),
     };
     for (const ControlPlace& place : places) {
         SCOPED_TRACE(place.name);
@@ -191,15 +199,20 @@ TEST_F(KorvaneWindowsTest, TabVisitsEveryWindowsControlsInTheirOrder)
         {"frm_OldStyleOptions",
          {&frm_OldStyleOptions->OldStyle_HandledKeys, &frm_OldStyleOptions->OldStyle_MenuName,
           &frm_OldStyleOptions->OldStyle_GenerateBtn, &frm_OldStyleOptions->OldStyle_Command,
-          &frm_OldStyleOptions->OldStyle_AccessFlags}},
+          &frm_OldStyleOptions->OldStyle_AccessFlags,
+          // then the keys' list; its action fields stay disabled, and so out of the way, while no
+          // key is listed
+          &frm_OldStyleOptions->OldStyle_KeyActions}},
         {"frm_SourceModMenu",
          {&frm_SourceModMenu->SourceModMenu_CallCommand, &frm_SourceModMenu->SourceModMenu_Title,
           &frm_SourceModMenu->SourceModMenu_Items, &frm_SourceModMenu->SourceModMenu_Btn_Continue,
           &frm_SourceModMenu->SourceModMenu_AccessFlags}},
         {"NewStyle_AddItem",
-         {&NewStyle_AddItem->NewStyle_AddItemEdit, &NewStyle_AddItem->Button1, &NewStyle_AddItem->Button2}},
+         {&NewStyle_AddItem->NewStyle_AddItemEdit, &NewStyle_AddItem->Button1, &NewStyle_AddItem->Button2,
+          &NewStyle_AddItem->NewStyle_AddItemAction.ActionChoice}},
         {"SourceModMenu_AddItem",
-         {&SourceModMenu_AddItem->SourceModMenu_AddItem_Item, &SourceModMenu_AddItem->SouyrceModMenu_AddItem_BtnAdd}},
+         {&SourceModMenu_AddItem->SourceModMenu_AddItem_Item, &SourceModMenu_AddItem->SouyrceModMenu_AddItem_BtnAdd,
+          &SourceModMenu_AddItem->SourceModMenu_AddItem_Action.ActionChoice}},
     };
     for (const TabOrder& order : orders) {
         SCOPED_TRACE(order.form);

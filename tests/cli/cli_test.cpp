@@ -60,6 +60,21 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Read(errFile)};
     }
 
+    // Each request (JSON, a piece of the message expected) is refused: exit status 2, one line on
+    // standard error holding the piece, and no output file.
+    void ExpectRefused(const std::vector<std::pair<std::string, std::string>>& cases)
+    {
+        for (const auto& [json, expected] : cases) {
+            const fs::path request = Write("bad.json", json);
+            const fs::path output = m_dir / "never.sma";
+            const CliRun run = Cli("generate '" + request.string() + "' -o '" + output.string() + "'");
+            EXPECT_EQ(run.status, 2) << json;
+            EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_FALSE(fs::exists(output)) << json;
+        }
+    }
+
     fs::path m_dir;
 };
 
@@ -106,15 +121,7 @@ TEST_F(KorvaneCli, BadInputGivesOneLineExitTwoAndNoOutputFile)
         {R"({"kind":"old-style","keys":"1-","menu":[]})", "'-' is not a valid integer value"},
         {R"({"kind":"sourcemod","flag":"ADMIN_KICK"})", "is not one of the 21 SourceMod flags"},
     };
-    for (const auto& [json, expected] : cases) {
-        const fs::path request = Write("bad.json", json);
-        const fs::path output = m_dir / "never.sma";
-        const CliRun run = Cli("generate '" + request.string() + "' -o '" + output.string() + "'");
-        EXPECT_EQ(run.status, 2) << json;
-        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_FALSE(fs::exists(output)) << json;
-    }
+    ExpectRefused(cases);
 }
 
 TEST_F(KorvaneCli, UsageProblemsAreReportedWithStatusTwo)
@@ -138,6 +145,30 @@ TEST_F(KorvaneCli, HelpExplainsTheRequestFormat)
     const CliRun help = Cli("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* word : {"generate", "new-style", "old-style", "sourcemod", "-o"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(KorvaneCli, RefusedActionsGiveOneLineExitTwoAndNoOutputFile)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {R"({"kind":"new-style","title":"t","items":[{"text":"Kick","action":{"type":"server-command",
+            "text":"amx_kick \"{name}\""}}]})",
+         "korvane-cli: " + (m_dir / "bad.json").string() + ": Пункт 1 «Kick»: {name} можно подставить только"},
+        {R"({"kind":"sourcemod","items":[{"text":"a","action":{"type":"chat","text":"{nick}"}}]})",
+         "неизвестная подстановка {nick}"},
+        {R"({"kind":"sourcemod","items":[{"text":"a","action":{"type":"kick","text":"x"}}]})",
+         "item 1: unknown action type \"kick\""},
+        {R"({"kind":"old-style","keys":"1","menu":[],"actions":{"9":{"type":"chat","text":"x"}}})",
+         "Кнопка 9: меню не отвечает на эту кнопку"},
+    };
+    ExpectRefused(cases);
+}
+
+TEST_F(KorvaneCli, HelpExplainsActionsAndTheirPlaceholders)
+{
+    const CliRun help = Cli("--help");
+    for (const char* word : {"\"action\"", "\"actions\"", "player-command", "server-command", "\"chat\"", "{userid}",
+                             "{name}", "{steamid}", "{{"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 

@@ -29,5 +29,14 @@ TEST(GoldenPlugins, EachKindGivesItsExpectedBytes)
     }
 }
 
+TEST(GoldenPlugins, EachKindWithActionsGivesItsExpectedBytes)
+{
+    for (const char* kind : {"new_style_actions", "old_style_actions", "sourcemod_actions"}) {
+        const std::string expected = ReadData(std::string(kind) + ".golden");
+        ASSERT_FALSE(expected.empty()) << kind;
+        EXPECT_EQ(Utf8Encode(GeneratePluginFromRequestText(ReadData(std::string(kind) + ".json"))), expected) << kind;
+    }
+}
+
 } // namespace
 } // namespace korvane

@@ -1,5 +1,6 @@
 #include "tools/cli/plugin_request.h"
 
+#include "generator/menu_actions.h"
 #include "generator/new_style_plugin.h"
 #include "generator/old_style_plugin.h"
 #include "generator/sourcemod_plugin.h"
@@ -94,6 +95,85 @@ TEST(PluginRequest, EditorChecksApplyWithTheirMessages)
     EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","command":"   "})"), "Пожалуйста, заполните поле \"Команда для вызова\"");
     EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[[{"text":"Title","color":"white"}]]})"),
               "Кол-во кнопок не может быть равным нулю!");
+}
+
+TEST(PluginRequest, ItemsMayBeObjectsWithAnActionOrNone)
+{
+    NewStyleMenu menu{u"T", u"mymenu", u"ADMIN_ALL", {u"Kick", u"Plain", u"Null", u"Left out"}};
+    menu.actions = {{ActionType::ServerCommand, u"amx_kick #{userid}"}, {}, {}, {}};
+    PluginText expected;
+    ComposeNewStylePlugin(menu, expected);
+    EXPECT_EQ(GeneratePluginFromRequestText(R"({"kind":"new-style","title":"T","items":[
+        {"text":"Kick","action":{"type":"server-command","text":"amx_kick #{userid}"}},
+        "Plain", {"text":"Null","action":null}, {"text":"Left out"}]})"),
+              expected.Text());
+
+    SourceModMenu sourceMod{u"menu", u"ADMFLAG_RESERVATION", u"", {u"A", u"B"}};
+    sourceMod.actions = {{ActionType::PlayerCommand, u"say {{hi}}"}, {ActionType::Chat, u"{name}"}};
+    PluginText expectedSm;
+    ComposeSourceModPlugin(sourceMod, expectedSm);
+    EXPECT_EQ(GeneratePluginFromRequestText(R"({"kind":"sourcemod","items":[
+        {"text":"A","action":{"type":"player-command","text":"say {{hi}}"}},
+        {"text":"B","action":{"type":"chat","text":"{name}"}}]})"),
+              expectedSm.Text());
+}
+
+TEST(PluginRequest, OldStyleActionsAreKeyedByTheKeysDigit)
+{
+    OldStyleMenu menu{u"10", u"mymenu", u"My Menu", u"ADMIN_ALL", u"\\w1. a^n0. b^n"};
+    menu.keyActions[u'1'] = {ActionType::Chat, u"hi"};
+    menu.keyActions[u'0'] = {};
+    PluginText expected;
+    ComposeOldStylePlugin(menu, expected);
+    EXPECT_EQ(GeneratePluginFromRequestText(R"({"kind":"old-style",
+        "menu":[[{"text":"1. a","color":"white"}],[{"text":"0. b","color":"white"}]],
+        "actions":{"1":{"type":"chat","text":"hi"},"0":null}})"),
+              expected.Text());
+}
+
+TEST(PluginRequest, MalformedActionsNameTheItemOrKey)
+{
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":["a",{"text":"b","action":{"type":"rcon","text":"x"}}]})"),
+              "item 2: unknown action type \"rcon\" (expected \"player-command\", \"server-command\" or \"chat\")");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[{"text":"b","action":"say hi"}]})"),
+              "item 1: an action must be an object with \"type\" and \"text\", or null");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[{"text":"b","action":{"type":"chat"}}]})"),
+              "item 1: an action's \"text\" must be a string");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[{"text":"b","action":{"type":"chat","text":"x","to":1}}]})"),
+              "item 1: unknown action field \"to\"");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[{"action":null}]})"),
+              "item 1: an item's \"text\" must be a string");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[{"text":"a","actoin":null}]})"),
+              "item 1: unknown item field \"actoin\"");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[3]})"),
+              "item 1 must be a string or an object {\"text\": ..., \"action\": ...}");
+    EXPECT_EQ(ErrorOf(R"({"kind":"sourcemod","items":[{"text":"a","action":{"type":"chat","text":"a\nb"}}]})"),
+              "item 1: an action's \"text\" may not hold a line break");
+    EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[],"keys":"1","actions":{"10":null}})"),
+              "field \"actions\": \"10\" is not a key's digit");
+    EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[],"keys":"1","actions":[]})"),
+              "field \"actions\" must be an object keyed by the keys' digits");
+    EXPECT_EQ(ErrorOf(R"({"kind":"old-style","menu":[],"keys":"1","actions":{"1":{"type":"say","text":"x"}}})"),
+              "key 1: unknown action type \"say\" (expected \"player-command\", \"server-command\" or \"chat\")");
+    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"T","items":["a"],"actions":{}})"),
+              "unknown field \"actions\" for kind \"new-style\"");
+}
+
+TEST(PluginRequest, RefusedActionsGiveTheGeneratorsMessage)
+{
+    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":"T","items":["a",
+        {"text":"Kick","action":{"type":"server-command","text":"amx_kick {name}"}}]})"),
+              "Пункт 2 «Kick»: {name} можно подставить только в сообщение в чат: имя или Steam ID игрока в команде "
+              "позволили бы ему выполнить на сервере свои команды. В команде можно {userid}.");
+    const std::string unknown =
+        ErrorOf(R"({"kind":"sourcemod","items":[{"text":"x","action":{"type":"chat","text":"{nick}"}}]})");
+    EXPECT_TRUE(unknown.starts_with("Пункт 1 «x»: неизвестная подстановка {nick}.")) << unknown;
+    const std::string key =
+        ErrorOf(R"({"kind":"old-style","menu":[],"keys":"1","actions":{"2":{"type":"chat","text":"x"}}})");
+    EXPECT_TRUE(key.starts_with("Кнопка 2: меню не отвечает на эту кнопку")) << key;
+    // The editors' own checks still come first.
+    EXPECT_EQ(ErrorOf(R"({"kind":"new-style","title":" ","items":[{"text":"a","action":{"type":"chat","text":"{"}}]})"),
+              "Menu title is empty! Please, enter menu title!");
 }
 
 } // namespace

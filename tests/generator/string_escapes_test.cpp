@@ -1,5 +1,6 @@
 #include "generator/color_codes.h"
 #include "generator/string_escapes.h"
+#include "support/pawn_literal.h"
 #include "support/plugin_lines.h"
 
 #include <gtest/gtest.h>
@@ -10,55 +11,21 @@
 namespace korvane {
 namespace {
 
-// How the Pawn compilers read the text between a string literal's quotes, with escape
-// character `escape`. Strictly, as the compiler does: an unescaped double quote ends the literal
-// early and an escape character that begins no sequence is an error (both give nullopt). Leniently,
-// as an administrator means a typed text: such characters stand for themselves.
-std::optional<std::u16string> ReadLiteral(std::u16string_view body, char16_t escape, bool lenient)
+using test::ReadLiteral;
+
+// Random typed texts: `rounds` texts of 0 to `longest` characters of the alphabet, from the seed.
+std::vector<std::u16string> RandomTexts(std::u16string_view alphabet, unsigned seed, int rounds, std::size_t longest)
 {
-    auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    auto hex = [&](char16_t c) { return digit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); };
-    auto hexValue = [&](char16_t c) { return digit(c) ? c - u'0' : (c | 0x20) - u'a' + 10; };
-    const std::u16string_view simple = u"abefnrtv";
-    const char16_t simpleValues[] = {7, 8, 27, 12, 10, 13, 9, 11};
-    std::u16string value;
-    for (std::size_t i = 0; i < body.size(); ++i) {
-        const char16_t c = body[i];
-        if (c == u'"' && !lenient)
-            return std::nullopt;
-        if (c != escape) {
-            value.push_back(c);
-            continue;
-        }
-        const char16_t next = i + 1 < body.size() ? body[i + 1] : u'\0';
-        if (const auto at = simple.find(next); next != u'\0' && at != std::u16string_view::npos) {
-            value.push_back(simpleValues[at]);
-            ++i;
-        } else if (next == escape || next == u'\'' || next == u'"' || next == u'%') {
-            value.push_back(next);
-            ++i;
-        } else if (digit(next)) {
-            char16_t code = 0;
-            while (i + 1 < body.size() && digit(body[i + 1]))
-                code = static_cast<char16_t>(code * 10 + (body[++i] - u'0'));
-            if (i + 1 < body.size() && body[i + 1] == u';')
-                ++i;
-            value.push_back(code);
-        } else if (next == u'x' && i + 2 < body.size() && hex(body[i + 2])) {
-            ++i;
-            char16_t code = 0;
-            while (i + 1 < body.size() && hex(body[i + 1]))
-                code = static_cast<char16_t>(code * 16 + hexValue(body[++i]));
-            if (i + 1 < body.size() && body[i + 1] == u';')
-                ++i;
-            value.push_back(code);
-        } else if (lenient) {
-            value.push_back(c);
-        } else {
-            return std::nullopt;
-        }
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> length(0, longest);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::vector<std::u16string> texts;
+    for (int round = 0; round < rounds; ++round) {
+        std::u16string& typed = texts.emplace_back();
+        for (std::size_t n = length(random); n > 0; --n)
+            typed.push_back(alphabet[pick(random)]);
     }
-    return value;
+    return texts;
 }
 
 TEST(EscapeAmxxString, PlainTextAndTheEmptyTextStayAsTheyAre)
@@ -141,20 +108,91 @@ TEST(EscapeSourceModString, QuotesAreEscapedAndCaretsStayAsTyped)
 // only the escapes typed on purpose read as escapes.
 TEST(StringEscapes, EveryTextCompilesToWhatWasTyped)
 {
-    const std::u16string_view alphabet = u"^\\\"'%anxyF19; ";
-    std::mt19937 random(20240610);
-    std::uniform_int_distribution<std::size_t> length(0, 8);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 5000; ++round) {
-        std::u16string typed;
-        for (std::size_t n = length(random); n > 0; --n)
-            typed.push_back(alphabet[pick(random)]);
+    for (const std::u16string& typed : RandomTexts(u"^\\\"'%anxyF19; ", 20240610, 5000, 8)) {
         const std::optional<std::u16string> amxx = ReadLiteral(EscapeAmxxString(typed), u'^', false);
         ASSERT_TRUE(amxx) << test::Narrow(typed) << " gives " << test::Narrow(EscapeAmxxString(typed));
         EXPECT_EQ(*amxx, ReadLiteral(typed, u'^', true).value()) << test::Narrow(typed);
         const std::optional<std::u16string> sourcemod = ReadLiteral(EscapeSourceModString(typed), u'\\', false);
         ASSERT_TRUE(sourcemod) << test::Narrow(typed) << " gives " << test::Narrow(EscapeSourceModString(typed));
         EXPECT_EQ(*sourcemod, ReadLiteral(typed, u'\\', true).value()) << test::Narrow(typed);
+    }
+}
+
+// What a formatting native prints for a compiled format without arguments: "%%" is one "%", any
+// other "%" would read an argument (nullopt).
+std::optional<std::u16string> PrintFormat(std::u16string_view format)
+{
+    std::u16string printed;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != u'%') {
+            printed.push_back(format[i]);
+            continue;
+        }
+        if (i + 1 >= format.size() || format[i + 1] != u'%')
+            return std::nullopt;
+        printed.push_back(u'%');
+        ++i;
+    }
+    return printed;
+}
+
+// What an administrator means by a typed action text: the one-letter escapes read as escapes,
+// everything else, numeric escapes included, as typed.
+std::u16string MeantFormatText(std::u16string_view typed, char16_t escape)
+{
+    std::u16string oneLetterOnly;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        oneLetterOnly.push_back(typed[i]);
+        // An escape character before a digit or "x" is made to stand for itself.
+        if (typed[i] == escape && i + 1 < typed.size()) {
+            const char16_t next = typed[i + 1];
+            if ((next >= u'0' && next <= u'9') || next == u'x')
+                oneLetterOnly.push_back(escape);
+            else if (next == escape)
+                oneLetterOnly.push_back(typed[++i]);
+        }
+    }
+    return ReadLiteral(oneLetterOnly, escape, true).value();
+}
+
+TEST(EscapeFormat, PercentSignsAreDoubledSoTheyPrintAsTyped)
+{
+    EXPECT_EQ(EscapeAmxxFormat(u"100%"), u"100%%");
+    EXPECT_EQ(EscapeAmxxFormat(u"%s %d %L %%"), u"%%s %%d %%L %%%%");
+    EXPECT_EQ(EscapeSourceModFormat(u"%t %T 50%"), u"%%t %%T 50%%") << "translation formats too";
+    EXPECT_EQ(EscapeAmxxFormat(u"^%"), u"^%%") << "the escaped percent compiles to one %, printed as one";
+    EXPECT_EQ(EscapeSourceModFormat(u"\\%"), u"\\%%") << "the escaped percent likewise";
+    EXPECT_EQ(EscapeAmxxFormat(u""), u"");
+}
+
+TEST(EscapeFormat, OneLetterEscapesAndQuotesFollowTheLiteralRules)
+{
+    EXPECT_EQ(EscapeAmxxFormat(u"say \"hi\"^n"), u"say ^\"hi^\"^n");
+    EXPECT_EQ(EscapeSourceModFormat(u"say \"hi\"\\n"), u"say \\\"hi\\\"\\n");
+    EXPECT_EQ(EscapeAmxxFormat(u"Привет ^ 1"), u"Привет ^^ 1");
+    EXPECT_EQ(EscapeSourceModFormat(u"C:\\maps\\x"), u"C:\\\\maps\\\\x");
+}
+
+TEST(EscapeFormat, NumericEscapesStandForThemselves)
+{
+    // "^37" and "\x25" compile to "%", which the native would read as a format.
+    EXPECT_EQ(EscapeAmxxFormat(u"^37d"), u"^^37d");
+    EXPECT_EQ(EscapeAmxxFormat(u"^x25;s"), u"^^x25;s");
+    EXPECT_EQ(EscapeSourceModFormat(u"\\37s \\x25"), u"\\\\37s \\\\x25");
+}
+
+// Any typed text gives a format literal that compiles and prints what was meant.
+TEST(EscapeFormat, EveryTextCompilesAndPrintsWhatWasMeant)
+{
+    for (const std::u16string& typed : RandomTexts(u"^\\\"'%anxsdF379; Я", 20240611, 5000, 9)) {
+        for (const char16_t escape : {u'^', u'\\'}) {
+            const std::u16string literal = escape == u'^' ? EscapeAmxxFormat(typed) : EscapeSourceModFormat(typed);
+            const std::optional<std::u16string> compiled = ReadLiteral(literal, escape, false);
+            ASSERT_TRUE(compiled) << test::Narrow(typed) << " gives " << test::Narrow(literal);
+            const std::optional<std::u16string> printed = PrintFormat(*compiled);
+            ASSERT_TRUE(printed) << test::Narrow(typed) << " gives the format " << test::Narrow(*compiled);
+            EXPECT_EQ(*printed, MeantFormatText(typed, escape)) << test::Narrow(typed);
+        }
     }
 }
 
@@ -177,14 +215,7 @@ TEST(AmxxMenuText, EveryTypedCaretAndQuoteIsEscapedAndBackslashesStay)
 // The whole colour-coded text: the rows' characters as typed, "^n" as the line break.
 TEST(AmxxMenuText, AnyRowCompilesToItsCharactersAndOneLineBreak)
 {
-    const std::u16string_view alphabet = u"^\\\"%anxy1 ";
-    std::mt19937 random(7);
-    std::uniform_int_distribution<std::size_t> length(0, 8);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 2000; ++round) {
-        std::u16string typed;
-        for (std::size_t n = length(random); n > 0; --n)
-            typed.push_back(alphabet[pick(random)]);
+    for (const std::u16string& typed : RandomTexts(u"^\\\"%anxy1 ", 7, 2000, 8)) {
         const auto shown = ReadLiteral(ColorCodedMenuText({Row(typed, 0)}), u'^', false);
         ASSERT_TRUE(shown) << test::Narrow(typed);
         EXPECT_EQ(*shown, typed + u"\n") << test::Narrow(typed);

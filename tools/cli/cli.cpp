@@ -46,6 +46,19 @@ The request is one UTF-8 JSON object:
       of runs; a colour is "white", "yellow", "red", "grey" or "#RRGGBB". Without "keys", every
       row that begins with a digit (after leading blanks) adds that digit.
 Fields other than "kind" and the lists may be left out; they take the values shown.
+
+Actions: what choosing an item does. An item of "items" is a string (no action) or
+  {"text": "Kick", "action": {"type": "server-command", "text": "amx_kick #{userid}"}}
+with "action" left out or null for none. Old-style menus give the keys' actions apart:
+  "actions": {"1": {"type": "chat", "text": "Hello, {name}!"}, "0": null}
+keyed by the key's digit; a key the menu does not answer may not have one. The types:
+  "player-command"  a console command run for the player (client_cmd, FakeClientCommand)
+  "server-command"  a command run on the server console (server_cmd, ServerCommand)
+  "chat"            a line in the player's chat (client_print print_chat, PrintToChat)
+The text is written as typed (a "%" stays a "%"), with these placeholders filled in for the
+player who chose the item: {userid} his user id (a number); {name} his name and {steamid} his
+Steam ID, both in "chat" only, since a name in a command could run commands of his choosing;
+{{ and }} are braces. At most 127 characters.
 Bad input prints one line naming the problem and exits with status 2.
 )";
 

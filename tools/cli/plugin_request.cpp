@@ -4,6 +4,7 @@
 #include "generator/access_flags.h"
 #include "generator/color_codes.h"
 #include "generator/input_rules.h"
+#include "generator/menu_actions.h"
 #include "generator/new_style_plugin.h"
 #include "generator/old_style_plugin.h"
 #include "generator/sourcemod_plugin.h"
@@ -12,6 +13,8 @@
 #include <array>
 #include <cctype>
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <span>
 
 namespace korvane {
@@ -30,13 +33,22 @@ std::string Quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
+// The name of the object's first field that is neither one of `known` nor `alsoKnown`, if any.
+std::optional<std::string> UnknownField(const json& object, std::initializer_list<std::string_view> known,
+                                        const char* alsoKnown = nullptr)
+{
+    for (const auto& [key, value] : object.items()) {
+        if ((!alsoKnown || key != alsoKnown) && std::find(known.begin(), known.end(), key) == known.end())
+            return key;
+    }
+    return std::nullopt;
+}
+
 // Rejects fields the kind does not know, so a misspelt field is not silently replaced by its default.
 void RequireKnownFields(const json& request, std::string_view kind, std::initializer_list<std::string_view> known)
 {
-    for (const auto& [key, value] : request.items()) {
-        if (key != "kind" && std::find(known.begin(), known.end(), key) == known.end())
-            Fail("unknown field " + Quoted(key) + " for kind " + Quoted(kind));
-    }
+    if (const auto key = UnknownField(request, known, "kind"))
+        Fail("unknown field " + Quoted(*key) + " for kind " + Quoted(kind));
 }
 
 // The windows' fields are single-line, and a line break inside a quoted string would split a line
@@ -62,7 +74,44 @@ std::u16string StringField(const json& object, const char* name, const char* fal
     return SingleLine(it->get_ref<const std::string&>(), std::string("field ") + Quoted(name));
 }
 
-std::vector<std::u16string> ItemsField(const json& object, bool required)
+// An action object {"type": ..., "text": ...}, or null for none; `owner` names it in messages.
+ItemAction ActionField(const json& value, const std::string& owner)
+{
+    if (value.is_null())
+        return {};
+    if (!value.is_object())
+        Fail(owner + ": an action must be an object with \"type\" and \"text\", or null");
+    if (const auto key = UnknownField(value, {"type", "text"}))
+        Fail(owner + ": unknown action field " + Quoted(*key));
+    const auto type = value.find("type");
+    if (type == value.end() || !type->is_string())
+        Fail(owner + ": an action's \"type\" must be a string");
+    const std::string& name = type->get_ref<const std::string&>();
+    ItemAction action;
+    if (name == "player-command")
+        action.type = ActionType::PlayerCommand;
+    else if (name == "server-command")
+        action.type = ActionType::ServerCommand;
+    else if (name == "chat")
+        action.type = ActionType::Chat;
+    else
+        Fail(owner + ": unknown action type " + Quoted(name) +
+             " (expected \"player-command\", \"server-command\" or \"chat\")");
+    const auto text = value.find("text");
+    if (text == value.end() || !text->is_string())
+        Fail(owner + ": an action's \"text\" must be a string");
+    action.text = SingleLine(text->get_ref<const std::string&>(), owner + ": an action's \"text\"");
+    return action;
+}
+
+// The items, each a string or an object {"text": "...", "action": {...} | null}, and their actions
+// (none for a string).
+struct ListedItems {
+    std::vector<std::u16string> texts;
+    std::vector<ItemAction> actions;
+};
+
+ListedItems ItemsField(const json& object, bool required)
 {
     const auto it = object.find("items");
     if (it == object.end()) {
@@ -72,13 +121,43 @@ std::vector<std::u16string> ItemsField(const json& object, bool required)
     }
     if (!it->is_array())
         Fail("field \"items\" must be an array of strings");
-    std::vector<std::u16string> items;
+    ListedItems items;
     for (const json& item : *it) {
-        if (!item.is_string())
-            Fail("field \"items\" must be an array of strings");
-        items.push_back(SingleLine(item.get_ref<const std::string&>(), "an item"));
+        const std::string owner = "item " + std::to_string(items.texts.size() + 1);
+        if (item.is_string()) {
+            items.texts.push_back(SingleLine(item.get_ref<const std::string&>(), "an item"));
+            items.actions.emplace_back();
+            continue;
+        }
+        if (!item.is_object())
+            Fail(owner + " must be a string or an object {\"text\": ..., \"action\": ...}");
+        if (const auto key = UnknownField(item, {"text", "action"}))
+            Fail(owner + ": unknown item field " + Quoted(*key));
+        const auto text = item.find("text");
+        if (text == item.end() || !text->is_string())
+            Fail(owner + ": an item's \"text\" must be a string");
+        items.texts.push_back(SingleLine(text->get_ref<const std::string&>(), "an item"));
+        const auto action = item.find("action");
+        items.actions.push_back(action == item.end() ? ItemAction{} : ActionField(*action, owner));
     }
     return items;
+}
+
+// Old-style "actions": {"1": {...}, "0": {...}}, keyed by the key's digit.
+std::map<char16_t, ItemAction> KeyActionsField(const json& request)
+{
+    const auto it = request.find("actions");
+    if (it == request.end())
+        return {};
+    if (!it->is_object())
+        Fail("field \"actions\" must be an object keyed by the keys' digits");
+    std::map<char16_t, ItemAction> actions;
+    for (const auto& [key, value] : it->items()) {
+        if (key.size() != 1 || key[0] < '0' || key[0] > '9')
+            Fail("field \"actions\": " + Quoted(key) + " is not a key's digit");
+        actions[static_cast<char16_t>(key[0])] = ActionField(value, "key " + key);
+    }
+    return actions;
 }
 
 template <std::size_t N>
@@ -165,8 +244,12 @@ std::u16string NewStyle(const json& request)
     menu.title = StringField(request, "title", nullptr);
     menu.command = StringField(request, "command", "mymenu");
     menu.flag = OptionalFlagField(request, kAmxAccessFlags, "AMX Mod X");
-    menu.items = ItemsField(request, true);
+    ListedItems items = ItemsField(request, true);
+    menu.items = std::move(items.texts);
+    menu.actions = std::move(items.actions);
     if (const auto problem = CheckNewStyleMenu(menu))
+        FailCheck(*problem);
+    if (const auto problem = CheckNewStyleActions(menu))
         FailCheck(*problem);
     PluginText text;
     ComposeNewStylePlugin(menu, text);
@@ -180,8 +263,12 @@ std::u16string SourceMod(const json& request)
     menu.title = StringField(request, "title", "");
     menu.command = StringField(request, "command", "menu");
     menu.flag = OptionalFlagField(request, kSourceModAccessFlags, "SourceMod");
-    menu.items = ItemsField(request, false);
+    ListedItems items = ItemsField(request, false);
+    menu.items = std::move(items.texts);
+    menu.actions = std::move(items.actions);
     if (const auto problem = CheckSourceModMenu(menu))
+        FailCheck(*problem);
+    if (const auto problem = CheckSourceModActions(menu))
         FailCheck(*problem);
     PluginText text;
     ComposeSourceModPlugin(menu, text);
@@ -190,7 +277,7 @@ std::u16string SourceMod(const json& request)
 
 std::u16string OldStyle(const json& request)
 {
-    RequireKnownFields(request, "old-style", {"menu", "keys", "name", "command", "flag"});
+    RequireKnownFields(request, "old-style", {"menu", "keys", "name", "command", "flag", "actions"});
     const std::vector<ColoredRow> rows = MenuRows(request);
     OldStyleMenu menu;
     if (request.contains("keys")) {
@@ -208,7 +295,10 @@ std::u16string OldStyle(const json& request)
     menu.command = StringField(request, "command", "mymenu");
     menu.flag = OptionalFlagField(request, kAmxAccessFlags, "AMX Mod X");
     menu.menuText = ColorCodedMenuText(rows);
+    menu.keyActions = KeyActionsField(request);
     if (const auto problem = CheckOldStyleOptions(menu))
+        FailCheck(*problem);
+    if (const auto problem = CheckOldStyleActions(menu))
         FailCheck(*problem);
     PluginText text;
     try {
