@@ -1,6 +1,8 @@
 // The running program, as another program on the desktop can reach it: live-preview messages that
 // leave no skin or name no folder, and messages too large to receive, never end it, never make it
 // call through freed memory, and never stop it from taking the next preview.
+#include "support/preview_block.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -94,17 +96,7 @@ private:
     HWND m_chooser = nullptr;
 };
 
-std::vector<uint8_t> PreviewBlock(const std::string& name, const std::string& folder, const std::string& options,
-                                  std::size_t size = 30646)
-{
-    std::vector<uint8_t> block(size, 0);
-    const uint32_t marker = 0xA400;
-    std::memcpy(block.data(), &marker, 4);
-    std::memcpy(block.data() + 4, name.data(), name.size());
-    std::memcpy(block.data() + 132, folder.data(), folder.size());
-    std::memcpy(block.data() + 645, options.data(), options.size());
-    return block;
-}
+using korvane::test::PreviewBlock;
 
 // The answer to a WM_COPYDATA, or -1 when none came within the time.
 LRESULT SendCopyData(HWND window, std::vector<uint8_t> block, UINT timeoutMs = 10000)

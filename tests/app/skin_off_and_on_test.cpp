@@ -8,6 +8,8 @@
 #include "windows/skin_manager_win32.h"
 #include "windows/skin_provider_win32.h"
 
+#include "support/preview_block.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -32,17 +34,7 @@ bool HasRegion(HWND window)
     return has;
 }
 
-// A live-preview block: marker, skin name, skin folder and options text at their offsets.
-std::vector<uint8_t> PreviewBlock(const std::string& name, const std::string& folder, const std::string& options)
-{
-    std::vector<uint8_t> block(30646, 0);
-    const uint32_t marker = 0xA400;
-    std::memcpy(block.data(), &marker, 4);
-    std::memcpy(block.data() + 4, name.data(), name.size());
-    std::memcpy(block.data() + 132, folder.data(), folder.size());
-    std::memcpy(block.data() + 645, options.data(), options.size());
-    return block;
-}
+using test::PreviewBlock;
 
 LRESULT SendPreview(HWND window, std::vector<uint8_t> block)
 {

@@ -108,6 +108,13 @@ TEST_F(ButtonFades, AWindowedButtonShowsBlendedFramesAndEndsOnItsHotFace)
     EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40);
 }
 
+// Runs a windowed button's fade to its end.
+void FadeToTheEnd(TsBitBtn& button, ManualTimers& timers)
+{
+    while (button.Skin().Fader().Running())
+        timers.TickAll();
+}
+
 TEST_F(ButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
 {
     ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
@@ -116,8 +123,7 @@ TEST_F(ButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
     Pump();
     ManualTimers timers;
     SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
-    while (button.Skin().Fader().Running())
-        timers.TickAll();
+    FadeToTheEnd(button, timers);
     Pump();
     ASSERT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40);
 
@@ -133,8 +139,7 @@ TEST_F(ButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
     EXPECT_LT(first, 0x70);
     Pump();
     EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), first) << "a paint between frames jumped ahead";
-    while (button.Skin().Fader().Running())
-        timers.TickAll();
+    FadeToTheEnd(button, timers);
     Pump();
     EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x70);
 }
@@ -147,8 +152,7 @@ TEST_F(ButtonFades, AQuickClickShowsThePressedFaceThenFadesBack)
     Pump();
     ManualTimers timers;
     SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
-    while (button.Skin().Fader().Running())
-        timers.TickAll();
+    FadeToTheEnd(button, timers);
     SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
     ASSERT_TRUE(button.Skin().Fader().Running()) << "the press fades";
     // Released before the press's fade showed a frame.
@@ -166,8 +170,7 @@ TEST_F(ButtonFades, AQuickClickShowsThePressedFaceThenFadesBack)
     const int first = ScreenRed(button.Handle(), 6, 12);
     EXPECT_LT(first, 0x70);
     EXPECT_GT(first, 0x40);
-    while (button.Skin().Fader().Running())
-        timers.TickAll();
+    FadeToTheEnd(button, timers);
     Pump();
     EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40) << "released under the mouse: hot";
 }

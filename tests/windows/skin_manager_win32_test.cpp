@@ -9,6 +9,8 @@
 #include "ui/graphic_control.h"
 #include "windows/skin_manager_win32.h"
 
+#include "support/preview_block.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -283,13 +285,7 @@ TEST_F(SkinManagerWindows, DamagedPackageFileKeepsTheOldNameAndShowsTheError)
 std::vector<uint8_t> PreviewBlock(uint32_t marker, const std::string& name, const std::wstring& directory,
                                   const std::string& options, std::size_t size = 30646)
 {
-    std::vector<uint8_t> block(size, 0);
-    std::memcpy(block.data(), &marker, 4);
-    std::memcpy(block.data() + 4, name.data(), name.size());
-    const std::string dir(directory.begin(), directory.end());
-    std::memcpy(block.data() + 132, dir.data(), dir.size());
-    std::memcpy(block.data() + 645, options.data(), options.size());
-    return block;
+    return test::PreviewBlock(name, std::string(directory.begin(), directory.end()), options, size, marker);
 }
 
 TEST_F(SkinManagerWindows, LivePreviewIsTakenOnlyWhenEveryCheckPasses)
