@@ -21,10 +21,11 @@ inline constexpr int kGlowWindowTag = -98;
 int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sectionName,
              const SkinPaintSource* manager, void* ownerWindow, int alpha, int margin, const std::u16string& glowKey);
 
-// Frees the glow at the index; an index outside the list or an empty slot does nothing.
+// Frees the glow of the index; an index of no glow shown now (-1, or one freed already) does
+// nothing. Indexes are not given twice.
 void HideGlow(int index);
 
-// Frees every glow and empties the list.
+// Frees every glow.
 void ClearGlows();
 
 // The glow window of a glow index (null when none), and whether a window is a glow window.

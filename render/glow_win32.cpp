@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <limits>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -60,11 +62,17 @@ struct TacGlowEffect {
     int Margin = 0;
 };
 
-// Slots stay in place when glows are freed so indexes stay valid.
-std::vector<std::unique_ptr<TacGlowEffect>>& GlowList()
+// The glows shown, by index. An index is never given twice, so a control that still holds the
+// index of a glow freed meanwhile (by ClearGlows, say) can never reach another control's glow.
+struct GlowTable {
+    std::map<int, std::unique_ptr<TacGlowEffect>> Glows;
+    int NextIndex = 0;
+};
+
+GlowTable& Glows()
 {
-    static std::vector<std::unique_ptr<TacGlowEffect>> list;
-    return list;
+    static GlowTable table;
+    return table;
 }
 
 void FreeGlow(std::unique_ptr<TacGlowEffect>& glow)
@@ -117,10 +125,12 @@ int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sec
     glow->Manager = manager;
     glow->MaskIndex = maskIndex;
     glow->Margin = margin;
-    auto& list = GlowList();
-    list.push_back(std::move(glow));
-    const int index = static_cast<int>(list.size()) - 1;
-    TacGlowEffect& effect = *list.back();
+    GlowTable& table = Glows();
+    const int index = table.NextIndex;
+    // Wrapping around would take 2^31 glows; -1 stays the answer for none.
+    table.NextIndex = table.NextIndex == std::numeric_limits<int>::max() ? 0 : table.NextIndex + 1;
+    TacGlowEffect& effect = *glow;
+    table.Glows[index] = std::move(glow);
 
     // The picture: transparent black, the glow entry painted over all of it in state 0.
     const GlowLayout layout = LayoutGlow(controlRect, visible, GlowMarginsOf(*entry), margin);
@@ -164,29 +174,31 @@ int ShowGlow(PixelRect controlRect, PixelRect visible, const std::u16string& sec
 
 void HideGlow(int index)
 {
-    auto& list = GlowList();
-    if (index < 0 || index >= static_cast<int>(list.size())) {
+    auto& glows = Glows().Glows;
+    const auto found = glows.find(index);
+    if (found == glows.end()) {
         return;
     }
-    FreeGlow(list[index]);
+    // Out of the table first: destroying the window may reach the table again.
+    std::unique_ptr<TacGlowEffect> glow = std::move(found->second);
+    glows.erase(found);
+    FreeGlow(glow);
 }
 
 void ClearGlows()
 {
-    auto& list = GlowList();
-    for (auto& glow : list) {
+    std::map<int, std::unique_ptr<TacGlowEffect>> glows = std::move(Glows().Glows);
+    Glows().Glows.clear();
+    for (auto& [index, glow] : glows) {
         FreeGlow(glow);
     }
-    list.clear();
 }
 
 void* GlowWindow(int index)
 {
-    const auto& list = GlowList();
-    if (index < 0 || index >= static_cast<int>(list.size()) || !list[index]) {
-        return nullptr;
-    }
-    return list[index]->Window;
+    const auto& glows = Glows().Glows;
+    const auto found = glows.find(index);
+    return found == glows.end() || !found->second ? nullptr : found->second->Window;
 }
 
 bool IsGlowWindow(void* window)

@@ -19,6 +19,15 @@ void Component::ReleaseHooks()
     }
 }
 
+void Component::NotifyWindowDestroyed()
+{
+    // Over a copy: a hook may leave the chain when it hears it.
+    const std::vector<MessageHook*> hooks = m_hooks;
+    for (MessageHook* hook : hooks)
+        if (std::find(m_hooks.begin(), m_hooks.end(), hook) != m_hooks.end())
+            hook->OnWindowDestroyed();
+}
+
 MessageHook& Component::AddOwnedHook(std::unique_ptr<MessageHook> hook)
 {
     MessageHook& attached = *hook;

@@ -52,6 +52,8 @@ protected:
     void Dispatch(Message& message, std::size_t first = 0);
     // Tells every hook that the component is going away and empties the chain.
     void ReleaseHooks();
+    // Tells every hook that the component's window was destroyed (the component lives on).
+    void NotifyWindowDestroyed();
 
 private:
     friend class MessageHook;
@@ -84,6 +86,8 @@ protected:
     LRESULT CallNext(Message& message);
     // The component goes away while the hook is attached.
     virtual void OnTargetDestroyed() {}
+    // The component's window was destroyed (WM_NCDESTROY, which does not travel the path).
+    virtual void OnWindowDestroyed() {}
 
 private:
     friend class Component;

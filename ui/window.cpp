@@ -289,6 +289,7 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wPar
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        self->NotifyWindowDestroyed();
         self->Unbind();
         self->OnWindowDestroyed();
         return DefWindowProcW(window, message, wParam, lParam);
@@ -305,6 +306,7 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
         // message.
         RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
         if (self && self->m_handle == window) {
+            self->NotifyWindowDestroyed();
             self->Unbind();
             self->OnWindowDestroyed();
         }

@@ -205,6 +205,8 @@ void TacComboBoxWnd::ReleaseList()
         m_listAdapter->Detach();
     }
     m_listAdapter.reset();
+    // The list is adapted again when it next asks for its colours under a skin.
+    m_listWindow = nullptr;
 }
 
 LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)

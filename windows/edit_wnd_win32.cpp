@@ -255,6 +255,16 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             SetSkinColours();
         return result;
     }
+    case LB_GETTOPINDEX: {
+        // An empty list box of the class library has no top item: -1, not the platform's 0.
+        const LRESULT top = TacBaseWnd::WndProc(message, wParam, lParam);
+        wchar_t name[16] = {};
+        GetClassNameW(Window(), name, 16);
+        if (top == 0 && ui::Window::FromHandle(Window()) && lstrcmpiW(name, L"ListBox") == 0 &&
+            SendMessageW(Window(), LB_GETCOUNT, 0, 0) == 0)
+            return -1;
+        return top;
+    }
     case SKM_COMMAND: {
         const EngineCommand command = EngineCommand::FromWParam(wParam);
         switch (command.Code) {

@@ -41,6 +41,8 @@ protected:
         m_owner.m_subclassed = false;
         m_owner.m_detached = true;
     }
+    // The window went: the adapter detaches, as one of a plain window does at WM_NCDESTROY.
+    void OnWindowDestroyed() override { m_owner.Detach(); }
 
 private:
     TacMainWnd& m_owner;
@@ -250,10 +252,13 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     const TsSkinManager* manager = Manager();
-    // The skin's removal is heard when the manager is off already: that is when it is sent.
-    if (message == SKM_COMMAND && manager &&
-        (manager->Active() || EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN))
-        return HandleCommand(message, wParam, lParam);
+    // The skin's removal is heard when the manager is off already: that is when it is sent, and
+    // the broadcast finds the windows it goes to by their answer to SKC_ISSKINNED.
+    if (message == SKM_COMMAND && manager) {
+        const SkinCommand code = EngineCommand::FromWParam(wParam).Code;
+        if (manager->Active() || code == SKC_REMOVESKIN || code == SKC_ISSKINNED)
+            return HandleCommand(message, wParam, lParam);
+    }
     return CallPrevious(message, wParam, lParam);
 }
 

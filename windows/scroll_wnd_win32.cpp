@@ -151,13 +151,26 @@ TacScrollWnd::TacScrollWnd(HWND window, std::u16string_view section, TsSkinManag
 
 TacScrollWnd::~TacScrollWnd()
 {
+    // A mouse action or hover on the bars ends with the adapter: its timers would tick into a
+    // window that no longer has bars to move, and the capture would keep the mouse from others.
     TrackingState& tracking = Tracking();
-    if (tracking.Window == Window()) {
+    const HWND window = Window();
+    const bool live = window && IsWindow(window);
+    if (tracking.Window == window) {
+        if (live) {
+            ScrollTimers().Stop(window, kRepeatFirstTimer);
+            ScrollTimers().Stop(window, kRepeatTimer);
+            if (GetCapture() == window)
+                ReleaseCapture();
+        }
         tracking.Tracker = ScrollTracker{};
         tracking.Window = nullptr;
     }
-    if (tracking.HoverWindow == Window())
+    if (tracking.HoverWindow == window) {
+        if (live)
+            ScrollTimers().Stop(window, kHoverTimer);
         tracking.HoverWindow = nullptr;
+    }
 }
 
 HWND TacScrollWnd::TrackWindow()
@@ -658,10 +671,9 @@ LRESULT TacScrollWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_LBUTTONUP:
-        if (IsTracked()) {
+        // The release ends the action on the bars and still reaches the window.
+        if (IsTracked())
             OnButtonUp();
-            return 0;
-        }
         break;
     case WM_CAPTURECHANGED:
         if (IsTracked() && reinterpret_cast<HWND>(lParam) != Window())

@@ -6,6 +6,8 @@
 #include "render/skin_tables_source.h"
 #include "render/state_image.h"
 #include "skin/engine_commands.h"
+#include "ui/application.h"
+#include "ui/form.h"
 #include "windows/frame_region.h"
 #include "windows/skin_manager_win32.h"
 
@@ -567,9 +569,14 @@ void WindowFrame::PerformButton(int hitCode)
 {
     UINT command = 0;
     switch (hitCode) {
-    case kHitMinimize:
-        command = kScMinimize;
+    case kHitMinimize: {
+        // A minimised window other than the main form comes back by the button it shows there.
+        const ui::Application* application = ui::Application::Current();
+        const ui::Form* main = application ? application->MainForm() : nullptr;
+        const bool mainForm = main && main->Handle() == m_window;
+        command = IsIconic(m_window) && !mainForm ? kScRestore : kScMinimize;
         break;
+    }
     case kHitMaximize:
         if (IsZoomed(m_window)) {
             ShowWindow(m_window, SW_RESTORE);

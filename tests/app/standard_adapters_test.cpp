@@ -224,6 +224,33 @@ TEST_F(StandardAdapters, OpeningTheListOfAComboBoxPressesItsButtonAndAdaptsTheLi
     EXPECT_TRUE(IsWindow(adapter->ListWindow()));
 }
 
+TEST_F(StandardAdapters, AComboBoxsListIsAdaptedAgainWhenTheSkinComesBack)
+{
+    ui::ComboBox combo(*ChooseStyleMenu, BoundsRect(10, 10, 121, 21), 13);
+    for (int i = 0; i < 21; ++i)
+        combo.Add(L"Item " + std::to_wstring(i));
+    Pump();
+    auto* adapter = dynamic_cast<TacComboBoxWnd*>(TacMainWnd::FromWindow(combo.Handle()));
+    ASSERT_NE(adapter, nullptr);
+    const auto dropAndClose = [&] {
+        SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+        Pump();
+        const bool adapted = adapter->ListAdapter() != nullptr &&
+                             TacMainWnd::FromWindow(adapter->ListWindow()) == adapter->ListAdapter();
+        SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+        Pump();
+        return adapted;
+    };
+    ASSERT_TRUE(dropAndClose());
+    TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    manager.SetActive(false);
+    Pump();
+    EXPECT_EQ(adapter->ListAdapter(), nullptr) << "the list keeps its adapter without a skin";
+    manager.SetActive(true);
+    Pump();
+    EXPECT_TRUE(dropAndClose()) << "the list released once is never adapted again";
+}
+
 TEST_F(StandardAdapters, CheckingACheckBoxChangesOnlyItsPicture)
 {
     auto& box = Adapted<TacCheckBoxWnd>(L"BUTTON", L"Права", BS_AUTOCHECKBOX, BoundsRect(10, 10, 120, 20),

@@ -161,6 +161,21 @@ TEST_F(GlowWindowTest, HidingTwiceAndUnknownEntriesDoNothing)
     EXPECT_EQ(GlowWindow(second), nullptr);
 }
 
+TEST_F(GlowWindowTest, AnIndexHeldPastClearingReachesNoLaterGlow)
+{
+    const int stale = ShowGlow({250, 250, 325, 275}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
+    ASSERT_GE(stale, 0);
+    ClearGlows();
+    const int later = ShowGlow({250, 300, 325, 325}, {0, 0, 75, 25}, u"BUTTON", &m_skin, m_owner, 255, 2, u"GLOW");
+    ASSERT_GE(later, 0);
+    EXPECT_NE(later, stale);
+    const HWND window = static_cast<HWND>(GlowWindow(later));
+    ASSERT_NE(window, nullptr);
+    HideGlow(stale); // the control that showed the first one forgets it only now
+    EXPECT_TRUE(IsWindow(window)) << "hiding a cleared glow closed another control's glow";
+    EXPECT_EQ(GlowWindow(later), window);
+}
+
 TEST_F(GlowWindowTest, WindowPathGlowsAroundTheWindowAndHidesAgain)
 {
     const int index = UpdateWindowGlow(m_owner, -1, false, 0, &m_skin);

@@ -1,6 +1,9 @@
 // How an adapter leaves its window: never reachable once freed, not even when it is freed by
 // what one of its own messages set off, or when another subclasser sits on its thunk.
 #include "skin/skin_platform_win32.h"
+#include "ui/application.h"
+#include "ui/edit.h"
+#include "ui/form.h"
 #include "windows/main_wnd_win32.h"
 #include "windows/skin_manager_win32.h"
 
@@ -82,9 +85,9 @@ protected:
         DestroyWindow(m_window);
         m_manager.reset();
     }
-    AdapterPtr<> Probe()
+    AdapterPtr<> Probe(HWND window = nullptr)
     {
-        auto adapter = MakeAdapterPtr<ProbeAdapter>(m_window, u"CHECKBOX", m_manager.get());
+        auto adapter = MakeAdapterPtr<ProbeAdapter>(window ? window : m_window, u"CHECKBOX", m_manager.get());
         adapter->Create();
         return adapter;
     }
@@ -131,6 +134,26 @@ TEST_F(AdapterLifetime, AFreedAdapterUnderAnotherSubclasserIsUnreachableAndTheWi
     g_owned.reset();
     EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr);
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_beneathLater));
+}
+
+class LifetimeForm : public ui::Form {
+public:
+    LifetimeForm() : ui::Form({L"TLifetimeForm", L"Lifetime", 100, 100, 200, 100}) {}
+};
+
+TEST_F(AdapterLifetime, AnAdapterOfAClassLibraryWindowDetachesWhenTheWindowGoes)
+{
+    ui::Application application;
+    auto& form = application.CreateForm<LifetimeForm>();
+    auto edit = std::make_unique<ui::Edit>(form, BoundsRect(10, 10, 100, 21));
+    const HWND window = edit->Handle();
+    g_owned = Probe(window);
+    ASSERT_EQ(TacMainWnd::FromWindow(window), g_owned.get());
+    ASSERT_FALSE(g_owned->Detached());
+    edit.reset(); // the control and its window go; the adapter's owner keeps it
+    EXPECT_TRUE(g_owned->Detached()) << "the adapter never heard its window go";
+    g_owned.reset();
+    EXPECT_TRUE(g_probe.destroyed);
 }
 
 } // namespace

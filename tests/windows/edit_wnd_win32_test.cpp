@@ -3,11 +3,13 @@
 // bars), the arrow's repeat with a fake clock, the thumb drag and the wheel.
 #include "support/pump_messages.h"
 #include "support/skinned_form_fixture_win32.h"
+#include "ui/list_box.h"
 #include "ui/memo.h"
 #include "win32/dc_guards.h"
 #include "win32/dib_section.h"
 #include "windows/edit_wnd_win32.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -422,6 +424,69 @@ TEST_F(EditFrames, AListBoxOfADialogGetsAFlatFrameInTheSkinsBorderColour)
     // The items made the list scroll: its bar is the skin's.
     const PixelRect vert = adapter.VertBarRect();
     EXPECT_EQ(ScreenPixel(m_raw, (vert.Left + vert.Right) / 2, vert.Top + 3), kArrow);
+}
+
+// A plain edit's own procedure under the adapter, counting the button-ups that reach it.
+int g_buttonUps = 0;
+WNDPROC g_editProc = nullptr;
+LRESULT CALLBACK CountButtonUps(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONUP)
+        ++g_buttonUps;
+    return CallWindowProcW(g_editProc, window, message, wParam, lParam);
+}
+
+TEST_F(EditFrames, TheReleaseThatEndsABarActionStillReachesTheWindow)
+{
+    Apply();
+    m_raw = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 10, 10, 200, 100,
+                            m_form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    g_buttonUps = 0;
+    g_editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(m_raw, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountButtonUps)));
+    TacEditWnd& adapter = AdapterOf(m_raw);
+    Fill(m_raw, 100);
+    Pump();
+    FakeClock clock;
+    const PixelRect vert = adapter.VertBarRect();
+    const POINT arrow = ScreenPoint(m_raw, (vert.Left + vert.Right) / 2, vert.Bottom - 3);
+    SendMessageW(m_raw, WM_NCLBUTTONDOWN, HTVSCROLL, Packed(arrow));
+    ASSERT_EQ(TacScrollWnd::TrackWindow(), m_raw);
+    SendMessageW(m_raw, WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
+    EXPECT_EQ(TacScrollWnd::TrackWindow(), nullptr) << "the action ended";
+    EXPECT_EQ(g_buttonUps, 1) << "the button-up was swallowed";
+}
+
+TEST_F(EditFrames, AnAdapterThatGoesDuringABarActionStopsItsTimersAndLetsTheMouseGo)
+{
+    ui::Memo& memo = AddMemo(BoundsRect(10, 10, 200, 100));
+    Apply();
+    ASSERT_EQ(TacMainWnd::FromWindow(memo.Handle()), nullptr);
+    auto adapter = MakeAdapterPtr<TacEditWnd>(memo.Handle(), u"EDIT", m_manager.get());
+    adapter->Create(true);
+    Fill(memo.Handle(), 100);
+    Pump();
+    FakeClock clock;
+    const PixelRect vert = adapter->VertBarRect();
+    const POINT arrow = ScreenPoint(memo.Handle(), (vert.Left + vert.Right) / 2, vert.Bottom - 3);
+    SendMessageW(memo.Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, Packed(arrow));
+    ASSERT_EQ(GetCapture(), memo.Handle());
+    ASSERT_EQ(g_timers, (std::vector<TimerEvent>{{true, 0xFFFD, 300}}));
+    adapter.reset(); // while the arrow is held
+    EXPECT_NE(GetCapture(), memo.Handle()) << "the capture is still held";
+    EXPECT_NE(std::find(g_timers.begin(), g_timers.end(), TimerEvent{false, 0xFFFD, 0}), g_timers.end())
+        << "the repeat timer still runs";
+    EXPECT_EQ(TacScrollWnd::TrackWindow(), nullptr);
+}
+
+TEST_F(EditFrames, AnEmptyListBoxOfTheClassLibraryHasNoTopItem)
+{
+    ui::ListBox list(*m_form, BoundsRect(10, 10, 120, 80), 16);
+    Apply();
+    AdapterOf(list.Handle());
+    EXPECT_EQ(SendMessageW(list.Handle(), LB_GETTOPINDEX, 0, 0), -1);
+    list.Add(L"one");
+    EXPECT_EQ(SendMessageW(list.Handle(), LB_GETTOPINDEX, 0, 0), 0);
 }
 
 } // namespace
