@@ -12,16 +12,33 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace korvane::ui {
 
 namespace {
 
-// The window property that holds the bound object: GWLP_USERDATA stays free for whoever
-// subclasses the window later.
-constexpr wchar_t kObjectProperty[] = L"KorvaneWindowObject";
-// Our subclass's id in the window's subclass chain.
-constexpr UINT_PTR kSubclassId = 0x4B56;
+// What the user-interface thread knows of a window it serves: the object bound to it (none
+// once it detached), and for a subclassed window the procedure it replaced. Found without a
+// window property: under Wine every property lookup is a round trip to the server, and this one
+// is made for every message.
+struct WindowSlot {
+    Window* Object = nullptr;
+    WNDPROC Previous = nullptr;
+};
+
+std::unordered_map<HWND, WindowSlot>& Slots()
+{
+    static std::unordered_map<HWND, WindowSlot> slots;
+    return slots;
+}
+
+WindowSlot* SlotOf(HWND window)
+{
+    auto& slots = Slots();
+    const auto found = slots.find(window);
+    return found == slots.end() ? nullptr : &found->second;
+}
 
 UncaughtErrorHandler g_uncaughtErrorHandler = nullptr;
 Component* g_mouseComponent = nullptr;
@@ -91,7 +108,8 @@ Window::~Window()
 
 Window* Window::FromHandle(HWND window)
 {
-    return window ? static_cast<Window*>(GetPropW(window, kObjectProperty)) : nullptr;
+    const WindowSlot* slot = window ? SlotOf(window) : nullptr;
+    return slot ? slot->Object : nullptr;
 }
 
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -233,34 +251,40 @@ void Window::Adopt(HWND window)
 
 void Window::Subclass(HWND window)
 {
-    Bind(window);
-    m_classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-    m_subclassed = SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-    m_procAfterSubclass = GetWindowLongPtrW(window, GWLP_WNDPROC);
-    if (!m_subclassed) {
-        Unbind();
-        throw std::runtime_error("Cannot subclass a window");
+    if (WindowSlot* stranded = SlotOf(window); stranded && stranded->Previous && !stranded->Object) {
+        // Our procedure still sits in the chain from an earlier object, under another
+        // subclasser: this object takes its place there rather than entering the chain twice.
+        m_previousProc = stranded->Previous;
+    } else {
+        SetLastError(0);
+        m_previousProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+        if (!m_previousProc && GetLastError() != 0)
+            throw std::runtime_error("Cannot subclass a window");
     }
+    m_subclassed = true;
+    Slots()[window] = {nullptr, m_previousProc};
+    Bind(window);
 }
 
 void Window::Bind(HWND window)
 {
     m_handle = window;
-    SetPropW(window, kObjectProperty, this);
+    Slots()[window].Object = this;
 }
 
 void Window::Detach()
 {
     if (m_handle && m_subclassed) {
-        if (GetWindowLongPtrW(m_handle, GWLP_WNDPROC) == m_procAfterSubclass) {
-            RemoveWindowSubclass(m_handle, &SubclassProc, kSubclassId);
-        } else {
-            // Someone subclassed the window over us with SetWindowLongPtr. Wine's comctl32 puts
-            // the class procedure back when the last subclass of its chain goes, which would cut
-            // that subclasser out; so our entry stays, passing every message on, until the
-            // window is destroyed.
-            SetWindowSubclass(m_handle, &SubclassProc, kSubclassId, 0);
+        if (GetWindowLongPtrW(m_handle, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SubclassProc)) {
+            SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
+            const HWND window = m_handle;
+            Unbind();
+            Slots().erase(window);
+            return;
         }
+        // Someone subclassed the window over us: our procedure stays in the chain, passing every
+        // message to the one it replaced, until the window is destroyed.
     }
     Unbind();
 }
@@ -269,8 +293,11 @@ void Window::Unbind()
 {
     if (!m_handle)
         return;
-    if (FromHandle(m_handle) == this)
-        RemovePropW(m_handle, kObjectProperty);
+    if (WindowSlot* slot = SlotOf(m_handle); slot && slot->Object == this) {
+        slot->Object = nullptr;
+        if (!slot->Previous)
+            Slots().erase(m_handle);
+    }
     m_handle = nullptr;
     m_subclassed = false;
     m_trackingLeave = false;
@@ -297,23 +324,28 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wPar
     return self->Receive(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                      DWORD_PTR data)
+LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<Window*>(data);
+    const WindowSlot* slot = SlotOf(window);
+    if (!slot)
+        return DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC previous = slot->Previous;
+    Window* self = slot->Object;
     if (message == WM_NCDESTROY) {
         // Leave the chain first; the rest of it, the class procedure included, still gets the
         // message.
-        RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
+        if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SubclassProc))
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         if (self && self->m_handle == window) {
             self->NotifyWindowDestroyed();
             self->Unbind();
             self->OnWindowDestroyed();
         }
-        return DefSubclassProc(window, message, wParam, lParam);
+        Slots().erase(window);
+        return CallWindowProcW(previous, window, message, wParam, lParam);
     }
     if (!self || self->m_handle != window)
-        return DefSubclassProc(window, message, wParam, lParam);
+        return CallWindowProcW(previous, window, message, wParam, lParam);
     return self->Receive(message, wParam, lParam);
 }
 
@@ -358,12 +390,7 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     if (!m_subclassed)
         return DefWindowProcW(m_handle, message, wParam, lParam);
-    // DefSubclassProc knows where in the chain the current message stands only while a message
-    // from Win32 is being handled; a message performed from code goes straight to the class.
-    if (m_receiving > 0)
-        return DefSubclassProc(m_handle, message, wParam, lParam);
-    return m_classProc ? CallWindowProcW(m_classProc, m_handle, message, wParam, lParam)
-                       : DefWindowProcW(m_handle, message, wParam, lParam);
+    return CallWindowProcW(m_previousProc, m_handle, message, wParam, lParam);
 }
 
 bool Window::OnReflected(Message& message)

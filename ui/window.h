@@ -24,8 +24,9 @@ struct PaintContext {
 };
 
 // One Win32 window bound to a C++ object. Windows of our own classes are bound at WM_NCCREATE;
-// windows of system classes are subclassed (SetWindowSubclass, whose removal is safe in any order
-// among other subclassers).
+// windows of system classes are subclassed with our own window procedure, which stays in the
+// chain (passing messages on) when another subclasser came over it. The user-interface thread
+// finds a window's object in a table of its own, never by a window property.
 //
 // A window is either owned (this object created it and destroys it with itself) or borrowed
 // (someone else created it; the object only attaches to it and, when it goes, detaches and leaves
@@ -139,8 +140,7 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR data);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // One message from Win32, through the hooks and the router, with errors kept inside.
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     void Bind(HWND window);
@@ -157,11 +157,8 @@ private:
     HWND m_handle = nullptr;
     bool m_owned = false;
     bool m_subclassed = false;
-    // The class procedure of a subclassed window, for DefaultProc outside a message from Win32.
-    WNDPROC m_classProc = nullptr;
-    // The window procedure right after we subclassed: another one later means someone
-    // subclassed over us.
-    LONG_PTR m_procAfterSubclass = 0;
+    // The procedure our subclass replaced: where every message we leave goes.
+    WNDPROC m_previousProc = nullptr;
     int m_receiving = 0;
     bool m_trackingLeave = false;
     bool m_mouseInside = false;

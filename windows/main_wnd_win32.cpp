@@ -8,14 +8,49 @@
 #include "ui/window_text.h"
 #include "windows/skin_manager_win32.h"
 
+#include <unordered_map>
+
 namespace korvane {
 
 namespace {
 
+// Published for other code that has the window: the property holds its adapter. This program
+// never reads it back; it finds adapters in the table below.
 constexpr const wchar_t* kAdapterProperty = L"ACSBSC";
-// The procedure the thunk replaced, kept on the window so that a thunk left in place by an
-// adapter that could not give the window back still reaches it.
-constexpr const wchar_t* kSavedProcProperty = L"ACSBSC.PROC";
+
+// What the user-interface thread knows of an adapted window: its adapter (none once it went), and
+// the procedure an adapter's thunk replaced there (kept while the thunk stays in the chain, so a
+// thunk left under another subclasser still passes every message on).
+struct AdapterSlot {
+    TacMainWnd* Adapter = nullptr;
+    WNDPROC Thunked = nullptr;
+};
+
+std::unordered_map<HWND, AdapterSlot>& AdapterSlots()
+{
+    static std::unordered_map<HWND, AdapterSlot> slots;
+    return slots;
+}
+
+AdapterSlot* AdapterSlotOf(HWND window)
+{
+    auto& slots = AdapterSlots();
+    const auto found = slots.find(window);
+    return found == slots.end() ? nullptr : &found->second;
+}
+
+// The adapter no longer serves the window: nothing leads to it from the window any more.
+void ForgetAdapter(HWND window, const TacMainWnd* adapter)
+{
+    AdapterSlot* slot = AdapterSlotOf(window);
+    if (!slot || slot->Adapter != adapter)
+        return;
+    slot->Adapter = nullptr;
+    if (IsWindow(window))
+        RemovePropW(window, kAdapterProperty);
+    if (!slot->Thunked)
+        AdapterSlots().erase(window);
+}
 
 } // namespace
 
@@ -66,8 +101,7 @@ TacMainWnd::~TacMainWnd()
 {
     if (!m_detached && m_subclassed)
         UnsubclassOrStrand();
-    else if (m_window && IsWindow(m_window) && FromWindow(m_window) == this)
-        RemovePropW(m_window, kAdapterProperty);
+    ForgetAdapter(m_window, this);
 }
 
 void TacMainWnd::Release(TacMainWnd* adapter) noexcept
@@ -116,7 +150,8 @@ TsSkinManager* TacMainWnd::Manager() const
 
 TacMainWnd* TacMainWnd::FromWindow(HWND window)
 {
-    return window ? static_cast<TacMainWnd*>(GetPropW(window, kAdapterProperty)) : nullptr;
+    const AdapterSlot* slot = window ? AdapterSlotOf(window) : nullptr;
+    return slot ? slot->Adapter : nullptr;
 }
 
 void TacMainWnd::Create(bool frameChange)
@@ -125,18 +160,20 @@ void TacMainWnd::Create(bool frameChange)
     Initialize();
     m_coloursApplied = false;
     ReadCaption();
+    AdapterSlot& slot = AdapterSlots()[m_window];
+    slot.Adapter = this;
     SetPropW(m_window, kAdapterProperty, this);
     if (ui::Window* object = ui::Window::FromHandle(m_window)) {
         m_hook = std::make_unique<PathHook>(*this);
         m_hook->Attach(*object);
-    } else if (auto stranded = reinterpret_cast<WNDPROC>(GetPropW(m_window, kSavedProcProperty))) {
+    } else if (slot.Thunked) {
         // An earlier adapter's thunk still sits under another subclasser and reaches whoever the
-        // property names: this adapter takes its place there rather than adding a second thunk.
-        m_savedProc = stranded;
+        // table names: this adapter takes its place there rather than adding a second thunk.
+        m_savedProc = slot.Thunked;
     } else {
         m_savedProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk)));
-        SetPropW(m_window, kSavedProcProperty, reinterpret_cast<HANDLE>(m_savedProc));
+        slot.Thunked = m_savedProc;
     }
     m_subclassed = true;
     m_detached = false;
@@ -166,10 +203,10 @@ bool TacMainWnd::Unsubclass()
         if (GetWindowLongPtrW(m_window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk))
             return false;
         SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_savedProc));
-        RemovePropW(m_window, kSavedProcProperty);
+        if (AdapterSlot* slot = AdapterSlotOf(m_window))
+            slot->Thunked = nullptr;
     }
-    if (m_window && IsWindow(m_window) && FromWindow(m_window) == this)
-        RemovePropW(m_window, kAdapterProperty);
+    ForgetAdapter(m_window, this);
     m_subclassed = false;
     return true;
 }
@@ -179,9 +216,8 @@ void TacMainWnd::UnsubclassOrStrand()
     if (Unsubclass())
         return;
     // Another subclasser sits on the thunk: the thunk stays and, finding no adapter, passes every
-    // message to the saved procedure (kept on the window for it).
-    if (m_window && IsWindow(m_window) && FromWindow(m_window) == this)
-        RemovePropW(m_window, kAdapterProperty);
+    // message to the procedure it replaced (kept in the table for it).
+    ForgetAdapter(m_window, this);
     m_subclassed = false;
 }
 
@@ -214,11 +250,18 @@ LRESULT TacMainWnd::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK TacMainWnd::ProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (TacMainWnd* adapter = FromWindow(window); adapter && !adapter->m_detached && !adapter->m_hook)
+    const AdapterSlot* slot = AdapterSlotOf(window);
+    if (!slot)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (TacMainWnd* adapter = slot->Adapter; adapter && !adapter->m_detached && !adapter->m_hook)
         return adapter->Dispatch(message, wParam, lParam);
-    if (auto saved = reinterpret_cast<WNDPROC>(GetPropW(window, kSavedProcProperty)))
-        return CallWindowProcW(saved, window, message, wParam, lParam);
-    return DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC thunked = slot->Thunked;
+    if (!thunked)
+        return DefWindowProcW(window, message, wParam, lParam);
+    // A thunk left in the chain: everything goes on; with the window its entry goes.
+    if (message == WM_NCDESTROY)
+        AdapterSlots().erase(window);
+    return CallWindowProcW(thunked, window, message, wParam, lParam);
 }
 
 LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)

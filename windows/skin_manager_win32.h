@@ -39,6 +39,8 @@ public:
     bool HandleCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
 
     bool Hooked() const { return m_hook != nullptr; }
+    // What the painters read of this manager's skin.
+    const SkinPaintSource& PaintSource() const { return m_paintSource; }
 
     // Glows are shown only when the stored setting allows them and layered windows exist (this
     // program is 64-bit, so never a 32-bit process on 64-bit Windows without composition).

@@ -64,7 +64,8 @@ WindowFrame::~WindowFrame()
 
 const SkinPaintSource* WindowFrame::Source() const
 {
-    return DefaultSkinPaintSource();
+    // The frame paints from its own manager's skin, which need not be the default one.
+    return m_manager ? &m_manager->PaintSource() : DefaultSkinPaintSource();
 }
 
 const TsGeneralData* WindowFrame::SectionRecord(int index) const
