@@ -20,8 +20,9 @@ TEST(WindowFrameSkin, AFramePaintsFromItsOwnManagersSkin)
     ASSERT_FALSE(own.IsDefault());
     own.BeginRestore();
     own.InternalSkins.push_back(
-        {u"Own", test::MakePackage({{"Options.dat", test::Bytes("[GLOBALINFO]\r\nVERSION=7.3\r\n"
-                                                                "[FORM]\r\nSTATES=2\r\nCOLOR=255\r\nHOTCOLOR=255\r\n")}})});
+        {u"Own",
+         test::MakePackage({{"Options.dat", test::Bytes("[GLOBALINFO]\r\nVERSION=7.3\r\n"
+                                                        "[FORM]\r\nSTATES=2\r\nCOLOR=255\r\nHOTCOLOR=255\r\n")}})});
     own.SetSkinDirectory(u"c:\\no such skins folder");
     own.SetSkinName(u"Own");
     own.EndRestore();
