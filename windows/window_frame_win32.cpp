@@ -372,11 +372,13 @@ void WindowFrame::PaintButtons(const BitmapView& view)
 {
     const SkinTables& tables = m_manager->Tables();
     const BitmapView master = Source()->MasterBitmap();
+    // The buttons of an inactive window are drawn faded (mode 2), as its title is.
+    const int mode = m_active ? 1 : 2;
     for (const TitleButtonData& button : m_buttons) {
         if (!tables.IsValidMask(button.ImageIndex) || button.Rect.IsEmpty())
             continue;
         PaintStateImage(view, button.Rect.Left, button.Rect.Top, button.Animating ? 0 : button.State,
-                        BitmapBackground(view, 0, 0), tables.Masks[static_cast<std::size_t>(button.ImageIndex)], 1,
+                        BitmapBackground(view, 0, 0), tables.Masks[static_cast<std::size_t>(button.ImageIndex)], mode,
                         master);
     }
 }
