@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "skin/skin_text.h"
 
 namespace korvane {
 
@@ -18,13 +18,8 @@ namespace korvane {
 // first section (and the first key in a section) of a name wins.
 class OptionsText {
 public:
-    // Hashing of texts that also takes views, so that lookups need no copy of the name.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
-    };
     template <typename T>
-    using TextMap = std::unordered_map<std::u16string, T, TextHash, std::equal_to<>>;
+    using TextMap = korvane::TextMap<T>;
 
     struct Entry {
         std::u16string Key;

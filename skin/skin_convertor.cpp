@@ -188,17 +188,22 @@ void TacSkinConvertor::Parse(std::span<const uint8_t> packed)
             std::size_t consumed = 0;
             std::vector<uint8_t> data = InflateMember(cursor.Rest(), static_cast<std::size_t>(size), name, consumed);
             cursor.Skip(consumed);
-            if (UpperAscii(name) == u"OPTIONS.DAT") {
+            const std::u16string upperName = UpperAscii(name);
+            if (upperName == u"OPTIONS.DAT") {
                 Options = std::make_unique<std::vector<uint8_t>>(std::move(data));
                 continue;
             }
             TacImageItem item;
             item.Name = name;
-            const std::size_t dot = name.rfind(u'.');
-            item.IsBitmap = dot != std::u16string::npos && UpperAscii(std::u16string_view(name).substr(dot)) == u".BMP";
+            const std::size_t dot = upperName.rfind(u'.');
+            item.IsBitmap = dot != std::u16string::npos && std::u16string_view(upperName).substr(dot) == u".BMP";
             item.Data = std::move(data);
+            // emplace keeps the first member of a name.
+            m_index.emplace(upperName, ImageItems.size());
             ImageItems.push_back(std::move(item));
         }
+        m_indexedItems = ImageItems.data();
+        m_indexedCount = ImageItems.size();
     } catch (...) {
         Clear();
         throw;
@@ -225,10 +230,18 @@ void TacSkinConvertor::Clear()
     ImageItems.clear();
     Options.reset();
     ImageMemberCount = 0;
+    m_index.clear();
+    m_indexedItems = nullptr;
+    m_indexedCount = 0;
 }
 
 const TacImageItem* TacSkinConvertor::FindImage(std::u16string_view upperName) const
 {
+    if (ImageItems.data() == m_indexedItems && ImageItems.size() == m_indexedCount) {
+        const auto it = m_index.find(upperName);
+        return it == m_index.end() ? nullptr : &ImageItems[it->second];
+    }
+    // Items changed since Parse: the plain search.
     for (const TacImageItem& item : ImageItems) {
         if (UpperAscii(item.Name) == upperName) {
             return &item;

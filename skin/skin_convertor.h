@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/skin_text.h"
+
 namespace korvane {
 
 // Raised for a package that cannot be read: wrong magic, cut-off fields, damaged zlib data.
@@ -49,9 +51,16 @@ public:
     void Clear();
 
     // The first image member whose name, upper-cased in ASCII, equals upperName; or nullptr.
+    // Looked up by name in constant time while ImageItems are as Parse left them.
     const TacImageItem* FindImage(std::u16string_view upperName) const;
     // The options text, or throws SkinPackageError("Options.dat not found in the skin package").
     std::span<const uint8_t> OptionsBytes() const;
+
+private:
+    // Upper-cased member name -> index of its first item, for the items as Parse left them.
+    TextMap<std::size_t> m_index;
+    const TacImageItem* m_indexedItems = nullptr;
+    std::size_t m_indexedCount = 0;
 };
 
 // The zlib inflation of one member, exposed for the benchmark and tests: inflates exactly

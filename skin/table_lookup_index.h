@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "skin/skin_records.h"
+#include "skin/skin_text.h"
 
 namespace korvane {
 
@@ -31,11 +31,7 @@ public:
     int Parent(int index) const { return m_parents[static_cast<std::size_t>(index)]; }
 
 private:
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
-    };
-    using TextMap = std::unordered_map<std::u16string, int, TextHash, std::equal_to<>>;
+    using TextMap = korvane::TextMap<int>;
 
     // Section and key joined by a NUL, which no name read from an options text holds.
     std::u16string_view JoinedKey(std::u16string_view section, std::u16string_view key) const;

@@ -120,6 +120,46 @@ TEST(SkinConvertor, FindImageComparesUpperCasedNamesFirstMatchWins)
     EXPECT_EQ(reader.FindImage(u"Glow.png"), nullptr);
 }
 
+// A package of `count` empty image members with names too long to be stored inside a string.
+std::vector<uint8_t> ManyMembers(int count)
+{
+    std::vector<PackageMember> members = {{"Options.dat", Bytes("[A]\n")}};
+    for (int i = 0; i < count; ++i) {
+        members.push_back({"picture_number_" + std::to_string(i) + ".png", {}});
+    }
+    return MakePackage(members);
+}
+
+TEST(SkinConvertor, FindImageGoesStraightToTheMemberOfTheNameWithoutVisitingOthers)
+{
+    TacSkinConvertor reader;
+    reader.Parse(ManyMembers(2000));
+    test::AllocationWatch watch;
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(reader.FindImage(u"MISSING_PICTURE_" + std::u16string(1, static_cast<char16_t>(u'A' + i % 26))),
+                  nullptr);
+    }
+    const TacImageItem* last = reader.FindImage(u"PICTURE_NUMBER_1999.PNG");
+    const std::size_t allocations = watch.Count();
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last, &reader.ImageItems.back());
+    // Upper-casing each member's name to compare it would allocate once per member and lookup.
+    EXPECT_LT(allocations, 250u);
+}
+
+TEST(SkinConvertor, FindImageStillFindsMembersAddedAfterParsing)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"Options.dat", Bytes("o")}, {"A.PNG", Bytes("a")}}));
+    reader.ImageItems.push_back({u"b.png", false, Bytes("b")});
+    const TacImageItem* added = reader.FindImage(u"B.PNG");
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->Data, Bytes("b"));
+    ASSERT_NE(reader.FindImage(u"A.PNG"), nullptr);
+    reader.Clear();
+    EXPECT_EQ(reader.FindImage(u"A.PNG"), nullptr);
+}
+
 TEST(SkinConvertorErrors, WrongOrShortMagicIsNotAPackedSkin)
 {
     EXPECT_EQ(ParseError(Bytes("ASZF\0\0\0\0")), "Loaded data is not a packed skin file");

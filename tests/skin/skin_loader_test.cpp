@@ -315,6 +315,38 @@ TEST(SkinImagePass, APictureLargerThanTheBudgetIsRefusedWithoutAllocatingIt)
     EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
 }
 
+// Allocations of a load whose options name `keys` pictures that none of `members` empty members
+// is.
+std::size_t AllocationsToLoadMissingPictures(int members, int keys)
+{
+    std::vector<PackageMember> images;
+    for (int i = 0; i < members; ++i) {
+        images.push_back({"empty_member_" + std::to_string(i) + ".png", {}});
+    }
+    std::string options = "[A]\n";
+    for (int i = 0; i < keys; ++i) {
+        options += "K" + std::to_string(i) + "=!MISSING" + std::to_string(i) + ".PNG!1!0!3\n";
+    }
+    images.insert(images.begin(), PackageMember{"Options.dat", Bytes(options)});
+    const std::vector<uint8_t> package = MakePackage(images);
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromPackageData(package, u"Many");
+    EXPECT_TRUE(skin.Tables().Masks.empty());
+    return watch.Count();
+}
+
+TEST(SkinImagePass, AKeyNamingAMissingMemberCostsTheSameWhateverTheNumberOfMembers)
+{
+    // A search through the members for each key costs an allocation per member and key.
+    constexpr int kMembers = 3000;
+    const std::size_t few = AllocationsToLoadMissingPictures(kMembers, 100);
+    const std::size_t many = AllocationsToLoadMissingPictures(kMembers, 400);
+    const double perKey = static_cast<double>(many - few) / 300.0;
+    EXPECT_LT(perKey, 100.0) << few << " allocations with 100 keys, " << many << " with 400";
+}
+
 TEST(SkinImagePass, MasterBitmapNameMustMatchTheMemberInCapitals)
 {
     LoadedSkin skin("[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[A]\nG=@0030@0002@0162@0021@3@0\n",
