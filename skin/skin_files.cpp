@@ -61,11 +61,16 @@ bool SkinFolderExists(std::u16string_view path)
     return !path.empty() && std::filesystem::is_directory(SkinFsPath(path), ec);
 }
 
-std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path)
+std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path, std::size_t maxBytes, std::string_view what)
 {
     const auto file = FindSkinFile(path);
     if (!file) {
         return std::nullopt;
+    }
+    std::error_code ec;
+    const uintmax_t length = std::filesystem::file_size(*file, ec);
+    if (!ec && length > maxBytes) {
+        ThrowOverBudget("'" + Utf8Encode(path) + "' has", length, maxBytes, what);
     }
     std::ifstream in(*file, std::ios::binary);
     if (!in) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "skin/skin_budgets.h"
 
 namespace korvane {
 
@@ -21,8 +24,11 @@ std::optional<std::filesystem::path> FindSkinFile(std::u16string_view path);
 bool SkinFileExists(std::u16string_view path);
 bool SkinFolderExists(std::u16string_view path);
 // The whole file, or nothing when it does not exist; throws std::runtime_error when it exists
-// but cannot be read.
-std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path);
+// but cannot be read, and SkinBudgetError, before reading it, when it has more than `maxBytes`
+// (the message calls it `what`: "an options text", "a picture file").
+std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path,
+                                                 std::size_t maxBytes = SkinBudgets().PackageBytes,
+                                                 std::string_view what = "a skin file");
 
 struct SkinFolderEntry {
     std::u16string Name;

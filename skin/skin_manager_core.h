@@ -164,6 +164,8 @@ private:
     // Steps 4 to 6 of a skin name change: finds the skin and loads it (throws on errors).
     void LoadNamedSkin(bool honourPreview);
     void LoadFromFolderOrStored();
+    // Loads a stored skin from its stored package (never through the skin directory).
+    void LoadStoredSkin(const TsStoredSkin& stored);
     // The common path of every load: runs the passes into fresh tables and takes them over only
     // when all passes succeeded.
     void LoadFromOptions(const OptionsText* options, const TacSkinConvertor* package, std::u16string skinPath,

@@ -107,5 +107,29 @@ TEST(SkinInfoCommand, ErrorsGoToStandardErrorWithStatusTwo)
     EXPECT_EQ(RunSkinPack({Utf8(folder.Path())}, out, err3), 2);
 }
 
+TEST(SkinInfoCommand, SkinsBeyondTheirBudgetsAreRefusedWithStatusTwo)
+{
+    test::TempFolder folder;
+    std::vector<uint8_t> bigOptions(5 * 1024 * 1024, ';');
+    folder.Write("Bomb.asz", test::MakePackage({{"Options.dat", bigOptions}}));
+    std::string sections;
+    for (int i = 0; i <= 10000; ++i) {
+        sections += "[S" + std::to_string(i) + "]\n";
+    }
+    folder.Write("Sections/Options.dat", sections);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Bomb.asz", "Skin package member 'Options.dat' declares 5242880 bytes, more than the 4 MiB an options text "
+                     "may have\n"},
+        {"Sections", "has more than the 10000 sections an options text may have\n"},
+    };
+    for (const auto& [path, message] : cases) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunSkinInfo({Utf8(folder.Path() / path)}, out, err), 2) << path;
+        EXPECT_TRUE(err.str().ends_with(message)) << err.str();
+        EXPECT_TRUE(out.str().empty()) << path;
+    }
+}
+
 } // namespace
 } // namespace korvane

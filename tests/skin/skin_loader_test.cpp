@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -345,6 +346,45 @@ TEST(SkinImagePass, AKeyNamingAMissingMemberCostsTheSameWhateverTheNumberOfMembe
     const std::size_t many = AllocationsToLoadMissingPictures(kMembers, 400);
     const double perKey = static_cast<double>(many - few) / 300.0;
     EXPECT_LT(perKey, 100.0) << few << " allocations with 100 keys, " << many << " with 400";
+}
+
+TEST(SkinImagePass, MembersNoKeyNamesAreNeverUnpacked)
+{
+    const std::vector<uint8_t> package =
+        MakePackage({{"Options.dat", Bytes("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[A]\nG=@0000@0000@0002@0002@1@0\n")},
+                     {"Unused.bmp", std::vector<uint8_t>(16 * 1024 * 1024, 0)},
+                     {"Master.bmp", Bmp(2, 2)}});
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromPackageData(package, u"Test");
+    // The small members and the tables; never the 16 MiB.
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+    EXPECT_EQ(skin.Tables().MasterBitmap->Width(), 2);
+    EXPECT_EQ(skin.Tables().Masks.size(), 1u);
+}
+
+TEST(SkinImagePass, APictureFileLargerThanThePictureBudgetIsRefusedBeforeItIsRead)
+{
+    test::TempFolder folder;
+    const auto master = folder.Write("Skin/Master.bmp", Bmp(2, 2));
+    std::filesystem::resize_file(master, std::uintmax_t{3} << 20);
+    const OptionsText text = OptionsText::FromAnsi("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n");
+    const OptionsText none;
+    PortableSkinPlatform platform;
+    SkinTables tables;
+    const std::u16string skinPath = folder.SkinPath() + u"Skin\\";
+    SkinLoader loader(tables, platform, text, none, SkinImageSource{nullptr, skinPath}, u"Test", 1024 * 1024);
+    test::AllocationWatch watch;
+    try {
+        loader.LoadImages();
+        ADD_FAILURE() << "the picture was read";
+    } catch (const std::exception& error) {
+        EXPECT_TRUE(std::string(error.what())
+                        .ends_with("MASTER.BMP' has 3145728 bytes, more than the 2 MiB a picture file may have"))
+            << error.what();
+    }
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
 }
 
 TEST(SkinImagePass, MasterBitmapNameMustMatchTheMemberInCapitals)

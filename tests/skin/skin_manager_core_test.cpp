@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "skin/color_change.h"
 #include "skin/skin_directory.h"
 #include "skin/skin_text.h"
+#include "support/allocation_watch.h"
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -160,6 +162,40 @@ TEST_F(SkinManagerLoading, FailedSectionPassDoesNotMixTablesOfTwoSkins)
     EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
     EXPECT_EQ(manager.Tables().Masks.size(), masks);
     EXPECT_EQ(manager.Tables().FindMaskExact(u"A", u"G"), -1);
+}
+
+TEST_F(SkinManagerLoading, AnOptionsFileBeyondItsBudgetIsRefusedBeforeItIsRead)
+{
+    manager.InternalSkins.push_back({u"Good", Package()});
+    manager.SetSkinName(u"Good");
+    const auto options = folder.Write("Huge/Options.dat", kOptions);
+    std::filesystem::resize_file(options, std::uintmax_t{64} << 20);
+    test::AllocationWatch watch;
+    manager.SetSkinName(u"Huge");
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_TRUE(Utf8Encode(manager.Errors[0])
+                    .ends_with("Huge\\Options.dat' has 67108864 bytes, more than the 4 MiB an options text may have"))
+        << Utf8Encode(manager.Errors[0]);
+    EXPECT_EQ(manager.SkinName(), u"Good");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+}
+
+TEST_F(SkinManagerLoading, APackageBeyondItsBudgetsLeavesThePreviousSkin)
+{
+    manager.InternalSkins.push_back({u"Good", Package()});
+    manager.SetSkinName(u"Good");
+    std::string sections;
+    for (int i = 0; i <= 10000; ++i) {
+        sections += "[S]\n";
+    }
+    folder.Write("Many.asz", Package(sections));
+    manager.SetSkinName(u"Many");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.Errors[0], u"'Options.dat' has more than the 10000 sections an options text may have");
+    EXPECT_EQ(manager.SkinName(), u"Good");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
 }
 
 TEST_F(SkinManagerLoading, PackageWithoutOptionsIsAnError)
