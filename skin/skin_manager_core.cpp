@@ -184,11 +184,13 @@ void SkinManagerCore::SetSkinName(std::u16string name)
     {
         LoadInProgress guard;
         m_tables.SkinData.Active = false;
+        m_storedSkinInLoad = nullptr;
         try {
             LoadNamedSkin(true);
         } catch (const std::exception& error) {
             m_skinName = previous;
             ShowLoadError(Utf8Decode(error.what()));
+            FallBackToStoredSkin();
         }
         if (!m_active) {
             SendRemoveSkin();
@@ -197,6 +199,22 @@ void SkinManagerCore::SetSkinName(std::u16string name)
         }
     }
     OnAfterChange();
+}
+
+void SkinManagerCore::FallBackToStoredSkin()
+{
+    // A skin loaded before stays; so does no skin when the first stored skin is the one that
+    // failed.
+    if (m_skinLoaded || InternalSkins.empty() || m_storedSkinInLoad == &InternalSkins.front()) {
+        return;
+    }
+    const TsStoredSkin& stored = InternalSkins.front();
+    try {
+        LoadStoredSkin(stored);
+        m_skinName = stored.Name;
+    } catch (const std::exception& error) {
+        ShowLoadError(Utf8Decode(error.what()));
+    }
 }
 
 void SkinManagerCore::LoadNamedSkin(bool honourPreview)
@@ -250,6 +268,7 @@ void SkinManagerCore::LoadFromFolderOrStored()
 
 void SkinManagerCore::LoadStoredSkin(const TsStoredSkin& stored)
 {
+    m_storedSkinInLoad = &stored;
     if (stored.Data.empty()) {
         m_fromPackage = false;
         LoadFromOptions(nullptr, nullptr, u"", true);
@@ -329,6 +348,7 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
         ApplySkinColorChange(fresh, m_hueOffset, m_saturation);
     }
     m_tables = std::move(fresh);
+    m_skinLoaded = true;
     BuildIndexCache();
 }
 
@@ -365,6 +385,7 @@ void SkinManagerCore::SendRemoveSkin()
     m_tables.SkinData.Active = false;
     Broadcast(SkinBroadcast::RemoveSkin);
     m_tables.ClearTables();
+    m_skinLoaded = false;
 }
 
 void SkinManagerCore::UpdateSkin(bool repaint)

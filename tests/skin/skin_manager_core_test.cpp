@@ -198,6 +198,97 @@ TEST_F(SkinManagerLoading, APackageBeyondItsBudgetsLeavesThePreviousSkin)
     EXPECT_TRUE(manager.Tables().SkinData.Active);
 }
 
+// --- A failed load that leaves no skin --------------------------------------------------------
+
+TEST_F(SkinManagerLoading, ADamagedPackageOverridingTheStoredSkinAtStartUpFallsBackToTheStoredSkin)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    folder.Write("Graphite.asz", Bytes("JUNKJUNK"));
+    manager.SetSkinName(u"Graphite");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.Errors[0], u"Loaded data is not a packed skin file");
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_TRUE(manager.FromPackage());
+    EXPECT_TRUE(manager.Tables().SkinData.SkinPath.empty());
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.SkinInfo(), u"7.3");
+    EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
+    EXPECT_FALSE(SkinLoadInProgress);
+}
+
+TEST_F(SkinManagerLoading, ADamagedFolderOverridingTheStoredSkinIsNotFoundAgainByTheFallBack)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    folder.Write("Graphite/Options.dat", "[GLOBALINFO]\nSHADOW1BLUR=x\n");
+    manager.SetSkinName(u"Graphite");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_EQ(manager.Tables().MasterBitmap->Width(), 4);
+}
+
+TEST_F(SkinManagerLoading, ADamagedSkinOfAnotherNameAtStartUpGivesTheStoredSkinAndItsName)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    manager.InternalSkins.push_back({u"Second", Package("[ONLY]\n")});
+    folder.Write("Broken.asz", Package("[A]\nG=@00\n"));
+    manager.SetSkinName(u"Broken");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+}
+
+TEST_F(SkinManagerLoading, WhenTheStoredSkinFailsTooBothErrorsAreShownAndThereIsNoSkin)
+{
+    manager.InternalSkins.push_back({u"Graphite", Bytes("JUNK")});
+    folder.Write("Graphite.asz", Package("[GLOBALINFO]\nSHADOW1BLUR=x\n"));
+    manager.SetSkinName(u"Graphite");
+    ASSERT_EQ(manager.Errors.size(), 2u);
+    EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
+    EXPECT_EQ(manager.Errors[1], u"Loaded data is not a packed skin file");
+    EXPECT_TRUE(manager.SkinName().empty());
+    EXPECT_TRUE(manager.Tables().Sections.empty());
+    EXPECT_FALSE(SkinLoadInProgress);
+}
+
+TEST_F(SkinManagerLoading, ADamagedStoredSkinIsNotLoadedASecondTime)
+{
+    manager.InternalSkins.push_back({u"Graphite", Bytes("JUNK")});
+    manager.SetSkinName(u"Graphite");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_TRUE(manager.Tables().Sections.empty());
+}
+
+TEST_F(SkinManagerLoading, AFailedLoadWhileAnotherSkinIsLoadedKeepsThatSkin)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    manager.InternalSkins.push_back({u"Second", Package("[ONLY]\n")});
+    manager.SetSkinName(u"Second");
+    folder.Write("Broken.asz", Bytes("JUNKJUNK"));
+    manager.SetSkinName(u"Broken");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.SkinName(), u"Second");
+    ASSERT_EQ(manager.Tables().Sections.size(), 1u);
+    EXPECT_EQ(manager.Tables().Sections[0].SectionName, u"ONLY");
+}
+
+TEST_F(SkinManagerLoading, AFailedLoadAfterTheSkinWasRemovedFallsBackToTheStoredSkin)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    manager.SetSkinName(u"Graphite");
+    manager.SetActive(false);
+    folder.Write("Graphite.asz", Bytes("JUNKJUNK"));
+    manager.Broadcasts.clear();
+    manager.SetActive(true);
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
+}
+
 TEST_F(SkinManagerLoading, PackageWithoutOptionsIsAnError)
 {
     folder.Write("Empty.asz", MakePackage({{"Master.bmp", Master()}}));
