@@ -14,7 +14,8 @@ namespace korvane {
 // name, each section's parent along PARENTCLASS, and the first image entry, texture and pattern
 // of each (section, key). It describes the tables as they stood when it was built and knows
 // whether they still have the same storage and sizes (tables are replaced whole by a load, never
-// renamed in place).
+// renamed in place). The answers of the searches along PARENTCLASS are remembered per key as they
+// are found.
 class TableLookupIndex {
 public:
     enum class Table { Masks, Textures, Patterns };
@@ -29,6 +30,12 @@ public:
     int FindEntry(Table table, std::u16string_view section, std::u16string_view key) const;
     // The parent of section `index` (its ParentClass when not empty and not its own name), or -1.
     int Parent(int index) const { return m_parents[static_cast<std::size_t>(index)]; }
+    // First entry of (the name of section `index`, key) in the table, else of its parent's name
+    // and key, and so on along PARENTCLASS; -1 when the chain ends, meets a section without a name
+    // or comes back to a section it passed. Each section's answer is its own entry or its
+    // parent's answer, found once per key and remembered: asking for every section costs time
+    // linear in their number however deep the chains go.
+    int FindEntryAlongParents(Table table, int index, std::u16string_view key) const;
 
 private:
     using TextMap = korvane::TextMap<int>;
@@ -47,6 +54,14 @@ private:
     std::vector<int> m_parents;
     TextMap m_entries[3];
     mutable std::u16string m_joined;
+
+    // The answers of FindEntryAlongParents for one table and key, per section.
+    struct ChainAnswers {
+        std::vector<uint8_t> State; // not yet known, being walked, known
+        std::vector<int> Answer;
+    };
+    mutable korvane::TextMap<ChainAnswers> m_chainAnswers[3];
+    mutable std::vector<int> m_walk;
 };
 
 } // namespace korvane
