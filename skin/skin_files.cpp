@@ -26,6 +26,11 @@ std::filesystem::path SkinFsPath(std::u16string_view path)
 // the folder is searched for a name that differs only in ASCII case.
 std::optional<std::filesystem::path> FindSkinFile(std::u16string_view path)
 {
+    return SkinFileFinder().Find(path);
+}
+
+std::optional<std::filesystem::path> SkinFileFinder::Find(std::u16string_view path)
+{
     if (path.empty()) {
         return std::nullopt;
     }
@@ -35,16 +40,23 @@ std::optional<std::filesystem::path> FindSkinFile(std::u16string_view path)
         return exact;
     }
     if constexpr (std::filesystem::path::preferred_separator == '/') {
-        const std::u16string wanted = UpperAscii(exact.filename().u16string());
-        std::filesystem::directory_iterator it(exact.parent_path().empty() ? "." : exact.parent_path(), ec);
-        if (ec) {
-            return std::nullopt;
-        }
-        for (const auto& entry : it) {
-            std::error_code typeError;
-            if (entry.is_regular_file(typeError) && UpperAscii(entry.path().filename().u16string()) == wanted) {
-                return entry.path();
+        const std::filesystem::path folder = exact.parent_path().empty() ? "." : exact.parent_path();
+        auto listed = m_folders.find(folder);
+        if (listed == m_folders.end()) {
+            listed = m_folders.emplace(folder, TextMap<std::filesystem::path>()).first;
+            std::filesystem::directory_iterator it(folder, ec);
+            if (!ec) {
+                for (const auto& entry : it) {
+                    std::error_code typeError;
+                    if (entry.is_regular_file(typeError)) {
+                        listed->second.emplace(UpperAscii(entry.path().filename().u16string()), entry.path());
+                    }
+                }
             }
+        }
+        const auto found = listed->second.find(UpperAscii(exact.filename().u16string()));
+        if (found != listed->second.end()) {
+            return found->second;
         }
     }
     return std::nullopt;

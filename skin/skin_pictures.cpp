@@ -43,7 +43,7 @@ SkinPictures::Picture* SkinPictures::Find(std::u16string_view memberName, std::u
         if (!Contains(fileName, u":")) {
             path = m_skinPath + path;
         }
-        const auto found = FindSkinFile(path);
+        const auto found = m_files.Find(path);
         if (!found) {
             return nullptr;
         }

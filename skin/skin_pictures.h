@@ -13,6 +13,7 @@
 #include "image/decoded_image.h"
 #include "skin/skin_budgets.h"
 #include "skin/skin_convertor.h"
+#include "skin/skin_files.h"
 
 namespace korvane {
 
@@ -69,6 +70,7 @@ private:
     std::size_t m_budget;
     std::size_t m_used = 0;
     std::map<std::u16string, Picture> m_pictures;
+    SkinFileFinder m_files;
 };
 
 } // namespace korvane

@@ -348,6 +348,37 @@ TEST(SkinImagePass, AKeyNamingAMissingMemberCostsTheSameWhateverTheNumberOfMembe
     EXPECT_LT(perKey, 100.0) << few << " allocations with 100 keys, " << many << " with 400";
 }
 
+// Allocations of loading a folder skin of `files` pictures whose options name `keys` files that
+// do not exist.
+std::size_t AllocationsToLoadMissingFiles(const test::TempFolder& folder, int keys)
+{
+    std::string options = "[A]\n";
+    for (int i = 0; i < keys; ++i) {
+        options += "K" + std::to_string(i) + "=!MISSING" + std::to_string(i) + ".PNG!1!0!3\n";
+    }
+    folder.Write("Skin/Options.dat", options);
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromFolder(folder.SkinPath() + u"Skin", u"Skin");
+    EXPECT_TRUE(skin.Tables().Masks.empty());
+    return watch.Count();
+}
+
+TEST(SkinImagePass, AKeyNamingAMissingFileCostsTheSameWhateverTheNumberOfFiles)
+{
+    // On a file system that tells case apart, a search through the folder for each key costs
+    // allocations per file and key.
+    test::TempFolder folder;
+    for (int i = 0; i < 2000; ++i) {
+        folder.Write("Skin/present_picture_" + std::to_string(i) + ".png", "x");
+    }
+    const std::size_t few = AllocationsToLoadMissingFiles(folder, 50);
+    const std::size_t many = AllocationsToLoadMissingFiles(folder, 200);
+    const double perKey = static_cast<double>(many - few) / 150.0;
+    EXPECT_LT(perKey, 200.0) << few << " allocations with 50 keys, " << many << " with 200";
+}
+
 TEST(SkinImagePass, MembersNoKeyNamesAreNeverUnpacked)
 {
     const std::vector<uint8_t> package =
