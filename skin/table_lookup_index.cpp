@@ -58,47 +58,25 @@ int TableLookupIndex::FindEntry(Table table, std::u16string_view section, std::u
 
 int TableLookupIndex::FindEntryAlongParents(Table table, int index, std::u16string_view key) const
 {
-    enum : uint8_t { kUnknown, kWalking, kKnown };
     if (index < 0 || static_cast<std::size_t>(index) >= m_sectionCount) {
         return -1;
     }
-    korvane::TextMap<ChainAnswers>& answers = m_chainAnswers[static_cast<int>(table)];
+    korvane::TextMap<ChainAnswers<int>>& answers = m_chainAnswers[static_cast<int>(table)];
     auto it = answers.find(key);
     if (it == answers.end()) {
-        it = answers.emplace(std::u16string(key), ChainAnswers()).first;
-        it->second.State.assign(m_sectionCount, kUnknown);
-        it->second.Answer.assign(m_sectionCount, -1);
+        it = answers.emplace(std::u16string(key), ChainAnswers<int>(m_sectionCount, -1)).first;
     }
-    ChainAnswers& chain = it->second;
-    // Walk up until a section with an entry, one already known, the end of the chain or a section
-    // of this walk (a loop); every section passed gets the same answer.
-    m_walk.clear();
-    int found = -1;
-    for (int current = index; current >= 0; current = m_parents[static_cast<std::size_t>(current)]) {
-        const auto at = static_cast<std::size_t>(current);
-        if (chain.State[at] == kKnown) {
-            found = chain.Answer[at];
-            break;
-        }
-        if (chain.State[at] == kWalking) {
-            break;
-        }
-        chain.State[at] = kWalking;
-        m_walk.push_back(current);
-        const std::u16string& name = m_sectionsData[at].SectionName;
-        if (name.empty()) {
-            break;
-        }
-        found = FindEntry(table, name, key);
-        if (found >= 0) {
-            break;
-        }
-    }
-    for (const int passed : m_walk) {
-        chain.State[static_cast<std::size_t>(passed)] = kKnown;
-        chain.Answer[static_cast<std::size_t>(passed)] = found;
-    }
-    return found;
+    // A section without a name has no entry and ends its chain.
+    const auto name = [this](int section) -> const std::u16string& {
+        return m_sectionsData[static_cast<std::size_t>(section)].SectionName;
+    };
+    return it->second.Find(
+        index,
+        [&](int section) -> std::optional<int> {
+            const int found = name(section).empty() ? -1 : FindEntry(table, name(section), key);
+            return found >= 0 ? std::optional<int>(found) : std::nullopt;
+        },
+        [&](int section) { return name(section).empty() ? -1 : Parent(section); });
 }
 
 std::u16string_view TableLookupIndex::JoinedKey(std::u16string_view section, std::u16string_view key) const

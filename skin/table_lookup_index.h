@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/chain_answers.h"
 #include "skin/skin_records.h"
 #include "skin/skin_text.h"
 
@@ -55,13 +56,8 @@ private:
     TextMap m_entries[3];
     mutable std::u16string m_joined;
 
-    // The answers of FindEntryAlongParents for one table and key, per section.
-    struct ChainAnswers {
-        std::vector<uint8_t> State; // not yet known, being walked, known
-        std::vector<int> Answer;
-    };
-    mutable korvane::TextMap<ChainAnswers> m_chainAnswers[3];
-    mutable std::vector<int> m_walk;
+    // The answers of FindEntryAlongParents, per table and key.
+    mutable korvane::TextMap<ChainAnswers<int>> m_chainAnswers[3];
 };
 
 } // namespace korvane
