@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "skin/color_change.h"
@@ -164,38 +165,35 @@ TEST_F(SkinManagerLoading, FailedSectionPassDoesNotMixTablesOfTwoSkins)
     EXPECT_EQ(manager.Tables().FindMaskExact(u"A", u"G"), -1);
 }
 
-TEST_F(SkinManagerLoading, AnOptionsFileBeyondItsBudgetIsRefusedBeforeItIsRead)
+TEST_F(SkinManagerLoading, SkinsBeyondTheirBudgetsAreRefusedBeforeTheMemoryIsSpentAndThePreviousSkinStays)
 {
     manager.InternalSkins.push_back({u"Good", Package()});
     manager.SetSkinName(u"Good");
-    const auto options = folder.Write("Huge/Options.dat", kOptions);
-    std::filesystem::resize_file(options, std::uintmax_t{64} << 20);
-    test::AllocationWatch watch;
-    manager.SetSkinName(u"Huge");
-    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
-    ASSERT_EQ(manager.Errors.size(), 1u);
-    EXPECT_TRUE(Utf8Encode(manager.Errors[0])
-                    .ends_with("Huge\\Options.dat' has 67108864 bytes, more than the 4 MiB an options text may have"))
-        << Utf8Encode(manager.Errors[0]);
-    EXPECT_EQ(manager.SkinName(), u"Good");
-    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
-}
-
-TEST_F(SkinManagerLoading, APackageBeyondItsBudgetsLeavesThePreviousSkin)
-{
-    manager.InternalSkins.push_back({u"Good", Package()});
-    manager.SetSkinName(u"Good");
+    // A folder's options file of 64 MiB (sparse), a package of 10,001 sections.
+    const auto huge = folder.Write("Huge/Options.dat", kOptions);
+    std::filesystem::resize_file(huge, std::uintmax_t{64} << 20);
     std::string sections;
     for (int i = 0; i <= 10000; ++i) {
         sections += "[S]\n";
     }
     folder.Write("Many.asz", Package(sections));
-    manager.SetSkinName(u"Many");
-    ASSERT_EQ(manager.Errors.size(), 1u);
-    EXPECT_EQ(manager.Errors[0], u"'Options.dat' has more than the 10000 sections an options text may have");
-    EXPECT_EQ(manager.SkinName(), u"Good");
-    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
-    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    // The options file is refused unread; the sections are read up to the budget (their table's
+    // storage, about 1 MiB, is the largest piece).
+    const std::tuple<const char16_t*, std::string, std::size_t> cases[] = {
+        {u"Huge", "Huge\\Options.dat' has 67108864 bytes, more than the 4 MiB an options text may have", 64 * 1024},
+        {u"Many", "'Options.dat' has more than the 10000 sections an options text may have", 4 * 1024 * 1024},
+    };
+    for (const auto& [name, message, largest] : cases) {
+        manager.Errors.clear();
+        test::AllocationWatch watch;
+        manager.SetSkinName(name);
+        EXPECT_LT(watch.Largest(), largest);
+        ASSERT_EQ(manager.Errors.size(), 1u);
+        EXPECT_TRUE(Utf8Encode(manager.Errors[0]).ends_with(message)) << Utf8Encode(manager.Errors[0]);
+        EXPECT_EQ(manager.SkinName(), u"Good");
+        EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+        EXPECT_TRUE(manager.Tables().SkinData.Active);
+    }
 }
 
 // --- A failed load that leaves no skin --------------------------------------------------------
