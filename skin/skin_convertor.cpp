@@ -59,30 +59,6 @@ private:
     std::size_t m_pos = 0;
 };
 
-class InflateStream {
-public:
-    InflateStream()
-    {
-        std::memset(&m_stream, 0, sizeof(m_stream));
-        m_ready = inflateInit(&m_stream) == Z_OK;
-    }
-    ~InflateStream()
-    {
-        if (m_ready) {
-            inflateEnd(&m_stream);
-        }
-    }
-    InflateStream(const InflateStream&) = delete;
-    InflateStream& operator=(const InflateStream&) = delete;
-
-    bool Ready() const { return m_ready; }
-    z_stream& Get() { return m_stream; }
-
-private:
-    z_stream m_stream;
-    bool m_ready = false;
-};
-
 std::string ZlibText(int code, const z_stream& stream)
 {
     std::string text = zError(code);
@@ -94,26 +70,58 @@ std::string ZlibText(int code, const z_stream& stream)
     return text;
 }
 
-// Runs the zlib stream at the start of `source`, which must inflate to exactly `size` bytes. The
-// bytes go into `out` when `keep` is set, else through a scratch buffer (the stream is only
-// checked). With `stopAfter` below `size` it stops, returning false, once that many bytes are out
-// and the stream goes on; otherwise it returns true with `consumed` set to the stream's length.
-// Throws SkinPackageError naming `member` on a damaged or cut-off stream or a stream whose length
-// differs from `size`.
-bool RunMemberStream(std::span<const uint8_t> source, std::size_t size, std::u16string_view member, bool keep,
-                     std::size_t stopAfter, std::vector<uint8_t>& out, std::size_t& consumed)
+// One zlib inflater and scratch buffer, reset for each member of a package.
+class MemberInflater {
+public:
+    MemberInflater()
+    {
+        std::memset(&m_stream, 0, sizeof(m_stream));
+        m_ready = inflateInit(&m_stream) == Z_OK;
+    }
+    ~MemberInflater()
+    {
+        if (m_ready) {
+            inflateEnd(&m_stream);
+        }
+    }
+    MemberInflater(const MemberInflater&) = delete;
+    MemberInflater& operator=(const MemberInflater&) = delete;
+
+    // Runs the zlib stream at the start of `source`, which must inflate to exactly `size` bytes.
+    // The bytes go into `out` when `keep` is set, else through the scratch buffer (the stream is
+    // only checked). With `stopAfter` below `size` it stops, returning false, once that many
+    // bytes are out and the stream goes on; otherwise it returns true with `consumed` set to the
+    // stream's length. Throws SkinPackageError naming `member` on a damaged or cut-off stream or
+    // a stream whose length differs from `size`.
+    bool Run(std::span<const uint8_t> source, std::size_t size, std::u16string_view member, bool keep,
+             std::size_t stopAfter, std::vector<uint8_t>& out, std::size_t& consumed);
+
+private:
+    z_stream m_stream;
+    bool m_ready = false;
+    bool m_used = false;
+    std::vector<uint8_t> m_scratch;
+};
+
+bool MemberInflater::Run(std::span<const uint8_t> source, std::size_t size, std::u16string_view member, bool keep,
+                         std::size_t stopAfter, std::vector<uint8_t>& out, std::size_t& consumed)
 {
-    InflateStream inflater;
-    if (!inflater.Ready()) {
+    if (!m_ready) {
         throw SkinPackageError("Skin package member " + Quoted(member) + ": zlib could not be initialised");
     }
-    z_stream& z = inflater.Get();
+    z_stream& z = m_stream;
+    if (m_used) {
+        inflateReset(&z);
+    }
+    m_used = true;
+    z.next_out = nullptr;
+    z.avail_out = 0;
+    if (keep) {
+        out.clear();
+    }
     // zlib counts in uInt; packages never come near 4 GiB, and larger inputs are clamped.
     z.next_in = const_cast<Bytef*>(source.data());
     z.avail_in = static_cast<uInt>(std::min<std::size_t>(source.size(), std::numeric_limits<uInt>::max()));
-    // The output grows with what the stream really produces, never beyond the declared size, so
-    // a member that lies about its size costs only the memory of its true contents.
-    std::vector<uint8_t> scratch;
     // Once all `size` bytes are out, the stream may still have to reach its end; one more byte
     // of room tells a longer stream apart.
     uint8_t beyond = 0;
@@ -132,6 +140,9 @@ bool RunMemberStream(std::span<const uint8_t> source, std::size_t size, std::u16
                 z.next_out = &beyond;
                 z.avail_out = 1;
             } else if (keep) {
+                // The output grows with what the stream really produces, never beyond the declared
+                // size, so a member that lies about its size costs only the memory of its true
+                // contents.
                 const std::size_t grown = std::min(size, std::max(kInflateChunk, out.size() * 2));
                 out.reserve(grown);
                 out.resize(grown);
@@ -140,8 +151,8 @@ bool RunMemberStream(std::span<const uint8_t> source, std::size_t size, std::u16
                     static_cast<uInt>(std::min<std::size_t>(grown - produced, std::numeric_limits<uInt>::max()));
             } else {
                 // zlib keeps the history it needs itself: the scratch bytes may be overwritten.
-                scratch.resize(kInflateChunk);
-                z.next_out = scratch.data();
+                m_scratch.resize(kInflateChunk);
+                z.next_out = m_scratch.data();
                 z.avail_out = static_cast<uInt>(std::min(kInflateChunk, size - produced));
             }
         }
@@ -170,8 +181,9 @@ bool RunMemberStream(std::span<const uint8_t> source, std::size_t size, std::u16
 // beyond the options text budget, any member that would bring the package beyond its total.
 // Only the start of its stream is inflated first, through a scratch buffer, so that damaged data
 // or data shorter than declared is reported as what it is.
-void CheckMemberBudget(std::span<const uint8_t> stream, std::size_t size, std::u16string_view member, bool isOptions,
-                       std::size_t declaredBefore, const SkinBudgets& budgets)
+void CheckMemberBudget(MemberInflater& inflater, std::span<const uint8_t> stream, std::size_t size,
+                       std::u16string_view member, bool isOptions, std::size_t declaredBefore,
+                       const SkinBudgets& budgets)
 {
     const bool overOptions = isOptions && size > budgets.OptionsTextBytes;
     const bool overTotal = size > budgets.PackageBytes || declaredBefore > budgets.PackageBytes - size;
@@ -180,7 +192,7 @@ void CheckMemberBudget(std::span<const uint8_t> stream, std::size_t size, std::u
     }
     std::vector<uint8_t> none;
     std::size_t consumed = 0;
-    RunMemberStream(stream, size, member, false, kInflateChunk, none, consumed);
+    inflater.Run(stream, size, member, false, kInflateChunk, none, consumed);
     const std::string subject = "Skin package member " + Quoted(member) + " declares";
     if (overOptions) {
         ThrowOverBudget(subject, size, budgets.OptionsTextBytes, "an options text");
@@ -194,8 +206,9 @@ void CheckMemberBudget(std::span<const uint8_t> stream, std::size_t size, std::u
 std::vector<uint8_t> InflateMember(std::span<const uint8_t> source, std::size_t size, std::u16string_view member,
                                    std::size_t& consumed)
 {
+    MemberInflater inflater;
     std::vector<uint8_t> out;
-    RunMemberStream(source, size, member, true, size, out, consumed);
+    inflater.Run(source, size, member, true, size, out, consumed);
     return out;
 }
 
@@ -218,6 +231,7 @@ void TacSkinConvertor::Parse(std::span<const uint8_t> packed, const SkinBudgets&
                                   std::to_string(budgets.PackageMembers) + " members a skin package may have");
         }
         ImageMemberCount = count - 1;
+        MemberInflater inflater;
         std::size_t declared = 0;
         for (int32_t i = 0; i < count; ++i) {
             const std::string which = "member " + std::to_string(i + 1) + " of " + std::to_string(count);
@@ -240,12 +254,12 @@ void TacSkinConvertor::Parse(std::span<const uint8_t> packed, const SkinBudgets&
             const auto unpackedSize = static_cast<std::size_t>(size);
             const std::u16string upperName = UpperAscii(name);
             const bool isOptions = upperName == u"OPTIONS.DAT";
-            CheckMemberBudget(cursor.Rest(), unpackedSize, name, isOptions, declared, budgets);
+            CheckMemberBudget(inflater, cursor.Rest(), unpackedSize, name, isOptions, declared, budgets);
             declared += unpackedSize;
             std::size_t consumed = 0;
             if (isOptions) {
-                Options =
-                    std::make_unique<std::vector<uint8_t>>(InflateMember(cursor.Rest(), unpackedSize, name, consumed));
+                Options = std::make_unique<std::vector<uint8_t>>();
+                inflater.Run(cursor.Rest(), unpackedSize, name, true, unpackedSize, *Options, consumed);
                 cursor.Skip(consumed);
                 continue;
             }
@@ -254,10 +268,10 @@ void TacSkinConvertor::Parse(std::span<const uint8_t> packed, const SkinBudgets&
             const std::size_t dot = upperName.rfind(u'.');
             item.IsBitmap = dot != std::u16string::npos && std::u16string_view(upperName).substr(dot) == u".BMP";
             if (unpacking == MemberUnpacking::All) {
-                item.Data = InflateMember(cursor.Rest(), unpackedSize, name, consumed);
+                inflater.Run(cursor.Rest(), unpackedSize, name, true, unpackedSize, item.Data, consumed);
             } else {
                 std::vector<uint8_t> none;
-                RunMemberStream(cursor.Rest(), unpackedSize, name, false, unpackedSize, none, consumed);
+                inflater.Run(cursor.Rest(), unpackedSize, name, false, unpackedSize, none, consumed);
                 const auto stream = cursor.Rest().first(consumed);
                 item.KeptPacked = true;
                 item.Packed.assign(stream.begin(), stream.end());
