@@ -198,47 +198,39 @@ TEST_F(SkinManagerLoading, SkinsBeyondTheirBudgetsAreRefusedBeforeTheMemoryIsSpe
 
 // --- A failed load that leaves no skin --------------------------------------------------------
 
-TEST_F(SkinManagerLoading, ADamagedPackageOverridingTheStoredSkinAtStartUpFallsBackToTheStoredSkin)
+TEST(SkinManagerFallBack, ADamagedSkinAtStartUpGivesTheFirstStoredSkinFromItsPackageAndItsName)
 {
-    manager.InternalSkins.push_back({u"Graphite", Package()});
-    folder.Write("Graphite.asz", Bytes("JUNKJUNK"));
-    manager.SetSkinName(u"Graphite");
-    ASSERT_EQ(manager.Errors.size(), 1u);
-    EXPECT_EQ(manager.Errors[0], u"Loaded data is not a packed skin file");
-    EXPECT_EQ(manager.SkinName(), u"Graphite");
-    EXPECT_TRUE(manager.FromPackage());
-    EXPECT_TRUE(manager.Tables().SkinData.SkinPath.empty());
-    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
-    EXPECT_TRUE(manager.Tables().SkinData.Active);
-    EXPECT_EQ(manager.SkinInfo(), u"7.3");
-    EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
-    EXPECT_FALSE(SkinLoadInProgress);
+    // A damaged package or folder under the stored skin's name (which the skin directory would
+    // find again), or a damaged skin of another name.
+    const std::tuple<std::string, std::vector<uint8_t>, const char16_t*, const char16_t*> cases[] = {
+        {"Graphite.asz", Bytes("JUNKJUNK"), u"Graphite", u"Loaded data is not a packed skin file"},
+        {"Graphite/Options.dat", Bytes("[GLOBALINFO]\nSHADOW1BLUR=x\n"), u"Graphite",
+         u"'x' is not a valid integer value"},
+        {"Broken.asz", Package("[A]\nG=@00\n"), u"Broken", u"'' is not a valid integer value"},
+    };
+    for (const auto& [file, bytes, name, message] : cases) {
+        test::TempFolder folder;
+        PortableSkinPlatform platform;
+        RecordingManager manager(platform);
+        manager.SetSkinDirectory(folder.SkinPath());
+        manager.InternalSkins.push_back({u"Graphite", Package()});
+        manager.InternalSkins.push_back({u"Second", Package("[ONLY]\n")});
+        folder.Write(file, bytes);
+        manager.SetSkinName(name);
+        ASSERT_EQ(manager.Errors.size(), 1u) << file;
+        EXPECT_EQ(manager.Errors[0], message);
+        EXPECT_EQ(manager.SkinName(), u"Graphite");
+        EXPECT_TRUE(manager.FromPackage());
+        EXPECT_TRUE(manager.Tables().SkinData.SkinPath.empty());
+        EXPECT_EQ(manager.Tables().Sections.size(), 6u) << file;
+        EXPECT_EQ(manager.Tables().MasterBitmap->Width(), 4);
+        EXPECT_TRUE(manager.Tables().SkinData.Active);
+        EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
+        EXPECT_FALSE(SkinLoadInProgress);
+    }
 }
 
-TEST_F(SkinManagerLoading, ADamagedFolderOverridingTheStoredSkinIsNotFoundAgainByTheFallBack)
-{
-    manager.InternalSkins.push_back({u"Graphite", Package()});
-    folder.Write("Graphite/Options.dat", "[GLOBALINFO]\nSHADOW1BLUR=x\n");
-    manager.SetSkinName(u"Graphite");
-    ASSERT_EQ(manager.Errors.size(), 1u);
-    EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
-    EXPECT_EQ(manager.SkinName(), u"Graphite");
-    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
-    EXPECT_EQ(manager.Tables().MasterBitmap->Width(), 4);
-}
-
-TEST_F(SkinManagerLoading, ADamagedSkinOfAnotherNameAtStartUpGivesTheStoredSkinAndItsName)
-{
-    manager.InternalSkins.push_back({u"Graphite", Package()});
-    manager.InternalSkins.push_back({u"Second", Package("[ONLY]\n")});
-    folder.Write("Broken.asz", Package("[A]\nG=@00\n"));
-    manager.SetSkinName(u"Broken");
-    ASSERT_EQ(manager.Errors.size(), 1u);
-    EXPECT_EQ(manager.SkinName(), u"Graphite");
-    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
-}
-
-TEST_F(SkinManagerLoading, WhenTheStoredSkinFailsTooBothErrorsAreShownAndThereIsNoSkin)
+TEST_F(SkinManagerLoading, WhenTheStoredSkinFailsTooBothErrorsAreShownAndItIsNotLoadedTwice)
 {
     manager.InternalSkins.push_back({u"Graphite", Bytes("JUNK")});
     folder.Write("Graphite.asz", Package("[GLOBALINFO]\nSHADOW1BLUR=x\n"));
@@ -249,13 +241,11 @@ TEST_F(SkinManagerLoading, WhenTheStoredSkinFailsTooBothErrorsAreShownAndThereIs
     EXPECT_TRUE(manager.SkinName().empty());
     EXPECT_TRUE(manager.Tables().Sections.empty());
     EXPECT_FALSE(SkinLoadInProgress);
-}
-
-TEST_F(SkinManagerLoading, ADamagedStoredSkinIsNotLoadedASecondTime)
-{
-    manager.InternalSkins.push_back({u"Graphite", Bytes("JUNK")});
+    // The stored skin itself failing is shown once.
+    std::filesystem::remove(folder.Path() / "Graphite.asz");
+    manager.Errors.clear();
     manager.SetSkinName(u"Graphite");
-    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.Errors.size(), 1u);
     EXPECT_TRUE(manager.Tables().Sections.empty());
 }
 

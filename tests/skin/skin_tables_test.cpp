@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <string>
 
@@ -193,30 +192,6 @@ TEST(SkinLookupIndex, IndexedLookupsAnswerAsTheScansDo)
             EXPECT_EQ(section.ImgTopLeft, global ? -1 : scanned.FindMask(i, section.SectionName, u"IMGTOPLEFT"));
             EXPECT_EQ(section.ImgBottomRight, global ? -1 : scanned.FindMask(i, section.SectionName, u"IMGBTMRIGHT"));
             EXPECT_EQ(section.ImgTopRight, -1);
-        }
-    }
-}
-
-TEST(SkinLookupIndex, SearchesAlongParentsAnswerAsTheScansDoInAnyOrder)
-{
-    // The remembered answers must not depend on which section was asked first.
-    std::mt19937 random(20261210);
-    const std::u16string keys[] = {u"BORDERSMASK", u"PATTERN", u"IMGBTMRIGHT"};
-    for (int round = 0; round < 200; ++round) {
-        const SkinTables scanned = RandomTables(random);
-        SkinTables indexed = scanned;
-        indexed.IndexLookups();
-        std::vector<int> order(scanned.Sections.size());
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            order[i] = static_cast<int>(i);
-        }
-        std::shuffle(order.begin(), order.end(), random);
-        for (const int i : order) {
-            const std::u16string& name = scanned.Sections[static_cast<std::size_t>(i)].SectionName;
-            for (const std::u16string& key : keys) {
-                ASSERT_EQ(indexed.FindMask(i, name, key), scanned.FindMask(i, name, key)) << round;
-                ASSERT_EQ(indexed.FindTexture(i, name, key), scanned.FindTexture(i, name, key)) << round;
-            }
         }
     }
 }
