@@ -107,6 +107,25 @@ TEST(SkinInfoCommand, ErrorsGoToStandardErrorWithStatusTwo)
     EXPECT_EQ(RunSkinPack({Utf8(folder.Path())}, out, err3), 2);
 }
 
+TEST(SkinInfoCommand, TheReportIsWrittenAsNlohmannJsonWritesItWithEveryNameEscaped)
+{
+    test::TempFolder folder;
+    WriteSampleSkin(folder);
+    // Section names and keys with a quotation mark, a backslash, a tab, another control character
+    // and Cyrillic letters.
+    folder.Write("Skin/Options.dat", std::string("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[Q\"B\\T\tC\x01\xCA\xED]\n"
+                                                 "K\"\\=@0000@0000@0002@0002@1@0\nCOLOR=5\n"));
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunSkinInfo({Utf8(folder.Path() / "Skin")}, out, err), 0) << err.str();
+    const nlohmann::json info = nlohmann::json::parse(out.str());
+    EXPECT_EQ(out.str(), info.dump() + "\n");
+    EXPECT_EQ(info["section_list"][1]["name"], "Q\"B\\T\tC\x01\u041A\u043D");
+    EXPECT_EQ(info["image_list"][0]["key"], "K\"\\");
+    EXPECT_EQ(info["image_list"][0]["rect"], nlohmann::json::array({0, 0, 2, 2}));
+    EXPECT_EQ(info["master"], nlohmann::json::array({6, 4}));
+}
+
 TEST(SkinInfoCommand, SkinsBeyondTheirBudgetsAreRefusedWithStatusTwo)
 {
     test::TempFolder folder;
