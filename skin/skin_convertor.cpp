@@ -6,11 +6,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <string>
 
+#include "skin/skin_files.h"
 #include "skin/skin_text.h"
 
 namespace korvane {
@@ -296,17 +295,8 @@ bool TacSkinConvertor::LoadFromFile(const std::filesystem::path& file, const Ski
     if (!std::filesystem::is_regular_file(file, ec)) {
         return false;
     }
-    const uintmax_t length = std::filesystem::file_size(file, ec);
-    if (!ec && length > budgets.PackageBytes) {
-        ThrowOverBudget("The skin package " + Quoted(file.u16string()) + " has", length, budgets.PackageBytes,
-                        "a skin package");
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw SkinPackageError("Cannot open the skin package " + Utf8Encode(file.u16string()));
-    }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    Parse(bytes, budgets, unpacking);
+    Parse(ReadFileWithin(file, "the skin package " + Quoted(file.u16string()), budgets.PackageBytes, "a skin package"),
+          budgets, unpacking);
     return true;
 }
 

@@ -2,7 +2,6 @@
 #include "encoding/utf8.h"
 
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "skin/skin_text.h"
@@ -73,26 +72,40 @@ bool SkinFolderExists(std::u16string_view path)
     return !path.empty() && std::filesystem::is_directory(SkinFsPath(path), ec);
 }
 
-std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path, std::size_t maxBytes, std::string_view what)
+std::vector<uint8_t> ReadFileWithin(const std::filesystem::path& file, std::string_view what, std::size_t maxBytes,
+                                    std::string_view kind)
+{
+    std::error_code ec;
+    const uintmax_t length = std::filesystem::file_size(file, ec);
+    if (ec) {
+        throw std::runtime_error("Cannot read " + std::string(what));
+    }
+    if (length > maxBytes) {
+        std::string subject(what);
+        if (!subject.empty() && subject[0] >= 'a' && subject[0] <= 'z') {
+            subject[0] = static_cast<char>(subject[0] - 'a' + 'A');
+        }
+        ThrowOverBudget(subject + " has", length, maxBytes, kind);
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("Cannot open " + std::string(what));
+    }
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(length));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
+        throw std::runtime_error("Cannot read " + std::string(what));
+    }
+    return bytes;
+}
+
+std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path, std::size_t maxBytes, std::string_view kind)
 {
     const auto file = FindSkinFile(path);
     if (!file) {
         return std::nullopt;
     }
-    std::error_code ec;
-    const uintmax_t length = std::filesystem::file_size(*file, ec);
-    if (!ec && length > maxBytes) {
-        ThrowOverBudget("'" + Utf8Encode(path) + "' has", length, maxBytes, what);
-    }
-    std::ifstream in(*file, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("Cannot open the file " + Utf8Encode(path));
-    }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw std::runtime_error("Cannot read the file " + Utf8Encode(path));
-    }
-    return bytes;
+    return ReadFileWithin(*file, "the file '" + Utf8Encode(path) + "'", maxBytes, kind);
 }
 
 std::vector<SkinFolderEntry> ListSkinFolder(std::u16string_view path)

@@ -39,10 +39,17 @@ private:
 bool SkinFolderExists(std::u16string_view path);
 // The whole file, or nothing when it does not exist; throws std::runtime_error when it exists
 // but cannot be read, and SkinBudgetError, before reading it, when it has more than `maxBytes`
-// (the message calls it `what`: "an options text", "a picture file").
+// (the message says what it may be: "an options text", "a picture file").
 std::optional<std::vector<uint8_t>> ReadSkinFile(std::u16string_view path,
                                                  std::size_t maxBytes = SkinBudgets().PackageBytes,
-                                                 std::string_view what = "a skin file");
+                                                 std::string_view kind = "a skin file");
+
+// The whole of a file that is there, read in one piece. `what` names it in messages ("the file
+// 'c:\Skins\Blue\Options.dat'", "the skin package 'Blue.asz'"). Throws SkinBudgetError, before
+// reading, when it has more than `maxBytes` ("<What> has N bytes, more than the <limit> <kind> may
+// have"), and std::runtime_error when it cannot be read.
+std::vector<uint8_t> ReadFileWithin(const std::filesystem::path& file, std::string_view what, std::size_t maxBytes,
+                                    std::string_view kind);
 
 struct SkinFolderEntry {
     std::u16string Name;

@@ -98,6 +98,20 @@ public:
         Close(']');
     }
 
+    // A member holding an array of objects, the members of each written by `write(json, item)`.
+    template <typename Items, typename Write>
+    void ObjectList(std::string_view key, const Items& items, const Write& write)
+    {
+        Key(key);
+        Open('[');
+        for (const auto& item : items) {
+            Open('{');
+            write(*this, item);
+            Close('}');
+        }
+        Close(']');
+    }
+
 private:
     void Separate()
     {
@@ -154,44 +168,34 @@ void WriteSkinInfo(const SkinTables& skin, std::ostream& out)
 {
     JsonWriter json(out);
     json.Open('{');
-    json.Key("image_list");
-    json.Open('[');
-    for (const TsMaskData& m : skin.Masks) {
-        json.Open('{');
-        json.Field("draw_mode", std::int64_t{m.DrawMode});
-        json.Field("image_count", std::int64_t{m.ImageCount});
-        json.Field("img_type", std::int64_t{m.ImgType});
-        json.Field("key", Utf8Encode(m.PropertyName));
-        json.Field("mask_type", std::int64_t{m.MaskType});
-        json.Field("own_image", static_cast<bool>(m.Image));
-        json.Field("rect", {m.Rect.Left, m.Rect.Top, m.Rect.Right, m.Rect.Bottom});
-        json.Field("section", Utf8Encode(m.SectionName));
-        json.Field("widths", {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth});
-        json.Close('}');
-    }
-    json.Close(']');
+    json.ObjectList("image_list", skin.Masks, [](JsonWriter& entry, const TsMaskData& m) {
+        entry.Field("draw_mode", std::int64_t{m.DrawMode});
+        entry.Field("image_count", std::int64_t{m.ImageCount});
+        entry.Field("img_type", std::int64_t{m.ImgType});
+        entry.Field("key", Utf8Encode(m.PropertyName));
+        entry.Field("mask_type", std::int64_t{m.MaskType});
+        entry.Field("own_image", static_cast<bool>(m.Image));
+        entry.Field("rect", {m.Rect.Left, m.Rect.Top, m.Rect.Right, m.Rect.Bottom});
+        entry.Field("section", Utf8Encode(m.SectionName));
+        entry.Field("widths", {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth});
+    });
     json.Field("images", static_cast<std::int64_t>(skin.Masks.size()));
     json.Field("master", {skin.MasterBitmap->Width(), skin.MasterBitmap->Height()});
     json.Field("patterns", static_cast<std::int64_t>(skin.Patterns.size()));
-    json.Key("section_list");
-    json.Open('[');
-    for (const TsGeneralData& s : skin.Sections) {
-        json.Open('{');
-        json.Field("border_index", std::int64_t{s.BorderIndex});
-        json.Field("color", std::int64_t{s.Color});
-        json.Field("fading", s.FadingEnabled);
-        json.Field("fontcolor", std::int64_t{s.FontColor[1]});
-        json.Field("glow", std::int64_t{s.GlowCount});
-        json.Field("gradient_percent", std::int64_t{s.GradientPercent});
-        json.Field("hotcolor", std::int64_t{s.HotColor});
-        json.Field("image_percent", std::int64_t{s.ImagePercent});
-        json.Field("name", Utf8Encode(s.SectionName));
-        json.Field("parent", Utf8Encode(s.ParentClass));
-        json.Field("states", std::int64_t{s.States});
-        json.Field("transparency", std::int64_t{s.Transparency});
-        json.Close('}');
-    }
-    json.Close(']');
+    json.ObjectList("section_list", skin.Sections, [](JsonWriter& entry, const TsGeneralData& s) {
+        entry.Field("border_index", std::int64_t{s.BorderIndex});
+        entry.Field("color", std::int64_t{s.Color});
+        entry.Field("fading", s.FadingEnabled);
+        entry.Field("fontcolor", std::int64_t{s.FontColor[1]});
+        entry.Field("glow", std::int64_t{s.GlowCount});
+        entry.Field("gradient_percent", std::int64_t{s.GradientPercent});
+        entry.Field("hotcolor", std::int64_t{s.HotColor});
+        entry.Field("image_percent", std::int64_t{s.ImagePercent});
+        entry.Field("name", Utf8Encode(s.SectionName));
+        entry.Field("parent", Utf8Encode(s.ParentClass));
+        entry.Field("states", std::int64_t{s.States});
+        entry.Field("transparency", std::int64_t{s.Transparency});
+    });
     json.Field("sections", static_cast<std::int64_t>(skin.Sections.size()));
     json.Close('}');
     out << '\n';
