@@ -118,9 +118,10 @@ void PaintEntrySamples(const SkinPaintSource& skin, int maskIndex, const TsMaskD
 void PaintEverySection(const SkinPaintSource& skin, const SampleRequest& request,
                        const std::function<void(SectionSample&&)>& take)
 {
-    for (int index = 0; const TsGeneralData* section = skin.Section(index); ++index) {
+    // A requested section is painted without passing the sections before it.
+    for (int index = std::max(request.Section, 0); const TsGeneralData* section = skin.Section(index); ++index) {
         if (request.Section != -1 && request.Section != index) {
-            continue;
+            break;
         }
         const int states = SampledStates(section->States);
         Bitmap32 first;

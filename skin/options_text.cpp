@@ -1,18 +1,45 @@
 #include "skin/options_text.h"
+#include "encoding/utf8.h"
 #include "encoding/windows1251.h"
 
 #include "skin/skin_text.h"
 
 namespace korvane {
 
-OptionsText OptionsText::FromAnsi(std::string_view bytes)
+namespace {
+
+std::string Quoted(std::string_view source)
 {
-    return FromText(Windows1251ToUtf16(bytes));
+    return "'" + std::string(source) + "'";
 }
 
-OptionsText OptionsText::FromText(std::u16string_view text)
+// A section name for a message: at most 64 characters.
+std::string Shortened(std::u16string_view name)
 {
+    constexpr std::size_t kMost = 64;
+    return name.size() <= kMost ? Utf8Encode(name) : Utf8Encode(name.substr(0, kMost)) + "...";
+}
+
+void CheckTextSize(std::size_t size, std::string_view source, const SkinBudgets& budgets)
+{
+    if (size > budgets.OptionsTextBytes) {
+        ThrowOverBudget(Quoted(source) + " has", size, budgets.OptionsTextBytes, "an options text");
+    }
+}
+
+} // namespace
+
+OptionsText OptionsText::FromAnsi(std::string_view bytes, std::string_view source, const SkinBudgets& budgets)
+{
+    CheckTextSize(bytes.size(), source, budgets);
+    return FromText(Windows1251ToUtf16(bytes), source, budgets);
+}
+
+OptionsText OptionsText::FromText(std::u16string_view text, std::string_view source, const SkinBudgets& budgets)
+{
+    CheckTextSize(text.size(), source, budgets);
     OptionsText result;
+    std::size_t lines = 0;
     const std::size_t nul = text.find(u'\0');
     if (nul != std::u16string_view::npos) {
         text = text.substr(0, nul);
@@ -39,6 +66,10 @@ OptionsText OptionsText::FromText(std::u16string_view text)
             continue;
         }
         if (line.front() == u'[' && line.back() == u']' && line.size() >= 2) {
+            if (result.m_sections.size() == budgets.Sections) {
+                throw SkinBudgetError(Quoted(source) + " has more than the " + std::to_string(budgets.Sections) +
+                                      " sections an options text may have");
+            }
             result.m_sections.push_back(Section{std::u16string(line.substr(1, line.size() - 2)), {}, {}});
             result.m_sectionIndex.emplace(UpperAnsi(result.m_sections.back().Name),
                                           static_cast<int>(result.m_sections.size() - 1));
@@ -48,6 +79,16 @@ OptionsText OptionsText::FromText(std::u16string_view text)
         if (current == nullptr) {
             continue;
         }
+        if (current->Entries.size() == budgets.SectionLines) {
+            throw SkinBudgetError("Section [" + Shortened(current->Name) + "] of " + Quoted(source) +
+                                  " has more than the " + std::to_string(budgets.SectionLines) +
+                                  " lines a section may have");
+        }
+        if (lines == budgets.Lines) {
+            throw SkinBudgetError(Quoted(source) + " has more than the " + std::to_string(budgets.Lines) +
+                                  " lines an options text may have in its sections");
+        }
+        ++lines;
         Entry entry;
         const std::size_t eq = line.find(u'=');
         if (eq == std::u16string_view::npos) {

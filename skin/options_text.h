@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "skin/skin_budgets.h"
+#include "skin/skin_text.h"
 
 namespace korvane {
 
@@ -16,15 +17,14 @@ namespace korvane {
 // section are dropped. In a section line the key is the text before the first "=" and the value
 // the rest, nothing trimmed. Section names and keys compare without regard to letter case; the
 // first section (and the first key in a section) of a name wins.
+//
+// A text is held to the budgets of a skin (its size, its sections, the lines kept for each
+// section and for all of them): parsing stops at the first line beyond one with SkinBudgetError
+// naming the text (`source`, a member or file name) and the limit.
 class OptionsText {
 public:
-    // Hashing of texts that also takes views, so that lookups need no copy of the name.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
-    };
     template <typename T>
-    using TextMap = std::unordered_map<std::u16string, T, TextHash, std::equal_to<>>;
+    using TextMap = korvane::TextMap<T>;
 
     struct Entry {
         std::u16string Key;
@@ -52,9 +52,11 @@ public:
 
     OptionsText() = default;
     // Parses single-byte (Windows-1251) text.
-    static OptionsText FromAnsi(std::string_view bytes);
+    static OptionsText FromAnsi(std::string_view bytes, std::string_view source = "Options.dat",
+                                const SkinBudgets& budgets = SkinBudgets());
     // Parses text already in UTF-16 (the same line rules).
-    static OptionsText FromText(std::u16string_view text);
+    static OptionsText FromText(std::u16string_view text, std::string_view source = "Options.dat",
+                                const SkinBudgets& budgets = SkinBudgets());
 
     bool Empty() const { return m_sections.empty(); }
     const std::vector<Section>& Sections() const { return m_sections; }

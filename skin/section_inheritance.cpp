@@ -8,8 +8,6 @@ namespace {
 
 constexpr std::u16string_view kAbsent = u"?";
 
-enum : uint8_t { kUnknown, kResolving, kResolved };
-
 bool Present(const std::u16string* value, SectionInheritance::Kind kind)
 {
     if (value == nullptr) {
@@ -83,38 +81,18 @@ const std::u16string* SectionInheritance::Inherited(int section, int key, Kind k
         }
         return value;
     }
-    Memo& memo = m_memos[static_cast<std::size_t>(key) * 2 + (kind == Kind::Text ? 0 : 1)];
-    if (memo.State.empty()) {
-        memo.State.assign(m_parent.size(), kUnknown);
-        memo.Values.assign(m_parent.size(), nullptr);
+    std::optional<ChainAnswers<const std::u16string*>>& memo =
+        m_memos[static_cast<std::size_t>(key) * 2 + (kind == Kind::Text ? 0 : 1)];
+    if (!memo) {
+        memo.emplace(m_parent.size(), nullptr);
     }
-    // Walk up until a section with the value, one already resolved, the end of the chain or a
-    // section of this walk (a loop); every section passed gets the same answer.
-    m_walk.clear();
-    const std::u16string* found = nullptr;
-    int current = section;
-    while (current >= 0) {
-        const auto at = static_cast<std::size_t>(current);
-        if (memo.State[at] == kResolved) {
-            found = memo.Values[at];
-            break;
-        }
-        if (memo.State[at] == kResolving) {
-            break;
-        }
-        if (const std::u16string* value = Own(current, key, kind)) {
-            found = value;
-            break;
-        }
-        memo.State[at] = kResolving;
-        m_walk.push_back(current);
-        current = m_parent[at];
-    }
-    for (const int passed : m_walk) {
-        memo.State[static_cast<std::size_t>(passed)] = kResolved;
-        memo.Values[static_cast<std::size_t>(passed)] = found;
-    }
-    return found;
+    return memo->Find(
+        section,
+        [&](int current) -> std::optional<const std::u16string*> {
+            const std::u16string* value = Own(current, key, kind);
+            return value != nullptr ? std::optional<const std::u16string*>(value) : std::nullopt;
+        },
+        [&](int current) { return m_parent[static_cast<std::size_t>(current)]; });
 }
 
 } // namespace korvane

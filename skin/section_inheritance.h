@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "skin/chain_answers.h"
 #include "skin/options_text.h"
 
 namespace korvane {
@@ -38,21 +40,14 @@ public:
 private:
     const std::u16string* Own(int section, int key, Kind kind) const;
 
-    struct Memo {
-        // Per section: not yet known, being resolved, or resolved to Values[i].
-        std::vector<uint8_t> State;
-        std::vector<const std::u16string*> Values;
-    };
-
     const OptionsText& m_options;
     OptionsText::TextMap<int> m_keys;
     // Each section's value of each key (section * key count + key), or nullptr.
     std::vector<const std::u16string*> m_values;
     // Parent section of each section, or -1 when the chain ends there.
     std::vector<int> m_parent;
-    // One memo per key and kind (key * 2 + kind), made when first asked for.
-    std::vector<Memo> m_memos;
-    std::vector<int> m_walk;
+    // The inherited values of each key and kind (key * 2 + kind), made when first asked for.
+    std::vector<std::optional<ChainAnswers<const std::u16string*>>> m_memos;
 };
 
 } // namespace korvane

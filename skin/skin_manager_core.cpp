@@ -45,6 +45,29 @@ bool IsUnsetColor(TsColor color)
     return color == kColorNone || color == static_cast<TsColor>(TransparentKey);
 }
 
+std::string_view Chars(std::span<const uint8_t> bytes)
+{
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+// The options text of a parsed package (SkinPackageError when it has none).
+OptionsText PackageOptions(const TacSkinConvertor& reader)
+{
+    return OptionsText::FromAnsi(Chars(reader.OptionsBytes()), "Options.dat");
+}
+
+// The options text of the skin folder `skinPath` (with trailing backslash), or nothing when it
+// holds no Options.dat; a file beyond the options text budget is refused before it is read.
+std::optional<OptionsText> ReadFolderOptions(const std::u16string& skinPath)
+{
+    const std::u16string file = skinPath + u"Options.dat";
+    const auto bytes = ReadSkinFile(file, SkinBudgets().OptionsTextBytes, "an options text");
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return OptionsText::FromAnsi(Chars(*bytes), Utf8Encode(file));
+}
+
 } // namespace
 
 namespace {
@@ -161,11 +184,13 @@ void SkinManagerCore::SetSkinName(std::u16string name)
     {
         LoadInProgress guard;
         m_tables.SkinData.Active = false;
+        m_storedSkinInLoad = nullptr;
         try {
             LoadNamedSkin(true);
         } catch (const std::exception& error) {
             m_skinName = previous;
             ShowLoadError(Utf8Decode(error.what()));
+            FallBackToStoredSkin();
         }
         if (!m_active) {
             SendRemoveSkin();
@@ -174,6 +199,22 @@ void SkinManagerCore::SetSkinName(std::u16string name)
         }
     }
     OnAfterChange();
+}
+
+void SkinManagerCore::FallBackToStoredSkin()
+{
+    // A skin loaded before stays; so does no skin when the first stored skin is the one that
+    // failed.
+    if (m_skinLoaded || InternalSkins.empty() || m_storedSkinInLoad == &InternalSkins.front()) {
+        return;
+    }
+    const TsStoredSkin& stored = InternalSkins.front();
+    try {
+        LoadStoredSkin(stored);
+        m_skinName = stored.Name;
+    } catch (const std::exception& error) {
+        ShowLoadError(Utf8Decode(error.what()));
+    }
 }
 
 void SkinManagerCore::LoadNamedSkin(bool honourPreview)
@@ -197,17 +238,14 @@ void SkinManagerCore::LoadFromFolderOrStored()
     }
     LoadInProgress guard;
     const std::u16string skinPath = ResolvedSkinDirectory() + m_skinName + u"\\";
-    const std::u16string optionsFile = skinPath + u"Options.dat";
     if (m_previewText) {
-        const OptionsText options = OptionsText::FromAnsi(*m_previewText);
+        const OptionsText options = OptionsText::FromAnsi(*m_previewText, "the live preview's options text");
         LoadFromOptions(&options, nullptr, skinPath, false);
         return;
     }
-    if (auto bytes = ReadSkinFile(optionsFile)) {
+    if (const auto options = ReadFolderOptions(skinPath)) {
         m_fromPackage = false;
-        const OptionsText options =
-            OptionsText::FromAnsi(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-        LoadFromOptions(&options, nullptr, skinPath, false);
+        LoadFromOptions(&*options, nullptr, skinPath, false);
         return;
     }
     const TsStoredSkin* stored = nullptr;
@@ -225,17 +263,21 @@ void SkinManagerCore::LoadFromFolderOrStored()
         stored = &InternalSkins.front();
         m_skinName = stored->Name;
     }
-    if (stored->Data.empty()) {
+    LoadStoredSkin(*stored);
+}
+
+void SkinManagerCore::LoadStoredSkin(const TsStoredSkin& stored)
+{
+    m_storedSkinInLoad = &stored;
+    if (stored.Data.empty()) {
         m_fromPackage = false;
         LoadFromOptions(nullptr, nullptr, u"", true);
         return;
     }
     m_fromPackage = true;
     TacSkinConvertor reader;
-    reader.Parse(stored->Data);
-    const auto optionsBytes = reader.OptionsBytes();
-    const OptionsText options = OptionsText::FromAnsi(
-        std::string_view(reinterpret_cast<const char*>(optionsBytes.data()), optionsBytes.size()));
+    reader.Parse(stored.Data, SkinBudgets(), TacSkinConvertor::MemberUnpacking::OnDemand);
+    const OptionsText options = PackageOptions(reader);
     LoadFromOptions(&options, &reader, u"", false);
 }
 
@@ -245,13 +287,11 @@ bool SkinManagerCore::LoadSkinFromPackageFile(std::u16string_view file)
     // Found by the same rule as the existence check of a skin name change.
     const auto found = FindSkinFile(file);
     TacSkinConvertor reader;
-    if (!found || !reader.LoadFromFile(*found)) {
+    if (!found || !reader.LoadFromFile(*found, SkinBudgets(), TacSkinConvertor::MemberUnpacking::OnDemand)) {
         return false;
     }
     m_fromPackage = true;
-    const auto optionsBytes = reader.OptionsBytes();
-    const OptionsText options = OptionsText::FromAnsi(
-        std::string_view(reinterpret_cast<const char*>(optionsBytes.data()), optionsBytes.size()));
+    const OptionsText options = PackageOptions(reader);
     LoadFromOptions(&options, &reader, ResolvedSkinDirectory() + u"\\", false);
     return true;
 }
@@ -260,27 +300,23 @@ void SkinManagerCore::LoadSkinFromFolder(std::u16string_view folder, std::u16str
 {
     LoadInProgress guard;
     const std::u16string skinPath = EnsureTrailingBackslash(folder);
-    const auto bytes = ReadSkinFile(skinPath + u"Options.dat");
-    if (!bytes) {
+    const auto options = ReadFolderOptions(skinPath);
+    if (!options) {
         throw std::runtime_error("Options.dat not found in the skin folder " + Utf8Encode(folder));
     }
     m_skinName = skinName;
     m_fromPackage = false;
-    const OptionsText options =
-        OptionsText::FromAnsi(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-    LoadFromOptions(&options, nullptr, skinPath, false);
+    LoadFromOptions(&*options, nullptr, skinPath, false);
 }
 
 void SkinManagerCore::LoadSkinFromPackageData(std::span<const uint8_t> package, std::u16string_view skinName)
 {
     LoadInProgress guard;
     TacSkinConvertor reader;
-    reader.Parse(package);
-    const auto optionsBytes = reader.OptionsBytes();
+    reader.Parse(package, SkinBudgets(), TacSkinConvertor::MemberUnpacking::OnDemand);
+    const OptionsText options = PackageOptions(reader);
     m_skinName = skinName;
     m_fromPackage = true;
-    const OptionsText options = OptionsText::FromAnsi(
-        std::string_view(reinterpret_cast<const char*>(optionsBytes.data()), optionsBytes.size()));
     LoadFromOptions(&options, &reader, u"", false);
 }
 
@@ -299,7 +335,7 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
         commonText += line;
         commonText += u"\n";
     }
-    const OptionsText common = OptionsText::FromText(commonText);
+    const OptionsText common = OptionsText::FromText(commonText, "CommonSections");
     SkinImageSource source{package, skinPath};
     SkinLoader loader(fresh, m_platform, options != nullptr ? *options : empty, common, source, m_skinName);
     loader.LoadImages();
@@ -312,6 +348,7 @@ void SkinManagerCore::LoadFromOptions(const OptionsText* options, const TacSkinC
         ApplySkinColorChange(fresh, m_hueOffset, m_saturation);
     }
     m_tables = std::move(fresh);
+    m_skinLoaded = true;
     BuildIndexCache();
 }
 
@@ -350,6 +387,7 @@ void SkinManagerCore::SendRemoveSkin()
     Broadcast(SkinBroadcast::RemoveSkin);
     RemoveHook();
     m_tables.ClearTables();
+    m_skinLoaded = false;
 }
 
 void SkinManagerCore::UpdateSkin(bool repaint)

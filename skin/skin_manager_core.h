@@ -78,7 +78,10 @@ public:
     void SetActive(bool active);
     const std::u16string& SkinName() const { return m_skinName; }
     // Loads the named skin (package file, skin folder or stored skin) and applies it. A load
-    // error is caught: the previous name is put back and ShowLoadError gets the message.
+    // error is caught: the previous name is put back and ShowLoadError gets the message. When
+    // that leaves no skin loaded (at start-up, or after the skin was removed), the first stored
+    // skin is then loaded from its stored package and its name becomes SkinName; when that fails
+    // too, ShowLoadError gets its message as well and there is no skin.
     void SetSkinName(std::u16string name);
     const std::u16string& SkinDirectory() const { return m_skinDirectory; }
     // Stores the folder ("c:\Skins" when empty) and points SkinData.SkinPath at it; no reload.
@@ -169,6 +172,11 @@ private:
     // Steps 4 to 6 of a skin name change: finds the skin and loads it (throws on errors).
     void LoadNamedSkin(bool honourPreview);
     void LoadFromFolderOrStored();
+    // Loads a stored skin from its stored package (never through the skin directory).
+    void LoadStoredSkin(const TsStoredSkin& stored);
+    // After a failed load that left no skin: the first stored skin, unless it was the one that
+    // failed.
+    void FallBackToStoredSkin();
     // The common path of every load: runs the passes into fresh tables and takes them over only
     // when all passes succeeded.
     void LoadFromOptions(const OptionsText* options, const TacSkinConvertor* package, std::u16string skinPath,
@@ -184,6 +192,10 @@ private:
     bool m_previewFlag = false;
     bool m_destroying = false;
     bool m_fromPackage = false;
+    // A load succeeded and its tables have not been removed since.
+    bool m_skinLoaded = false;
+    // The stored skin the current skin name change reached, if any.
+    const TsStoredSkin* m_storedSkinInLoad = nullptr;
     std::optional<std::string> m_previewText;
     std::u16string m_skinName;
     std::u16string m_skinDirectory = u"c:\\Skins";

@@ -2,7 +2,6 @@
 #include "encoding/utf8.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "image/image_decoder.h"
@@ -13,21 +12,6 @@
 namespace korvane {
 
 namespace {
-
-// A number of bytes in MiB with at most two decimals ("256", "1.25").
-std::string Mebibytes(double bytes)
-{
-    char text[32];
-    std::snprintf(text, sizeof(text), "%.2f", bytes / (1024.0 * 1024.0));
-    std::string result = text;
-    while (result.back() == '0') {
-        result.pop_back();
-    }
-    if (result.back() == '.') {
-        result.pop_back();
-    }
-    return result;
-}
 
 constexpr std::size_t SlotOf(SkinPictures::Use use)
 {
@@ -59,7 +43,7 @@ SkinPictures::Picture* SkinPictures::Find(std::u16string_view memberName, std::u
         if (!Contains(fileName, u":")) {
             path = m_skinPath + path;
         }
-        const auto found = FindSkinFile(path);
+        const auto found = m_files.Find(path);
         if (!found) {
             return nullptr;
         }
@@ -86,16 +70,18 @@ SkinPictures::Picture* SkinPictures::Find(std::u16string_view memberName, std::u
 
 Bitmap32 SkinPictures::Decode(Picture& picture)
 {
-    std::optional<std::vector<uint8_t>> fileBytes;
+    // The encoded bytes live only while the picture is decoded.
+    std::vector<uint8_t> encoded;
     std::span<const uint8_t> bytes;
     if (picture.Member != nullptr) {
-        bytes = picture.Member->Data;
+        bytes = TacSkinConvertor::Unpacked(*picture.Member, encoded);
     } else {
-        fileBytes = ReadSkinFile(picture.File);
+        auto fileBytes = ReadSkinFile(picture.File, m_budget + SkinBudgets::kPictureFileSlack, "a picture file");
         if (!fileBytes) {
             ThrowDamagedImage(picture.Name, "the file can no longer be read");
         }
-        bytes = *fileBytes;
+        encoded = std::move(*fileBytes);
+        bytes = encoded;
     }
     if (const auto size = ReadImageDimensions(bytes)) {
         Charge(picture, size->Width, size->Height, false);
@@ -113,9 +99,9 @@ void SkinPictures::Charge(const Picture& picture, int64_t width, int64_t height,
         static_cast<double>(std::max<int64_t>(width, 0)) * static_cast<double>(std::max<int64_t>(height, 0)) * 4.0;
     const double total = static_cast<double>(m_used) + bytes;
     if (total > static_cast<double>(m_budget)) {
-        throw ImageError("The skin's pictures need more than " + Mebibytes(static_cast<double>(m_budget)) +
+        throw ImageError("The skin's pictures need more than " + MebibytesText(static_cast<double>(m_budget)) +
                          " MiB when decoded: '" + picture.Name + "' (" + std::to_string(width) + " x " +
-                         std::to_string(height) + " pixels) would bring them to " + Mebibytes(total) + " MiB");
+                         std::to_string(height) + " pixels) would bring them to " + MebibytesText(total) + " MiB");
     }
     if (count) {
         m_used += static_cast<std::size_t>(bytes);

@@ -11,7 +11,9 @@
 
 #include "gfx/bitmap32.h"
 #include "image/decoded_image.h"
+#include "skin/skin_budgets.h"
 #include "skin/skin_convertor.h"
+#include "skin/skin_files.h"
 
 namespace korvane {
 
@@ -21,8 +23,9 @@ namespace korvane {
 // size its header declares, before its pixels are allocated.
 class SkinPictures {
 public:
-    // The budget of a load: 256 MiB, 64 mebipixels, the size of the largest picture accepted.
-    static constexpr std::size_t kDefaultBudget = std::size_t{256} * 1024 * 1024;
+    // The budget of a load (SkinBudgets::PictureBytes): 256 MiB, 64 mebipixels, the size of the
+    // largest picture accepted. A picture file may have 1 MiB more, for its encoding.
+    static constexpr std::size_t kDefaultBudget = SkinBudgets().PictureBytes;
 
     // Where pictures come from: the members of `package` (when set), or the files named, with
     // `skinPath` in front of names without ":".
@@ -67,6 +70,7 @@ private:
     std::size_t m_budget;
     std::size_t m_used = 0;
     std::map<std::u16string, Picture> m_pictures;
+    SkinFileFinder m_files;
 };
 
 } // namespace korvane

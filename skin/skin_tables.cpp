@@ -70,6 +70,12 @@ int SkinTables::ParentOf(int sectionIndex, std::u16string_view sectionName) cons
 int SkinTables::FindWithParents(Table table, int sectionIndex, std::u16string_view sectionName,
                                 std::u16string_view key) const
 {
+    // The usual question, a section by its own name, has its answers remembered by the index.
+    if (const TableLookupIndex* lookups = Lookups();
+        lookups != nullptr && IsValidSection(sectionIndex) &&
+        sectionName == Sections[static_cast<std::size_t>(sectionIndex)].SectionName) {
+        return lookups->FindEntryAlongParents(table, sectionIndex, key);
+    }
     // Each step moves to a parent section; a chain of PARENTCLASS that loops through several
     // sections is cut after as many steps as there are sections.
     for (std::size_t step = 0; step <= Sections.size(); ++step) {
@@ -181,52 +187,11 @@ void SkinTables::ResolveSectionImages()
         return;
     }
     m_resolvedWith = m_lookups;
-    const std::size_t count = Sections.size();
-    // One key at a time, each section's answer is its own entry or its parent's answer, found
-    // once and remembered: linear in the number of sections however deep the chains go. A chain
-    // that returns to a section of the same walk (a loop) answers -1, as the searches do.
-    enum : uint8_t { kUnknown, kWalking, kKnown };
-    std::vector<uint8_t> state(count);
-    std::vector<int> answer(count);
-    std::vector<int> walk;
-    const auto resolve = [&](std::u16string_view key) {
-        std::fill(state.begin(), state.end(), kUnknown);
-        for (std::size_t start = 0; start < count; ++start) {
-            walk.clear();
-            int found = -1;
-            int current = static_cast<int>(start);
-            while (current >= 0) {
-                const auto at = static_cast<std::size_t>(current);
-                if (state[at] == kKnown) {
-                    found = answer[at];
-                    break;
-                }
-                if (state[at] == kWalking) {
-                    break;
-                }
-                if (Sections[at].SectionName.empty()) {
-                    walk.push_back(current);
-                    break;
-                }
-                found = FindInTable(Table::Masks, Sections[at].SectionName, key);
-                if (found >= 0) {
-                    walk.push_back(current);
-                    break;
-                }
-                state[at] = kWalking;
-                walk.push_back(current);
-                current = ParentOf(current, Sections[at].SectionName);
-            }
-            for (const int passed : walk) {
-                state[static_cast<std::size_t>(passed)] = kKnown;
-                answer[static_cast<std::size_t>(passed)] = found;
-            }
-        }
-    };
+    // Each section's answer is found once per key (TableLookupIndex::FindEntryAlongParents):
+    // linear in the number of sections however deep the chains go.
     const auto apply = [&](std::u16string_view key, int32_t TsGeneralData::*field) {
-        resolve(key);
-        for (std::size_t i = 0; i < count; ++i) {
-            Sections[i].*field = answer[i];
+        for (std::size_t i = 0; i < Sections.size(); ++i) {
+            Sections[i].*field = m_lookups->FindEntryAlongParents(Table::Masks, static_cast<int>(i), key);
         }
     };
     apply(u"BORDERSMASK", &TsGeneralData::BorderIndex);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace korvane {
 
@@ -19,5 +22,14 @@ bool Contains(std::u16string_view text, std::u16string_view part);
 // Contains(UpperAnsi(text), upperPart) for a part of upper-case ASCII, without a copy: the ANSI
 // upper-casing turns ASCII letters into ASCII letters and nothing else into ASCII.
 bool ContainsUpperAscii(std::u16string_view text, std::u16string_view upperPart);
+
+// Hashing of texts that also takes views, so that lookups need no copy of the name.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
+};
+// A map from texts, looked up by string views.
+template <typename T>
+using TextMap = std::unordered_map<std::u16string, T, TextHash, std::equal_to<>>;
 
 } // namespace korvane

@@ -56,6 +56,29 @@ int TableLookupIndex::FindEntry(Table table, std::u16string_view section, std::u
     return it == entries.end() ? -1 : it->second;
 }
 
+int TableLookupIndex::FindEntryAlongParents(Table table, int index, std::u16string_view key) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_sectionCount) {
+        return -1;
+    }
+    korvane::TextMap<ChainAnswers<int>>& answers = m_chainAnswers[static_cast<int>(table)];
+    auto it = answers.find(key);
+    if (it == answers.end()) {
+        it = answers.emplace(std::u16string(key), ChainAnswers<int>(m_sectionCount, -1)).first;
+    }
+    // A section without a name has no entry and ends its chain.
+    const auto name = [this](int section) -> const std::u16string& {
+        return m_sectionsData[static_cast<std::size_t>(section)].SectionName;
+    };
+    return it->second.Find(
+        index,
+        [&](int section) -> std::optional<int> {
+            const int found = name(section).empty() ? -1 : FindEntry(table, name(section), key);
+            return found >= 0 ? std::optional<int>(found) : std::nullopt;
+        },
+        [&](int section) { return name(section).empty() ? -1 : Parent(section); });
+}
+
 std::u16string_view TableLookupIndex::JoinedKey(std::u16string_view section, std::u16string_view key) const
 {
     m_joined.assign(section);

@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "skin/chain_answers.h"
 #include "skin/skin_records.h"
+#include "skin/skin_text.h"
 
 namespace korvane {
 
@@ -14,7 +15,8 @@ namespace korvane {
 // name, each section's parent along PARENTCLASS, and the first image entry, texture and pattern
 // of each (section, key). It describes the tables as they stood when it was built and knows
 // whether they still have the same storage and sizes (tables are replaced whole by a load, never
-// renamed in place).
+// renamed in place). The answers of the searches along PARENTCLASS are remembered per key as they
+// are found.
 class TableLookupIndex {
 public:
     enum class Table { Masks, Textures, Patterns };
@@ -29,13 +31,15 @@ public:
     int FindEntry(Table table, std::u16string_view section, std::u16string_view key) const;
     // The parent of section `index` (its ParentClass when not empty and not its own name), or -1.
     int Parent(int index) const { return m_parents[static_cast<std::size_t>(index)]; }
+    // First entry of (the name of section `index`, key) in the table, else of its parent's name
+    // and key, and so on along PARENTCLASS; -1 when the chain ends, meets a section without a name
+    // or comes back to a section it passed. Each section's answer is its own entry or its
+    // parent's answer, found once per key and remembered: asking for every section costs time
+    // linear in their number however deep the chains go.
+    int FindEntryAlongParents(Table table, int index, std::u16string_view key) const;
 
 private:
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
-    };
-    using TextMap = std::unordered_map<std::u16string, int, TextHash, std::equal_to<>>;
+    using TextMap = korvane::TextMap<int>;
 
     // Section and key joined by a NUL, which no name read from an options text holds.
     std::u16string_view JoinedKey(std::u16string_view section, std::u16string_view key) const;
@@ -51,6 +55,9 @@ private:
     std::vector<int> m_parents;
     TextMap m_entries[3];
     mutable std::u16string m_joined;
+
+    // The answers of FindEntryAlongParents, per table and key.
+    mutable korvane::TextMap<ChainAnswers<int>> m_chainAnswers[3];
 };
 
 } // namespace korvane

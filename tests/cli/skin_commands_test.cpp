@@ -107,5 +107,48 @@ TEST(SkinInfoCommand, ErrorsGoToStandardErrorWithStatusTwo)
     EXPECT_EQ(RunSkinPack({Utf8(folder.Path())}, out, err3), 2);
 }
 
+TEST(SkinInfoCommand, TheReportIsWrittenAsNlohmannJsonWritesItWithEveryNameEscaped)
+{
+    test::TempFolder folder;
+    WriteSampleSkin(folder);
+    // Section names and keys with a quotation mark, a backslash, a tab, another control character
+    // and Cyrillic letters.
+    folder.Write("Skin/Options.dat", std::string("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[Q\"B\\T\tC\x01\xCA\xED]\n"
+                                                 "K\"\\=@0000@0000@0002@0002@1@0\nCOLOR=5\n"));
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunSkinInfo({Utf8(folder.Path() / "Skin")}, out, err), 0) << err.str();
+    const nlohmann::json info = nlohmann::json::parse(out.str());
+    EXPECT_EQ(out.str(), info.dump() + "\n");
+    EXPECT_EQ(info["section_list"][1]["name"], "Q\"B\\T\tC\x01\u041A\u043D");
+    EXPECT_EQ(info["image_list"][0]["key"], "K\"\\");
+    EXPECT_EQ(info["image_list"][0]["rect"], nlohmann::json::array({0, 0, 2, 2}));
+    EXPECT_EQ(info["master"], nlohmann::json::array({6, 4}));
+}
+
+TEST(SkinInfoCommand, SkinsBeyondTheirBudgetsAreRefusedWithStatusTwo)
+{
+    test::TempFolder folder;
+    std::vector<uint8_t> bigOptions(5 * 1024 * 1024, ';');
+    folder.Write("Bomb.asz", test::MakePackage({{"Options.dat", bigOptions}}));
+    std::string sections;
+    for (int i = 0; i <= 10000; ++i) {
+        sections += "[S" + std::to_string(i) + "]\n";
+    }
+    folder.Write("Sections/Options.dat", sections);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Bomb.asz", "Skin package member 'Options.dat' declares 5242880 bytes, more than the 4 MiB an options text "
+                     "may have\n"},
+        {"Sections", "has more than the 10000 sections an options text may have\n"},
+    };
+    for (const auto& [path, message] : cases) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunSkinInfo({Utf8(folder.Path() / path)}, out, err), 2) << path;
+        EXPECT_TRUE(err.str().ends_with(message)) << err.str();
+        EXPECT_TRUE(out.str().empty()) << path;
+    }
+}
+
 } // namespace
 } // namespace korvane

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "image/png_reader.h"
+#include "tools/cli/pixel_font.h"
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -144,6 +146,50 @@ TEST(SkinRenderCommand, HostileEntriesRenderWhatTheyCan)
         << err.str();
     EXPECT_NE(out.str().find("rendered 4 sections"), std::string::npos) << out.str();
     EXPECT_FALSE(ReadPicture(png).Empty());
+}
+
+TEST(SkinRenderCommand, TheContactSheetOfAVeryLongSkinIsCappedAndSaysSoAtItsFoot)
+{
+    // A thousand sections, each inheriting from the one before.
+    test::TempFolder folder;
+    std::string options = "[GLOBALINFO]\nCOLOR=8421504\n[S0]\nCOLOR=255\nSTATES=6\n";
+    for (int i = 1; i < 1000; ++i) {
+        options += "[S" + std::to_string(i) + "]\nPARENTCLASS=S" + std::to_string(i - 1) + "\n";
+    }
+    folder.Write("Long/Options.dat", options);
+    const std::filesystem::path png = folder.Path() / "long.png";
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunSkinRender({Utf8(folder.Path() / "Long"), "-o", Utf8(png)}, out, err), 0) << err.str();
+    int shown = 0;
+    ASSERT_EQ(std::sscanf(out.str().c_str(), "rendered %d of 1001 sections", &shown), 1) << out.str();
+    EXPECT_GT(shown, 100);
+    EXPECT_LT(shown, 1001);
+    const Bitmap32 sheet = ReadPicture(png);
+    // 16 mebipixels with the line of the note.
+    EXPECT_LE(static_cast<int64_t>(sheet.Width()) * sheet.Height(), int64_t{16} * 1024 * 1024);
+    // The note, in black over the grey, in the last line.
+    const std::string note = "The sheet shows " + std::to_string(shown) +
+                             " of 1001 sections: it holds at most 16777216 pixels. Use --section NAME for the others.";
+    Bitmap32 expected(sheet.Width(), kGlyphHeight);
+    expected.Fill(0xFF808080u);
+    DrawPixelText(expected.View(), 6, 0, note, 0xFF000000u);
+    const int top = sheet.Height() - 6 - kGlyphHeight;
+    int differences = 0;
+    for (int y = 0; y < kGlyphHeight; ++y) {
+        for (int x = 0; x < sheet.Width(); ++x) {
+            differences += Rgb(sheet, x, top + y) != (expected.Pixel(x, y) & 0x00FFFFFFu);
+        }
+    }
+    EXPECT_EQ(differences, 0);
+    // One section of it fits: no note, the sheet ends in the background colour.
+    std::ostringstream one;
+    ASSERT_EQ(RunSkinRender({Utf8(folder.Path() / "Long"), "--section", "S999", "-o", Utf8(png)}, one, err), 0);
+    EXPECT_EQ(one.str().find(" of "), std::string::npos) << one.str();
+    const Bitmap32 row = ReadPicture(png);
+    for (int x = 0; x < row.Width(); ++x) {
+        ASSERT_EQ(Rgb(row, x, row.Height() - 1), 0x808080u) << x;
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // libFuzzer target: arbitrary bytes as Options.dat, loaded through all passes against a small
 // package of images (a master bitmap and a glow PNG), then the colour change. Conversion errors
-// and damaged-image errors are expected; anything else is a finding.
+// and damaged-image errors are expected, and budget errors; anything else is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -50,10 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // The first line may carry application-supplied sections after a form feed.
     const std::size_t split = bytes.find('\f');
-    const korvane::OptionsText options = korvane::OptionsText::FromAnsi(bytes.substr(0, split));
-    const korvane::OptionsText common = split == std::string_view::npos
-                                            ? korvane::OptionsText()
-                                            : korvane::OptionsText::FromAnsi(bytes.substr(split + 1));
+    korvane::OptionsText options;
+    korvane::OptionsText common;
+    try {
+        options = korvane::OptionsText::FromAnsi(bytes.substr(0, split));
+        if (split != std::string_view::npos) {
+            common = korvane::OptionsText::FromAnsi(bytes.substr(split + 1), "CommonSections");
+        }
+    } catch (const korvane::SkinBudgetError&) {
+        return 0;
+    }
     korvane::PortableSkinPlatform platform;
     korvane::SkinTables tables;
     korvane::SkinLoader loader(tables, platform, options, common, korvane::SkinImageSource{&Images(), u""}, u"Fuzz");

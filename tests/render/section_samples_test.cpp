@@ -81,5 +81,38 @@ TEST(SectionSamples, OneSectionInOneStateAndEmptySizesPaintNothingElse)
     }
 }
 
+// Counts how often a section is asked for.
+class CountingSkin : public FakeSkin {
+public:
+    const TsGeneralData* Section(int index) const override
+    {
+        ++Asked;
+        return FakeSkin::Section(index);
+    }
+    mutable int Asked = 0;
+};
+
+TEST(SectionSamples, ARequestedSectionIsPaintedWithoutPassingTheSectionsBeforeIt)
+{
+    CountingSkin skin;
+    for (int i = 0; i < 1000; ++i) {
+        skin.Sections.push_back(PlainSection(u"PANEL", 1, i, i));
+    }
+    SampleRequest request;
+    request.Width = 2;
+    request.Height = 2;
+    request.Section = 999;
+    const std::vector<SectionSample> samples = Samples(skin, request);
+    ASSERT_EQ(samples.size(), 1u);
+    EXPECT_EQ(samples[0].SectionIndex, 999);
+    EXPECT_EQ(samples[0].Picture.Pixel(0, 0), 0xFFE70300u) << "section 999's colour, 0x0003E7";
+    EXPECT_LT(skin.Asked, 5);
+    // Sections that do not exist paint nothing.
+    for (const int missing : {1000, 5000, -2}) {
+        request.Section = missing;
+        EXPECT_TRUE(Samples(skin, request).empty()) << missing;
+    }
+}
+
 } // namespace
 } // namespace korvane

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,49 @@ TEST(SkinConvertor, FindImageComparesUpperCasedNamesFirstMatchWins)
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->Data, Bytes("1"));
     EXPECT_EQ(reader.FindImage(u"Glow.png"), nullptr);
+}
+
+// A package of `count` empty image members with names too long to be stored inside a string.
+std::vector<uint8_t> ManyMembers(int count)
+{
+    std::vector<PackageMember> members = {{"Options.dat", Bytes("[A]\n")}};
+    for (int i = 0; i < count; ++i) {
+        members.push_back({"picture_number_" + std::to_string(i) + ".png", {}});
+    }
+    return MakePackage(members);
+}
+
+TEST(SkinConvertor, FindImageGoesStraightToTheMemberOfTheNameWithoutVisitingOthers)
+{
+    TacSkinConvertor reader;
+    reader.Parse(ManyMembers(2000));
+    test::AllocationWatch watch;
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(reader.FindImage(u"MISSING_PICTURE_" + std::u16string(1, static_cast<char16_t>(u'A' + i % 26))),
+                  nullptr);
+    }
+    const TacImageItem* last = reader.FindImage(u"PICTURE_NUMBER_1999.PNG");
+    const std::size_t allocations = watch.Count();
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last, &reader.ImageItems.back());
+    // Upper-casing each member's name to compare it would allocate once per member and lookup.
+    EXPECT_LT(allocations, 250u);
+}
+
+TEST(SkinConvertor, FindImageStillFindsMembersAddedAfterParsing)
+{
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"Options.dat", Bytes("o")}, {"A.PNG", Bytes("a")}}));
+    TacImageItem added;
+    added.Name = u"b.png";
+    added.Data = Bytes("b");
+    reader.ImageItems.push_back(added);
+    const TacImageItem* found = reader.FindImage(u"B.PNG");
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->Data, Bytes("b"));
+    ASSERT_NE(reader.FindImage(u"A.PNG"), nullptr);
+    reader.Clear();
+    EXPECT_EQ(reader.FindImage(u"A.PNG"), nullptr);
 }
 
 TEST(SkinConvertorErrors, WrongOrShortMagicIsNotAPackedSkin)
@@ -245,6 +290,194 @@ TEST(SkinConvertorErrors, ALyingSizeCostsOnlyTheMemoryTheDataProduces)
         EXPECT_NE(ParseError(package).find("inflates to 10 bytes instead of 1073741824"), std::string::npos);
         EXPECT_LT(watch.Largest(), kMostAllowed);
     }
+}
+
+// --- Budgets -------------------------------------------------------------------------------
+
+// The message of whatever Parse throws, or empty (with a failure) when it accepts the package.
+std::string AnyParseError(const std::vector<uint8_t>& package)
+{
+    TacSkinConvertor reader;
+    try {
+        reader.Parse(package);
+    } catch (const std::exception& error) {
+        EXPECT_TRUE(reader.ImageItems.empty());
+        EXPECT_EQ(reader.Options, nullptr);
+        return error.what();
+    }
+    ADD_FAILURE() << "package was accepted";
+    return {};
+}
+
+// A package of one member `name` that claims `claimed` bytes, its data a stream of `real` zero
+// bytes followed by `padding` bytes of 0x20 (enough for the claim to pass the 1032:1 check).
+std::vector<uint8_t> ClaimingMember(const std::string& name, uint32_t claimed, std::size_t real, std::size_t padding)
+{
+    std::vector<uint8_t> package = Bytes("ASzf");
+    const auto put = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            package.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        }
+    };
+    put(1);
+    put(static_cast<uint32_t>(name.size()));
+    package.insert(package.end(), name.begin(), name.end());
+    put(claimed);
+    const std::vector<uint8_t> stream = test::Deflate(std::vector<uint8_t>(real, 0));
+    package.insert(package.end(), stream.begin(), stream.end());
+    package.resize(package.size() + padding, 0x20);
+    return package;
+}
+
+TEST(SkinConvertorBudgets, AnOptionsMemberBeyondFourMebibytesIsRefusedBeforeItIsUnpacked)
+{
+    const std::vector<uint8_t> package = MakePackage({{"options.dat", std::vector<uint8_t>(4 * 1024 * 1024 + 1, ';')}});
+    test::AllocationWatch watch;
+    EXPECT_EQ(AnyParseError(package),
+              "Skin package member 'options.dat' declares 4194305 bytes, more than the 4 MiB an options text may have");
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+    // Exactly the budget is accepted.
+    TacSkinConvertor reader;
+    reader.Parse(MakePackage({{"Options.dat", std::vector<uint8_t>(4 * 1024 * 1024, ';')}}));
+    ASSERT_NE(reader.Options, nullptr);
+    EXPECT_EQ(reader.Options->size(), 4u * 1024 * 1024);
+}
+
+TEST(SkinConvertorBudgets, AMemberThatWouldBringThePackageBeyondItsTotalIsRefusedByItsDeclaredSize)
+{
+    // 600 MiB claimed; the stream really gives 128 KiB, more than the first look takes.
+    const std::vector<uint8_t> package = ClaimingMember("Huge.bmp", 600u << 20, 128 * 1024, 700 * 1024);
+    test::AllocationWatch watch;
+    EXPECT_EQ(AnyParseError(package),
+              "Skin package member 'Huge.bmp' declares 629145600 bytes, which would bring the package to 629145600 "
+              "bytes, more than the 512 MiB a skin package may have");
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+}
+
+TEST(SkinConvertorBudgets, AMemberBeyondABudgetWhoseDataIsDamagedOrShortIsReportedAsSuch)
+{
+    // The first look at the stream finds that it ends after 10 bytes, or is not zlib data.
+    EXPECT_NE(AnyParseError(ClaimingMember("Huge.bmp", 600u << 20, 10, 700 * 1024))
+                  .find("inflates to 10 bytes instead of 629145600"),
+              std::string::npos);
+    std::vector<uint8_t> junk = ClaimingMember("Options.dat", 5u << 20, 10, 8 * 1024);
+    junk[8 + 4 + 11 + 4] = 0;
+    EXPECT_NE(AnyParseError(junk).find("incorrect header check"), std::string::npos);
+}
+
+TEST(SkinConvertorBudgets, TheTotalCountsEveryMemberAsItDeclaresItself)
+{
+    SkinBudgets budgets;
+    budgets.PackageBytes = 1000;
+    budgets.OptionsTextBytes = 600;
+    const std::vector<uint8_t> options(500, ';');
+    TacSkinConvertor reader;
+    // 500 + 500 fit exactly.
+    reader.Parse(MakePackage({{"Options.dat", options}, {"A.BMP", std::vector<uint8_t>(500, 1)}}), budgets);
+    EXPECT_EQ(reader.ImageItems.size(), 1u);
+    try {
+        reader.Parse(MakePackage({{"Options.dat", options},
+                                  {"A.BMP", std::vector<uint8_t>(499, 1)},
+                                  {"B.PNG", std::vector<uint8_t>(2, 1)}}),
+                     budgets);
+        ADD_FAILURE() << "the package was accepted";
+    } catch (const SkinBudgetError& error) {
+        EXPECT_STREQ(error.what(), "Skin package member 'B.PNG' declares 2 bytes, which would bring the package to "
+                                   "1001 bytes, more than the 1000 bytes a skin package may have");
+    }
+    EXPECT_TRUE(reader.ImageItems.empty());
+    budgets.PackageMembers = 2;
+    EXPECT_THROW(reader.Parse(MakePackage({{"Options.dat", {}}, {"A", {}}, {"B", {}}}), budgets), SkinBudgetError);
+}
+
+// A package of `count` empty members written byte by byte (an empty zlib stream each).
+std::vector<uint8_t> EmptyMembers(uint32_t count)
+{
+    static const uint8_t kEmptyStream[] = {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01};
+    std::vector<uint8_t> package = Bytes("ASzf");
+    const auto put = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            package.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        }
+    };
+    put(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        put(1);
+        package.push_back('x');
+        put(0);
+        package.insert(package.end(), std::begin(kEmptyStream), std::end(kEmptyStream));
+    }
+    return package;
+}
+
+TEST(SkinConvertorBudgets, MoreThanAQuarterMillionMembersAreRefusedBeforeAnyIsRead)
+{
+    const std::vector<uint8_t> package = EmptyMembers(250001);
+    test::AllocationWatch watch;
+    EXPECT_EQ(AnyParseError(package),
+              "Skin package member count 250001 is more than the 250000 members a skin package may have");
+    // Reading the members would take several allocations each.
+    EXPECT_LT(watch.Count(), 100u);
+}
+
+TEST(SkinConvertorOnDemand, MembersStayPackedUntilAskedForAndThenGiveTheirBytes)
+{
+    const std::vector<uint8_t> big(8 * 1024 * 1024, 7);
+    const std::vector<uint8_t> package =
+        MakePackage({{"Options.dat", Bytes("o")}, {"Big.bmp", big}, {"Small.png", Bytes("small")}});
+    TacSkinConvertor reader;
+    {
+        test::AllocationWatch watch;
+        reader.Parse(package, SkinBudgets(), TacSkinConvertor::MemberUnpacking::OnDemand);
+        EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+    }
+    ASSERT_EQ(reader.ImageItems.size(), 2u);
+    const TacImageItem* item = reader.FindImage(u"BIG.BMP");
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->IsBitmap);
+    EXPECT_TRUE(item->Data.empty());
+    std::vector<uint8_t> storage;
+    const std::span<const uint8_t> bytes = TacSkinConvertor::Unpacked(*item, storage);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), big.begin(), big.end()));
+    // Members read whole are handed out as they are.
+    TacSkinConvertor whole;
+    whole.Parse(package);
+    std::vector<uint8_t> unused;
+    EXPECT_EQ(TacSkinConvertor::Unpacked(*whole.FindImage(u"SMALL.PNG"), unused).data(),
+              whole.FindImage(u"SMALL.PNG")->Data.data());
+    EXPECT_TRUE(unused.empty());
+}
+
+TEST(SkinConvertorOnDemand, DamageInAMemberKeptPackedIsFoundWhileParsing)
+{
+    std::vector<uint8_t> package = MakePackage({{"Options.dat", Bytes("o")}, {"A.PNG", Bytes("abcdef")}});
+    package.back() ^= 0xFF; // the Adler-32 of the last member
+    TacSkinConvertor reader;
+    try {
+        reader.Parse(package, SkinBudgets(), TacSkinConvertor::MemberUnpacking::OnDemand);
+        ADD_FAILURE() << "the package was accepted";
+    } catch (const SkinPackageError& error) {
+        EXPECT_NE(std::string(error.what()).find("'A.PNG'"), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(reader.ImageItems.empty());
+}
+
+TEST(SkinConvertorFile, AFileLargerThanAPackageMayBeIsRefusedBeforeItIsRead)
+{
+    test::TempFolder folder;
+    const auto file = folder.Write("Huge.asz", Bytes("ASzf"));
+    std::filesystem::resize_file(file, std::uintmax_t{600} << 20);
+    TacSkinConvertor reader;
+    test::AllocationWatch watch;
+    try {
+        reader.LoadFromFile(file);
+        ADD_FAILURE() << "the file was read";
+    } catch (const std::exception& error) {
+        EXPECT_NE(std::string(error.what()).find("Huge.asz' has 629145600 bytes, more than the 512 MiB a skin package"),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
 }
 
 TEST(SkinConvertorFile, MissingFileLeavesReaderAsItWas)

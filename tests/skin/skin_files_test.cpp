@@ -21,6 +21,26 @@ TEST(SkinFiles, FindsFilesWrittenWithBackslashesAndAnyLetterCase)
     EXPECT_FALSE(SkinFileExists(u""));
 }
 
+TEST(SkinFiles, AFinderFindsNamesInAnyCaseInEachOfItsFolders)
+{
+    test::TempFolder folder;
+    folder.Write("Blue/Master.bmp", "b");
+    folder.Write("Red/glow.PNG", "r");
+    const std::u16string root = folder.SkinPath();
+    SkinFileFinder finder;
+    for (int round = 0; round < 2; ++round) {
+        const auto master = finder.Find(root + u"Blue\\MASTER.BMP");
+        ASSERT_TRUE(master.has_value());
+        EXPECT_EQ(master->filename(), "Master.bmp");
+        const auto glow = finder.Find(root + u"Red\\Glow.png");
+        ASSERT_TRUE(glow.has_value());
+        EXPECT_EQ(glow->filename(), "glow.PNG");
+        EXPECT_FALSE(finder.Find(root + u"Blue\\Glow.png").has_value());
+        EXPECT_FALSE(finder.Find(root + u"Green\\Glow.png").has_value());
+        EXPECT_FALSE(finder.Find(u"").has_value());
+    }
+}
+
 TEST(SkinFiles, ListsFoldersAndFiles)
 {
     test::TempFolder folder;

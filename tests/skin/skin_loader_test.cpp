@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -312,6 +313,108 @@ TEST(SkinImagePass, APictureLargerThanTheBudgetIsRefusedWithoutAllocatingIt)
     const std::string message = LoadError("[A]\nG=!HUGE.PNG!1!0!3\n", {{"Huge.png", header}});
     EXPECT_NE(message.find("'Huge.png' (16384 x 8192 pixels)"), std::string::npos) << message;
     EXPECT_NE(message.find("256 MiB"), std::string::npos) << message;
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+}
+
+// Allocations of a load whose options name `keys` pictures that none of `members` empty members
+// is.
+std::size_t AllocationsToLoadMissingPictures(int members, int keys)
+{
+    std::vector<PackageMember> images;
+    for (int i = 0; i < members; ++i) {
+        images.push_back({"empty_member_" + std::to_string(i) + ".png", {}});
+    }
+    std::string options = "[A]\n";
+    for (int i = 0; i < keys; ++i) {
+        options += "K" + std::to_string(i) + "=!MISSING" + std::to_string(i) + ".PNG!1!0!3\n";
+    }
+    images.insert(images.begin(), PackageMember{"Options.dat", Bytes(options)});
+    const std::vector<uint8_t> package = MakePackage(images);
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromPackageData(package, u"Many");
+    EXPECT_TRUE(skin.Tables().Masks.empty());
+    return watch.Count();
+}
+
+TEST(SkinImagePass, AKeyNamingAMissingMemberCostsTheSameWhateverTheNumberOfMembers)
+{
+    // A search through the members for each key costs an allocation per member and key.
+    constexpr int kMembers = 3000;
+    const std::size_t few = AllocationsToLoadMissingPictures(kMembers, 100);
+    const std::size_t many = AllocationsToLoadMissingPictures(kMembers, 400);
+    const double perKey = static_cast<double>(many - few) / 300.0;
+    EXPECT_LT(perKey, 100.0) << few << " allocations with 100 keys, " << many << " with 400";
+}
+
+// Allocations of loading a folder skin of `files` pictures whose options name `keys` files that
+// do not exist.
+std::size_t AllocationsToLoadMissingFiles(const test::TempFolder& folder, int keys)
+{
+    std::string options = "[A]\n";
+    for (int i = 0; i < keys; ++i) {
+        options += "K" + std::to_string(i) + "=!MISSING" + std::to_string(i) + ".PNG!1!0!3\n";
+    }
+    folder.Write("Skin/Options.dat", options);
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromFolder(folder.SkinPath() + u"Skin", u"Skin");
+    EXPECT_TRUE(skin.Tables().Masks.empty());
+    return watch.Count();
+}
+
+TEST(SkinImagePass, AKeyNamingAMissingFileCostsTheSameWhateverTheNumberOfFiles)
+{
+    // On a file system that tells case apart, a search through the folder for each key costs
+    // allocations per file and key.
+    test::TempFolder folder;
+    for (int i = 0; i < 2000; ++i) {
+        folder.Write("Skin/present_picture_" + std::to_string(i) + ".png", "x");
+    }
+    const std::size_t few = AllocationsToLoadMissingFiles(folder, 50);
+    const std::size_t many = AllocationsToLoadMissingFiles(folder, 200);
+    const double perKey = static_cast<double>(many - few) / 150.0;
+    EXPECT_LT(perKey, 200.0) << few << " allocations with 50 keys, " << many << " with 200";
+}
+
+TEST(SkinImagePass, MembersNoKeyNamesAreNeverUnpacked)
+{
+    const std::vector<uint8_t> package =
+        MakePackage({{"Options.dat", Bytes("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[A]\nG=@0000@0000@0002@0002@1@0\n")},
+                     {"Unused.bmp", std::vector<uint8_t>(16 * 1024 * 1024, 0)},
+                     {"Master.bmp", Bmp(2, 2)}});
+    PortableSkinPlatform platform;
+    SkinManagerCore skin(platform);
+    test::AllocationWatch watch;
+    skin.LoadSkinFromPackageData(package, u"Test");
+    // The small members and the tables; never the 16 MiB.
+    EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
+    EXPECT_EQ(skin.Tables().MasterBitmap->Width(), 2);
+    EXPECT_EQ(skin.Tables().Masks.size(), 1u);
+}
+
+TEST(SkinImagePass, APictureFileLargerThanThePictureBudgetIsRefusedBeforeItIsRead)
+{
+    test::TempFolder folder;
+    const auto master = folder.Write("Skin/Master.bmp", Bmp(2, 2));
+    std::filesystem::resize_file(master, std::uintmax_t{3} << 20);
+    const OptionsText text = OptionsText::FromAnsi("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n");
+    const OptionsText none;
+    PortableSkinPlatform platform;
+    SkinTables tables;
+    const std::u16string skinPath = folder.SkinPath() + u"Skin\\";
+    SkinLoader loader(tables, platform, text, none, SkinImageSource{nullptr, skinPath}, u"Test", 1024 * 1024);
+    test::AllocationWatch watch;
+    try {
+        loader.LoadImages();
+        ADD_FAILURE() << "the picture was read";
+    } catch (const std::exception& error) {
+        EXPECT_TRUE(std::string(error.what())
+                        .ends_with("MASTER.BMP' has 3145728 bytes, more than the 2 MiB a picture file may have"))
+            << error.what();
+    }
     EXPECT_LT(watch.Largest(), std::size_t{1} << 20);
 }
 

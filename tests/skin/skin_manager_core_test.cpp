@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "skin/color_change.h"
 #include "skin/skin_directory.h"
 #include "skin/skin_text.h"
+#include "support/allocation_watch.h"
 #include "support/skin_test_data.h"
 
 namespace korvane {
@@ -160,6 +163,118 @@ TEST_F(SkinManagerLoading, FailedSectionPassDoesNotMixTablesOfTwoSkins)
     EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
     EXPECT_EQ(manager.Tables().Masks.size(), masks);
     EXPECT_EQ(manager.Tables().FindMaskExact(u"A", u"G"), -1);
+}
+
+TEST_F(SkinManagerLoading, SkinsBeyondTheirBudgetsAreRefusedBeforeTheMemoryIsSpentAndThePreviousSkinStays)
+{
+    manager.InternalSkins.push_back({u"Good", Package()});
+    manager.SetSkinName(u"Good");
+    // A folder's options file of 64 MiB (sparse), a package of 10,001 sections.
+    const auto huge = folder.Write("Huge/Options.dat", kOptions);
+    std::filesystem::resize_file(huge, std::uintmax_t{64} << 20);
+    std::string sections;
+    for (int i = 0; i <= 10000; ++i) {
+        sections += "[S]\n";
+    }
+    folder.Write("Many.asz", Package(sections));
+    // The options file is refused unread; the sections are read up to the budget (their table's
+    // storage, about 1 MiB, is the largest piece).
+    const std::tuple<const char16_t*, std::string, std::size_t> cases[] = {
+        {u"Huge", "Huge\\Options.dat' has 67108864 bytes, more than the 4 MiB an options text may have", 64 * 1024},
+        {u"Many", "'Options.dat' has more than the 10000 sections an options text may have", 4 * 1024 * 1024},
+    };
+    for (const auto& [name, message, largest] : cases) {
+        manager.Errors.clear();
+        test::AllocationWatch watch;
+        manager.SetSkinName(name);
+        EXPECT_LT(watch.Largest(), largest);
+        ASSERT_EQ(manager.Errors.size(), 1u);
+        EXPECT_TRUE(Utf8Encode(manager.Errors[0]).ends_with(message)) << Utf8Encode(manager.Errors[0]);
+        EXPECT_EQ(manager.SkinName(), u"Good");
+        EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+        EXPECT_TRUE(manager.Tables().SkinData.Active);
+    }
+}
+
+// --- A failed load that leaves no skin --------------------------------------------------------
+
+TEST(SkinManagerFallBack, ADamagedSkinAtStartUpGivesTheFirstStoredSkinFromItsPackageAndItsName)
+{
+    // A damaged package or folder under the stored skin's name (which the skin directory would
+    // find again), or a damaged skin of another name.
+    const std::tuple<std::string, std::vector<uint8_t>, const char16_t*, const char16_t*> cases[] = {
+        {"Graphite.asz", Bytes("JUNKJUNK"), u"Graphite", u"Loaded data is not a packed skin file"},
+        {"Graphite/Options.dat", Bytes("[GLOBALINFO]\nSHADOW1BLUR=x\n"), u"Graphite",
+         u"'x' is not a valid integer value"},
+        {"Broken.asz", Package("[A]\nG=@00\n"), u"Broken", u"'' is not a valid integer value"},
+    };
+    for (const auto& [file, bytes, name, message] : cases) {
+        test::TempFolder folder;
+        PortableSkinPlatform platform;
+        RecordingManager manager(platform);
+        manager.SetSkinDirectory(folder.SkinPath());
+        manager.InternalSkins.push_back({u"Graphite", Package()});
+        manager.InternalSkins.push_back({u"Second", Package("[ONLY]\n")});
+        folder.Write(file, bytes);
+        manager.SetSkinName(name);
+        ASSERT_EQ(manager.Errors.size(), 1u) << file;
+        EXPECT_EQ(manager.Errors[0], message);
+        EXPECT_EQ(manager.SkinName(), u"Graphite");
+        EXPECT_TRUE(manager.FromPackage());
+        EXPECT_TRUE(manager.Tables().SkinData.SkinPath.empty());
+        EXPECT_EQ(manager.Tables().Sections.size(), 6u) << file;
+        EXPECT_EQ(manager.Tables().MasterBitmap->Width(), 4);
+        EXPECT_TRUE(manager.Tables().SkinData.Active);
+        EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
+        EXPECT_FALSE(SkinLoadInProgress);
+    }
+}
+
+TEST_F(SkinManagerLoading, WhenTheStoredSkinFailsTooBothErrorsAreShownAndItIsNotLoadedTwice)
+{
+    manager.InternalSkins.push_back({u"Graphite", Bytes("JUNK")});
+    folder.Write("Graphite.asz", Package("[GLOBALINFO]\nSHADOW1BLUR=x\n"));
+    manager.SetSkinName(u"Graphite");
+    ASSERT_EQ(manager.Errors.size(), 2u);
+    EXPECT_EQ(manager.Errors[0], u"'x' is not a valid integer value");
+    EXPECT_EQ(manager.Errors[1], u"Loaded data is not a packed skin file");
+    EXPECT_TRUE(manager.SkinName().empty());
+    EXPECT_TRUE(manager.Tables().Sections.empty());
+    EXPECT_FALSE(SkinLoadInProgress);
+    // The stored skin itself failing is shown once.
+    std::filesystem::remove(folder.Path() / "Graphite.asz");
+    manager.Errors.clear();
+    manager.SetSkinName(u"Graphite");
+    EXPECT_EQ(manager.Errors.size(), 1u);
+    EXPECT_TRUE(manager.Tables().Sections.empty());
+}
+
+TEST_F(SkinManagerLoading, AFailedLoadWhileAnotherSkinIsLoadedKeepsThatSkin)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    manager.InternalSkins.push_back({u"Second", Package("[ONLY]\n")});
+    manager.SetSkinName(u"Second");
+    folder.Write("Broken.asz", Bytes("JUNKJUNK"));
+    manager.SetSkinName(u"Broken");
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.SkinName(), u"Second");
+    ASSERT_EQ(manager.Tables().Sections.size(), 1u);
+    EXPECT_EQ(manager.Tables().Sections[0].SectionName, u"ONLY");
+}
+
+TEST_F(SkinManagerLoading, AFailedLoadAfterTheSkinWasRemovedFallsBackToTheStoredSkin)
+{
+    manager.InternalSkins.push_back({u"Graphite", Package()});
+    manager.SetSkinName(u"Graphite");
+    manager.SetActive(false);
+    folder.Write("Graphite.asz", Bytes("JUNKJUNK"));
+    manager.Broadcasts.clear();
+    manager.SetActive(true);
+    ASSERT_EQ(manager.Errors.size(), 1u);
+    EXPECT_EQ(manager.SkinName(), u"Graphite");
+    EXPECT_EQ(manager.Tables().Sections.size(), 6u);
+    EXPECT_TRUE(manager.Tables().SkinData.Active);
+    EXPECT_EQ(manager.Broadcasts, std::vector<SkinBroadcast>{SkinBroadcast::SetSkin});
 }
 
 TEST_F(SkinManagerLoading, PackageWithoutOptionsIsAnError)

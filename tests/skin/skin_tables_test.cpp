@@ -1,4 +1,5 @@
 #include "skin/skin_tables.h"
+#include "encoding/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,34 @@ TEST(SkinLookupIndex, IndexedLookupsAnswerAsTheScansDo)
             EXPECT_EQ(section.ImgTopRight, -1);
         }
     }
+}
+
+TEST(SkinLookupIndex, ADeepChainFindsItsRootsEntryFromEverySectionAndALoopBelowItFindsNothing)
+{
+    SkinTables tables;
+    constexpr int kDepth = 3000;
+    tables.Sections.push_back(Section(u"S0"));
+    for (int i = 1; i < kDepth; ++i) {
+        tables.Sections.push_back(
+            Section(u"S" + Utf8Decode(std::to_string(i)), u"S" + Utf8Decode(std::to_string(i - 1))));
+    }
+    tables.Sections.push_back(Section(u"LOOPA", u"LOOPB"));
+    tables.Sections.push_back(Section(u"LOOPB", u"LOOPA"));
+    tables.Sections.push_back(Section(u"UNDER", u"LOOPA"));
+    tables.Masks.push_back(Mask(u"S0", u"BORDERSMASK"));
+    tables.IndexLookups();
+    // From the deepest section up, then from the top down: both through the remembered answers.
+    for (int i = kDepth - 1; i >= 0; --i) {
+        ASSERT_EQ(tables.FindMask(i, tables.Sections[static_cast<std::size_t>(i)].SectionName, u"BORDERSMASK"), 0) << i;
+    }
+    for (int i = 0; i < kDepth; ++i) {
+        ASSERT_EQ(tables.FindMask(i, tables.Sections[static_cast<std::size_t>(i)].SectionName, u"BORDERSMASK"), 0) << i;
+    }
+    EXPECT_EQ(tables.FindMask(kDepth + 2, u"UNDER", u"BORDERSMASK"), -1);
+    EXPECT_EQ(tables.FindMask(kDepth + 1, u"LOOPB", u"BORDERSMASK"), -1);
+    tables.ResolveSectionImages();
+    EXPECT_EQ(tables.Sections[kDepth - 1].BorderIndex, 0);
+    EXPECT_EQ(tables.Sections[kDepth].BorderIndex, -1);
 }
 
 TEST(SkinLookupIndex, TablesThatChangeSizeAreScannedAgain)

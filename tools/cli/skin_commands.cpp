@@ -3,9 +3,10 @@
 #include "encoding/windows1251.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
-#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "skin/skin_manager_core.h"
@@ -41,44 +42,163 @@ std::string Utf8Of(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-nlohmann::json SkinInfoJson(const SkinTables& skin)
+// JSON text written as nlohmann::json::dump writes it (compact; the caller gives the keys of an
+// object in sorted order), without building a document: a skin of many entries never stands in
+// memory as one.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : m_out(out) {}
+
+    // An object or array: its opening bracket, its members, its closing bracket.
+    void Open(char bracket)
+    {
+        Separate();
+        m_out << bracket;
+        m_first = true;
+    }
+    void Close(char bracket)
+    {
+        m_out << bracket;
+        m_first = false;
+    }
+    // The key of the next member of an object.
+    void Key(std::string_view key)
+    {
+        Separate();
+        String(key);
+        m_out << ':';
+        m_first = true;
+    }
+    void Field(std::string_view key, std::string_view text)
+    {
+        Key(key);
+        Separate();
+        String(text);
+    }
+    void Field(std::string_view key, std::int64_t number)
+    {
+        Key(key);
+        Separate();
+        m_out << number;
+    }
+    void Field(std::string_view key, bool flag)
+    {
+        Key(key);
+        Separate();
+        m_out << (flag ? "true" : "false");
+    }
+    void Field(std::string_view key, std::initializer_list<std::int64_t> numbers)
+    {
+        Key(key);
+        Open('[');
+        for (const std::int64_t number : numbers) {
+            Separate();
+            m_out << number;
+        }
+        Close(']');
+    }
+
+    // A member holding an array of objects, the members of each written by `write(json, item)`.
+    template <typename Items, typename Write>
+    void ObjectList(std::string_view key, const Items& items, const Write& write)
+    {
+        Key(key);
+        Open('[');
+        for (const auto& item : items) {
+            Open('{');
+            write(*this, item);
+            Close('}');
+        }
+        Close(']');
+    }
+
+private:
+    void Separate()
+    {
+        if (!m_first) {
+            m_out << ',';
+        }
+        m_first = false;
+    }
+    // Quotation mark, backslash and control characters escaped as nlohmann::json escapes them.
+    void String(std::string_view text)
+    {
+        static const char kHex[] = "0123456789abcdef";
+        m_out << '"';
+        for (const char c : text) {
+            switch (c) {
+            case '"':
+                m_out << "\\\"";
+                break;
+            case '\\':
+                m_out << "\\\\";
+                break;
+            case '\b':
+                m_out << "\\b";
+                break;
+            case '\f':
+                m_out << "\\f";
+                break;
+            case '\n':
+                m_out << "\\n";
+                break;
+            case '\r':
+                m_out << "\\r";
+                break;
+            case '\t':
+                m_out << "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    m_out << "\\u00" << kHex[(c >> 4) & 0xF] << kHex[c & 0xF];
+                } else {
+                    m_out << c;
+                }
+            }
+        }
+        m_out << '"';
+    }
+
+    std::ostream& m_out;
+    bool m_first = true;
+};
+
+// The report: the skin's sections and images and their counts, as one JSON object.
+void WriteSkinInfo(const SkinTables& skin, std::ostream& out)
 {
-    nlohmann::json sections = nlohmann::json::array();
-    for (const TsGeneralData& s : skin.Sections) {
-        sections.push_back({
-            {"name", Utf8Encode(s.SectionName)},
-            {"parent", Utf8Encode(s.ParentClass)},
-            {"states", s.States},
-            {"color", s.Color},
-            {"hotcolor", s.HotColor},
-            {"transparency", s.Transparency},
-            {"gradient_percent", s.GradientPercent},
-            {"image_percent", s.ImagePercent},
-            {"fontcolor", s.FontColor[1]},
-            {"border_index", s.BorderIndex},
-            {"glow", s.GlowCount},
-            {"fading", s.FadingEnabled},
-        });
-    }
-    nlohmann::json images = nlohmann::json::array();
-    for (const TsMaskData& m : skin.Masks) {
-        images.push_back({
-            {"section", Utf8Encode(m.SectionName)},
-            {"key", Utf8Encode(m.PropertyName)},
-            {"img_type", m.ImgType},
-            {"rect", {m.Rect.Left, m.Rect.Top, m.Rect.Right, m.Rect.Bottom}},
-            {"image_count", m.ImageCount},
-            {"mask_type", m.MaskType},
-            {"draw_mode", m.DrawMode},
-            {"widths", {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth}},
-            {"own_image", static_cast<bool>(m.Image)},
-        });
-    }
-    return {
-        {"sections", skin.Sections.size()}, {"images", skin.Masks.size()},
-        {"patterns", skin.Patterns.size()}, {"master", {skin.MasterBitmap->Width(), skin.MasterBitmap->Height()}},
-        {"section_list", sections},         {"image_list", images},
-    };
+    JsonWriter json(out);
+    json.Open('{');
+    json.ObjectList("image_list", skin.Masks, [](JsonWriter& entry, const TsMaskData& m) {
+        entry.Field("draw_mode", std::int64_t{m.DrawMode});
+        entry.Field("image_count", std::int64_t{m.ImageCount});
+        entry.Field("img_type", std::int64_t{m.ImgType});
+        entry.Field("key", Utf8Encode(m.PropertyName));
+        entry.Field("mask_type", std::int64_t{m.MaskType});
+        entry.Field("own_image", static_cast<bool>(m.Image));
+        entry.Field("rect", {m.Rect.Left, m.Rect.Top, m.Rect.Right, m.Rect.Bottom});
+        entry.Field("section", Utf8Encode(m.SectionName));
+        entry.Field("widths", {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth});
+    });
+    json.Field("images", static_cast<std::int64_t>(skin.Masks.size()));
+    json.Field("master", {skin.MasterBitmap->Width(), skin.MasterBitmap->Height()});
+    json.Field("patterns", static_cast<std::int64_t>(skin.Patterns.size()));
+    json.ObjectList("section_list", skin.Sections, [](JsonWriter& entry, const TsGeneralData& s) {
+        entry.Field("border_index", std::int64_t{s.BorderIndex});
+        entry.Field("color", std::int64_t{s.Color});
+        entry.Field("fading", s.FadingEnabled);
+        entry.Field("fontcolor", std::int64_t{s.FontColor[1]});
+        entry.Field("glow", std::int64_t{s.GlowCount});
+        entry.Field("gradient_percent", std::int64_t{s.GradientPercent});
+        entry.Field("hotcolor", std::int64_t{s.HotColor});
+        entry.Field("image_percent", std::int64_t{s.ImagePercent});
+        entry.Field("name", Utf8Encode(s.SectionName));
+        entry.Field("parent", Utf8Encode(s.ParentClass));
+        entry.Field("states", std::int64_t{s.States});
+        entry.Field("transparency", std::int64_t{s.Transparency});
+    });
+    json.Field("sections", static_cast<std::int64_t>(skin.Sections.size()));
+    json.Close('}');
+    out << '\n';
 }
 
 } // namespace
@@ -185,7 +305,7 @@ int RunSkinInfo(const std::vector<std::string>& args, std::ostream& out, std::os
         PortableSkinPlatform platform;
         SkinManagerCore skin(platform);
         LoadSkinAt(args[0], skin);
-        out << SkinInfoJson(skin.Tables()).dump() << "\n";
+        WriteSkinInfo(skin.Tables(), out);
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 2;

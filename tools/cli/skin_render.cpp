@@ -24,6 +24,9 @@ namespace {
 
 constexpr int kMaxSide = 4096;
 constexpr int kPad = 6;
+// The most pixels a contact sheet may have (64 MiB as a 32-bit bitmap): the rows that would go
+// beyond are left out, and a line at the sheet's foot says so.
+constexpr int64_t kMaxSheetPixels = int64_t{16} * 1024 * 1024;
 
 struct RenderArgs {
     std::string Path;
@@ -113,6 +116,10 @@ void WritePng(const Bitmap32& picture, const std::string& path)
         [](png_structp p) { static_cast<std::ofstream*>(png_get_io_ptr(p))->flush(); });
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width()), static_cast<png_uint_32>(picture.Height()), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // A contact sheet is mostly flat colour: zlib's quickest level without row filters keeps it
+    // small, at a fraction of the time the default settings take on a large sheet.
+    png_set_filter(png, 0, PNG_FILTER_NONE);
+    png_set_compression_level(png, 1);
     png_write_info(png, info);
     std::vector<png_byte> row(static_cast<std::size_t>(picture.Width()) * 3);
     for (int y = 0; y < picture.Height(); ++y) {
@@ -137,50 +144,114 @@ struct SheetRow {
     std::vector<SectionSample> Cells;
 };
 
-// One row per section: its name, then each picture with its label above it.
-Bitmap32 ContactSheet(const std::vector<SheetRow>& rows, std::uint32_t background)
+int LabelWidth(const std::string& label)
 {
-    std::size_t nameLength = 0;
-    for (const SheetRow& row : rows) {
-        nameLength = std::max(nameLength, row.Name.size());
-    }
-    const int nameWidth = static_cast<int>(nameLength) * kGlyphAdvance + kPad;
-    int width = 0;
-    int height = kPad;
-    std::vector<int> rowHeights;
-    for (const SheetRow& row : rows) {
-        int x = kPad + nameWidth;
-        int tallest = kGlyphHeight;
-        for (const SectionSample& cell : row.Cells) {
-            const int labelWidth = static_cast<int>(cell.Label.size()) * kGlyphAdvance;
-            x += std::max(cell.Picture.Width(), labelWidth) + kPad;
-            tallest = std::max(tallest, kGlyphHeight + 2 + cell.Picture.Height());
-        }
-        width = std::max(width, x);
-        rowHeights.push_back(tallest);
-        height += tallest + kPad;
-    }
-    Bitmap32 sheet(std::max(width, 1), std::max(height, 1));
-    sheet.Fill(ColorToPixel(background, 255));
-    // Labels in black, or in white on a dark background.
-    const int luminance =
-        static_cast<int>((background & 0xFF) * 3 + ((background >> 8) & 0xFF) * 6 + ((background >> 16) & 0xFF)) / 10;
-    const std::uint32_t ink = luminance < 110 ? 0xFFFFFFFFu : 0xFF000000u;
-    int y = kPad;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        DrawPixelText(sheet.View(), kPad, y + kGlyphHeight + 2, rows[r].Name, ink);
-        int x = kPad + nameWidth;
-        for (const SectionSample& cell : rows[r].Cells) {
-            DrawPixelText(sheet.View(), x, y, cell.Label, ink);
-            CopyRect(sheet.View(), x, y + kGlyphHeight + 2, cell.Picture.ReadView(),
-                     {0, 0, cell.Picture.Width(), cell.Picture.Height()});
-            const int labelWidth = static_cast<int>(cell.Label.size()) * kGlyphAdvance;
-            x += std::max(cell.Picture.Width(), labelWidth) + kPad;
-        }
-        y += rowHeights[r] + kPad;
-    }
-    return sheet;
+    return static_cast<int>(label.size()) * kGlyphAdvance;
 }
+
+int CellWidth(const SectionSample& cell)
+{
+    return std::max(cell.Picture.Width(), LabelWidth(cell.Label));
+}
+
+// Height of a row: its tallest picture under its label, at least a line of text.
+int RowHeight(const SheetRow& row)
+{
+    int tallest = kGlyphHeight;
+    for (const SectionSample& cell : row.Cells) {
+        tallest = std::max(tallest, kGlyphHeight + 2 + cell.Picture.Height());
+    }
+    return tallest;
+}
+
+// Width of a row's pictures, each followed by the padding.
+int64_t CellsWidth(const SheetRow& row)
+{
+    int64_t width = 0;
+    for (const SectionSample& cell : row.Cells) {
+        width += CellWidth(cell) + kPad;
+    }
+    return width;
+}
+
+// What a capped contact sheet says at its foot.
+std::string CapNote(int shown, int sections)
+{
+    return "The sheet shows " + std::to_string(shown) + " of " + std::to_string(sections) +
+           " sections: it holds at most " + std::to_string(kMaxSheetPixels) +
+           " pixels. Use --section NAME for the others.";
+}
+
+// A contact sheet: one row per section, its name, then each picture with its label above it;
+// under the rows, when there is one, a note in a line of its own.
+class ContactSheet {
+public:
+    // `longestNote`: the longest note the sheet may get, for which room is kept.
+    explicit ContactSheet(const std::string& longestNote) : m_noteWidth(kPad + LabelWidth(longestNote) + kPad) {}
+
+    // Pixels the sheet would have with `row` added under its rows and a note at its foot.
+    int64_t PixelsWith(const SheetRow& row) const
+    {
+        const std::size_t nameLength = std::max(m_nameLength, row.Name.size());
+        const int64_t width =
+            std::max<int64_t>(NameWidth(nameLength) + std::max(m_cellsWidth, CellsWidth(row)), m_noteWidth);
+        return width * (m_height + RowHeight(row) + kPad + kNoteHeight);
+    }
+    void Add(SheetRow row)
+    {
+        m_nameLength = std::max(m_nameLength, row.Name.size());
+        m_cellsWidth = std::max(m_cellsWidth, CellsWidth(row));
+        m_height += RowHeight(row) + kPad;
+        m_rows.push_back(std::move(row));
+    }
+    std::size_t Rows() const { return m_rows.size(); }
+
+    Bitmap32 Paint(std::uint32_t background, const std::string& note) const
+    {
+        const int64_t noteHeight = note.empty() ? 0 : kNoteHeight;
+        const int64_t width = std::max<int64_t>(NameWidth(m_nameLength) + m_cellsWidth, kPad + LabelWidth(note) + kPad);
+        Bitmap32 sheet(static_cast<int>(std::max<int64_t>(width, 1)),
+                       static_cast<int>(std::max<int64_t>(m_height + noteHeight, 1)));
+        sheet.Fill(ColorToPixel(background, 255));
+        // Labels in black, or in white on a dark background.
+        const int luminance =
+            static_cast<int>((background & 0xFF) * 3 + ((background >> 8) & 0xFF) * 6 + ((background >> 16) & 0xFF)) /
+            10;
+        const std::uint32_t ink = luminance < 110 ? 0xFFFFFFFFu : 0xFF000000u;
+        const int nameWidth = static_cast<int>(NameWidth(m_nameLength)) - kPad;
+        int y = kPad;
+        for (const SheetRow& row : m_rows) {
+            DrawPixelText(sheet.View(), kPad, y + kGlyphHeight + 2, row.Name, ink);
+            int x = kPad + nameWidth;
+            for (const SectionSample& cell : row.Cells) {
+                DrawPixelText(sheet.View(), x, y, cell.Label, ink);
+                CopyRect(sheet.View(), x, y + kGlyphHeight + 2, cell.Picture.ReadView(),
+                         {0, 0, cell.Picture.Width(), cell.Picture.Height()});
+                x += CellWidth(cell) + kPad;
+            }
+            y += RowHeight(row) + kPad;
+        }
+        if (!note.empty()) {
+            DrawPixelText(sheet.View(), kPad, y, note, ink);
+        }
+        return sheet;
+    }
+
+private:
+    // The padding before the names, the widest name and the padding after it.
+    static int64_t NameWidth(std::size_t nameLength)
+    {
+        return kPad + static_cast<int64_t>(nameLength) * kGlyphAdvance + kPad;
+    }
+
+    static constexpr int64_t kNoteHeight = kGlyphHeight + kPad;
+
+    int64_t m_noteWidth;
+    std::vector<SheetRow> m_rows;
+    std::size_t m_nameLength = 0;
+    int64_t m_cellsWidth = 0;
+    int64_t m_height = kPad;
+};
 
 } // namespace
 
@@ -216,28 +287,64 @@ int RunSkinRender(const std::vector<std::string>& args, std::ostream& out, std::
             return 2;
         }
     }
-    std::vector<SheetRow> rows;
+    // One section in one state: the face alone, at the requested size.
+    const bool alone = samples.Section >= 0 && samples.State >= 0;
+    int sections = 0;
+    for (int index = 0; source.Section(index) != nullptr; ++index) {
+        sections += samples.Section < 0 || samples.Section == index ? 1 : 0;
+    }
+    ContactSheet sheet(CapNote(sections, sections));
+    SheetRow row;
     Bitmap32 single;
-    PaintEverySection(source, samples, [&](SectionSample&& sample) {
-        if (rows.empty() || rows.back().Cells.front().SectionIndex != sample.SectionIndex) {
-            rows.push_back({Utf8Encode(source.Section(sample.SectionIndex)->SectionName), {}});
+    bool full = false;
+    const auto take = [&](SectionSample&& sample) {
+        if (alone) {
+            if (single.Empty() && sample.Label.starts_with("state ")) {
+                single = std::move(sample.Picture);
+            }
+            return;
         }
-        if (single.Empty() && sample.Label.starts_with("state ")) {
-            single = sample.Picture;
+        if (full) {
+            return;
         }
-        rows.back().Cells.push_back(std::move(sample));
-    });
+        row.Cells.push_back(std::move(sample));
+        if (sheet.PixelsWith(row) > kMaxSheetPixels) {
+            // The row that does not fit is dropped at once, and so is everything after it.
+            full = true;
+            row.Cells.clear();
+        }
+    };
+    for (int index = 0; const TsGeneralData* section = source.Section(index); ++index) {
+        if (full) {
+            break;
+        }
+        if (samples.Section >= 0 && samples.Section != index) {
+            continue;
+        }
+        row = SheetRow{Utf8Encode(section->SectionName), {}};
+        SampleRequest one = samples;
+        one.Section = index;
+        PaintEverySection(source, one, take);
+        if (!full && !row.Cells.empty()) {
+            sheet.Add(std::move(row));
+        }
+    }
     try {
-        // One section in one state: the face alone, at the requested size.
-        const bool alone = samples.Section >= 0 && samples.State >= 0;
+        const std::string note = full ? CapNote(static_cast<int>(sheet.Rows()), sections) : std::string();
+        // The sections shown: the section of the face alone when it has the state, else the rows.
+        const std::size_t shown = alone ? (single.Empty() ? 0 : 1) : sheet.Rows();
         if (alone && single.Empty()) {
             single = Bitmap32(request.Width, request.Height);
             single.Fill(ColorToPixel(samples.BackgroundColor, 255));
         }
-        const Bitmap32 picture = alone ? single : ContactSheet(rows, samples.BackgroundColor);
+        const Bitmap32 picture = alone ? std::move(single) : sheet.Paint(samples.BackgroundColor, note);
         WritePng(picture, request.Output);
-        out << "rendered " << rows.size() << (rows.size() == 1 ? " section" : " sections") << " into " << request.Output
-            << " (" << picture.Width() << "x" << picture.Height() << ")\n";
+        out << "rendered " << shown;
+        if (full) {
+            out << " of " << sections;
+        }
+        out << (shown == 1 && !full ? " section" : " sections") << " into " << request.Output << " (" << picture.Width()
+            << "x" << picture.Height() << ")\n";
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 2;
