@@ -55,16 +55,19 @@ HWND VisibleWindowOf(DWORD process, const wchar_t* className)
 // korvane.exe started for one test and ended after it.
 class RunningProgram {
 public:
-    RunningProgram()
+    // Started; with `waitForChooser` the chooser is waited for (else the caller answers what comes
+    // first and calls WaitForChooser).
+    explicit RunningProgram(bool waitForChooser = true)
     {
         std::wstring command = L"\"" + ProgramPath() + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_info))
             return;
-        WaitForInputIdle(m_info.hProcess, 30000);
-        m_chooser = WaitForWindow(L"TChooseStyleMenu");
+        if (waitForChooser)
+            WaitForChooser();
     }
+    void WaitForChooser() { m_chooser = WaitForWindow(L"TChooseStyleMenu"); }
     ~RunningProgram()
     {
         if (m_info.hProcess) {
@@ -153,6 +156,54 @@ TEST(HostileMessages, MessagesTooLargeToReceiveDoNotEndTheProgram)
     ASSERT_TRUE(program.Alive()) << "a 1 Mi-character WM_SETTEXT ended the program";
     EXPECT_TRUE(IsWindowVisible(editor));
     EXPECT_EQ(SendCopyData(editor, PreviewBlock("Graphite (internal)", "c:\\nowhere\\", kValidOptions)), 1);
+}
+
+// A file in the program's skin folder for one test: the folder the chooser's settings name, "c:\Skins".
+class SkinFolderFile {
+public:
+    SkinFolderFile(const std::wstring& name, const std::string& bytes) : m_path(L"c:\\Skins\\" + name)
+    {
+        m_madeFolder = CreateDirectoryW(L"c:\\Skins", nullptr) != FALSE;
+        HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+            CloseHandle(file);
+        }
+    }
+    ~SkinFolderFile()
+    {
+        DeleteFileW(m_path.c_str());
+        if (m_madeFolder)
+            RemoveDirectoryW(L"c:\\Skins");
+    }
+    SkinFolderFile(const SkinFolderFile&) = delete;
+    SkinFolderFile& operator=(const SkinFolderFile&) = delete;
+
+private:
+    std::wstring m_path;
+    bool m_madeFolder = false;
+};
+
+TEST(HostileSkins, ADamagedSkinUnderTheInternalSkinsNameGivesWayToTheInternalSkin)
+{
+    SkinFolderFile damaged(L"Graphite (internal).asz", "ASzf this is no skin package at all");
+    RunningProgram program(false);
+    const HWND box = program.WaitForWindow(L"#32770", 30000);
+    ASSERT_NE(box, nullptr) << "no error box for the damaged skin";
+    wchar_t caption[32] = {};
+    GetWindowTextW(box, caption, 32);
+    EXPECT_STREQ(caption, L"Error");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    program.WaitForChooser();
+    const HWND chooser = program.Chooser();
+    ASSERT_NE(chooser, nullptr);
+    Sleep(500);
+    // The skin's frame takes the platform's system menu off the window and cuts its corners.
+    EXPECT_EQ(GetWindowLongW(chooser, GWL_STYLE) & WS_SYSMENU, 0) << "the program went on without a skin";
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(chooser, region), ERROR);
+    DeleteObject(region);
 }
 
 } // namespace
