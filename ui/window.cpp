@@ -6,38 +6,34 @@
 #include "win32/dc_guards.h"
 #include "win32/rect.h"
 #include "win32/window_class.h"
+#include "win32/window_table.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
 #include <stdexcept>
-#include <unordered_map>
 
 namespace korvane::ui {
 
 namespace {
 
 // What the user-interface thread knows of a window it serves: the object bound to it (none
-// once it detached), and for a subclassed window the procedure it replaced. Found without a
-// window property: under Wine every property lookup is a round trip to the server, and this one
-// is made for every message.
+// once it detached), and for a subclassed window the procedure it replaced.
 struct WindowSlot {
     Window* Object = nullptr;
     WNDPROC Previous = nullptr;
 };
 
-std::unordered_map<HWND, WindowSlot>& Slots()
+win32::WindowTable<WindowSlot>& Slots()
 {
-    static std::unordered_map<HWND, WindowSlot> slots;
+    static win32::WindowTable<WindowSlot> slots;
     return slots;
 }
 
 WindowSlot* SlotOf(HWND window)
 {
-    auto& slots = Slots();
-    const auto found = slots.find(window);
-    return found == slots.end() ? nullptr : &found->second;
+    return Slots().Find(window);
 }
 
 UncaughtErrorHandler g_uncaughtErrorHandler = nullptr;
@@ -263,14 +259,14 @@ void Window::Subclass(HWND window)
             throw std::runtime_error("Cannot subclass a window");
     }
     m_subclassed = true;
-    Slots()[window] = {nullptr, m_previousProc};
+    Slots().At(window) = {nullptr, m_previousProc};
     Bind(window);
 }
 
 void Window::Bind(HWND window)
 {
     m_handle = window;
-    Slots()[window].Object = this;
+    Slots().At(window).Object = this;
 }
 
 void Window::Detach()
@@ -280,7 +276,7 @@ void Window::Detach()
             SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
             const HWND window = m_handle;
             Unbind();
-            Slots().erase(window);
+            Slots().Erase(window);
             return;
         }
         // Someone subclassed the window over us: our procedure stays in the chain, passing every
@@ -296,7 +292,7 @@ void Window::Unbind()
     if (WindowSlot* slot = SlotOf(m_handle); slot && slot->Object == this) {
         slot->Object = nullptr;
         if (!slot->Previous)
-            Slots().erase(m_handle);
+            Slots().Erase(m_handle);
     }
     m_handle = nullptr;
     m_subclassed = false;
@@ -341,7 +337,7 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
             self->Unbind();
             self->OnWindowDestroyed();
         }
-        Slots().erase(window);
+        Slots().Erase(window);
         return CallWindowProcW(previous, window, message, wParam, lParam);
     }
     if (!self || self->m_handle != window)

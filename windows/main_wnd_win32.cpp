@@ -6,9 +6,8 @@
 #include "ui/application.h"
 #include "ui/window.h"
 #include "ui/window_text.h"
+#include "win32/window_table.h"
 #include "windows/skin_manager_win32.h"
-
-#include <unordered_map>
 
 namespace korvane {
 
@@ -26,17 +25,15 @@ struct AdapterSlot {
     WNDPROC Thunked = nullptr;
 };
 
-std::unordered_map<HWND, AdapterSlot>& AdapterSlots()
+win32::WindowTable<AdapterSlot>& AdapterSlots()
 {
-    static std::unordered_map<HWND, AdapterSlot> slots;
+    static win32::WindowTable<AdapterSlot> slots;
     return slots;
 }
 
 AdapterSlot* AdapterSlotOf(HWND window)
 {
-    auto& slots = AdapterSlots();
-    const auto found = slots.find(window);
-    return found == slots.end() ? nullptr : &found->second;
+    return AdapterSlots().Find(window);
 }
 
 // The adapter no longer serves the window: nothing leads to it from the window any more.
@@ -49,7 +46,7 @@ void ForgetAdapter(HWND window, const TacMainWnd* adapter)
     if (IsWindow(window))
         RemovePropW(window, kAdapterProperty);
     if (!slot->Thunked)
-        AdapterSlots().erase(window);
+        AdapterSlots().Erase(window);
 }
 
 } // namespace
@@ -160,7 +157,7 @@ void TacMainWnd::Create(bool frameChange)
     Initialize();
     m_coloursApplied = false;
     ReadCaption();
-    AdapterSlot& slot = AdapterSlots()[m_window];
+    AdapterSlot& slot = AdapterSlots().At(m_window);
     slot.Adapter = this;
     SetPropW(m_window, kAdapterProperty, this);
     if (ui::Window* object = ui::Window::FromHandle(m_window)) {
@@ -260,7 +257,7 @@ LRESULT CALLBACK TacMainWnd::ProcThunk(HWND window, UINT message, WPARAM wParam,
         return DefWindowProcW(window, message, wParam, lParam);
     // A thunk left in the chain: everything goes on; with the window its entry goes.
     if (message == WM_NCDESTROY)
-        AdapterSlots().erase(window);
+        AdapterSlots().Erase(window);
     return CallWindowProcW(thunked, window, message, wParam, lParam);
 }
 

@@ -11,6 +11,7 @@
 #include "win32/dc_guards.h"
 
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace korvane {
@@ -115,16 +116,37 @@ void FadeToTheEnd(TsBitBtn& button, ManualTimers& timers)
         timers.TickAll();
 }
 
-TEST_F(ButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
+// A bitmap button under the mouse, its hot face settled, with the fades on the test's timers.
+class HotButtonFades : public ButtonFades {
+protected:
+    void SetUp() override
+    {
+        ButtonFades::SetUp();
+        m_focused = std::make_unique<ui::Edit>(*m_form, BoundsRect(120, 120, 60, 21));
+        m_button = std::make_unique<TsBitBtn>(*m_form, BoundsRect(20, 20, 75, 25), L"");
+        Apply();
+        Pump();
+        m_timers = std::make_unique<ManualTimers>();
+        SendMessageW(m_button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+        FadeToTheEnd(*m_button, *m_timers);
+        Pump();
+    }
+    void TearDown() override
+    {
+        m_timers.reset();
+        m_button.reset();
+        m_focused.reset();
+        ButtonFades::TearDown();
+    }
+    std::unique_ptr<ui::Edit> m_focused;
+    std::unique_ptr<TsBitBtn> m_button;
+    std::unique_ptr<ManualTimers> m_timers;
+};
+
+TEST_F(HotButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
 {
-    ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
-    TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"");
-    Apply();
-    Pump();
-    ManualTimers timers;
-    SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
-    FadeToTheEnd(button, timers);
-    Pump();
+    TsBitBtn& button = *m_button;
+    ManualTimers& timers = *m_timers;
     ASSERT_EQ(ScreenRed(button.Handle(), 6, 12), 0x40);
 
     SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
@@ -144,15 +166,10 @@ TEST_F(ButtonFades, APressFadesFromTheFaceOnTheScreenWhateverPaintsMeanwhile)
     EXPECT_EQ(ScreenRed(button.Handle(), 6, 12), 0x70);
 }
 
-TEST_F(ButtonFades, AQuickClickShowsThePressedFaceThenFadesBack)
+TEST_F(HotButtonFades, AQuickClickShowsThePressedFaceThenFadesBack)
 {
-    ui::Edit focused(*m_form, BoundsRect(120, 120, 60, 21));
-    TsBitBtn button(*m_form, BoundsRect(20, 20, 75, 25), L"");
-    Apply();
-    Pump();
-    ManualTimers timers;
-    SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
-    FadeToTheEnd(button, timers);
+    TsBitBtn& button = *m_button;
+    ManualTimers& timers = *m_timers;
     SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
     ASSERT_TRUE(button.Skin().Fader().Running()) << "the press fades";
     // Released before the press's fade showed a frame.
