@@ -381,6 +381,52 @@ TEST_F(WindowFrames, AMaximisedFormShowsTheRestorePictureWithoutARegionAndIsRest
     form.Hide();
 }
 
+// The system commands the form under test was sent, in order.
+std::vector<WPARAM> g_systemCommands;
+HWND g_commandsOf = nullptr;
+
+LRESULT CALLBACK RecordSystemCommands(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->hwnd == g_commandsOf && message->message == WM_SYSCOMMAND)
+        g_systemCommands.push_back(message->wParam & 0xFFF0);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(WindowFrames, AMinimisedFormThatIsNotTheMainOneIsRestoredByItsMinimiseButton)
+{
+    auto& form = App().CreateForm<SizeableForm>();
+    form.Show();
+    Pump();
+    TacProvider* provider = ProviderOf(form.Handle());
+    ASSERT_NE(provider, nullptr);
+    WindowFrame& frame = provider->FormProvider->Frame();
+    ShowWindow(form.Handle(), SW_MINIMIZE);
+    Pump();
+    ASSERT_TRUE(IsIconic(form.Handle()));
+    frame.UpdateTitleButtons();
+    const PixelRect button = frame.Button(kHitMinimize).Rect;
+    if (button.IsEmpty())
+        GTEST_SKIP() << "Wine shows the minimised window without a title bar to press";
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    const LPARAM onButton =
+        MAKELPARAM(window.left + (button.Left + button.Right) / 2, window.top + (button.Top + button.Bottom) / 2);
+    g_systemCommands.clear();
+    g_commandsOf = form.Handle();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSystemCommands, nullptr, GetCurrentThreadId());
+    SendMessageW(form.Handle(), WM_NCLBUTTONDOWN, HTMINBUTTON, onButton);
+    POINT client{GET_X_LPARAM(onButton), GET_Y_LPARAM(onButton)};
+    ScreenToClient(form.Handle(), &client);
+    SendMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    UnhookWindowsHookEx(hook);
+    g_commandsOf = nullptr;
+    Pump();
+    ASSERT_FALSE(g_systemCommands.empty()) << "the button sent no command";
+    EXPECT_EQ(g_systemCommands.front(), static_cast<WPARAM>(SC_RESTORE)) << "minimised again instead of restored";
+    form.Hide();
+}
+
 TEST_F(WindowFrames, FormsTaggedToBeLeftAloneStayUnframed)
 {
     for (int tag : {-1, -98}) {
