@@ -43,6 +43,29 @@ private:
     HDC m_dc;
 };
 
+// The device context a caller gave, or else the window's own, released on leaving: the one form
+// of a paint that either prints into a given context or draws straight onto its window.
+class GivenOrWindowDC {
+public:
+    GivenOrWindowDC(HDC given, HWND window, WindowDC::Area area = WindowDC::Area::Client)
+        : m_window(given ? nullptr : window)
+        , m_dc(given ? given : (area == WindowDC::Area::Client ? GetDC(window) : GetWindowDC(window)))
+    {
+    }
+    GivenOrWindowDC(const GivenOrWindowDC&) = delete;
+    GivenOrWindowDC& operator=(const GivenOrWindowDC&) = delete;
+    ~GivenOrWindowDC()
+    {
+        if (m_window && m_dc)
+            ReleaseDC(m_window, m_dc);
+    }
+    HDC get() const { return m_dc; }
+
+private:
+    HWND m_window;
+    HDC m_dc;
+};
+
 // A memory DC compatible with another DC, deleted on leaving.
 class MemoryDC {
 public:

@@ -115,14 +115,13 @@ void TacBtnWnd::PaintButton(HDC dc)
     PaintSuspended = ParentHoldsPainting(Window());
     if (PaintSuspended)
         return;
-    const HDC target = dc ? dc : GetDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window());
+    const HDC target = context.get();
     if (!target)
         return;
     CacheStale = true;
     BuildCache();
     CopyCacheTo(target, m_cache);
-    if (!dc)
-        ReleaseDC(Window(), target);
 }
 
 void TacBtnWnd::RedrawNow()

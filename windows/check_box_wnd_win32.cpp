@@ -118,10 +118,9 @@ void TacCheckBoxWnd::PaintCheckBox(HDC dc)
     if (ParentHoldsPainting(Window()))
         return;
     BuildCache();
-    const HDC target = dc ? dc : GetDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window());
+    const HDC target = context.get();
     CopyCacheTo(target, m_cache);
-    if (!dc && target)
-        ReleaseDC(Window(), target);
 }
 
 void TacCheckBoxWnd::Repaint()

@@ -34,8 +34,6 @@ TacComboBoxWnd::TacComboBoxWnd(HWND window, std::u16string_view section, TsSkinM
 TacComboBoxWnd::~TacComboBoxWnd()
 {
     ReleaseList();
-    if (m_listBrush)
-        DeleteObject(m_listBrush);
 }
 
 bool& TacComboBoxWnd::ComboListDropped()
@@ -110,13 +108,12 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
         PaintStateImage(view, at.X, at.Y, std::min(state, std::max(0, arrow.ImageCount - 1)), SelfBackground(view),
                         arrow, 1, source.MasterBitmap());
     }
-    const HDC target = dc ? dc : GetWindowDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window(), win32::WindowDC::Area::Window);
+    const HDC target = context.get();
     if (!target)
         return;
     BitBlt(target, button.Left, button.Top, button.Width(), button.Height(), m_buttonWork.Dc(), button.Left,
            button.Top, SRCCOPY);
-    if (!dc)
-        ReleaseDC(Window(), target);
 }
 
 void TacComboBoxWnd::BuildSimpleCache()
@@ -243,10 +240,8 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
             SetTextColor(dc, static_cast<COLORREF>(section.FontColor[1]) & 0xFFFFFF);
         const COLORREF colour = static_cast<COLORREF>(section.Color) & 0xFFFFFF;
         SetBkColor(dc, colour);
-        if (m_listBrush)
-            DeleteObject(m_listBrush);
-        m_listBrush = CreateSolidBrush(colour);
-        result = reinterpret_cast<LRESULT>(m_listBrush);
+        m_listBrush.reset(CreateSolidBrush(colour));
+        result = reinterpret_cast<LRESULT>(m_listBrush.get());
     }
     m_listOpening = false;
     return result;

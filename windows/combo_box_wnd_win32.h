@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/combo_list_wnd_win32.h"
+#include "win32/unique_handle.h"
 #include "windows/edit_wnd_win32.h"
 
 #include <windows.h>
@@ -49,7 +50,7 @@ private:
     HWND m_listWindow = nullptr;
     AdapterPtr<TacComboListWnd> m_listAdapter;
     bool m_listOpening = false;
-    HBRUSH m_listBrush = nullptr;
+    win32::OwnedBrush m_listBrush;
     win32::DibSection m_simpleCache;
     win32::DibSection m_buttonWork;
 };

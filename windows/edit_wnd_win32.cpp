@@ -1,5 +1,7 @@
 #include "windows/edit_wnd_win32.h"
 
+#include "win32/dc_guards.h"
+
 #include "controls/common_data_win32.h"
 #include "controls/disabled_look.h"
 #include "gfx/color_ops.h"
@@ -70,7 +72,8 @@ void TacBaseWnd::PaintFrame(HDC dc)
 {
     if (m_cache.Empty() || CacheStale)
         return;
-    const HDC target = dc ? dc : GetWindowDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window(), win32::WindowDC::Area::Window);
+    const HDC target = context.get();
     if (!target)
         return;
     const int width = m_cache.Width();
@@ -81,8 +84,6 @@ void TacBaseWnd::PaintFrame(HDC dc)
     BitBlt(target, 0, TopEdge, LeftEdge, height - TopEdge - BottomEdge, source, 0, TopEdge, SRCCOPY);
     BitBlt(target, width - RightEdge, TopEdge, RightEdge, height - TopEdge - BottomEdge, source, width - RightEdge,
            TopEdge, SRCCOPY);
-    if (!dc)
-        ReleaseDC(Window(), target);
 }
 
 LRESULT TacBaseWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -58,7 +58,8 @@ void TacGroupBoxWnd::PaintGroupBox(HDC dc)
     PaintSuspended = ParentHoldsPainting(Window());
     if (PaintSuspended)
         return;
-    const HDC target = dc ? dc : GetWindowDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window(), win32::WindowDC::Area::Window);
+    const HDC target = context.get();
     if (!target)
         return;
     BuildCache();
@@ -89,8 +90,6 @@ void TacGroupBoxWnd::PaintGroupBox(HDC dc)
     }
     CopyCacheTo(target, m_cache);
     RestoreDC(target, saved);
-    if (!dc)
-        ReleaseDC(Window(), target);
     BroadcastToChildWindows(Window(), SKM_COMMAND, EngineCommandWParam(SKC_PARENTREADY),
                             reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(Manager())));
 }

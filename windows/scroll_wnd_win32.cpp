@@ -1,5 +1,7 @@
 #include "windows/scroll_wnd_win32.h"
 
+#include "win32/dc_guards.h"
+
 #include "controls/skin_data_rules.h"
 
 #include "controls/common_data_win32.h"
@@ -533,7 +535,8 @@ void TacScrollWnd::PaintBars(HDC dc, bool horz, bool vert, bool corner)
 {
     if (BarsSuspended() || !IsWindow(Window()))
         return;
-    const HDC target = dc ? dc : GetWindowDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window(), win32::WindowDC::Area::Window);
+    const HDC target = context.get();
     if (!target)
         return;
     const TrackingState& tracking = Tracking();
@@ -569,8 +572,6 @@ void TacScrollWnd::PaintBars(HDC dc, bool horz, bool vert, bool corner)
             BitBlt(target, place.Left, place.Top, place.Width(), place.Height(), square.Dc(), 0, 0, SRCCOPY);
         }
     }
-    if (!dc)
-        ReleaseDC(Window(), target);
 }
 
 void TacScrollWnd::RefreshBars(bool paint)

@@ -188,8 +188,6 @@ TacDialogWnd::TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& pro
 TacDialogWnd::~TacDialogWnd()
 {
     std::erase(AdaptedDialogs(), Window());
-    if (m_brush)
-        DeleteObject(m_brush);
 }
 
 void TacDialogWnd::Restore()
@@ -217,11 +215,11 @@ LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_frame.Skinned()) {
             const COLORREF face = m_frame.FaceColour();
             if (!m_brush)
-                m_brush = CreateSolidBrush(face);
+                m_brush.reset(CreateSolidBrush(face));
             const auto dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, face);
             SetTextColor(dc, m_frame.FontColour());
-            return reinterpret_cast<LRESULT>(m_brush);
+            return reinterpret_cast<LRESULT>(m_brush.get());
         }
         break;
     case SKM_COMMAND: {
@@ -234,10 +232,7 @@ LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         if (command.Code == SKC_SETSKIN || command.Code == SKC_REFRESH) {
             if (SentByOwnManager(lParam)) {
-                if (m_brush) {
-                    DeleteObject(m_brush);
-                    m_brush = nullptr;
-                }
+                m_brush.reset();
                 m_frame.Prepare();
             }
         } else if (command.Code == SKC_REMOVESKIN && SentByOwnManager(lParam)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win32/unique_handle.h"
 #include "windows/main_wnd_win32.h"
 #include "windows/window_frame_win32.h"
 
@@ -66,7 +67,7 @@ protected:
 private:
     TacProvider& m_provider;
     WindowFrame m_frame;
-    HBRUSH m_brush = nullptr;
+    win32::OwnedBrush m_brush;
 };
 
 // What the window hook made for one top-level window: a form's provider, or a dialog's adapter

@@ -39,10 +39,9 @@ void TacStaticWnd::PaintStatic(HDC dc)
                            flags, {0, 0, m_cache.Width(), m_cache.Height()}, m_glowWork);
     }
     CacheStale = false;
-    const HDC target = dc ? dc : GetDC(Window());
+    const win32::GivenOrWindowDC context(dc, Window());
+    const HDC target = context.get();
     CopyCacheTo(target, m_cache);
-    if (!dc && target)
-        ReleaseDC(Window(), target);
 }
 
 void TacStaticWnd::Redraw()
