@@ -25,9 +25,10 @@ bool IsSimpleComboList(HWND list)
 
 // An adapter that paints its whole window: subclassed, then the window is repainted by it.
 template <class Adapter>
-AdapterPtr<> Made(HWND window, std::u16string_view section, TsSkinManager* manager)
+AdapterPtr<> Made(HWND window, std::u16string_view section, TsSkinManager* manager, bool dialogChild)
 {
     auto adapter = MakeAdapterPtr<Adapter>(window, section, manager);
+    adapter->SetDialogChild(dialogChild);
     adapter->Create();
     InvalidateRect(window, nullptr, TRUE);
     return adapter;
@@ -35,43 +36,49 @@ AdapterPtr<> Made(HWND window, std::u16string_view section, TsSkinManager* manag
 
 } // namespace
 
-AdapterPtr<> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section, TsSkinManager* manager)
+AdapterPtr<> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section, TsSkinManager* manager,
+                         bool dialogChild)
 {
     switch (kind) {
     case AdapterKind::Edit: {
         auto adapter = MakeAdapterPtr<TacEditWnd>(window, section, manager);
+        adapter->SetDialogChild(dialogChild);
         adapter->Create(true);
         return adapter;
     }
     case AdapterKind::ComboList: {
         auto adapter = MakeAdapterPtr<TacComboListWnd>(window, section, manager, IsSimpleComboList(window));
+        adapter->SetDialogChild(dialogChild);
         adapter->CreateList(true);
         return adapter;
     }
     case AdapterKind::ComboBox: {
         auto adapter = MakeAdapterPtr<TacComboBoxWnd>(window, section, manager);
+        adapter->SetDialogChild(dialogChild);
         adapter->Create(true);
         return adapter;
     }
     case AdapterKind::ListView: {
         auto adapter = MakeAdapterPtr<TacListViewWnd>(window, section, manager);
+        adapter->SetDialogChild(dialogChild);
         adapter->Create(true);
         return adapter;
     }
     case AdapterKind::Button:
-        return Made<TacBtnWnd>(window, section, manager);
+        return Made<TacBtnWnd>(window, section, manager, dialogChild);
     case AdapterKind::Static:
-        return Made<TacStaticWnd>(window, section, manager);
+        return Made<TacStaticWnd>(window, section, manager, dialogChild);
     case AdapterKind::CheckBox:
-        return Made<TacCheckBoxWnd>(window, section, manager);
+        return Made<TacCheckBoxWnd>(window, section, manager, dialogChild);
     case AdapterKind::GroupBox:
-        return Made<TacGroupBoxWnd>(window, section, manager);
+        return Made<TacGroupBoxWnd>(window, section, manager, dialogChild);
     case AdapterKind::ToolBar:
-        return Made<TacToolBarWnd>(window, section, manager);
+        return Made<TacToolBarWnd>(window, section, manager, dialogChild);
     case AdapterKind::Sizer:
-        return Made<TacSizerWnd>(window, section, manager);
+        return Made<TacSizerWnd>(window, section, manager, dialogChild);
     default: {
         auto adapter = MakeAdapterPtr<TacMainWnd>(window, section, manager);
+        adapter->SetDialogChild(dialogChild);
         adapter->Create();
         return adapter;
     }

@@ -14,6 +14,8 @@ namespace korvane {
 // a frame change (so that the bars' room and the frame are reserved at once), drop-down lists
 // with the list adapter, buttons, check boxes, statics and group boxes with the adapters that
 // paint their whole window; the kinds without an adapter of their own get the base adapter.
-AdapterPtr<> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section, TsSkinManager* manager);
+// `dialogChild`: the window is a child of a platform dialog (its adapter paints flat).
+AdapterPtr<> MakeAdapter(AdapterKind kind, HWND window, std::u16string_view section, TsSkinManager* manager,
+                         bool dialogChild = false);
 
 } // namespace korvane

@@ -216,10 +216,8 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
     if (!m_listWindow && list) {
         m_listWindow = list;
         if (!m_listAdapter && !TacMainWnd::FromWindow(list)) {
-            const bool wasAdapting = TacMainWnd::AdaptingDialogChildren();
-            TacMainWnd::AdaptingDialogChildren() = DialogChild();
             m_listAdapter = MakeAdapterPtr<TacComboListWnd>(list, u"EDIT", Manager(), IsSimple());
-            TacMainWnd::AdaptingDialogChildren() = wasAdapting;
+            m_listAdapter->SetDialogChild(DialogChild());
             m_listAdapter->OnShownChanged = [this](bool) {
                 CacheStale = true;
                 PaintComboButton(nullptr);

@@ -80,18 +80,11 @@ private:
     TacMainWnd& m_owner;
 };
 
-bool& TacMainWnd::AdaptingDialogChildren()
-{
-    static bool adapting = false;
-    return adapting;
-}
-
 TacMainWnd::TacMainWnd(HWND window, std::u16string_view section, TsSkinManager* manager)
     : m_window(window)
     , m_section(section)
     , m_manager(manager)
 {
-    m_dialogChild = AdaptingDialogChildren();
 }
 
 TacMainWnd::~TacMainWnd()

@@ -70,8 +70,9 @@ public:
     // The same with the window's redrawing switched off meanwhile (the adapter repaints after).
     LRESULT CallPreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Set while a dialog's child windows are adapted; adapters made meanwhile are dialog children.
-    static bool& AdaptingDialogChildren();
+    // Marks an adapter made for a child window of a platform dialog (it paints flat); set before
+    // Create.
+    void SetDialogChild(bool dialogChild) { m_dialogChild = dialogChild; }
 
 protected:
     // Remembers what Restore gives back; called before subclassing.

@@ -313,15 +313,14 @@ bool TacProvider::AdaptChildWindow(HWND window)
 {
     if (!window || TacMainWnd::FromWindow(window) || IsSkinnedWindow(window))
         return true;
-    TacMainWnd::AdaptingDialogChildren() = true;
     const auto style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
     const DialogChildChoice choice =
         ChooseDialogChildAdapter(ClassNameOf(window), style, exStyle, IsWindowVisible(window) != FALSE);
     if (choice.Kind != AdapterKind::None) {
-        ChildAdapters.push_back(MakeAdapter(choice.Kind, window, choice.Section, TsSkinManager::DefaultManager()));
+        ChildAdapters.push_back(
+            MakeAdapter(choice.Kind, window, choice.Section, TsSkinManager::DefaultManager(), true));
     }
-    TacMainWnd::AdaptingDialogChildren() = false;
     return true;
 }
 

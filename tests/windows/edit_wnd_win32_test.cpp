@@ -97,11 +97,12 @@ protected:
         SkinnedFormTest::TearDown();
     }
     // The adapter of the window: the one the form's walk made, else one made here.
-    TacEditWnd& AdapterOf(HWND window)
+    TacEditWnd& AdapterOf(HWND window, bool dialogChild = false)
     {
         if (auto* existing = dynamic_cast<TacEditWnd*>(TacMainWnd::FromWindow(window)))
             return *existing;
         m_adapters.push_back(std::make_unique<TacEditWnd>(window, u"EDIT", m_manager.get()));
+        m_adapters.back()->SetDialogChild(dialogChild);
         m_adapters.back()->Create(true);
         return *m_adapters.back();
     }
@@ -410,9 +411,7 @@ TEST_F(EditFrames, AListBoxOfADialogGetsAFlatFrameInTheSkinsBorderColour)
     m_raw = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 10, 120, 80,
                             m_form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(m_raw, nullptr);
-    TacMainWnd::AdaptingDialogChildren() = true;
-    TacEditWnd& adapter = AdapterOf(m_raw);
-    TacMainWnd::AdaptingDialogChildren() = false;
+    TacEditWnd& adapter = AdapterOf(m_raw, true);
     ASSERT_TRUE(adapter.DialogChild());
     for (int i = 0; i < 30; ++i)
         SendMessageW(m_raw, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));

@@ -114,9 +114,7 @@ protected:
         const DialogChildChoice choice =
             ChooseDialogChildAdapter(std::u16string(name, name + lstrlenW(name)),
                                      static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE)), 0, true);
-        TacMainWnd::AdaptingDialogChildren() = dialogChild;
-        m_adapters.push_back(MakeAdapter(choice.Kind, window, choice.Section, m_manager.get()));
-        TacMainWnd::AdaptingDialogChildren() = false;
+        m_adapters.push_back(MakeAdapter(choice.Kind, window, choice.Section, m_manager.get(), dialogChild));
         auto* adapter = dynamic_cast<Adapter*>(m_adapters.back().get());
         EXPECT_NE(adapter, nullptr);
         return *adapter;
