@@ -118,11 +118,19 @@ HGDIOBJ TsGroupBox::FontObject() const
 
 SIZE TsGroupBox::TextExtent(const std::wstring& text) const
 {
-    // Measured in a screen context: a font is never left selected where it could outlive it.
+    // Measured in the cache's context when there is one (a paint measures twice), else in the
+    // screen's; the font is selected only for the measuring, never left where it could outlive it.
     SIZE size{};
-    win32::WindowDC screen(nullptr);
-    win32::SelectObjectGuard font(screen.get(), FontObject());
-    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    const auto measure = [&](HDC dc) {
+        win32::SelectObjectGuard font(dc, FontObject());
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    };
+    if (const HDC cache = SkinData.CacheBitmap.Dc()) {
+        measure(cache);
+    } else {
+        win32::WindowDC screen(nullptr);
+        measure(screen.get());
+    }
     return size;
 }
 

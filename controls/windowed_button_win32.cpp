@@ -15,6 +15,7 @@
 #include "win32/rect.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace korvane {
 
@@ -224,9 +225,13 @@ void WindowedButtonSkin::ApplyRegion(HDC dc, bool redraw, const PixelRect& bound
     if (SetWindowRgn(m_button.Handle(), m_newRegion.get(), redraw ? TRUE : FALSE))
         m_newRegion.release();
     m_newRegion.reset();
+    // Only a button that shrank asks its parent what lies behind it (a round trip per paint
+    // otherwise, and every paint of a windowed button comes here).
     const HWND parent = m_data.ParentWindow();
-    if (mask && parent && m_regionApplied && !m_data.GetParentBackground().IsBitmap) {
-        for (const PixelRect& strip : LeftCornerStrips(m_regionBounds, bounds, *mask)) {
+    const std::vector<PixelRect> strips =
+        mask && parent && m_regionApplied ? LeftCornerStrips(m_regionBounds, bounds, *mask) : std::vector<PixelRect>{};
+    if (!strips.empty() && !m_data.GetParentBackground().IsBitmap) {
+        for (const PixelRect& strip : strips) {
             const RECT rect = win32::ToRECT(strip);
             InvalidateRect(parent, &rect, TRUE);
         }

@@ -6,6 +6,7 @@
 #include "editors/new_style_korvane.h"
 #include "support/pump_messages.h"
 #include "support/screenshot.h"
+#include "support/test_bitmaps.h"
 #include "win32/dc_guards.h"
 #include "win32/dib_section.h"
 #include "windows/edit_wnd_win32.h"
@@ -79,17 +80,6 @@ win32::DibSection ScreenPictureOf(HWND window)
     return picture;
 }
 
-// How many pixels of the rectangle differ between the two pictures.
-int DifferingPixels(const win32::DibSection& a, const win32::DibSection& b, const PixelRect& rect)
-{
-    int differing = 0;
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-        for (int x = rect.Left; x < rect.Right; ++x)
-            if ((a.View().At(x, y) & 0xFFFFFF) != (b.View().At(x, y) & 0xFFFFFF))
-                ++differing;
-    return differing;
-}
-
 TEST_F(EditFramesOnTheProgram, ABarTheMemoShowsWhileTheUserTypesIsTheSkins)
 {
     Form_Generated->SetCurrentMenu(0);
@@ -120,8 +110,10 @@ TEST_F(EditFramesOnTheProgram, ABarTheMemoShowsWhileTheUserTypesIsTheSkins)
     adapter->PaintNonClient(skinned.Dc());
     const PixelRect horz = adapter->HorzBarRect();
     ASSERT_FALSE(horz.IsEmpty());
-    EXPECT_EQ(DifferingPixels(screen, skinned, horz), 0) << "the platform drew the horizontal bar";
-    EXPECT_EQ(DifferingPixels(screen, skinned, adapter->VertBarRect()), 0) << "the platform drew the vertical bar";
+    EXPECT_EQ(testing::CountDifferingColours(screen.View(), skinned.View(), horz), 0)
+        << "the platform drew the horizontal bar";
+    EXPECT_EQ(testing::CountDifferingColours(screen.View(), skinned.View(), adapter->VertBarRect()), 0)
+        << "the platform drew the vertical bar";
     test::SaveScreenshot("edit_frames_typed_bar");
     Form_Generated->Hide();
 }

@@ -5,6 +5,7 @@
 #include "controls/skinned_buttons_win32.h"
 #include "support/mask_frames_picture.h"
 #include "support/skinned_form_fixture_win32.h"
+#include "support/test_bitmaps.h"
 #include "ui/edit.h"
 
 #include <vector>
@@ -196,11 +197,7 @@ TEST_F(SkinnedButtons, TheSpeedButtonRebuildsItsFaceForNewBoundsGlyphAndCaption)
 
     const auto snapshot = [&] { return CopyOfView(button.SkinData.CacheBitmap.View()); };
     const auto differ = [](const Bitmap32& a, const Bitmap32& b) {
-        for (int y = 0; y < a.Height(); ++y)
-            for (int x = 0; x < a.Width(); ++x)
-                if ((a.ReadView().At(x, y) & 0xFFFFFF) != (b.ReadView().At(x, y) & 0xFFFFFF))
-                    return true;
-        return false;
+        return testing::CountDifferingColours(a.ReadView(), b.ReadView(), {0, 0, a.Width(), a.Height()}) > 0;
     };
     const Bitmap32 plain = snapshot();
     button.SetCaption(L"Ж");

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "gfx/bitmap32.h"
+#include "gfx/pixel_rect.h"
 
 namespace korvane::testing {
 
@@ -12,6 +13,20 @@ inline Bitmap32 Filled(int w, int h, std::uint32_t value)
     Bitmap32 bitmap(w, h);
     bitmap.Fill(value);
     return bitmap;
+}
+
+// How many pixels of `area` (in both pictures) differ in colour; alpha is not compared.
+inline int CountDifferingColours(const BitmapView& a, const BitmapView& b, const PixelRect& area)
+{
+    int differing = 0;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
+            if ((a.At(x, y) & 0xFFFFFF) != (b.At(x, y) & 0xFFFFFF)) {
+                ++differing;
+            }
+        }
+    }
+    return differing;
 }
 
 // A pixel that tells where it comes from: 0xFF00XXYY.
