@@ -1000,6 +1000,7 @@ void TsCommonData::MouseLeft()
     if (!IsSkinned())
         return;
     MouseInside = false;
+    Manager()->ForgetHotWindow(OwnerWindow());
     if (HasSharedGlow(ControlKind))
         ClearGlows();
     if (OwnerVisible() && IsColourDrivenKind(ControlKind)) {

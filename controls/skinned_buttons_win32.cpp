@@ -17,16 +17,6 @@ namespace korvane {
 
 namespace {
 
-// The caption's size as DrawText measures it in a rectangle of the given width.
-PixelSize MeasureCaption(HDC dc, const std::wstring& caption, int width, UINT flags)
-{
-    if (caption.empty() || width <= 0)
-        return {};
-    RECT r{0, 0, width, 0};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, flags | DT_CALCRECT);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
 UINT AlignmentFlag(CaptionAlignment alignment)
 {
     switch (alignment) {
@@ -93,7 +83,8 @@ PixelRect PaintGlyphAndCaption(HDC dc, const BitmapView& face, const TsCommonDat
                        (content.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
     const int measureWidth = CaptionMeasureWidth(face.Width, content.Margin, content.Spacing, glyphSize, content.Layout,
                                                  !content.Caption.empty());
-    const PixelSize captionSize = MeasureCaption(dc, content.Caption, measureWidth, flags);
+    const PixelSize captionSize =
+        measureWidth > 0 ? MeasureText(dc, content.Caption, flags, measureWidth) : PixelSize{};
     const GlyphCaptionPlacement place =
         LayoutGlyphAndCaption({0, 0, face.Width, face.Height}, glyphSize, captionSize, content.RightToLeft,
                               content.Spacing, content.Margin, content.Alignment, content.Layout);
@@ -125,7 +116,7 @@ void TsButton::PaintContent(HDC dc, const BitmapView& face, int state)
     const std::wstring caption = Text();
     win32::SelectObjectGuard font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
     const UINT flags = DT_CENTER | DT_VCENTER | DT_EXPANDTABS | (CaptionLook.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-    const PixelSize size = MeasureCaption(dc, caption, face.Width - 2, flags);
+    const PixelSize size = face.Width > 2 ? MeasureText(dc, caption, flags, face.Width - 2) : PixelSize{};
     PixelRect rect =
         BoundsRect((face.Width - size.Width) / 2, (face.Height - size.Height) / 2, size.Width, size.Height);
     if (state == StatePressed)

@@ -116,33 +116,29 @@ HGDIOBJ TsGroupBox::FontObject() const
     return Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont();
 }
 
-SIZE TsGroupBox::TextExtent(const std::wstring& text) const
+PixelSize TsGroupBox::TextExtent(const std::wstring& text) const
 {
     // Measured in the cache's context when there is one (a paint measures twice), else in the
     // screen's; the font is selected only for the measuring, never left where it could outlive it.
-    SIZE size{};
     const auto measure = [&](HDC dc) {
         win32::SelectObjectGuard font(dc, FontObject());
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return MeasureText(dc, text, DT_SINGLELINE | DT_NOPREFIX, 0);
     };
-    if (const HDC cache = SkinData.CacheBitmap.Dc()) {
-        measure(cache);
-    } else {
-        win32::WindowDC screen(nullptr);
-        measure(screen.get());
-    }
-    return size;
+    if (const HDC cache = SkinData.CacheBitmap.Dc())
+        return measure(cache);
+    const win32::WindowDC screen(nullptr);
+    return measure(screen.get());
 }
 
 int TsGroupBox::CaptionHeight() const
 {
-    return GroupCaptionHeight(TextExtent(L"W").cy);
+    return GroupCaptionHeight(TextExtent(L"W").Height);
 }
 
 int TsGroupBox::CaptionTextWidth() const
 {
     const std::wstring caption = Text();
-    return caption.empty() ? 0 : TextExtent(caption).cx;
+    return caption.empty() ? 0 : TextExtent(caption).Width;
 }
 
 PixelRect TsGroupBox::CaptionRect() const

@@ -67,7 +67,7 @@ private:
     void ForwardToChildren(WPARAM wParam, LPARAM lParam);
     void Repaint();
     HGDIOBJ FontObject() const;
-    SIZE TextExtent(const std::wstring& text) const;
+    PixelSize TextExtent(const std::wstring& text) const;
 
     ui::Window& m_parent;
     TsGroupCaptionLayout m_captionLayout = TsGroupCaptionLayout::clTopLeft;

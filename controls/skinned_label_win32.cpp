@@ -3,6 +3,7 @@
 #include "controls/bound_label_win32.h"
 #include "controls/common_data_win32.h"
 #include "controls/disabled_caption_color.h"
+#include "controls/skinned_text_win32.h"
 #include "render/section_background.h"
 #include "render/skin_paint_source.h"
 #include "skin/engine_commands.h"
@@ -137,14 +138,13 @@ void TsCustomLabel::AdjustBounds()
     win32::WindowDC dc(Parent().Handle());
     win32::SelectObjectGuard font(dc.get(), m_font);
     const PixelRect bounds = ControlBounds();
-    RECT r{0, 0, m_wordWrap ? std::max(bounds.Width(), 1) : 0, 0};
-    DrawTextW(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &r, TextFlags() | DT_CALCRECT);
+    const PixelSize text = MeasureText(dc.get(), measured, TextFlags(), m_wordWrap ? std::max(bounds.Width(), 1) : 0);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);
     // A scalable face standing in for the bitmap one may draw the last glyph a little past its
     // advance: two pixels of room keep it whole.
-    const int width = m_wordWrap ? bounds.Width() : r.right - r.left + 2;
-    SetBounds(BoundsRect(bounds.Left, bounds.Top, width, std::max<int>(r.bottom - r.top, metrics.tmHeight)));
+    const int width = m_wordWrap ? bounds.Width() : text.Width + 2;
+    SetBounds(BoundsRect(bounds.Left, bounds.Top, width, std::max<int>(text.Height, metrics.tmHeight)));
 }
 
 std::optional<COLORREF> TsCustomLabel::SkinFontColour() const

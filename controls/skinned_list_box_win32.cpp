@@ -14,6 +14,7 @@
 #include "skin/skin_manager_core.h"
 #include "ui/application.h"
 #include "win32/dc_guards.h"
+#include "win32/redraw_suspension.h"
 
 #include <optional>
 
@@ -135,8 +136,9 @@ void TsCustomListBox::DrawSkinned(int index, const PixelRect& rect, std::uint32_
             const SkinTablesPaintSource own(manager->Tables());
             const SkinPaintSource* source =
                 manager == SkinManagerCore::DefaultManager() ? DefaultSkinPaintSource() : &own;
-            PaintSectionFace(selection, u"SELECTION", BitmapBackground(face->View(), rect.Left + offset, rect.Top + offset),
-                             -1, -1, source, view, 0, 0, all, look.SelectionState, true);
+            PaintSectionFace(selection, u"SELECTION",
+                             BitmapBackground(face->View(), rect.Left + offset, rect.Top + offset), -1, -1, source,
+                             view, 0, 0, all, look.SelectionState, true);
         }
         if (index >= 0 && index < Count()) {
             win32::SelectObjectGuard font(work.Dc(),
@@ -229,11 +231,13 @@ bool TsCustomListBox::OnReflected(ui::Message& message)
 
 LRESULT TsCustomListBox::Scroll(UINT message, WPARAM wParam, LPARAM lParam, bool updateNow)
 {
-    Send(WM_SETREDRAW, FALSE);
-    if (updateNow)
-        SkinData.PaintSuspended = true;
-    const LRESULT result = ListBox::WindowProc(message, wParam, lParam);
-    Send(WM_SETREDRAW, TRUE);
+    LRESULT result = 0;
+    {
+        const win32::RedrawSuspension suspension(Handle());
+        if (updateNow)
+            SkinData.PaintSuspended = true;
+        result = ListBox::WindowProc(message, wParam, lParam);
+    }
     if (updateNow) {
         SkinData.PaintSuspended = false;
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

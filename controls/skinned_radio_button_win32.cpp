@@ -10,6 +10,7 @@
 #include "ui/font.h"
 #include "win32/dc_guards.h"
 #include "win32/dib_section.h"
+#include "win32/redraw_suspension.h"
 
 #include <algorithm>
 #include <vector>
@@ -53,15 +54,6 @@ void DrawGlyphFrame(const BitmapView& face, const Bitmap32& glyph, int frame, Pi
             target = mixed;
         }
     }
-}
-
-PixelSize MeasureText(HDC dc, const std::wstring& text, int width, UINT flags)
-{
-    if (text.empty())
-        return {};
-    RECT r{0, 0, std::max(width, 0), 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
-    return {r.right - r.left, r.bottom - r.top};
 }
 
 } // namespace
@@ -191,7 +183,7 @@ void TsRadioButton::PaintCaption(HDC dc, const BitmapView& face)
     facts.CaptionRight = CaptionRight();
     facts.RightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     facts.WordWrap = WordWrap;
-    const PixelSize text = MeasureText(dc, caption, RadioCaptionWidth(facts), WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    const PixelSize text = MeasureText(dc, caption, WordWrap ? DT_WORDBREAK : DT_SINGLELINE, RadioCaptionWidth(facts));
     const PixelRect rect = RadioCaptionRect(facts, text);
     UINT flags = WordWrap ? DT_CENTER | DT_WORDBREAK : DT_SINGLELINE;
     if (facts.CaptionRight && facts.RightToLeft && !WordWrap)
@@ -252,16 +244,9 @@ void TsRadioButton::BuildCache()
 template <typename Handling>
 LRESULT TsRadioButton::WithoutRedraw(Handling handling)
 {
-    // The button control paints its own look straight to the screen on focus and check changes;
-    // a window switched to no redrawing is left alone. Only a window that shows is switched, as
-    // switching redrawing back on also shows it.
-    const bool visible = (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-    if (visible)
-        Send(WM_SETREDRAW, FALSE);
-    const LRESULT result = handling();
-    if (visible)
-        Send(WM_SETREDRAW, TRUE);
-    return result;
+    // The button control paints its own look straight to the screen on focus and check changes.
+    const win32::RedrawSuspension suspension(Handle());
+    return handling();
 }
 
 void TsRadioButton::PaintRadio(HDC dc)
@@ -308,7 +293,7 @@ void TsRadioButton::AdjustSize()
     if (!caption.empty()) {
         win32::WindowDC dc(Handle());
         win32::SelectObjectGuard font(dc.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ui::DefaultFont());
-        text = MeasureText(dc.get(), caption, 0, DT_SINGLELINE);
+        text = MeasureText(dc.get(), caption, DT_SINGLELINE, 0);
     }
     const PixelSize size = RadioAutoSize(GlyphSize(), text, Margin, TextIndent);
     SetWindowPos(Handle(), nullptr, 0, 0, size.Width, size.Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

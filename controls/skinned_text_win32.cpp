@@ -32,8 +32,8 @@ struct TextColourSource {
     ControlKindCode Kind = 0;
     bool Windowless = false;
     HWND ParentWindow = nullptr;
-    BitmapView GlowFace;                   // the bitmap the canvas paints into; empty: no glow
-    const TsCommonData* Shifts = nullptr;  // hue and saturation shifts; null: none
+    BitmapView GlowFace;                  // the bitmap the canvas paints into; empty: no glow
+    const TsCommonData* Shifts = nullptr; // hue and saturation shifts; null: none
     std::uint32_t Shift(TsColor color) const
     {
         return Shifts ? Shifts->ShiftColour(color) : static_cast<std::uint32_t>(color) & 0xFFFFFF;
@@ -229,5 +229,14 @@ void DrawTextFromSource(HDC canvas, std::wstring_view text, bool enabled, bool a
 }
 
 } // namespace
+
+PixelSize MeasureText(HDC dc, std::wstring_view text, UINT drawTextFlags, int width)
+{
+    if (text.empty())
+        return {};
+    RECT rect{0, 0, std::max(width, 0), 0};
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect, drawTextFlags | DT_CALCRECT);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
 } // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/caption_layout.h"
 #include "controls/control_kind.h"
 #include "controls/text_glow.h"
 #include "gfx/bitmap_view.h"
@@ -62,5 +63,9 @@ void DrawSkinnedText(HDC canvas, std::wstring_view text, bool enabled, bool acti
 // (1 left, 2 up, 4 right, 8 down) into the work image, blurred and laid over the face.
 void PaintTextGlow(HDC faceDc, const BitmapView& face, std::wstring_view text, const PixelRect& rect,
                    GdiGlowWorkImage& work, std::uint32_t color, int size, unsigned directions, UINT drawTextFlags);
+
+// The text's size as DrawText lays it out with the context's font in a rectangle `width` wide
+// (0: one line as long as it takes, unless the flags break it); nothing for no text.
+PixelSize MeasureText(HDC dc, std::wstring_view text, UINT drawTextFlags, int width);
 
 } // namespace korvane

@@ -59,6 +59,9 @@ public:
     // The skinned control under the mouse tells its manager its window (an HWND on Windows;
     // portable callers hold it as an opaque pointer).
     virtual void RecordHotWindow(void* /*window*/) {}
+    // The mouse left that control: it stops being the hot one (if another took its place
+    // meanwhile, that one stays).
+    virtual void ForgetHotWindow(void* /*window*/) {}
 
     // The loaded skin's tables, skin information and lookups; replaced whole by each load.
     SkinTables& Tables() { return m_tables; }

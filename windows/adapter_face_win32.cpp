@@ -16,8 +16,8 @@ PixelSize WindowSizeOf(HWND window)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const TsSkinManager& manager,
-                                  int sectionIndex, const std::u16string& section, int state, PixelRect rect)
+ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const TsSkinManager& manager, int sectionIndex,
+                                  const std::u16string& section, int state, PixelRect rect)
 {
     const PixelSize size = WindowSizeOf(window);
     if (!cache.Resize(size.Width, size.Height) || cache.Empty())
@@ -36,8 +36,8 @@ void FadeDisabledFace(const win32::DibSection& cache, const ParentBackground& ba
         FadeTowardBackground(cache.View(), background, GetSysColor(COLOR_BTNFACE), 0.4);
 }
 
-void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstring_view text, bool enabled,
-                        bool active, const TsSkinManager* manager, int sectionIndex, UINT flags, const PixelRect& rect,
+void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstring_view text, bool enabled, bool active,
+                        const TsSkinManager* manager, int sectionIndex, UINT flags, const PixelRect& rect,
                         GdiGlowWorkImage& work, ControlKindCode kind)
 {
     SectionTextContext context;
@@ -52,15 +52,6 @@ bool ParentHoldsPainting(HWND window)
 {
     const HWND parent = GetParent(window);
     return parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0) != 0;
-}
-
-PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width)
-{
-    if (text.empty())
-        return {};
-    RECT rect{0, 0, width, 0};
-    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
-    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 WindowFontSelection::WindowFontSelection(HDC dc, HWND window) : m_dc(dc), m_previous(nullptr)

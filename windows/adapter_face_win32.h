@@ -23,23 +23,20 @@ PixelSize WindowSizeOf(HWND window);
 // Makes the cache the window's size and paints the section's face for the state over `rect` of
 // it (the whole cache when empty) on what lies behind the window. Returns that background, for
 // the disabled fade; EmptyBackground when nothing could be painted.
-ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const TsSkinManager& manager,
-                                  int sectionIndex, const std::u16string& section, int state, PixelRect rect = {});
+ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const TsSkinManager& manager, int sectionIndex,
+                                  const std::u16string& section, int state, PixelRect rect = {});
 
 // A disabled adapted window's face mixed 60 % with what lies behind it (40 % kept).
 void FadeDisabledFace(const win32::DibSection& cache, const ParentBackground& background);
 
 // A caption of an adapted window drawn into its cache in the colours of its section (with the
 // section's glow when it has one).
-void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstring_view text, bool enabled,
-                        bool active, const TsSkinManager* manager, int sectionIndex, UINT flags, const PixelRect& rect,
+void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstring_view text, bool enabled, bool active,
+                        const TsSkinManager* manager, int sectionIndex, UINT flags, const PixelRect& rect,
                         GdiGlowWorkImage& work, ControlKindCode kind = 0);
 
 // The parent holds its children's painting back (it is being updated).
 bool ParentHoldsPainting(HWND window);
-
-// The text's size as DrawText measures it in a rectangle `width` wide with the DC's font.
-PixelSize MeasureCaption(HDC dc, std::wstring_view text, UINT flags, int width);
 
 // The window's font (WM_GETFONT; the GUI font when it has none) selected into a context for the
 // object's life.

@@ -3,8 +3,6 @@
 #include "controls/focus_frame.h"
 #include "render/glow.h"
 #include "render/skin_tables_source.h"
-#include "skin/engine_commands.h"
-#include "win32/dc_guards.h"
 #include "windows/adapted_control_layout.h"
 #include "windows/adapter_face_win32.h"
 #include "windows/skin_manager_win32.h"
@@ -12,7 +10,7 @@
 namespace korvane {
 
 TacBtnWnd::TacBtnWnd(HWND window, std::u16string_view section, TsSkinManager* manager)
-    : TacMainWnd(window, section, manager)
+    : TacFaceWnd(window, section, manager)
 {
 }
 
@@ -31,12 +29,11 @@ void TacBtnWnd::HideGlow()
 int TacBtnWnd::ButtonState() const
 {
     const auto buttonState = static_cast<UINT>(SendMessageW(Window(), BM_GETSTATE, 0, 0));
-    const TsSkinManager* manager = Manager();
     PushButtonFacts facts;
     facts.Pushed = (buttonState & BST_PUSHED) != 0;
     facts.Enabled = IsWindowEnabled(Window()) != FALSE;
     facts.Focused = HasFocus || GetFocus() == Window();
-    facts.Hot = manager && manager->HotWindow() == Window();
+    facts.Hot = Hot();
     facts.Default = (GetWindowLongW(Window(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     return PushButtonState(facts);
 }
@@ -52,183 +49,59 @@ UINT TacBtnWnd::CaptionFlags() const
     return flags;
 }
 
-int TacBtnWnd::CaptionWidthLimit() const
-{
-    return PushCaptionWidthLimit(WindowSizeOf(Window()).Width, !WindowCaption().empty(), GlyphSize().Width);
-}
-
-PixelSize TacBtnWnd::CaptionSize()
-{
-    const UINT flags = (CaptionFlags() & ~DT_RTLREADING) | DT_NOPREFIX;
-    return MeasureCaption(m_cache.Dc(), WindowCaption(), flags, CaptionWidthLimit());
-}
-
 PixelRect TacBtnWnd::CaptionRect()
 {
     const PixelSize size = WindowSizeOf(Window());
+    const UINT flags = (CaptionFlags() & ~DT_RTLREADING) | DT_NOPREFIX;
+    const int limit = PushCaptionWidthLimit(size.Width, !WindowCaption().empty(), 0);
+    const PixelSize text = MeasureText(Cache().Dc(), WindowCaption(), flags, limit);
     const bool pushed = (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-    return PushCaptionRect(size.Width, size.Height, CaptionSize(), pushed);
+    return PushCaptionRect(size.Width, size.Height, text, pushed);
 }
 
-void TacBtnWnd::DrawCaption(const PixelRect& rect, UINT flags)
+void TacBtnWnd::BuildFace(const TsSkinManager& manager)
 {
-    DrawAdapterCaption(m_cache, Window(), WindowCaption(), true, ButtonState() != 0, Manager(), SectionIndex(), flags,
-                       rect, m_glowWork);
-}
-
-void TacBtnWnd::PaintContent()
-{
-    const PixelRect caption = CaptionRect();
-    DrawCaption(caption, CaptionFlags());
-    const TsSkinManager* manager = Manager();
-    const bool focused = (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_FOCUS) != 0;
-    if (IsWindowEnabled(Window()) && focused && !WindowCaption().empty() &&
-        manager->Tables().IsValidSection(SectionIndex()) &&
-        manager->Tables().Sections[static_cast<std::size_t>(SectionIndex())].ShowFocus) {
-        DrawFocusFrame(m_cache.View(),
-                       {caption.Left - 1, caption.Top - 1, caption.Right + 1, caption.Bottom + 1},
-                       GetSysColor(COLOR_BTNFACE), 0);
-    }
-}
-
-void TacBtnWnd::BuildCache()
-{
-    const TsSkinManager* manager = Manager();
-    if (!manager || !manager->Active())
-        return;
-    const ParentBackground background =
-        PaintAdapterFace(m_cache, Window(), *manager, SectionIndex(), Section(), ButtonState());
-    if (m_cache.Empty())
+    const int state = ButtonState();
+    const ParentBackground background = PaintSection(manager, state);
+    if (Cache().Empty())
         return;
     {
-        const WindowFontSelection font(m_cache.Dc(), Window());
-        PaintContent();
-        PaintGlyph();
+        const WindowFontSelection font(Cache().Dc(), Window());
+        const PixelRect caption = CaptionRect();
+        DrawCaption(manager, WindowCaption(), CaptionFlags(), caption, state != 0);
+        const bool focused = (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_FOCUS) != 0;
+        const SkinTables& tables = manager.Tables();
+        if (IsWindowEnabled(Window()) && focused && !WindowCaption().empty() && tables.IsValidSection(SectionIndex()) &&
+            tables.Sections[static_cast<std::size_t>(SectionIndex())].ShowFocus) {
+            DrawFocusFrame(Cache().View(), {caption.Left - 1, caption.Top - 1, caption.Right + 1, caption.Bottom + 1},
+                           GetSysColor(COLOR_BTNFACE), 0);
+        }
     }
-    if (!IsWindowEnabled(Window()))
-        FadeDisabledFace(m_cache, background);
-    CacheStale = false;
+    FadeWhenDisabled(background);
 }
 
-void TacBtnWnd::PaintButton(HDC dc)
+void TacBtnWnd::ShowHover()
 {
-    PaintSuspended = ParentHoldsPainting(Window());
-    if (PaintSuspended)
-        return;
-    const win32::GivenOrWindowDC context(dc, Window());
-    const HDC target = context.get();
-    if (!target)
-        return;
-    CacheStale = true;
-    BuildCache();
-    CopyCacheTo(target, m_cache);
+    const TsSkinManager* manager = Manager();
+    if (Hot() && manager) {
+        const SkinTablesPaintSource source(manager->Tables());
+        m_glow = UpdateWindowGlow(Window(), m_glow, false, SectionIndex(), &source);
+    } else {
+        HideGlow();
+    }
 }
 
-void TacBtnWnd::RedrawNow()
+std::optional<LRESULT> TacBtnWnd::FaceMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CacheStale = true;
-    RedrawWindow(Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_INVALIDATE);
-}
-
-LRESULT TacBtnWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    TsSkinManager* manager = Manager();
-    if (!manager || !manager->Active() || Detached())
-        return TacMainWnd::WndProc(message, wParam, lParam);
     switch (message) {
-    case SKM_COMMAND: {
-        const EngineCommand command = EngineCommand::FromWParam(wParam);
-        if (command.Code == SKC_MOUSEENTER) {
-            RECT rect{};
-            POINT cursor{};
-            GetWindowRect(Window(), &rect);
-            GetCursorPos(&cursor);
-            if (!MouseInside && manager->HotWindow() == Window() && PtInRect(&rect, cursor)) {
-                MouseInside = true;
-                PaintSuspended = false;
-                RedrawNow();
-                const SkinTablesPaintSource source(manager->Tables());
-                m_glow = UpdateWindowGlow(Window(), m_glow, false, SectionIndex(), &source);
-            }
-        } else if (command.Code == SKC_MOUSELEAVE) {
-            if (MouseInside) {
-                HideGlow();
-                MouseInside = false;
-                PaintSuspended = false;
-                RedrawNow();
-            }
-        } else if (command.Code == SKC_REMOVESKIN && SentByOwnManager(lParam)) {
-            HideGlow();
-        }
-        break;
-    }
     case WM_MOVE: {
+        // A face that shows what lies behind the button follows it.
         const LRESULT result = CallPrevious(message, wParam, lParam);
-        if (manager->Tables().IsValidSection(SectionIndex())) {
-            const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(SectionIndex())];
+        const SkinTables& tables = Manager()->Tables();
+        if (tables.IsValidSection(SectionIndex())) {
+            const TsGeneralData& section = tables.Sections[static_cast<std::size_t>(SectionIndex())];
             if (section.Props[0].Transparency > 0 || (section.Props[1].Transparency > 0 && ButtonState() != 0))
-                RedrawNow();
-        }
-        return result;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        if (!IsWindowEnabled(Window()))
-            break;
-        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
-        HasFocus = message == WM_SETFOCUS;
-        CacheStale = true;
-        RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        return result;
-    }
-    case WM_ENABLE:
-    case WM_SETTEXT:
-    case BM_SETSTATE:
-    case BM_SETSTYLE: {
-        if (!IsWindowVisible(Window()))
-            break;
-        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
-        if (message == WM_SETTEXT)
-            ReadCaption();
-        RedrawNow();
-        return result;
-    }
-    case WM_PAINT: {
-        if (!IsWindowVisible(Window()) && !wParam)
-            break;
-        if (!ColoursApplied())
-            SetSkinColours();
-        const AdapterPaint paint(Window(), wParam);
-        PaintButton(paint.Dc());
-        return 0;
-    }
-    case WM_PRINT:
-        PaintButton(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-    case WM_NCPAINT:
-    case WM_UPDATEUISTATE:
-        return 1;
-    case WM_MOUSEHOVER:
-        SendMessageW(Window(), SKM_COMMAND, EngineCommandWParam(SKC_MOUSEENTER), 0);
-        break;
-    case WM_MOUSELEAVE:
-        if (manager->HotWindow() == Window())
-            manager->SetHotWindow(nullptr);
-        break;
-    case WM_MOUSEMOVE: {
-        const LRESULT result = CallPrevious(message, wParam, lParam);
-        if (IsWindowEnabled(Window())) {
-            RECT rect{};
-            POINT cursor{};
-            GetWindowRect(Window(), &rect);
-            GetCursorPos(&cursor);
-            if (PtInRect(&rect, cursor)) {
-                if (manager->HotWindow() != Window())
-                    manager->SetHotWindow(Window());
-            } else if (manager->HotWindow() == Window()) {
-                manager->SetHotWindow(nullptr);
-            }
+                RedrawFace();
         }
         return result;
     }
@@ -238,7 +111,7 @@ LRESULT TacBtnWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return TacMainWnd::WndProc(message, wParam, lParam);
+    return std::nullopt;
 }
 
 } // namespace korvane

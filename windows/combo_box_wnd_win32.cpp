@@ -36,12 +36,6 @@ TacComboBoxWnd::~TacComboBoxWnd()
     ReleaseList();
 }
 
-bool& TacComboBoxWnd::ComboListDropped()
-{
-    static bool dropped = false;
-    return dropped;
-}
-
 bool TacComboBoxWnd::IsSimple() const
 {
     return (GetWindowLongW(Window(), GWL_STYLE) & 3) == CBS_SIMPLE;
@@ -74,10 +68,17 @@ int TacComboBoxWnd::ButtonState() const
                          (m_listWindow && IsWindowVisible(m_listWindow) && !IsSimple());
     if (dropped)
         return 2;
-    const TsSkinManager* manager = Manager();
-    const bool active = HasFocus || MouseInside || GetFocus() == Window() ||
-                        (GetFocus() && GetParent(GetFocus()) == Window());
-    return active || (manager && manager->HotWindow() == Window()) ? 1 : 0;
+    const bool active =
+        HasFocus || Hot() || GetFocus() == Window() || (GetFocus() && GetParent(GetFocus()) == Window());
+    return active ? 1 : 0;
+}
+
+void TacComboBoxWnd::HoverChanged()
+{
+    // The face and the button show the hover at the next paint.
+    CacheStale = true;
+    if (IsWindowVisible(Window()))
+        InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void TacComboBoxWnd::PaintComboButton(HDC dc)
@@ -99,8 +100,8 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
     const SkinTablesPaintSource source(tables);
     if (tables.IsValidSection(indexes.Section)) {
         PaintSectionFace(indexes.Section, tables.Sections[static_cast<std::size_t>(indexes.Section)].SectionName,
-                         SelfBackground(view), indexes.HotPattern, indexes.Pattern, &source, view, 0, 0, button,
-                         state, true);
+                         SelfBackground(view), indexes.HotPattern, indexes.Pattern, &source, view, 0, 0, button, state,
+                         true);
     }
     if (tables.IsValidMask(indexes.GlyphMask)) {
         const TsMaskData& arrow = tables.Masks[static_cast<std::size_t>(indexes.GlyphMask)];
@@ -112,8 +113,8 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
     const HDC target = context.get();
     if (!target)
         return;
-    BitBlt(target, button.Left, button.Top, button.Width(), button.Height(), m_buttonWork.Dc(), button.Left,
-           button.Top, SRCCOPY);
+    BitBlt(target, button.Left, button.Top, button.Width(), button.Height(), m_buttonWork.Dc(), button.Left, button.Top,
+           SRCCOPY);
 }
 
 void TacComboBoxWnd::BuildSimpleCache()
@@ -184,8 +185,8 @@ void TacComboBoxWnd::DrawCurrentItem()
         DrawFocusRect(dc, &rect);
     } else {
         const ui::Window* control = ui::Window::FromHandle(Window());
-        const COLORREF colour = control && control->FontColor() != CLR_INVALID ? control->FontColor()
-                                                                                : GetSysColor(COLOR_WINDOWTEXT);
+        const COLORREF colour =
+            control && control->FontColor() != CLR_INVALID ? control->FontColor() : GetSysColor(COLOR_WINDOWTEXT);
         SetTextColor(dc, colour);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
     }
@@ -248,7 +249,8 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
 LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TsSkinManager* manager = Manager();
-    if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN && SentByOwnManager(lParam)) {
+    if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN &&
+        SentByOwnManager(lParam)) {
         const LRESULT result = TacEditWnd::WndProc(message, wParam, lParam);
         ReleaseList();
         return result;
@@ -260,8 +262,8 @@ LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!ColoursApplied())
             SetSkinColours();
         const LRESULT result = CallPrevious(message, wParam, lParam);
-        const HDC given = reinterpret_cast<HDC>(wParam);
-        const HDC dc = given ? given : GetDC(Window());
+        const win32::GivenOrWindowDC context(reinterpret_cast<HDC>(wParam), Window());
+        const HDC dc = context.get();
         if (!dc)
             return result;
         if (IsSimple()) {
@@ -273,8 +275,6 @@ LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             CopyFrameStrips(dc, FrameCache());
             PaintComboButton(dc);
         }
-        if (!given)
-            ReleaseDC(Window(), dc);
         return result;
     }
     case WM_PRINT: {
@@ -309,14 +309,9 @@ LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
     case ui::CN_COMMAND: {
         const LRESULT result = TacEditWnd::WndProc(message, wParam, lParam);
-        if ((GetWindowLongW(Window(), GWL_STYLE) & 3) != CBS_SIMPLE) {
-            if (HIWORD(wParam) == CBN_DROPDOWN) {
-                ComboListDropped() = true;
-            } else if (HIWORD(wParam) == CBN_CLOSEUP) {
-                ComboListDropped() = false;
-                CacheStale = true;
-                PaintComboButton(nullptr);
-            }
+        if (!IsSimple() && HIWORD(wParam) == CBN_CLOSEUP) {
+            CacheStale = true;
+            PaintComboButton(nullptr);
         }
         return result;
     }
@@ -327,18 +322,6 @@ LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (IsWindow(Window()) && !IsSimple())
             PaintComboButton(nullptr);
         return result;
-    }
-    case SKM_COMMAND: {
-        const EngineCommand command = EngineCommand::FromWParam(wParam);
-        if (command.Code == SKC_MOUSEENTER || command.Code == SKC_MOUSELEAVE) {
-            MouseInside = command.Code == SKC_MOUSEENTER;
-            CacheStale = true;
-            const LRESULT result = TacEditWnd::WndProc(message, wParam, lParam);
-            if (!IsSimple())
-                PaintComboButton(nullptr);
-            return result;
-        }
-        break;
     }
     case WM_NCDESTROY:
         ReleaseList();

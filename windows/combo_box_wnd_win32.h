@@ -19,9 +19,6 @@ public:
     TacComboBoxWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
     ~TacComboBoxWnd() override;
 
-    // Set by the drop-down notification of any adapted drop-down combo box, cleared at close-up.
-    static bool& ComboListDropped();
-
     PixelRect ButtonRect() const;
     // The button state: 2 while the list shows, 1 active or hot, else 0.
     int ButtonState() const;
@@ -39,6 +36,8 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool ShowsHover() const override { return true; }
+    void HoverChanged() override;
 
 private:
     bool IsSimple() const;

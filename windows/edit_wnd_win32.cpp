@@ -50,7 +50,7 @@ void TacBaseWnd::RebuildFrameCache(bool flat)
         FillRectColor(view, {0, 0, 1, size.Bottom}, borderColour);
         FillRectColor(view, {size.Right - 1, 0, size.Right, size.Bottom}, borderColour);
     } else if (GetParent(Window()) && tables.IsValidSection(SectionIndex())) {
-        const int state = (HasFocus || MouseInside) && SectionHasStates() ? 1 : 0;
+        const int state = (HasFocus || (ShowsHover() && Hot())) && SectionHasStates() ? 1 : 0;
         const SkinTablesPaintSource source(tables);
         const ParentBackground background = TsCommonData::GetParentBackground(Window());
         PaintSectionFace(SectionIndex(), Section(), background, -1, -1, &source, view, 0, 0, size, state, true);

@@ -18,7 +18,6 @@ public:
     void RebuildFrameCache(bool flat);
     const win32::DibSection& FrameCache() const { return m_cache; }
     bool HasFocus = false;
-    bool MouseInside = false;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -26,6 +25,8 @@ protected:
     void PaintFrame(HDC dc) override;
     // The section has more than one look (or its borders mask more than one picture).
     bool SectionHasStates() const;
+    // The face shows the mouse over the window (combo boxes); edits show only the focus.
+    virtual bool ShowsHover() const { return false; }
 
 private:
     win32::DibSection m_cache;

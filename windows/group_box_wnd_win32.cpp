@@ -14,56 +14,38 @@ namespace korvane {
 PixelRect TacGroupBoxWnd::CaptionRect()
 {
     const PixelSize size = WindowSizeOf(Window());
-    const HDC dc = GetDC(Window());
     PixelSize text;
-    if (dc) {
-        WindowFontSelection font(dc, Window());
-        text = MeasureCaption(dc, ui::WindowText(Window()), DT_CENTER, 0);
+    if (const win32::WindowDC dc(Window()); dc.get()) {
+        const WindowFontSelection font(dc.get(), Window());
+        text = MeasureText(dc.get(), ui::WindowText(Window()), DT_CENTER, 0);
     }
-    if (dc)
-        ReleaseDC(Window(), dc);
-    return GroupBoxCaptionRect(size.Width, text,
-                               (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0);
+    return GroupBoxCaptionRect(size.Width, text, (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0);
 }
 
-void TacGroupBoxWnd::BuildCache()
+void TacGroupBoxWnd::BuildFace(const TsSkinManager& manager)
 {
-    const TsSkinManager* manager = Manager();
-    if (!manager || !manager->Active())
-        return;
     const PixelSize size = WindowSizeOf(Window());
     const PixelRect caption = CaptionRect();
-    const ParentBackground background = PaintAdapterFace(m_cache, Window(), *manager, SectionIndex(), Section(), 0,
-                                                         {0, caption.Height() / 2, size.Width, size.Height});
-    if (m_cache.Empty())
+    const ParentBackground background = PaintSection(manager, 0, {0, caption.Height() / 2, size.Width, size.Height});
+    if (Cache().Empty())
         return;
-    const BitmapView view = m_cache.View();
+    const BitmapView view = Cache().View();
     const std::uint32_t fallback = GetSysColor(COLOR_BTNFACE);
     FillFromBackground(view, {0, 0, size.Width, caption.Height() / 2}, background, fallback);
     const std::wstring text = ui::WindowText(Window());
     if (!text.empty()) {
         FillFromBackground(view, caption, background, fallback);
-        WindowFontSelection font(m_cache.Dc(), Window());
+        const WindowFontSelection font(Cache().Dc(), Window());
         UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
         if (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING)
             flags |= DT_RTLREADING;
-        DrawAdapterCaption(m_cache, Window(), text, true, false, manager, SectionIndex(), flags, caption, m_glowWork,
-                           kKindGroupBox);
+        DrawCaption(manager, text, flags, caption, false, kKindGroupBox);
     }
-    CacheStale = false;
 }
 
-void TacGroupBoxWnd::PaintGroupBox(HDC dc)
+void TacGroupBoxWnd::CopyFace(HDC dc)
 {
-    PaintSuspended = ParentHoldsPainting(Window());
-    if (PaintSuspended)
-        return;
-    const win32::GivenOrWindowDC context(dc, Window(), win32::WindowDC::Area::Window);
-    const HDC target = context.get();
-    if (!target)
-        return;
-    BuildCache();
-    const int saved = SaveDC(target);
+    const int saved = SaveDC(dc);
     const TsSkinManager* manager = Manager();
     if (DialogChild() && manager) {
         // The dialog's face shows inside the box; only the frame and the caption are painted.
@@ -78,7 +60,7 @@ void TacGroupBoxWnd::PaintGroupBox(HDC dc)
             bottom = tables.MaskBottomWidth(mask);
         }
         const int top = CaptionRect().Height();
-        ExcludeClipRect(target, left, top, m_cache.Width() - right, m_cache.Height() - bottom);
+        ExcludeClipRect(dc, left, top, Cache().Width() - right, Cache().Height() - bottom);
     }
     for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child))
@@ -86,54 +68,27 @@ void TacGroupBoxWnd::PaintGroupBox(HDC dc)
         RECT rect{};
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
-        ExcludeClipRect(target, rect.left, rect.top, rect.right, rect.bottom);
+        ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     }
-    CopyCacheTo(target, m_cache);
-    RestoreDC(target, saved);
+    CopyCacheTo(dc, Cache());
+    RestoreDC(dc, saved);
     BroadcastToChildWindows(Window(), SKM_COMMAND, EngineCommandWParam(SKC_PARENTREADY),
                             reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(Manager())));
 }
 
-void TacGroupBoxWnd::Redraw()
+std::optional<LRESULT> TacGroupBoxWnd::FaceMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CacheStale = true;
-    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
-}
-
-LRESULT TacGroupBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    TsSkinManager* manager = Manager();
-    if (!manager || !manager->Active() || Detached())
-        return TacMainWnd::WndProc(message, wParam, lParam);
     switch (message) {
     case SKM_COMMAND:
         if (EngineCommand::FromWParam(wParam).Code == SKC_GETCAPTIONHEIGHT)
             return CaptionRect().Height();
         break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        const LRESULT result = CallPreviousWithoutRedraw(message, wParam, lParam);
-        Redraw();
-        return result;
-    }
-    case WM_SETTEXT: {
-        const LRESULT result = CallPrevious(message, wParam, lParam);
-        ReadCaption();
-        Redraw();
-        return result;
-    }
-    case WM_PAINT: {
-        const AdapterPaint paint(Window(), wParam);
-        PaintGroupBox(paint.Dc());
-        return 0;
-    }
-    case WM_NCPAINT:
-        return DialogChild() ? 1 : 0;
     case WM_ERASEBKGND:
+        // Asked with the same context twice, the box paints its face into it.
         if (wParam && static_cast<LPARAM>(wParam) == lParam) {
             if (CacheStale)
                 BuildCache();
-            CopyCacheTo(reinterpret_cast<HDC>(wParam), m_cache);
+            CopyCacheTo(reinterpret_cast<HDC>(wParam), Cache());
         }
         return 1;
     case WM_PARENTNOTIFY: {
@@ -145,14 +100,10 @@ LRESULT TacGroupBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return result;
     }
-    case WM_PRINT:
-        CacheStale = true;
-        PaintGroupBox(reinterpret_cast<HDC>(wParam));
-        return 0;
     default:
         break;
     }
-    return TacMainWnd::WndProc(message, wParam, lParam);
+    return std::nullopt;
 }
 
 } // namespace korvane

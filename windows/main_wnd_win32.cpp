@@ -1,11 +1,14 @@
 #include "windows/main_wnd_win32.h"
 
+#include "win32/redraw_suspension.h"
+
 #include "controls/common_data_win32.h"
 #include "render/glow.h"
 #include "skin/engine_commands.h"
 #include "ui/application.h"
 #include "ui/window.h"
 #include "ui/window_text.h"
+#include "win32/redraw_suspension.h"
 #include "win32/window_table.h"
 #include "windows/skin_manager_win32.h"
 
@@ -136,6 +139,12 @@ LRESULT TacMainWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 TsSkinManager* TacMainWnd::Manager() const
 {
     return m_manager ? m_manager : TsSkinManager::DefaultManager();
+}
+
+bool TacMainWnd::Hot() const
+{
+    const TsSkinManager* manager = Manager();
+    return manager && manager->HotWindow() == m_window;
 }
 
 TacMainWnd* TacMainWnd::FromWindow(HWND window)
@@ -275,9 +284,16 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_MOUSEMOVE:
-        if (TsSkinManager* manager = TsSkinManager::DefaultManager();
-            manager && IsWindowEnabled(m_window) && manager->HotWindow() != m_window)
+        // The window becomes the hot one, and asks to hear when the mouse leaves it.
+        if (TsSkinManager* manager = Manager(); manager && IsWindowEnabled(m_window) && !Hot()) {
             manager->SetHotWindow(m_window);
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, m_window, 0};
+            TrackMouseEvent(&track);
+        }
+        break;
+    case WM_MOUSELEAVE:
+        if (Hot())
+            Manager()->SetHotWindow(nullptr);
         break;
     case WM_PRINT:
         return SendMessageW(m_window, WM_PAINT, wParam, lParam);
@@ -297,10 +313,8 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT TacMainWnd::CallPreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
-    const LRESULT result = CallPrevious(message, wParam, lParam);
-    SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
-    return result;
+    const win32::RedrawSuspension suspension(m_window);
+    return CallPrevious(message, wParam, lParam);
 }
 
 bool TacMainWnd::SentByOwnManager(LPARAM lParam) const
@@ -337,6 +351,11 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
             RedrawWindow(m_window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
             return 0;
         }
+        return CallPrevious(message, wParam, lParam);
+    case SKC_MOUSEENTER:
+    case SKC_MOUSELEAVE:
+        if (own)
+            HoverChanged();
         return CallPrevious(message, wParam, lParam);
     case SKC_ISSKINNED:
         return 1;

@@ -17,7 +17,8 @@ class TsSkinManager;
 // engine's commands for the window. A window that belongs to an object of the class library is
 // reached through that object's message path (the hook stands in for the saved method); any
 // other window gets its window procedure replaced by the adapter's thunk (the saved procedure is
-// kept). The window property "ACSBSC" holds the adapter, so whoever has the window finds it.
+// kept). The process's window table leads from the window to its adapter; the window property
+// "ACSBSC" is set as well, for programs that look for it, but never read here.
 //
 // Owners free adapters through Release (AdapterPtr does): an adapter may be freed by what one of
 // its own window's messages sets off (a skin change that drops it), so it stops being reachable
@@ -43,7 +44,7 @@ public:
     // constructor so that descendants' Initialize runs.
     void Create(bool frameChange = false);
 
-    // The adapter of a window, by its "ACSBSC" property, or null.
+    // The adapter of a window, from the window table, or null.
     static TacMainWnd* FromWindow(HWND window);
 
     HWND Window() const { return m_window; }
@@ -54,6 +55,9 @@ public:
     bool Detached() const { return m_detached; }
     bool DialogChild() const { return m_dialogChild; }
     bool ColoursApplied() const { return m_coloursApplied; }
+    // The mouse is over the window: the manager holds it as its hot window. The manager is the
+    // one place that knows it; adapters hear of a change through HoverChanged.
+    bool Hot() const;
     bool CacheStale = true;
     bool PaintSuspended = false;
 
@@ -79,6 +83,9 @@ protected:
     virtual void Initialize() {}
     virtual void Restore() {}
     virtual void SetSkinColours() { m_coloursApplied = true; }
+    // The manager's hot window became this one or stopped being it. Called from the message that
+    // moved the mouse: an adapter invalidates what shows the hover, it does not paint here.
+    virtual void HoverChanged() {}
     // Every message of the window. Descendants handle theirs first and call this for the rest.
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Looks the section up again in the manager's tables.

@@ -28,6 +28,11 @@ public:
 
     HWND HotWindow() const { return m_hotWindow; }
     void RecordHotWindow(void* window) override { SetHotWindow(static_cast<HWND>(window)); }
+    void ForgetHotWindow(void* window) override
+    {
+        if (window && window == m_hotWindow)
+            SetHotWindow(nullptr);
+    }
     // A different window: SKC_MOUSELEAVE to the previous one, then SKC_MOUSEENTER to the new one.
     void SetHotWindow(HWND window);
 

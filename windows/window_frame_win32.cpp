@@ -8,6 +8,7 @@
 #include "skin/engine_commands.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "win32/redraw_suspension.h"
 #include "windows/frame_region.h"
 #include "windows/skin_manager_win32.h"
 
@@ -450,21 +451,18 @@ void WindowFrame::CopyToWindow(const FrameMetrics& metrics)
 
 LRESULT WindowFrame::PreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const bool visible = IsWindowVisible(m_window) != FALSE;
-    if (visible)
-        SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
-    const LRESULT result = m_previous(message, wParam, lParam);
-    if (visible)
-        RedrawAfterSuspension();
-    return result;
-}
-
-void WindowFrame::RedrawAfterSuspension()
-{
-    SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
+    LRESULT result = 0;
+    bool suspended = false;
+    {
+        const win32::RedrawSuspension suspension(m_window);
+        suspended = suspension.Suspended();
+        result = m_previous(message, wParam, lParam);
+    }
     // Switching redrawing off validated the window and its children: what was waiting to be
     // painted is painted again.
-    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (suspended)
+        RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return result;
 }
 
 const win32::DibSection* WindowFrame::ClientFace()

@@ -79,10 +79,8 @@ private:
     void PaintCaption(const FrameMetrics& metrics);
     void CopyToWindow(const FrameMetrics& metrics);
     // The platform's handling of a message with redrawing off meanwhile, so that it shows none
-    // of its own frame; then RedrawAfterSuspension.
+    // of its own frame; what waited to be painted is painted again after.
     LRESULT PreviousWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
-    // Switches redrawing back on after the platform handled a message with it off.
-    void RedrawAfterSuspension();
     void ApplyRegion();
     void SetButtonState(TitleButtonData* button, int state);
     TitleButtonData* ButtonAt(POINT windowPoint);

@@ -80,9 +80,9 @@ protected:
     Adapter& Adapted(const wchar_t* className, const wchar_t* text, DWORD style, const PixelRect& bounds,
                      AdapterKind kind, std::u16string_view section)
     {
-        HWND window = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, bounds.Left, bounds.Top,
-                                      bounds.Width(), bounds.Height(), ChooseStyleMenu->Handle(), nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+        HWND window =
+            CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, bounds.Left, bounds.Top, bounds.Width(),
+                            bounds.Height(), ChooseStyleMenu->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(window, WM_SETFONT, SendMessageW(ChooseStyleMenu->Handle(), WM_GETFONT, 0, 0), 0);
         m_windows.push_back(window);
         m_adapters.push_back(MakeAdapter(kind, window, section, TsSkinManager::DefaultManager()));
@@ -117,7 +117,8 @@ TEST_F(StandardAdapters, AMessageBoxsButtonsAndTextAreTheSkinsAndTheDefaultLookF
         auto* noAdapter = dynamic_cast<TacBtnWnd*>(TacMainWnd::FromWindow(no));
         TacStaticWnd* text = nullptr;
         for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
-            if (auto* found = dynamic_cast<TacStaticWnd*>(TacMainWnd::FromWindow(child)); found && found->PaintsWindow())
+            if (auto* found = dynamic_cast<TacStaticWnd*>(TacMainWnd::FromWindow(child));
+                found && found->PaintsWindow())
                 text = found;
         adapted = yesAdapter && noAdapter && text;
         if (adapted) {
@@ -139,11 +140,10 @@ TEST_F(StandardAdapters, AMessageBoxsButtonsAndTextAreTheSkinsAndTheDefaultLookF
             // The looks swapped: each face is now what the other's was, but for the captions.
             differenceAfter = Compare(noAdapter->Cache(), yesFace).Count + Compare(yesAdapter->Cache(), noFace).Count;
             const TsSkinManager* manager = TsSkinManager::DefaultManager();
-            const auto colour = static_cast<std::uint32_t>(
-                                    manager->Tables().Sections[static_cast<std::size_t>(text->SectionIndex())]
-                                        .Props[0]
-                                        .FontColor[1]) &
-                                0xFFFFFF;
+            const auto colour =
+                static_cast<std::uint32_t>(
+                    manager->Tables().Sections[static_cast<std::size_t>(text->SectionIndex())].Props[0].FontColor[1]) &
+                0xFFFFFF;
             const BitmapView view = text->Cache().View();
             for (int y = 0; y < view.Height; ++y)
                 for (int x = 0; x < view.Width; ++x)
@@ -185,14 +185,14 @@ TEST_F(StandardAdapters, AStaticWithNoPrefixShowsItsAmpersand)
     const DWORD plain = SS_LEFT;
     auto& literal = Adapted<TacStaticWnd>(L"STATIC", L"R&D", plain | SS_NOPREFIX, BoundsRect(10, 10, 80, 16),
                                           AdapterKind::Static, u"CHECKBOX");
-    auto& prefixed = Adapted<TacStaticWnd>(L"STATIC", L"R&D", plain, BoundsRect(10, 30, 80, 16), AdapterKind::Static,
-                                           u"CHECKBOX");
-    auto& empty = Adapted<TacStaticWnd>(L"STATIC", L"", plain, BoundsRect(10, 50, 80, 16), AdapterKind::Static,
-                                        u"CHECKBOX");
+    auto& prefixed =
+        Adapted<TacStaticWnd>(L"STATIC", L"R&D", plain, BoundsRect(10, 30, 80, 16), AdapterKind::Static, u"CHECKBOX");
+    auto& empty =
+        Adapted<TacStaticWnd>(L"STATIC", L"", plain, BoundsRect(10, 50, 80, 16), AdapterKind::Static, u"CHECKBOX");
     Pump();
-    literal.PaintStatic(nullptr);
-    prefixed.PaintStatic(nullptr);
-    empty.PaintStatic(nullptr);
+    literal.PaintFace(nullptr);
+    prefixed.PaintFace(nullptr);
+    empty.PaintFace(nullptr);
     // The three statics stand on the same face; what differs from the empty one is ink.
     const Difference withAmpersand = Compare(literal.Cache(), empty.Cache());
     const Difference withUnderline = Compare(prefixed.Cache(), empty.Cache());
@@ -353,6 +353,70 @@ TEST_F(StandardAdapters, TheSaveDialogShowsNoPlatformButtonFace)
                             << std::string(unadaptedNames.begin(), unadaptedNames.end());
     EXPECT_EQ(platformFace, 0) << "no pixel of the platform's button face; found within (" << faceSpan.Left << ", "
                                << faceSpan.Top << ") - (" << faceSpan.Right << ", " << faceSpan.Bottom << ")";
+}
+
+TEST_F(StandardAdapters, TheMouseOverAnAdaptedButtonIsTheManagersUntilItLeaves)
+{
+    auto& button =
+        Adapted<TacBtnWnd>(L"BUTTON", L"Да", BS_PUSHBUTTON, BoundsRect(10, 10, 90, 26), AdapterKind::Button, u"BUTTON");
+    auto& box = Adapted<TacCheckBoxWnd>(L"BUTTON", L"Права", BS_AUTOCHECKBOX, BoundsRect(10, 50, 120, 20),
+                                        AdapterKind::CheckBox, u"CHECKBOX");
+    Pump();
+    TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    ASSERT_EQ(button.ButtonState(), 0);
+
+    // The mouse comes over the button (the platform tracks a window only while the cursor is
+    // over it).
+    POINT inside{5, 5};
+    ClientToScreen(button.Window(), &inside);
+    SetCursorPos(inside.x, inside.y);
+    SendMessageW(button.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(manager.HotWindow(), button.Window());
+    EXPECT_EQ(button.ButtonState(), 1);
+    RECT pending{};
+    EXPECT_TRUE(GetUpdateRect(button.Window(), &pending, FALSE)) << "the hot face waits for the next paint";
+    TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
+    ASSERT_TRUE(TrackMouseEvent(&query));
+    EXPECT_EQ(query.hwndTrack, button.Window()) << "the button hears when the mouse leaves it";
+    Pump();
+    EXPECT_FALSE(GetUpdateRect(button.Window(), &pending, FALSE));
+
+    // The mouse goes: the platform's leave, on a timer of its own, ends the hover.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    for (int round = 0; round < 40 && manager.HotWindow(); ++round)
+        test::PumpMessages(1, 50);
+    EXPECT_EQ(manager.HotWindow(), nullptr) << "neither the button nor what the cursor crossed stays hot";
+    EXPECT_EQ(button.ButtonState(), 0);
+
+    // Over the check box the button is no longer hot; a leave heard late by a window that is no
+    // longer hot changes nothing.
+    SendMessageW(button.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(box.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(manager.HotWindow(), box.Window());
+    EXPECT_EQ(button.ButtonState(), 0);
+    SendMessageW(button.Window(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(manager.HotWindow(), box.Window());
+    SendMessageW(box.Window(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(manager.HotWindow(), nullptr);
+}
+
+TEST_F(StandardAdapters, AHiddenAdaptedWindowStaysHiddenWhenItsTextOrCheckChanges)
+{
+    auto& box = Adapted<TacCheckBoxWnd>(L"BUTTON", L"Права", BS_AUTOCHECKBOX, BoundsRect(10, 10, 120, 20),
+                                        AdapterKind::CheckBox, u"CHECKBOX");
+    auto& button =
+        Adapted<TacBtnWnd>(L"BUTTON", L"Да", BS_PUSHBUTTON, BoundsRect(10, 40, 90, 26), AdapterKind::Button, u"BUTTON");
+    Pump();
+    for (HWND window : {box.Window(), button.Window()}) {
+        ShowWindow(window, SW_HIDE);
+        SetWindowTextW(window, L"Другой текст");
+        SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageW(window, BM_SETSTATE, TRUE, 0);
+        EnableWindow(window, FALSE);
+        EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE, 0) << "switching redrawing back on showed it";
+    }
+    EXPECT_EQ(box.CheckState(), 1);
+    EXPECT_EQ(button.WindowCaption(), L"Другой текст");
 }
 
 } // namespace
