@@ -188,8 +188,8 @@ void TsCustomComboBox::PaintComboButton()
     const PixelRect button = ButtonRect();
     if (tables.IsValidSection(indexes.Section)) {
         const TsGeneralData& section = tables.Sections[static_cast<std::size_t>(indexes.Section)];
-        PaintSectionFace(indexes.Section, u"COMBOBTN", SelfBackground(face), indexes.HotPattern, indexes.Pattern,
-                         &source, face, 0, 0, button, LimitState(state, section.States), true);
+        PaintSectionFace({indexes.Section, u"COMBOBTN", indexes.HotPattern, indexes.Pattern}, SelfBackground(face),
+                         &source, face, button, LimitState(state, section.States));
     }
     if (tables.IsValidMask(indexes.GlyphMask)) {
         const TsMaskData& arrow = tables.Masks[static_cast<std::size_t>(indexes.GlyphMask)];
@@ -210,8 +210,7 @@ void TsCustomComboBox::PaintCombo(HDC given)
     if (SkinData.PaintSuspended)
         return;
     const HWND parent = GetParent(Handle());
-    const bool parentClipped =
-        parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISCLIPPED), 0) != 0;
+    const bool parentClipped = parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISCLIPPED), 0) != 0;
     const bool stale = SkinData.CacheStale || SkinData.Clipped || parentClipped || UserDrawsItems();
     const PixelRect bounds = WindowBounds();
     RECT client{};
@@ -299,16 +298,16 @@ void TsCustomComboBox::DrawSkinned(int index, const PixelRect& rect, std::uint32
     const bool focused = (state & kItemFocus) != 0;
     const std::uint32_t plain = ColourOrSystem(Color(), COLOR_WINDOW) & 0xFFFFFF;
     const BitmapView cache = SkinData.CacheBitmap.View();
-    const ParentBackground background = edit && !cache.IsEmpty() ? BitmapBackground(cache, rect.Left, rect.Top)
-                                                                  : ColorBackground(plain);
+    const ParentBackground background =
+        edit && !cache.IsEmpty() ? BitmapBackground(cache, rect.Left, rect.Top) : ColorBackground(plain);
     const int selection = SelectionSectionIndex(*manager);
     if (selected) {
         if (selection < 0) {
             FillRectColor(view, all, static_cast<std::uint32_t>(manager->SelectionColor(focused)) & 0xFFFFFF);
         } else {
             const SkinTablesPaintSource source(manager->Tables());
-            PaintSectionFace(selection, u"SELECTION", background, -1, -1, &source, view, 0, 0, all,
-                             focused || m_style == TComboBoxStyle::csDropDown ? 1 : 0, true);
+            PaintSectionFace({selection, u"SELECTION"}, background, &source, view, all,
+                             focused || m_style == TComboBoxStyle::csDropDown ? 1 : 0);
         }
     } else if (edit && !cache.IsEmpty()) {
         CopyRect(view, 0, 0, cache, rect);
@@ -321,7 +320,8 @@ void TsCustomComboBox::DrawSkinned(int index, const PixelRect& rect, std::uint32
         if (valid)
             DrawInControlCoordinates(work.Dc(), rect, [&] { OnDrawItem(*this, index, rect, state, work.Dc()); });
     } else {
-        win32::SelectObjectGuard font(work.Dc(), Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
+        win32::SelectObjectGuard font(work.Dc(),
+                                      Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
         const bool rightToLeft = RightToLeft();
         const bool rtlReading = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
         const UINT flags = kItemTextFlags | (rightToLeft ? DT_RIGHT : 0) | (rtlReading ? DT_RTLREADING : 0);

@@ -186,14 +186,13 @@ void TsGroupBox::PaintCaption(const PixelRect& caption, const ParentBackground& 
         const int index = manager->Tables().FindSection(m_captionSkin);
         if (index >= 0) {
             const bool focused = GetFocus() == Handle();
-            PaintSectionFace(index, m_captionSkin, SelfBackground(face), -1, -1, source, face, 0, 0, caption,
-                             focused ? 1 : 0, true);
+            PaintSectionFace({index, m_captionSkin}, SelfBackground(face), source, face, caption, focused ? 1 : 0);
         }
     } else if (background.IsBitmap) {
         const std::u16string checkBox = u"CHECKBOX";
         const int index = manager->Tables().FindSection(checkBox);
         if (index >= 0)
-            PaintSectionFace(index, checkBox, background, -1, -1, source, face, 0, 0, caption, 0, true);
+            PaintSectionFace({index, checkBox}, background, source, face, caption, 0);
     } else {
         FillRectColor(face, caption, background.Color);
     }

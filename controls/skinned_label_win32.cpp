@@ -191,8 +191,8 @@ void TsCustomLabel::PaintSectionFace(HDC dc, int sectionIndex)
         request.AnswerKind == kAnswerBitmap
             ? BitmapBackground(request.Bitmap, request.OffsetX + bounds.Left, request.OffsetY + bounds.Top)
             : ColorBackground(request.Color, request.OffsetX + bounds.Left, request.OffsetY + bounds.Top);
-    korvane::PaintSectionFace(sectionIndex, m_skinSection, background, -1, -1, DefaultSkinPaintSource(), face.View(), 0,
-                              0, {0, 0, bounds.Width(), bounds.Height()}, 0, true);
+    korvane::PaintSectionFace({sectionIndex, m_skinSection}, background, DefaultSkinPaintSource(), face.View(),
+                              {0, 0, bounds.Width(), bounds.Height()}, 0);
     GdiFlush();
     BitBlt(dc, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), face.Dc(), 0, 0, SRCCOPY);
 }

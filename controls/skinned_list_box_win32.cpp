@@ -136,9 +136,9 @@ void TsCustomListBox::DrawSkinned(int index, const PixelRect& rect, std::uint32_
             const SkinTablesPaintSource own(manager->Tables());
             const SkinPaintSource* source =
                 manager == SkinManagerCore::DefaultManager() ? DefaultSkinPaintSource() : &own;
-            PaintSectionFace(selection, u"SELECTION",
-                             BitmapBackground(face->View(), rect.Left + offset, rect.Top + offset), -1, -1, source,
-                             view, 0, 0, all, look.SelectionState, true);
+            PaintSectionFace({selection, u"SELECTION"},
+                             BitmapBackground(face->View(), rect.Left + offset, rect.Top + offset), source, view, all,
+                             look.SelectionState);
         }
         if (index >= 0 && index < Count()) {
             win32::SelectObjectGuard font(work.Dc(),

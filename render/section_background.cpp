@@ -282,13 +282,11 @@ void PaintControlFace(const ControlFaceData& data, const ParentBackground& backg
     }
 }
 
-void PaintSectionFace(int sectionIndex, const std::u16string& sectionName, const ParentBackground& background,
-                      int hotTextureIndex, int textureIndex, const SkinPaintSource* manager,
-                      const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state,
-                      bool fillCorners)
+void PaintSectionFace(const SectionFace& section, const ParentBackground& background, const SkinPaintSource* source,
+                      const BitmapView& destination, const PixelRect& rect, int state)
 {
-    PaintFace(sectionIndex, sectionName, background, TransparentKey, hotTextureIndex, textureIndex, manager,
-              destination, offsetX, offsetY, rect, state, fillCorners);
+    PaintFace(section.Index, section.Name, background, TransparentKey, section.HotTexture, section.Texture, source,
+              destination, 0, 0, rect, state, true);
 }
 
 } // namespace korvane

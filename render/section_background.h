@@ -42,10 +42,18 @@ void PaintAdapterBackground(int sectionIndex, const std::u16string& sectionName,
 void PaintControlFace(const ControlFaceData& data, const ParentBackground& background, bool fillCorners,
                       const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state);
 
-// The same composition for callers without control skin data: no custom colour, no shifts.
-void PaintSectionFace(int sectionIndex, const std::u16string& sectionName, const ParentBackground& background,
-                      int hotTextureIndex, int textureIndex, const SkinPaintSource* manager,
-                      const BitmapView& destination, int offsetX, int offsetY, PixelRect rect, int state,
-                      bool fillCorners);
+// The section a face is painted from: its index and name, and the textures of its hot and normal
+// looks (-1: none).
+struct SectionFace {
+    int Index = -1;
+    const std::u16string& Name;
+    int HotTexture = -1;
+    int Texture = -1;
+};
+
+// The same composition for callers without control skin data: no custom colour, no shifts, the
+// corners filled; `rect` of the destination is painted.
+void PaintSectionFace(const SectionFace& section, const ParentBackground& background, const SkinPaintSource* source,
+                      const BitmapView& destination, const PixelRect& rect, int state);
 
 } // namespace korvane

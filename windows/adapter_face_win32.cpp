@@ -26,7 +26,7 @@ ParentBackground PaintAdapterFace(win32::DibSection& cache, HWND window, const T
         rect = {0, 0, size.Width, size.Height};
     const ParentBackground background = TsCommonData::GetParentBackground(window);
     const SkinTablesPaintSource source(manager.Tables());
-    PaintSectionFace(sectionIndex, section, background, -1, -1, &source, cache.View(), 0, 0, rect, state, true);
+    PaintSectionFace({sectionIndex, section}, background, &source, cache.View(), rect, state);
     return background;
 }
 

@@ -99,9 +99,9 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
     const int state = ButtonState();
     const SkinTablesPaintSource source(tables);
     if (tables.IsValidSection(indexes.Section)) {
-        PaintSectionFace(indexes.Section, tables.Sections[static_cast<std::size_t>(indexes.Section)].SectionName,
-                         SelfBackground(view), indexes.HotPattern, indexes.Pattern, &source, view, 0, 0, button, state,
-                         true);
+        PaintSectionFace({indexes.Section, tables.Sections[static_cast<std::size_t>(indexes.Section)].SectionName,
+                          indexes.HotPattern, indexes.Pattern},
+                         SelfBackground(view), &source, view, button, state);
     }
     if (tables.IsValidMask(indexes.GlyphMask)) {
         const TsMaskData& arrow = tables.Masks[static_cast<std::size_t>(indexes.GlyphMask)];
@@ -135,8 +135,8 @@ void TacComboBoxWnd::BuildSimpleCache()
         FillFrame(view, rect, border, 1, 1, 1, 1);
     } else {
         const SkinTablesPaintSource source(manager->Tables());
-        PaintSectionFace(SectionIndex(), Section(), TsCommonData::GetParentBackground(Window()), -1, -1, &source, view,
-                         0, 0, rect, ButtonState() == 1 ? 1 : 0, true);
+        PaintSectionFace({SectionIndex(), Section()}, TsCommonData::GetParentBackground(Window()), &source, view, rect,
+                         ButtonState() == 1 ? 1 : 0);
     }
 }
 

@@ -53,7 +53,7 @@ void TacBaseWnd::RebuildFrameCache(bool flat)
         const int state = (HasFocus || (ShowsHover() && Hot())) && SectionHasStates() ? 1 : 0;
         const SkinTablesPaintSource source(tables);
         const ParentBackground background = TsCommonData::GetParentBackground(Window());
-        PaintSectionFace(SectionIndex(), Section(), background, -1, -1, &source, view, 0, 0, size, state, true);
+        PaintSectionFace({SectionIndex(), Section()}, background, &source, view, size, state);
         // A disabled control says how its face is greyed (blended when it does not answer).
         if (ui::Window::FromHandle(Window()) && !IsWindowEnabled(Window())) {
             std::uint8_t kind = DisabledKindByte({});

@@ -335,8 +335,8 @@ void TacListViewWnd::PaintHeaderItem(HDC dc, int index, const PixelRect& rect, i
     const int state = HeaderItemState(index, PressedColumn, HotColumn);
     const BitmapView view = m_work.View();
     const SkinTablesPaintSource source(tables);
-    PaintSectionFace(faceSection, face.SectionName, ColorBackground(GetSysColor(COLOR_WINDOW)), -1, -1, &source, view,
-                     0, 0, {0, 0, width, height}, LimitState(state, face.States), true);
+    PaintSectionFace({faceSection, face.SectionName}, ColorBackground(GetSysColor(COLOR_WINDOW)), &source, view,
+                     {0, 0, width, height}, LimitState(state, face.States));
     if (index >= 0) {
         const HDC canvas = m_work.Dc();
         const WindowFontSelection font(canvas, m_header);

@@ -461,16 +461,16 @@ void TacScrollWnd::PaintBar(TacScrollBar& bar, HDC dc, int pressedPart, int hotP
                           int state) {
         if (!tables.IsValidSection(section.Section) || part.IsEmpty())
             return;
-        PaintSectionFace(section.Section, name, background, section.HotPattern, section.Pattern, &source, view, 0, 0,
-                         part, LimitState(state, tables.Sections[section.Section].States), true);
+        PaintSectionFace({section.Section, name, section.HotPattern, section.Pattern}, background, &source, view, part,
+                         LimitState(state, tables.Sections[section.Section].States));
     };
     const auto button = [&](const TsIndexCache::ScrollButton& section, const std::u16string& name, PixelRect part,
                             PixelRect square, int state) {
         if (!tables.IsValidSection(section.Section) || part.IsEmpty())
             return;
         const int clamped = LimitState(state, tables.Sections[section.Section].States);
-        PaintSectionFace(section.Section, name, background, section.HotPattern, section.Pattern, &source, view, 0, 0,
-                         part, clamped, true);
+        PaintSectionFace({section.Section, name, section.HotPattern, section.Pattern}, background, &source, view, part,
+                         clamped);
         if (tables.IsValidMask(section.GlyphMask)) {
             const TsMaskData& glyph = tables.Masks[static_cast<std::size_t>(section.GlyphMask)];
             PaintStateImage(view, square.Left + (square.Width() - FrameWidth(glyph)) / 2,

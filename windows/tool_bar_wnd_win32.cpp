@@ -96,8 +96,8 @@ void TacToolBarWnd::PaintSeparator(const PixelRect& rect)
         return;
     const PixelRect strip = DividerStrip(rect.Width(), rect.Height()).Offset(rect.Left, rect.Top);
     const SkinTablesPaintSource source(tables);
-    PaintSectionFace(divider, tables.Sections[static_cast<std::size_t>(divider)].SectionName,
-                     BitmapBackground(m_cache.View(), 0, 0), -1, -1, &source, m_work.View(), 0, 0, strip, 0, true);
+    PaintSectionFace({divider, tables.Sections[static_cast<std::size_t>(divider)].SectionName},
+                     BitmapBackground(m_cache.View(), 0, 0), &source, m_work.View(), strip, 0);
 }
 
 void TacToolBarWnd::PaintButton(int index, const PixelRect& rect, bool hot)
@@ -122,8 +122,8 @@ void TacToolBarWnd::PaintButton(int index, const PixelRect& rect, bool hot)
     const BitmapView cache = m_cache.View();
     if (const int face = tables.FindSection(u"TOOLBUTTON"); tables.IsValidSection(face)) {
         const TsGeneralData& section = tables.Sections[static_cast<std::size_t>(face)];
-        PaintSectionFace(face, section.SectionName, BitmapBackground(cache, 0, 0), -1, -1, &source, work, 0, 0, rect,
-                         LimitState(state, section.States), true);
+        PaintSectionFace({face, section.SectionName}, BitmapBackground(cache, 0, 0), &source, work, rect,
+                         LimitState(state, section.States));
     }
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Window(), TB_GETIMAGELIST, 0, 0));
     int iconWidth = 0;

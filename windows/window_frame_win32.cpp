@@ -330,8 +330,8 @@ void WindowFrame::PaintFrame()
     const PixelRect title = TitleRect(metrics);
     if (const TsGeneralData* titleSection = SectionRecord(m_titleIndex); titleSection && metrics.CaptionHeight > 0) {
         const int titleState = m_active && titleSection->States > 1 ? 1 : 0;
-        PaintSectionFace(m_titleIndex, u"FORMTITLE", BitmapBackground(view, 0, 0), m_titleHotPattern, m_titlePattern,
-                         source, view, 0, 0, title, titleState, true);
+        PaintSectionFace({m_titleIndex, u"FORMTITLE", m_titleHotPattern, m_titlePattern}, BitmapBackground(view, 0, 0),
+                         source, view, title, titleState);
     }
     const SkinTables& tables = m_manager->Tables();
     if (const int bar = tables.FindMask(m_sectionIndex, m_section, u"TITLEBAR"); tables.IsValidMask(bar)) {
@@ -360,8 +360,8 @@ const win32::DibSection& WindowFrame::BaseFace(const FrameMetrics& metrics, int 
         return base;
     const BitmapView view = base.View();
     const SkinPaintSource* source = Source();
-    PaintSectionFace(m_sectionIndex, m_section, EmptyBackground, m_hotPattern, m_pattern, source, view, 0, 0,
-                     {0, 0, metrics.WindowWidth, metrics.WindowHeight}, state, true);
+    PaintSectionFace({m_sectionIndex, m_section, m_hotPattern, m_pattern}, EmptyBackground, source, view,
+                     {0, 0, metrics.WindowWidth, metrics.WindowHeight}, state);
     // The client face continues the frame without its border and does not change with activation,
     // so that the children's pictures of what lies behind them stay valid.
     PaintSectionBackground(m_sectionIndex, m_section, EmptyBackground, TransparentKey, m_hotPattern, m_pattern, source,

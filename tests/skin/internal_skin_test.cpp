@@ -489,8 +489,7 @@ TEST(GraphiteArt, FlatButtonsAnswerTheMouseButtonsShowFocusAndTheActiveTitleGlow
     const std::uint32_t window = 0x252120; // the form's face (32, 33, 37) as 0x00BBGGRR
     auto centre = [&](int state) {
         Bitmap32 face(23, 22);
-        PaintSectionFace(speed, u"SPEEDBUTTON", ColorBackground(window), -1, -1, &source, face.View(), 0, 0,
-                         {0, 0, 23, 22}, state, true);
+        PaintSectionFace({speed, u"SPEEDBUTTON"}, ColorBackground(window), &source, face.View(), {0, 0, 23, 22}, state);
         return face.Pixel(11, 11) & 0xFFFFFF;
     };
     // Flat in the normal state; under the mouse a plate lightens every channel by a fifth of the
