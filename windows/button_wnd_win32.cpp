@@ -28,7 +28,11 @@ void TacBtnWnd::HideGlow()
 
 int TacBtnWnd::ButtonState() const
 {
-    const auto buttonState = static_cast<UINT>(SendMessageW(Window(), BM_GETSTATE, 0, 0));
+    return StateOf(static_cast<UINT>(SendMessageW(Window(), BM_GETSTATE, 0, 0)));
+}
+
+int TacBtnWnd::StateOf(UINT buttonState) const
+{
     PushButtonFacts facts;
     facts.Pushed = (buttonState & BST_PUSHED) != 0;
     facts.Enabled = IsWindowEnabled(Window()) != FALSE;
@@ -51,25 +55,31 @@ UINT TacBtnWnd::CaptionFlags() const
 
 PixelRect TacBtnWnd::CaptionRect()
 {
+    return CaptionRect((SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
+}
+
+PixelRect TacBtnWnd::CaptionRect(bool pushed)
+{
     const PixelSize size = WindowSizeOf(Window());
     const UINT flags = (CaptionFlags() & ~DT_RTLREADING) | DT_NOPREFIX;
     const int limit = PushCaptionWidthLimit(size.Width, !WindowCaption().empty(), 0);
     const PixelSize text = MeasureText(Cache().Dc(), WindowCaption(), flags, limit);
-    const bool pushed = (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     return PushCaptionRect(size.Width, size.Height, text, pushed);
 }
 
 void TacBtnWnd::BuildFace(const TsSkinManager& manager)
 {
-    const int state = ButtonState();
+    // The button is asked for its state once per face.
+    const auto buttonState = static_cast<UINT>(SendMessageW(Window(), BM_GETSTATE, 0, 0));
+    const int state = StateOf(buttonState);
     const ParentBackground background = PaintSection(manager, state);
     if (Cache().Empty())
         return;
     {
         const WindowFontSelection font(Cache().Dc(), Window());
-        const PixelRect caption = CaptionRect();
+        const PixelRect caption = CaptionRect((buttonState & BST_PUSHED) != 0);
         DrawCaption(manager, WindowCaption(), CaptionFlags(), caption, state != 0);
-        const bool focused = (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_FOCUS) != 0;
+        const bool focused = (buttonState & BST_FOCUS) != 0;
         const SkinTables& tables = manager.Tables();
         if (IsWindowEnabled(Window()) && focused && !WindowCaption().empty() && tables.IsValidSection(SectionIndex()) &&
             tables.Sections[static_cast<std::size_t>(SectionIndex())].ShowFocus) {

@@ -29,6 +29,9 @@ protected:
     void Restore() override { HideGlow(); }
 
 private:
+    // The state for what BM_GETSTATE answered.
+    int StateOf(UINT buttonState) const;
+    PixelRect CaptionRect(bool pushed);
     UINT CaptionFlags() const;
     void HideGlow();
 
