@@ -11,6 +11,7 @@
 #include "ui/font.h"
 #include "win32/dc_guards.h"
 #include "win32/dib_section.h"
+#include "win32/scope_guard.h"
 
 #include <algorithm>
 
@@ -201,16 +202,8 @@ void TsCustomLabel::Paint(HDC dc)
 {
     if (g_labelPainting || m_painting)
         return;
-    g_labelPainting = true;
-    m_painting = true;
-    struct Leave {
-        bool& label;
-        ~Leave()
-        {
-            label = false;
-            g_labelPainting = false;
-        }
-    } leave{m_painting};
+    const win32::FlagScope anyLabel(g_labelPainting);
+    const win32::FlagScope thisLabel(m_painting);
     if (const auto colour = SkinFontColour())
         SetFontColor(*colour);
     SkinManagerCore* manager = ActiveDefaultManager();

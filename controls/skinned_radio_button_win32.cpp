@@ -11,6 +11,7 @@
 #include "win32/dc_guards.h"
 #include "win32/dib_section.h"
 #include "win32/redraw_suspension.h"
+#include "win32/scope_guard.h"
 
 #include <algorithm>
 #include <vector>
@@ -303,11 +304,7 @@ bool TsRadioButton::AskCanModify()
 {
     // Whatever the answer makes happen meanwhile (a message box moving the focus, say) is no
     // click of its own.
-    m_asking = true;
-    struct Leave {
-        bool& flag;
-        ~Leave() { flag = false; }
-    } leave{m_asking};
+    const win32::FlagScope asking(m_asking);
     return CanModify();
 }
 
@@ -367,9 +364,10 @@ void TsRadioButton::MoveToSibling(bool forward)
         return;
     const std::size_t at = static_cast<std::size_t>(self - buttons.begin());
     TsRadioButton& next = *buttons[(at + (forward ? 1 : buttons.size() - 1)) % buttons.size()];
-    next.m_focusing = true;
-    SetFocus(next.Handle());
-    next.m_focusing = false;
+    {
+        const win32::FlagScope focusing(next.m_focusing);
+        SetFocus(next.Handle());
+    }
     if (!next.ReadOnly && !next.Checked() && next.AskCanModify())
         next.SetChecked(true);
 }

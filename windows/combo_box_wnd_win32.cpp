@@ -12,6 +12,7 @@
 #include "ui/window.h"
 #include "ui/window_text.h"
 #include "win32/dc_guards.h"
+#include "win32/scope_guard.h"
 #include "windows/adapted_control_layout.h"
 #include "windows/adapter_face_win32.h"
 #include "windows/skin_manager_win32.h"
@@ -212,7 +213,7 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
     const LRESULT previous = CallPrevious(WM_CTLCOLORLISTBOX, wParam, lParam);
     if (m_listOpening)
         return previous;
-    m_listOpening = true;
+    const win32::FlagScope opening(m_listOpening);
     const auto list = reinterpret_cast<HWND>(lParam);
     if (!m_listWindow && list) {
         m_listWindow = list;
@@ -242,7 +243,6 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
         m_listBrush.reset(CreateSolidBrush(colour));
         result = reinterpret_cast<LRESULT>(m_listBrush.get());
     }
-    m_listOpening = false;
     return result;
 }
 
@@ -279,10 +279,10 @@ LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_PRINT: {
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        const bool wasSuspended = PaintSuspended;
-        PaintSuspended = true;
-        SetSkinColours();
-        PaintSuspended = wasSuspended;
+        {
+            const win32::FlagScope suspended(PaintSuspended);
+            SetSkinColours();
+        }
         if (Detached() || !dc)
             return 0;
         CacheStale = true;

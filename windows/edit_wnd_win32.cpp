@@ -1,6 +1,7 @@
 #include "windows/edit_wnd_win32.h"
 
 #include "win32/dc_guards.h"
+#include "win32/scope_guard.h"
 
 #include "controls/common_data_win32.h"
 #include "controls/disabled_look.h"
@@ -153,9 +154,9 @@ void TacEditWnd::SetSkinColours()
 {
     if (m_applying)
         return;
-    m_applying = true;
-    const bool wasSuspended = PaintSuspended;
-    PaintSuspended = true;
+    // Changing the control's colours repaints it: not while they change, and not into this again.
+    const win32::FlagScope applying(m_applying);
+    const win32::FlagScope suspended(PaintSuspended);
     TacMainWnd::SetSkinColours();
     const TsSkinManager* manager = Manager();
     const TsGeneralData* section = manager && manager->Tables().IsValidSection(SectionIndex())
@@ -178,8 +179,6 @@ void TacEditWnd::SetSkinColours()
             section && !DialogChild() ? static_cast<COLORREF>(section->Color) & 0xFFFFFF : GetSysColor(COLOR_WINDOW);
     }
     CacheStale = true;
-    PaintSuspended = wasSuspended;
-    m_applying = false;
 }
 
 LRESULT TacEditWnd::OnPrint(HDC dc, LPARAM flags)

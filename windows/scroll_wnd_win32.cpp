@@ -14,6 +14,7 @@
 #include "skin/engine_commands.h"
 #include "win32/dib_section.h"
 #include "windows/skin_manager_win32.h"
+#include "win32/scope_guard.h"
 
 #include <algorithm>
 
@@ -258,10 +259,9 @@ void TacScrollWnd::Carry(const TrackEffects& effects)
     if (effects.KillTimer)
         ScrollTimers().Stop(window, effects.KillTimer);
     if (!effects.Sends.empty()) {
-        SendingScroll = true;
+        const win32::FlagScope sending(SendingScroll);
         for (const ScrollSend& send : effects.Sends)
             SendScroll(window, tracking.ScrollMessage, send.Code, send.Position);
-        SendingScroll = false;
     }
     if (effects.StartTimer)
         ScrollTimers().Start(window, effects.StartTimer, effects.TimerDelay);

@@ -10,6 +10,7 @@
 #include "windows/attach_rules.h"
 #include "windows/skin_manager_win32.h"
 #include "windows/skinned_windows_win32.h"
+#include "win32/scope_guard.h"
 
 #include <algorithm>
 
@@ -95,10 +96,9 @@ void TsSkinProvider::AdaptControls(HWND container)
     const TsSkinManager* manager = Manager();
     if (!manager || (manager->SkinningRules & srThirdParty) == 0 || m_adapting)
         return;
-    m_adapting = true;
+    const win32::FlagScope adapting(m_adapting);
     RemoveStaleItems();
     AdaptWalk(container ? container : Window());
-    m_adapting = false;
 }
 
 void TsSkinProvider::AdaptWalk(HWND container)
