@@ -9,7 +9,6 @@
 #include "win32/scope_guard.h"
 #include "windows/owned_adapters_win32.h"
 #include "windows/skin_provider_win32.h"
-#include "windows/skinned_windows_win32.h"
 
 #include <algorithm>
 #include <utility>
@@ -101,9 +100,9 @@ TsSkinManager::~TsSkinManager()
     else
         BroadcastCommand(SKC_REMOVESKIN, Self());
     RemoveHook();
+    // The forms' providers outlive the hook but not the manager they paint with, default or not.
+    ReleaseProviders(*this, true);
     if (SkinManagerCore::DefaultManager() == this) {
-        // The forms' providers outlive the hook but not the manager they paint with.
-        ReleaseProviders(true);
         DetachApplicationWindow();
         SetDefaultSkinPaintSource(nullptr);
         SetUiTimerFactory(nullptr);
@@ -166,14 +165,22 @@ void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
             SendToFormAndControls(form, wParam, lParam);
         }
     }
-    // 2. Forms with a skinned frame. 3. Visible dialogs adapted by the hook. A window may leave
-    //    the lists while it handles the command, so each list is walked over a copy.
-    const std::vector<HWND> skinnedForms = SkinnedForms();
+    // 2. Forms with a frame of this manager, then the application's forms framed by another one
+    //    (their controls may name this manager). 3. Visible dialogs adapted by the hook. A window
+    //    may leave the lists while it handles the command, so each list is walked over a copy.
+    std::vector<HWND> skinnedForms = m_skinnedForms;
+    if (ui::Application* application = ui::Application::Current()) {
+        for (ui::Form* form : application->Forms()) {
+            const HWND window = form->Handle();
+            if (window && IsSkinnedWindow(window) && std::ranges::find(skinnedForms, window) == skinnedForms.end())
+                skinnedForms.push_back(window);
+        }
+    }
     for (HWND form : skinnedForms) {
         if (IsWindow(form))
             SendToFormAndControls(form, wParam, lParam);
     }
-    const std::vector<HWND> dialogs = AdaptedDialogs();
+    const std::vector<HWND> dialogs = m_adaptedDialogs;
     for (HWND dialog : dialogs) {
         if (IsWindow(dialog) && IsWindowVisible(dialog))
             SendMessageW(dialog, SKM_COMMAND, wParam, lParam);
@@ -184,7 +191,7 @@ void TsSkinManager::LockForms()
 {
     // Only visible forms framed by this manager: switching redrawing off and on again marks a
     // window visible, so a hidden one is never touched.
-    for (HWND form : SkinnedForms()) {
+    for (HWND form : m_skinnedForms) {
         const TacMainWnd* provider = TacMainWnd::FromWindow(form);
         if (!IsWindow(form) || !IsWindowVisible(form) || !provider || provider->Manager() != this ||
             std::find(m_lockedForms.begin(), m_lockedForms.end(), form) != m_lockedForms.end())
@@ -220,7 +227,7 @@ void TsSkinManager::RepaintForms(bool lockForms)
                 RedrawWindow(window, nullptr, nullptr, kEverything);
         }
     }
-    const std::vector<HWND> dialogs = AdaptedDialogs();
+    const std::vector<HWND> dialogs = m_adaptedDialogs;
     for (HWND dialog : dialogs) {
         if (IsWindow(dialog) && IsWindowVisible(dialog))
             RedrawWindow(dialog, nullptr, nullptr, kEverything);
@@ -287,7 +294,7 @@ void TsSkinManager::InstallHook()
     // Windows that appeared while no hook watched (a dialog open while the skin was off) are
     // skinned now, not at their next activation.
     if (m_hook)
-        AttachExistingWindows();
+        AttachExistingWindows(*this);
 }
 
 void TsSkinManager::RemoveHook()
@@ -296,7 +303,7 @@ void TsSkinManager::RemoveHook()
         return;
     UnhookWindowsHookEx(m_hook);
     m_hook = nullptr;
-    ReleaseProviders();
+    ReleaseProviders(*this);
 }
 
 LRESULT CALLBACK TsSkinManager::CbtHookProc(int code, WPARAM wParam, LPARAM lParam)

@@ -7,7 +7,12 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 namespace korvane {
+
+class TacProvider;
 
 // The skin manager of the running program: the portable manager's loading and tables, plus what
 // touches windows. It announces skin changes to every form and control with SKM_COMMAND, follows
@@ -51,6 +56,14 @@ public:
     // program is 64-bit, so never a 32-bit process on 64-bit Windows without composition).
     bool AllowGlowing() const;
 
+    // What the window hook of this manager made for top-level windows, in creation order; an
+    // entry is emptied when its provider goes. The manager frees them all when it goes.
+    std::vector<std::unique_ptr<TacProvider>>& Providers() { return m_providers; }
+    // The forms with a frame of this manager, and the dialogs its hook adapted: its broadcast
+    // reaches them after the application's forms. Frames and adapters add and remove themselves.
+    std::vector<HWND>& SkinnedForms() { return m_skinnedForms; }
+    std::vector<HWND>& AdaptedDialogs() { return m_adaptedDialogs; }
+
     // Shadow borders drawn outside the frames; reads true only where layered windows exist.
     bool ExtendedBorders() const;
     void SetExtendedBorders(bool extended);
@@ -84,6 +97,9 @@ private:
     HWND m_hotWindow = nullptr;
     HHOOK m_hook = nullptr;
     HWND m_applicationWindow = nullptr;
+    std::vector<std::unique_ptr<TacProvider>> m_providers;
+    std::vector<HWND> m_skinnedForms;
+    std::vector<HWND> m_adaptedDialogs;
     // Forms whose redrawing LockForms switched off, until RepaintForms switches it on again.
     std::vector<HWND> m_lockedForms;
     bool m_inPreview = false;

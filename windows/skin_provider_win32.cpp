@@ -9,7 +9,6 @@
 #include "windows/adapter_factory_win32.h"
 #include "windows/attach_rules.h"
 #include "windows/skin_manager_win32.h"
-#include "windows/skinned_windows_win32.h"
 #include "win32/scope_guard.h"
 
 #include <algorithm>
@@ -60,12 +59,12 @@ TsSkinProvider::TsSkinProvider(ui::Form& form, TsSkinManager* manager)
     , m_form(form)
     , m_frame(form.Handle(), u"FORM", manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
 {
-    SkinnedForms().push_back(form.Handle());
+    Manager()->SkinnedForms().push_back(form.Handle());
 }
 
 TsSkinProvider::~TsSkinProvider()
 {
-    std::erase(SkinnedForms(), Window());
+    std::erase(Manager()->SkinnedForms(), Window());
     m_items.clear();
 }
 
@@ -182,12 +181,12 @@ TacDialogWnd::TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& pro
     , m_provider(provider)
     , m_frame(window, u"DIALOG", manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
 {
-    AdaptedDialogs().push_back(window);
+    Manager()->AdaptedDialogs().push_back(window);
 }
 
 TacDialogWnd::~TacDialogWnd()
 {
-    std::erase(AdaptedDialogs(), Window());
+    std::erase(Manager()->AdaptedDialogs(), Window());
 }
 
 void TacDialogWnd::Restore()
@@ -269,7 +268,7 @@ bool TacProvider::Gone() const
 
 void TacProvider::AttachForm(ui::Form& form)
 {
-    FormProvider = MakeAdapterPtr<TsSkinProvider>(form, TsSkinManager::DefaultManager());
+    FormProvider = MakeAdapterPtr<TsSkinProvider>(form, &m_manager);
     FormProvider->Create();
     FormProvider->Frame().Prepare();
     FormProvider->AdaptControls();
@@ -280,11 +279,10 @@ bool TacProvider::AttachDialog(HWND window)
 {
     Window = window;
     ChildAdapters.clear();
-    TsSkinManager* manager = TsSkinManager::DefaultManager();
-    if (DialogAdapter || !manager || !manager->Active())
+    if (DialogAdapter || !m_manager.Active())
         return true;
     LeftScrollBar = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
-    DialogAdapter = MakeAdapterPtr<TacDialogWnd>(window, manager, *this);
+    DialogAdapter = MakeAdapterPtr<TacDialogWnd>(window, &m_manager, *this);
     DialogAdapter->Create();
     if (!AdaptChildWindows(window))
         return false;
@@ -318,49 +316,43 @@ bool TacProvider::AdaptChildWindow(HWND window)
     const DialogChildChoice choice =
         ChooseDialogChildAdapter(ClassNameOf(window), style, exStyle, IsWindowVisible(window) != FALSE);
     if (choice.Kind != AdapterKind::None) {
-        ChildAdapters.push_back(
-            MakeAdapter(choice.Kind, window, choice.Section, TsSkinManager::DefaultManager(), true));
+        ChildAdapters.push_back(MakeAdapter(choice.Kind, window, choice.Section, &m_manager, true));
     }
     return true;
 }
 
 // --- The hook's lists and rules ------------------------------------------------------------------
 
-std::vector<std::unique_ptr<TacProvider>>& ProviderList()
-{
-    static std::vector<std::unique_ptr<TacProvider>> providers;
-    return providers;
-}
-
 namespace {
 
 // Moves the providers the rule picks out of the list, then frees them: a provider's going sends
 // messages, and the hook may reach the list again meanwhile.
 template <typename Rule>
-void ReleaseProvidersWhere(Rule rule)
+void ReleaseProvidersWhere(TsSkinManager& manager, Rule rule)
 {
     std::vector<std::unique_ptr<TacProvider>> going;
-    for (std::unique_ptr<TacProvider>& provider : ProviderList())
+    for (std::unique_ptr<TacProvider>& provider : manager.Providers())
         if (provider && rule(*provider))
             going.push_back(std::move(provider));
-    std::erase(ProviderList(), nullptr);
+    std::erase(manager.Providers(), nullptr);
     going.clear();
 }
 
 } // namespace
 
-void ReleaseProviders(bool formsToo)
+void ReleaseProviders(TsSkinManager& manager, bool formsToo)
 {
-    ReleaseProvidersWhere(
-        [formsToo](const TacProvider& provider) { return formsToo || !provider.FormProvider || provider.Gone(); });
+    ReleaseProvidersWhere(manager, [formsToo](const TacProvider& provider) {
+        return formsToo || !provider.FormProvider || provider.Gone();
+    });
 }
 
-void ReleaseGoneProviders()
+void ReleaseGoneProviders(TsSkinManager& manager)
 {
-    ReleaseProvidersWhere([](const TacProvider& provider) { return provider.Gone(); });
+    ReleaseProvidersWhere(manager, [](const TacProvider& provider) { return provider.Gone(); });
 }
 
-void AttachExistingWindows()
+void AttachExistingWindows(TsSkinManager& manager)
 {
     std::vector<HWND> windows;
     EnumThreadWindows(
@@ -373,12 +365,15 @@ void AttachExistingWindows()
         reinterpret_cast<LPARAM>(&windows));
     for (HWND window : windows)
         if (IsWindow(window))
-            AttachToWindow(window);
+            AttachToWindow(manager, window);
 }
 
 TacProvider* ProviderOf(HWND window)
 {
-    for (const std::unique_ptr<TacProvider>& provider : ProviderList()) {
+    TsSkinManager* manager = TsSkinManager::DefaultManager();
+    if (!manager)
+        return nullptr;
+    for (const std::unique_ptr<TacProvider>& provider : manager->Providers()) {
         if (!provider || provider->Gone())
             continue;
         if ((provider->DialogAdapter && provider->Window == window) ||
@@ -391,7 +386,13 @@ TacProvider* ProviderOf(HWND window)
 bool AttachToWindow(HWND window, std::u16string_view className)
 {
     TsSkinManager* manager = TsSkinManager::DefaultManager();
-    if (!manager || !ui::Application::Current() || !window || IsSkinnedWindow(window))
+    return manager && AttachToWindow(*manager, window, className);
+}
+
+bool AttachToWindow(TsSkinManager& owner, HWND window, std::u16string_view className)
+{
+    TsSkinManager* manager = &owner;
+    if (!ui::Application::Current() || !window || IsSkinnedWindow(window))
         return false;
     const std::u16string name = className.empty() ? ClassNameOf(window) : std::u16string(className);
     if (!StyleAllowsFrame(static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE))))
@@ -404,18 +405,18 @@ bool AttachToWindow(HWND window, std::u16string_view className)
         if (name != u"#32770" || !parentless || (manager->SkinningRules & srStdDialogs) == 0)
             return false;
         int visible = 0;
-        for (const std::unique_ptr<TacProvider>& provider : ProviderList())
+        for (const std::unique_ptr<TacProvider>& provider : manager->Providers())
             if (provider && provider->DialogAdapter && !provider->Gone() && IsWindowVisible(provider->Window))
                 ++visible;
         if (!TakesAnotherDialog(visible, HasToolBarDescendant(window)))
             return false;
-        auto provider = std::make_unique<TacProvider>();
+        auto provider = std::make_unique<TacProvider>(*manager);
         TacProvider& made = *provider;
-        ProviderList().push_back(std::move(provider));
+        manager->Providers().push_back(std::move(provider));
         if (!made.AttachDialog(window)) {
-            auto it = std::find_if(ProviderList().begin(), ProviderList().end(),
+            auto it = std::find_if(manager->Providers().begin(), manager->Providers().end(),
                                    [&](const std::unique_ptr<TacProvider>& p) { return p.get() == &made; });
-            if (it != ProviderList().end())
+            if (it != manager->Providers().end())
                 it->reset();
         }
         return true;
@@ -425,9 +426,9 @@ bool AttachToWindow(HWND window, std::u16string_view className)
         return false;
     if (!RulesAllowForm(manager->SkinningRules, ui::ToU16(form->ClassName())))
         return false;
-    auto provider = std::make_unique<TacProvider>();
+    auto provider = std::make_unique<TacProvider>(*manager);
     TacProvider& made = *provider;
-    ProviderList().push_back(std::move(provider));
+    manager->Providers().push_back(std::move(provider));
     made.AttachForm(*form);
     return true;
 }
@@ -475,7 +476,8 @@ void HandleCbtHook(int code, WPARAM wParam, LPARAM lParam)
         return;
     }
     case HCBT_DESTROYWND:
-        ReleaseGoneProviders();
+        if (TsSkinManager* manager = TsSkinManager::DefaultManager())
+            ReleaseGoneProviders(*manager);
         return;
     case HCBT_ACTIVATE:
         AttachToWindow(reinterpret_cast<HWND>(wParam));

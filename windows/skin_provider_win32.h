@@ -74,7 +74,7 @@ private:
 // with the adapters of its child windows.
 class TacProvider {
 public:
-    TacProvider() = default;
+    explicit TacProvider(TsSkinManager& manager) : m_manager(manager) {}
     TacProvider(const TacProvider&) = delete;
     TacProvider& operator=(const TacProvider&) = delete;
     ~TacProvider();
@@ -91,24 +91,28 @@ public:
     std::vector<AdapterPtr<>> ChildAdapters;
     // The provider went with its window.
     bool Gone() const;
+
+private:
+    TsSkinManager& m_manager;
 };
 
-// The providers the hook made, in creation order; an entry is emptied when its provider goes.
-std::vector<std::unique_ptr<TacProvider>>& ProviderList();
-// The hook is being removed: frees the dialogs' providers and those whose window went. A form's
-// provider belongs to its form and stays (it hears the skin go and come back); with
+// The hook is being removed: frees the manager's dialog providers and those whose window went. A
+// form's provider belongs to its form and stays (it hears the skin go and come back); with
 // `formsToo` (the manager itself goes) every provider is freed.
-void ReleaseProviders(bool formsToo = false);
-// Frees the providers whose window went.
-void ReleaseGoneProviders();
+void ReleaseProviders(TsSkinManager& manager, bool formsToo = false);
+// Frees the manager's providers whose window went.
+void ReleaseGoneProviders(TsSkinManager& manager);
 // Frames the thread's visible top-level windows that have no provider yet (a skin applied
 // again finds dialogs that opened while there was none).
-void AttachExistingWindows();
-// The provider serving a window (a form's or a dialog's), or null.
+void AttachExistingWindows(TsSkinManager& manager);
+// The provider serving a window (a form's or a dialog's) among the default manager's, or null.
 TacProvider* ProviderOf(HWND window);
 
-// Attaches a provider to a top-level window when the rules allow; true when one was made.
+// Attaches a provider of the default manager to a top-level window when the rules allow; true
+// when one was made.
 bool AttachToWindow(HWND window, std::u16string_view className = {});
+// The same for the given manager.
+bool AttachToWindow(TsSkinManager& manager, HWND window, std::u16string_view className = {});
 
 // The window hook's work, after the next hook has been called.
 void HandleCbtHook(int code, WPARAM wParam, LPARAM lParam);

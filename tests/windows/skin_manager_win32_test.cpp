@@ -7,7 +7,9 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/graphic_control.h"
+#include "windows/main_wnd_win32.h"
 #include "windows/skin_manager_win32.h"
+#include "windows/skin_provider_win32.h"
 
 #include "support/preview_block.h"
 
@@ -206,6 +208,36 @@ TEST_F(SkinManagerWindows, SecondManagerBecomesTheDefaultOnlyWhenAskedTo)
     EXPECT_EQ(TsSkinManager::DefaultManager(), &second);
     ASSERT_FALSE(WhoGot(SKC_SETSKIN).empty()) << "the new default applies its skin";
     EXPECT_EQ(g_received.front().lParam, reinterpret_cast<LPARAM>(static_cast<SkinManagerCore*>(&second)));
+}
+
+TEST_F(SkinManagerWindows, AManagerThatIsNoLongerTheDefaultTakesTheFramesItMadeWithItWhenItGoes)
+{
+    auto first = std::make_unique<TsSkinManager>(m_platform);
+    first->BeginRestore();
+    first->InternalSkins.push_back({u"Test (internal)", MakePackage({{"Options.dat", Bytes(kOptions)}})});
+    first->SetSkinDirectory(u"c:\\no such skins folder");
+    first->SetSkinName(u"Test (internal)");
+    first->EndRestore();
+    m_first->Show();
+    if (!TacMainWnd::FromWindow(m_first->Handle()))
+        AttachToWindow(*first, m_first->Handle());
+    TacMainWnd* provider = TacMainWnd::FromWindow(m_first->Handle());
+    ASSERT_NE(provider, nullptr);
+    ASSERT_EQ(provider->Manager(), first.get());
+    ASSERT_FALSE(first->Providers().empty());
+
+    TsSkinManager second(m_platform);
+    second.SetIsDefault(true);
+    ASSERT_EQ(TsSkinManager::DefaultManager(), &second);
+    ASSERT_EQ(TacMainWnd::FromWindow(m_first->Handle()), provider) << "the frame stays while its manager does";
+    first.reset();
+    // The frame went with the manager it painted with; the form goes on without it.
+    EXPECT_EQ(TacMainWnd::FromWindow(m_first->Handle()), nullptr);
+    SendMessageW(m_first->Handle(), WM_NCACTIVATE, TRUE, 0);
+    SendMessageW(m_first->Handle(), WM_NCPAINT, 1, 0);
+    SetWindowPos(m_first->Handle(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_TRUE(IsWindow(m_first->Handle()));
+    m_first->Hide();
 }
 
 TEST_F(SkinManagerWindows, ExtendedBordersUseTheProgramsShadowsWhenTheSkinHasNone)
