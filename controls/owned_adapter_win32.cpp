@@ -1,26 +1,17 @@
 #include "controls/owned_adapter_win32.h"
 
 #include "controls/common_data_win32.h"
+#include "skin/skin_manager_core.h"
 
 namespace korvane {
 
-namespace {
-
-OwnedAdapterMaker g_maker = nullptr;
-
-} // namespace
-
-void SetOwnedAdapterMaker(OwnedAdapterMaker maker)
-{
-    g_maker = maker;
-}
-
 OwnedAdapterPtr MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                 TsCommonData* skinData)
+                                 TsCommonData& skinData)
 {
-    if (!g_maker || !window)
+    auto* factory = dynamic_cast<OwnedAdapterFactory*>(skinData.Manager());
+    if (!factory || !window)
         return nullptr;
-    return g_maker(kind, window, section, skinData);
+    return factory->MakeOwnedAdapter(kind, window, section, &skinData);
 }
 
 void AttachEditAdapter(TsCommonData& skinData, HWND window, OwnedAdapterPtr& adapter)
@@ -32,7 +23,7 @@ void AttachEditAdapter(TsCommonData& skinData, HWND window, OwnedAdapterPtr& ada
     if (adapter && adapter->WindowGone())
         adapter.reset();
     if (!adapter)
-        adapter = MakeOwnedAdapter(OwnedAdapterKind::EditFrame, window, skinData.SkinSection(), &skinData);
+        adapter = MakeOwnedAdapter(OwnedAdapterKind::EditFrame, window, skinData.SkinSection(), skinData);
 }
 
 } // namespace korvane

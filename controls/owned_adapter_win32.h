@@ -13,8 +13,8 @@ class TsCommonData;
 
 // An adapter of the skinned windows that a skinned control attaches to a window of its own and
 // owns: the edit frame with the skin's border and scroll bars of a list box or a rich edit, or
-// the frame and bars of a combo box's dropped list. The windows layer makes them (it registers
-// its maker when a skin manager is made); the controls reach them only through this interface.
+// the frame and bars of a combo box's dropped list. The windows layer's skin manager makes them;
+// the controls reach them only through this interface.
 class OwnedAdapter {
 public:
     // Gives the window back and frees the adapter, at once or, while the adapter is handling a
@@ -58,15 +58,20 @@ enum class OwnedAdapterKind {
     SimpleComboList, // the always shown list of a csSimple combo box
 };
 
-// What the windows layer registers: makes and attaches the adapter of the kind to the window
-// with the section and the control's skin data (whose manager it uses); null when it cannot or
-// when the window has an adapter already.
-using OwnedAdapterMaker = OwnedAdapterPtr (*)(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                              TsCommonData* skinData);
-void SetOwnedAdapterMaker(OwnedAdapterMaker maker);
-// The registered maker's adapter, or null (no maker, or it made none).
+// What makes the adapters skinned controls own, with the section and the control's skin data:
+// the skin manager of the windows layer. Null when it cannot, or when the window has an adapter
+// already.
+class OwnedAdapterFactory {
+public:
+    virtual OwnedAdapterPtr MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                             TsCommonData* skinData) = 0;
+
+protected:
+    ~OwnedAdapterFactory() = default;
+};
+// The adapter the skin data's manager makes, or null (its manager makes none, or made none).
 OwnedAdapterPtr MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                 TsCommonData* skinData);
+                                 TsCommonData& skinData);
 
 // AttachEditAdapter: while the skin data is skinned, an adapter whose window is gone is freed
 // and, when none is left, the edit-frame adapter is made for the owner's window with the skin

@@ -591,7 +591,7 @@ LRESULT TsCustomComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_listWindow = reinterpret_cast<HWND>(lParam);
             m_listAdapter = MakeOwnedAdapter(m_style == TComboBoxStyle::csSimple ? OwnedAdapterKind::SimpleComboList
                                                                                  : OwnedAdapterKind::ComboList,
-                                             m_listWindow, u"EDIT", &SkinData);
+                                             m_listWindow, u"EDIT", SkinData);
         }
         break;
     case ui::CM_MOUSEENTER:

@@ -1,10 +1,10 @@
-#include "windows/owned_adapters_win32.h"
+// The skin manager's maker of the adapters that skinned controls own.
+#include "windows/skin_manager_win32.h"
 
 #include "controls/common_data_win32.h"
 #include "skin/engine_commands.h"
 #include "windows/combo_list_wnd_win32.h"
 #include "windows/edit_wnd_win32.h"
-#include "windows/skin_manager_win32.h"
 
 namespace korvane {
 
@@ -54,8 +54,8 @@ TsSkinManager* ManagerOf(const TsCommonData* skinData)
 
 } // namespace
 
-OwnedAdapterPtr MakeControlAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
-                                   TsCommonData* skinData)
+OwnedAdapterPtr TsSkinManager::MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                                TsCommonData* skinData)
 {
     if (!window || !IsWindow(window))
         return nullptr;

@@ -7,7 +7,6 @@
 #include "ui/program_resource.h"
 #include "ui/text.h"
 #include "win32/scope_guard.h"
-#include "windows/owned_adapters_win32.h"
 #include "windows/skin_provider_win32.h"
 
 #include <algorithm>
@@ -78,8 +77,6 @@ bool IsSkinnedWindow(HWND window)
 
 TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform), m_paintSource(Tables())
 {
-    // The skinned controls' own adapters (edit frames, dropped lists) are made by this layer.
-    SetOwnedAdapterMaker(&MakeControlAdapter);
     if (!SkinManagerCore::DefaultManager()) {
         SetDefaultManager(this);
         // Painters given no manager read the default one; fades tick on this thread's loop.

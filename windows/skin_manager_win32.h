@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/owned_adapter_win32.h"
 #include "skin/engine_commands.h"
 #include "render/skin_tables_source.h"
 #include "skin/shadow_images.h"
@@ -19,7 +20,7 @@ class TacProvider;
 // the window under the mouse (HotWindow), installs the thread's window-creation hook when it is
 // the default manager, watches the application window's messages, and takes live-preview
 // messages handed over by a form's frame.
-class TsSkinManager : public SkinManagerCore {
+class TsSkinManager : public SkinManagerCore, public OwnedAdapterFactory {
 public:
     explicit TsSkinManager(SkinPlatform& platform);
     ~TsSkinManager() override;
@@ -47,6 +48,11 @@ public:
     // A WM_COPYDATA handed over by a form: applies a live preview and returns true when the
     // message passes the checks; false leaves it to the window's normal handling.
     bool HandleCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
+
+    // The adapters skinned controls own: the edit frame of list boxes and rich edits, the list
+    // adapter of combo boxes' lists.
+    OwnedAdapterPtr MakeOwnedAdapter(OwnedAdapterKind kind, HWND window, std::u16string_view section,
+                                     TsCommonData* skinData) override;
 
     bool Hooked() const { return m_hook != nullptr; }
     // What the painters read of this manager's skin.
