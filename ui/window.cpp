@@ -352,16 +352,11 @@ LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
         int& depth;
         ~Leave() { --depth; }
     } leave{m_receiving};
-    try {
+    return HandleReportingErrors([&] {
         Message m{message, wParam, lParam};
         Dispatch(m);
         return m.Result;
-    } catch (const std::exception& error) {
-        ReportUncaughtError(error);
-    } catch (...) {
-        ReportUncaughtError(std::runtime_error("Unknown error"));
-    }
-    return 0;
+    });
 }
 
 void Window::HandleMessage(Message& message)

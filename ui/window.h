@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -184,5 +185,20 @@ void ForgetMouseComponent(const Component* component);
 using UncaughtErrorHandler = void (*)(const std::exception& error);
 void SetUncaughtErrorHandler(UncaughtErrorHandler handler);
 void ReportUncaughtError(const std::exception& error);
+
+// Runs the handling of a message where no exception may pass on (a window procedure, a hook
+// procedure): one that escapes is reported and `fallback` is the answer.
+template <typename Handling>
+LRESULT HandleReportingErrors(Handling handling, LRESULT fallback = 0) noexcept
+{
+    try {
+        return handling();
+    } catch (const std::exception& error) {
+        ReportUncaughtError(error);
+    } catch (...) {
+        ReportUncaughtError(std::runtime_error("Unknown error"));
+    }
+    return fallback;
+}
 
 } // namespace korvane::ui

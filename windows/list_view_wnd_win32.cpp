@@ -5,7 +5,7 @@
 #include "render/skin_tables_source.h"
 #include "render/state_image.h"
 #include "skin/engine_commands.h"
-#include "ui/application.h"
+#include "ui/window.h"
 #include "windows/adapter_face_win32.h"
 #include "windows/header_layout.h"
 #include "windows/skin_manager_win32.h"
@@ -217,7 +217,7 @@ LRESULT CALLBACK TacListViewWnd::HeaderThunk(HWND window, UINT message, WPARAM w
 {
     if (auto* adapter = static_cast<TacListViewWnd*>(GetPropW(window, kHeaderAdapterProperty));
         adapter && adapter->m_header == window)
-        return adapter->HeaderProc(message, wParam, lParam);
+        return ui::HandleReportingErrors([&] { return adapter->HeaderProc(message, wParam, lParam); });
     if (auto saved = reinterpret_cast<WNDPROC>(GetPropW(window, kHeaderProcProperty)))
         return CallWindowProcW(saved, window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
@@ -250,13 +250,7 @@ LRESULT TacListViewWnd::HeaderProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (Detached() || ViewMode() != ListViewMode::Details || FaceSection() < 0)
         return CallHeader(message, wParam, lParam);
-    try {
-        return HeaderMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        if (ui::Application* application = ui::Application::Current())
-            application->HandleException(error);
-        return 0;
-    }
+    return HeaderMessage(message, wParam, lParam);
 }
 
 LRESULT TacListViewWnd::HeaderMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -253,7 +253,7 @@ LRESULT CALLBACK TacMainWnd::ProcThunk(HWND window, UINT message, WPARAM wParam,
     if (!slot)
         return DefWindowProcW(window, message, wParam, lParam);
     if (TacMainWnd* adapter = slot->Adapter; adapter && !adapter->m_detached && !adapter->m_hook)
-        return adapter->Dispatch(message, wParam, lParam);
+        return ui::HandleReportingErrors([&] { return adapter->Dispatch(message, wParam, lParam); });
     const WNDPROC thunked = slot->Thunked;
     if (!thunked)
         return DefWindowProcW(window, message, wParam, lParam);

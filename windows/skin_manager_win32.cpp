@@ -6,6 +6,7 @@
 #include "ui/graphic_control.h"
 #include "ui/program_resource.h"
 #include "ui/text.h"
+#include "ui/window.h"
 #include "win32/scope_guard.h"
 #include "windows/skin_provider_win32.h"
 
@@ -308,7 +309,10 @@ LRESULT CALLBACK TsSkinManager::CbtHookProc(int code, WPARAM wParam, LPARAM lPar
     // The next hook comes first and its answer is ours; the adapters for new windows attach to
     // what it let through.
     const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
-    HandleCbtHook(code, wParam, lParam);
+    ui::HandleReportingErrors([&] {
+        HandleCbtHook(code, wParam, lParam);
+        return LRESULT{0};
+    });
     return result;
 }
 
@@ -370,7 +374,14 @@ bool TsSkinManager::FramesMainForm() const
 LRESULT CALLBACK TsSkinManager::ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                                       UINT_PTR /*id*/, DWORD_PTR data)
 {
-    auto* manager = reinterpret_cast<TsSkinManager*>(data);
+    return ui::HandleReportingErrors([&] {
+        return ApplicationWindowMessage(window, message, wParam, lParam, reinterpret_cast<TsSkinManager*>(data));
+    });
+}
+
+LRESULT TsSkinManager::ApplicationWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                TsSkinManager* manager)
+{
     switch (message) {
     case WM_SYSCOMMAND:
         if (((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_RESTORE) &&

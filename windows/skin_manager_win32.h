@@ -93,6 +93,8 @@ private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                                   DWORD_PTR data);
+    static LRESULT ApplicationWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            TsSkinManager* manager);
     // The manager as the commands carry it: a pointer to its portable part.
     LPARAM Self() const { return reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(this)); }
     void AttachApplicationWindow();

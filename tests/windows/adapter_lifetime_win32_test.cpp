@@ -5,6 +5,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "windows/main_wnd_win32.h"
+#include "ui/window.h"
 #include "windows/skin_manager_win32.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,15 @@
 #include <windows.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace korvane {
 namespace {
 
 constexpr UINT kDropYourAdapter = WM_APP + 1;
+// The probe adapter's handling of this message throws.
+constexpr UINT kThrow = WM_APP + 3;
 constexpr UINT kCountMe = WM_APP + 2;
 
 // What the probe adapter saw; reset by each test.
@@ -38,6 +43,8 @@ protected:
     {
         if (message == kCountMe)
             ++g_probe.counted;
+        if (message == kThrow)
+            throw std::runtime_error("the probe failed");
         const LRESULT result = TacMainWnd::WndProc(message, wParam, lParam);
         if (message == kDropYourAdapter)
             g_probe.aliveAfterPrevious = !g_probe.destroyed;
@@ -154,6 +161,21 @@ TEST_F(AdapterLifetime, AnAdapterOfAClassLibraryWindowDetachesWhenTheWindowGoes)
     EXPECT_TRUE(g_owned->Detached()) << "the adapter never heard its window go";
     g_owned.reset();
     EXPECT_TRUE(g_probe.destroyed);
+}
+
+std::string g_reported;
+
+TEST_F(AdapterLifetime, AnErrorInAnAdaptersHandlingIsReportedAndStopsAtItsWindowProcedure)
+{
+    g_reported.clear();
+    ui::SetUncaughtErrorHandler([](const std::exception& error) { g_reported = error.what(); });
+    g_owned = Probe();
+    EXPECT_EQ(SendMessageW(m_window, kThrow, 0, 0), 0);
+    EXPECT_EQ(g_reported, "the probe failed");
+    SendMessageW(m_window, kCountMe, 0, 0);
+    EXPECT_EQ(g_probe.counted, 1) << "the adapter goes on handling its window";
+    ui::SetUncaughtErrorHandler(nullptr);
+    g_owned.reset();
 }
 
 } // namespace
