@@ -153,27 +153,27 @@ void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
 {
     const WPARAM wParam = CommandWParam(command);
     // 1. The application's forms, last created first. Forms that handle the engine's commands
-    //    themselves carry a skinned frame and are reached through the list of skinned forms.
+    //    themselves carry a skinned frame: they are set aside for the second step.
+    std::vector<HWND> framedElsewhere;
     if (ui::Application* application = ui::Application::Current()) {
         const std::vector<ui::Form*> forms = application->Forms();
         for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
             const HWND form = (*it)->Handle();
-            if (!form || !IsWindow(form) || IsSkinnedWindow(form))
+            if (!form || !IsWindow(form))
                 continue;
-            SendToFormAndControls(form, wParam, lParam);
+            if (IsSkinnedWindow(form))
+                framedElsewhere.insert(framedElsewhere.begin(), form);
+            else
+                SendToFormAndControls(form, wParam, lParam);
         }
     }
     // 2. Forms with a frame of this manager, then the application's forms framed by another one
     //    (their controls may name this manager). 3. Visible dialogs adapted by the hook. A window
     //    may leave the lists while it handles the command, so each list is walked over a copy.
     std::vector<HWND> skinnedForms = m_skinnedForms;
-    if (ui::Application* application = ui::Application::Current()) {
-        for (ui::Form* form : application->Forms()) {
-            const HWND window = form->Handle();
-            if (window && IsSkinnedWindow(window) && std::ranges::find(skinnedForms, window) == skinnedForms.end())
-                skinnedForms.push_back(window);
-        }
-    }
+    for (HWND form : framedElsewhere)
+        if (std::ranges::find(skinnedForms, form) == skinnedForms.end())
+            skinnedForms.push_back(form);
     for (HWND form : skinnedForms) {
         if (IsWindow(form))
             SendToFormAndControls(form, wParam, lParam);
