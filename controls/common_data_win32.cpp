@@ -331,7 +331,7 @@ bool TsCommonData::MustSkipPaint()
     facts.HasParent = parent != nullptr;
     // The parent is asked only when nothing before decides.
     if (facts.HasManager && facts.UsesCache && !facts.Destroying && !facts.PaintSuspended && parent)
-        facts.ParentUpdating = SendCommand(parent, SKC_ISUPDATING) != 0;
+        facts.ParentUpdating = WindowIsUpdating(parent);
     PaintSuspended = korvane::MustSkipPaint(facts);
     return PaintSuspended;
 }
@@ -472,11 +472,16 @@ void TsCommonData::AnswerBackground(BackgroundRequest& request, int state, HWND 
     }
 }
 
+bool TsCommonData::BackgroundAnswer(BackgroundRequest& request)
+{
+    AnswerBackground(request, 0, nullptr);
+    return true;
+}
+
 void TsCommonData::AskParentBackground(BackgroundRequest& request, HWND parent)
 {
     request.AnswerKind = kAnswerNone;
-    if (parent)
-        SendCommand(parent, SKC_GETBACKGROUND, 0, reinterpret_cast<LPARAM>(&request));
+    AskWindowBackground(parent, request);
     if (request.AnswerKind != kAnswerNone)
         return;
     request.AnswerKind = kAnswerColour;
@@ -636,7 +641,7 @@ void TsCommonData::PaintOwnBackgroundToWindow(HWND window, HDC dc, const PixelRe
             continue;
         }
         // A group box shows the parent's background inside: leave out only its frame.
-        const int caption = static_cast<int>(SendCommand(child, SKC_GETCAPTIONHEIGHT));
+        const int caption = CaptionHeightOf(child);
         const int section = manager->Tables().FindSection(u"GROUPBOX");
         int left = 0;
         int right = 0;
@@ -874,7 +879,7 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         UrgentPainting = command.Argument == 1;
         return false;
     case SKC_ISUPDATING:
-        return answer(CacheStale || PaintSuspended ? 1 : 0);
+        return answer(*UpdatingAnswer() ? 1 : 0);
     case SKC_ISCLIPPED:
         return answer(Clipped ? 1 : 0);
     case SKC_SECTIONCHANGED:
@@ -937,11 +942,11 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         return false;
     case SKC_GETSECTIONINDEX:
         if (message.LParam)
-            *reinterpret_cast<std::int32_t*>(message.LParam) = SectionIndex;
+            *reinterpret_cast<std::int32_t*>(message.LParam) = *SectionIndexAnswer();
         return answer(0);
     case SKC_GETBACKGROUND:
         if (auto* request = reinterpret_cast<BackgroundRequest*>(message.LParam))
-            AnswerBackground(*request, 0, nullptr);
+            BackgroundAnswer(*request);
         return answer(0);
     case SKC_PLAINBGSTATE:
         if (message.LParam == 1) {

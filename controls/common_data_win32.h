@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/control_kind.h"
+#include "controls/skin_target_win32.h"
 #include "gfx/parent_background.h"
 #include "skin/skin_records.h"
 #include "ui/component.h"
@@ -21,18 +22,6 @@ inline constexpr std::uint16_t kPlainBackground = 0x0001; // one flat colour: no
 inline constexpr std::uint16_t kPrinting = 0x0200;        // painting into a foreign device context
 inline constexpr std::uint16_t kInUpdate = 0x0800;        // between BeginUpdate and EndUpdate
 
-// The lParam of SKC_GETBACKGROUND: what lies behind a child of the answerer.
-struct BackgroundRequest {
-    BitmapView Bitmap;        // answer: the bitmap that holds the background (the answerer's cache)
-    std::uint32_t Color = 0;  // answer: the flat colour, for a colour answer
-    std::int32_t OffsetX = 0; // answer: where the answerer's own origin lies in Bitmap
-    std::int32_t OffsetY = 0;
-    std::uint8_t AnswerKind = 0; // 0 no answer yet, 1 flat colour, 2 bitmap
-};
-inline constexpr std::uint8_t kAnswerNone = 0;
-inline constexpr std::uint8_t kAnswerColour = 1;
-inline constexpr std::uint8_t kAnswerBitmap = 2;
-
 // What the owner of a skin data object is, where the rules differ.
 enum class TsOwnerRole {
     Control,   // a windowed or windowless control
@@ -46,7 +35,7 @@ enum class TsOwnerRole {
 // when it must be rebuilt, the skin's colours for edit-like controls, the hover glow, and the
 // answers to the engine's commands on the owner's behalf. It hooks the owner's message path, so
 // it sees every message before the owner does (its pre-handler).
-class TsCommonData : public ui::MessageHook {
+class TsCommonData : public ui::MessageHook, public SkinTarget {
 public:
     // Attaches to the owner's message path; with `createCache` an empty cache bitmap is ready at
     // once (the others make it at their first paint).
@@ -150,6 +139,12 @@ public:
     void HideGlow();
     // The engine's command (SKM_COMMAND); true when handled.
     bool HandleCommand(ui::Message& message);
+
+    // The questions of the skinned windows: updating while the cache is stale or painting is
+    // held back; the background with StateNormal; the section's index.
+    std::optional<bool> UpdatingAnswer() override { return CacheStale || PaintSuspended; }
+    bool BackgroundAnswer(BackgroundRequest& request) override;
+    std::optional<std::int32_t> SectionIndexAnswer() override { return SectionIndex; }
 
     // The owner's window (its parent's for a windowless owner), or null.
     HWND OwnerWindow() const;

@@ -468,6 +468,12 @@ bool TsCustomComboBox::FilterEditMessage(HWND edit, UINT message, LRESULT& resul
     }
 }
 
+void TsCustomComboBox::HotChanged(const SkinManagerCore& /*manager*/, bool hot)
+{
+    if (!hot)
+        Perform(ui::CM_MOUSELEAVE);
+}
+
 LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
@@ -502,7 +508,8 @@ LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
         ComboBox::WindowProc(SKM_COMMAND, wParam, lParam);
         return ListDropped ? 1 : 0;
     case SKC_MOUSELEAVE:
-        Perform(ui::CM_MOUSELEAVE);
+        if (lParam)
+            HotChanged(*reinterpret_cast<const SkinManagerCore*>(lParam), false);
         break;
     default:
         break;

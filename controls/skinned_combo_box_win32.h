@@ -3,6 +3,7 @@
 #include "controls/bound_label_win32.h"
 #include "controls/combo_layout.h"
 #include "controls/common_data_win32.h"
+#include "controls/skin_target_win32.h"
 #include "controls/disabled_look.h"
 #include "controls/owned_adapter_win32.h"
 #include "ui/combo_box.h"
@@ -20,7 +21,7 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 // The items of its list are drawn by the control too; a list that holds more items than
 // DropDownCount gets the skin's list adapter the first time it asks for its colours. A read-only
 // box lets the user change neither the selection nor the text.
-class TsCustomComboBox : public ui::ComboBox {
+class TsCustomComboBox : public ui::ComboBox, public SkinTarget {
     // The edit child of a csDropDown box: its messages pass the box first.
     class EditChild : public ui::Window {
     public:
@@ -86,6 +87,8 @@ private:
     void Repaint();
     void FreeListAdapter();
     LRESULT OnSkinCommand(WPARAM wParam, LPARAM lParam);
+    // The box lets go of the mouse when the manager's hot window moves on.
+    void HotChanged(const SkinManagerCore& manager, bool hot) override;
     // Drops what a read-only box must not act on; true when dropped, with the answer.
     bool ReadOnlyDrops(UINT message, WPARAM wParam, LRESULT& result);
     // Gives the list room for DropDownCount items before it drops.

@@ -33,36 +33,42 @@ TsGroupBox::CommandFront::CommandFront(TsGroupBox& box) : m_box(box)
     Attach(box);
 }
 
+std::optional<bool> TsGroupBox::CommandFront::UpdatingAnswer()
+{
+    return m_box.SkinData.CacheStale || m_box.SkinData.MustSkipPaint();
+}
+
+bool TsGroupBox::CommandFront::BackgroundAnswer(BackgroundRequest& request)
+{
+    if (m_box.m_captionSkin.empty() || !m_box.SkinnedNow() || m_box.SkinData.CacheBitmap.Empty())
+        return false;
+    request.AnswerKind = kAnswerBitmap;
+    request.Bitmap = m_box.SkinData.CacheBitmap.View();
+    request.OffsetX = 0;
+    request.OffsetY = 0;
+    return true;
+}
+
 bool TsGroupBox::CommandFront::OnMessage(ui::Message& message)
 {
-    if (message.Id == SKM_COMMAND) {
-        switch (EngineCommandOf(message.WParam)) {
-        case SKC_SETSKIN:
-            // The children take the new skin first; the box's skin data then resolves its own.
-            m_box.ForwardToChildren(message.WParam, message.LParam);
+    if (message.Id != SKM_COMMAND)
+        return false;
+    switch (EngineCommandOf(message.WParam)) {
+    case SKC_SETSKIN:
+        // The children take the new skin first; the box's skin data then resolves its own.
+        m_box.ForwardToChildren(message.WParam, message.LParam);
+        return false;
+    case SKC_ISUPDATING:
+        message.Result = *UpdatingAnswer() ? 1 : 0;
+        return true;
+    case SKC_GETBACKGROUND:
+        if (!message.LParam || !BackgroundAnswer(*reinterpret_cast<BackgroundRequest*>(message.LParam)))
             return false;
-        case SKC_ISUPDATING:
-            // The box repaints its face at every paint: it is updating while that face is stale
-            // or its paint is held back.
-            message.Result = m_box.SkinData.CacheStale || m_box.SkinData.MustSkipPaint() ? 1 : 0;
-            return true;
-        default:
-            break;
-        }
-    }
-    // With a caption section of its own the box's cache holds the caption's background too:
-    // children look at the cache itself.
-    if (message.Id == SKM_COMMAND && EngineCommandOf(message.WParam) == SKC_GETBACKGROUND && message.LParam &&
-        !m_box.m_captionSkin.empty() && m_box.SkinnedNow() && !m_box.SkinData.CacheBitmap.Empty()) {
-        auto* request = reinterpret_cast<BackgroundRequest*>(message.LParam);
-        request->AnswerKind = kAnswerBitmap;
-        request->Bitmap = m_box.SkinData.CacheBitmap.View();
-        request->OffsetX = 0;
-        request->OffsetY = 0;
         message.Result = 0;
         return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 TsGroupBox::TsGroupBox(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)

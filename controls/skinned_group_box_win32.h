@@ -18,9 +18,16 @@ namespace korvane {
 // face are told it is ready. Unskinned it paints the platform's etched frame.
 class TsGroupBox : public ui::Window {
     // Engine commands that must be answered before the skin data answers them.
-    class CommandFront : public ui::MessageHook {
+    class CommandFront : public ui::MessageHook, public SkinTarget {
     public:
         explicit CommandFront(TsGroupBox& box);
+
+        // The box repaints its face at every paint: it is updating while that face is stale or
+        // its paint is held back.
+        std::optional<bool> UpdatingAnswer() override;
+        // With a caption section of its own the box's cache holds the caption's background too:
+        // children look at the cache itself.
+        bool BackgroundAnswer(BackgroundRequest& request) override;
 
     protected:
         bool OnMessage(ui::Message& message) override;

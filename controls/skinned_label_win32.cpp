@@ -28,14 +28,6 @@ SkinManagerCore* ActiveDefaultManager()
     return manager && manager->Active() && !manager->Tables().Sections.empty() ? manager : nullptr;
 }
 
-std::int32_t SectionIndexOf(HWND window)
-{
-    std::int32_t index = -1;
-    if (window)
-        SendMessageW(window, SKM_COMMAND, EngineCommandWParam(SKC_GETSECTIONINDEX), reinterpret_cast<LPARAM>(&index));
-    return index;
-}
-
 HWND ParentOf(HWND window)
 {
     return window && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;

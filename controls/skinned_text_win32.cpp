@@ -1,5 +1,7 @@
 #include "controls/skinned_text_win32.h"
 
+#include "controls/skin_target_win32.h"
+
 #include "controls/common_data_win32.h"
 #include "controls/control_kind.h"
 #include "controls/disabled_caption_color.h"
@@ -53,8 +55,7 @@ const TsGeneralData* ColourSection(const TextColourSource& source, const TsGener
         return &own;
     for (HWND parent = source.ParentWindow; parent;
          parent = (GetWindowLongW(parent, GWL_STYLE) & WS_CHILD) ? GetParent(parent) : nullptr) {
-        std::int32_t index = -1;
-        SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_GETSECTIONINDEX), reinterpret_cast<LPARAM>(&index));
+        const std::int32_t index = SectionIndexOf(parent);
         if (!manager->Tables().IsValidSection(index))
             continue;
         const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(index)];

@@ -87,7 +87,7 @@ void PaintWindowlessChildren(HDC dc, ui::Window& container, POINT offset, bool u
         return;
     const BitmapView view = picture.View();
     BackgroundRequest behind;
-    SendCommand(container, SKC_GETBACKGROUND, reinterpret_cast<LPARAM>(&behind));
+    AskWindowBackground(container.Handle(), behind);
     std::optional<std::uint32_t> childrenColour;
     for (ui::GraphicControl* child : children) {
         const PixelRect bounds = child->ControlBounds();

@@ -50,8 +50,7 @@ void DrawAdapterCaption(const win32::DibSection& cache, HWND window, std::wstrin
 
 bool ParentHoldsPainting(HWND window)
 {
-    const HWND parent = GetParent(window);
-    return parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0) != 0;
+    return WindowIsUpdating(GetParent(window));
 }
 
 WindowFontSelection::WindowFontSelection(HDC dc, HWND window) : m_dc(dc), m_previous(nullptr)

@@ -228,10 +228,7 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
         }
     }
     LRESULT result = previous;
-    std::int32_t index = -1;
-    if (m_listWindow)
-        index = static_cast<std::int32_t>(
-            SendMessageW(m_listWindow, SKM_COMMAND, EngineCommandWParam(SKC_GETSECTIONINDEX), 0));
+    const std::int32_t index = m_listWindow ? SectionIndexOf(m_listWindow) : -1;
     const TsSkinManager* manager = Manager();
     if (manager && manager->Tables().IsValidSection(index) && !DialogChild()) {
         const TsGeneralData& section = manager->Tables().Sections[static_cast<std::size_t>(index)];

@@ -207,6 +207,13 @@ LRESULT TacEditWnd::OnPrint(HDC dc, LPARAM flags)
     return 0;
 }
 
+std::optional<std::int32_t> TacEditWnd::SectionIndexAnswer()
+{
+    if (StyleHidden || !Answering())
+        return std::nullopt;
+    return SectionIndex();
+}
+
 LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TsSkinManager* manager = Manager();
@@ -290,7 +297,7 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             RebuildFrameCache(DialogChild());
             return 0;
         case SKC_GETSECTIONINDEX:
-            return SectionIndex();
+            return *SectionIndexAnswer();
         default:
             break;
         }

@@ -40,6 +40,8 @@ public:
 
     // For windows without an owner object: the colour their face is painted with.
     COLORREF PaintColour() const { return m_paintColour; }
+    // Its section, while it paints the window.
+    std::optional<std::int32_t> SectionIndexAnswer() override;
 
 protected:
     void Initialize() override;

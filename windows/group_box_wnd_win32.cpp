@@ -76,12 +76,19 @@ void TacGroupBoxWnd::CopyFace(HDC dc)
                             reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(Manager())));
 }
 
+std::optional<int> TacGroupBoxWnd::CaptionHeightAnswer()
+{
+    if (!Answering())
+        return std::nullopt;
+    return CaptionRect().Height();
+}
+
 std::optional<LRESULT> TacGroupBoxWnd::FaceMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case SKM_COMMAND:
         if (EngineCommand::FromWParam(wParam).Code == SKC_GETCAPTIONHEIGHT)
-            return CaptionRect().Height();
+            return CaptionHeightAnswer().value_or(0);
         break;
     case WM_ERASEBKGND:
         // Asked with the same context twice, the box paints its face into it.

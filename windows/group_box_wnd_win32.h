@@ -8,12 +8,13 @@ namespace korvane {
 
 // The adapter of a platform group box: the section's face from the middle of the caption strip
 // down, the caption on what lies behind the box, copied around the box's visible children, which
-// are told when the face is ready. It answers SKC_GETCAPTIONHEIGHT with the strip's height.
+// are told when the face is ready. It answers the caption height with the strip's height.
 class TacGroupBoxWnd : public TacFaceWnd {
 public:
     using TacFaceWnd::TacFaceWnd;
 
     PixelRect CaptionRect();
+    std::optional<int> CaptionHeightAnswer() override;
 
 protected:
     void BuildFace(const TsSkinManager& manager) override;

@@ -46,6 +46,7 @@ void ForgetAdapter(HWND window, const TacMainWnd* adapter)
     if (!slot || slot->Adapter != adapter)
         return;
     slot->Adapter = nullptr;
+    ForgetWindowTarget(window, adapter);
     if (IsWindow(window))
         RemovePropW(window, kAdapterProperty);
     if (!slot->Thunked)
@@ -56,7 +57,7 @@ void ForgetAdapter(HWND window, const TacMainWnd* adapter)
 
 // The adapter on the message path of a class-library window: it sees every message before the
 // object does, and the rest of the path is the adapter's "previous" handling.
-class TacMainWnd::PathHook : public ui::MessageHook {
+class TacMainWnd::PathHook : public ui::MessageHook, public SkinTarget {
 public:
     explicit PathHook(TacMainWnd& owner) : m_owner(owner) {}
     LRESULT Next(UINT id, WPARAM wParam, LPARAM lParam)
@@ -78,6 +79,13 @@ protected:
     }
     // The window went: the adapter detaches, as one of a plain window does at WM_NCDESTROY.
     void OnWindowDestroyed() override { m_owner.Detach(); }
+
+    // The adapter answers where the hook stands on the path.
+    std::optional<bool> UpdatingAnswer() override { return m_owner.UpdatingAnswer(); }
+    bool BackgroundAnswer(BackgroundRequest& request) override { return m_owner.BackgroundAnswer(request); }
+    std::optional<int> CaptionHeightAnswer() override { return m_owner.CaptionHeightAnswer(); }
+    std::optional<std::int32_t> SectionIndexAnswer() override { return m_owner.SectionIndexAnswer(); }
+    void HotChanged(const SkinManagerCore& manager, bool hot) override { m_owner.HotChanged(manager, hot); }
 
 private:
     TacMainWnd& m_owner;
@@ -165,14 +173,18 @@ void TacMainWnd::Create(bool frameChange)
     if (ui::Window* object = ui::Window::FromHandle(m_window)) {
         m_hook = std::make_unique<PathHook>(*this);
         m_hook->Attach(*object);
-    } else if (slot.Thunked) {
-        // An earlier adapter's thunk still sits under another subclasser and reaches whoever the
-        // table names: this adapter takes its place there rather than adding a second thunk.
-        m_savedProc = slot.Thunked;
     } else {
-        m_savedProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk)));
-        slot.Thunked = m_savedProc;
+        // Questions asked in the process find the adapter of a window no object of ours owns here.
+        SetWindowTarget(m_window, this);
+        if (slot.Thunked) {
+            // An earlier adapter's thunk still sits under another subclasser and reaches whoever
+            // the table names: this adapter takes its place there rather than adding a second thunk.
+            m_savedProc = slot.Thunked;
+        } else {
+            m_savedProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk)));
+            slot.Thunked = m_savedProc;
+        }
     }
     m_subclassed = true;
     m_detached = false;
@@ -317,6 +329,25 @@ LRESULT TacMainWnd::CallPreviousWithoutRedraw(UINT message, WPARAM wParam, LPARA
     return CallPrevious(message, wParam, lParam);
 }
 
+bool TacMainWnd::Answering() const
+{
+    const TsSkinManager* manager = Manager();
+    return manager && manager->Active() && !m_detached && !m_released;
+}
+
+std::optional<bool> TacMainWnd::UpdatingAnswer()
+{
+    if (!Answering())
+        return std::nullopt;
+    return PaintSuspended;
+}
+
+void TacMainWnd::HotChanged(const SkinManagerCore& manager, bool /*hot*/)
+{
+    if (Answering() && &manager == static_cast<const SkinManagerCore*>(Manager()))
+        HoverChanged();
+}
+
 bool TacMainWnd::SentByOwnManager(LPARAM lParam) const
 {
     return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(Manager());
@@ -360,7 +391,7 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
     case SKC_ISSKINNED:
         return 1;
     case SKC_ISUPDATING:
-        return PaintSuspended ? 1 : 0;
+        return UpdatingAnswer().value_or(false) ? 1 : 0;
     case SKC_SETSECTION:
         if (lParam) {
             m_section = *reinterpret_cast<const std::u16string*>(lParam);

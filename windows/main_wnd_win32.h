@@ -1,10 +1,12 @@
 #pragma once
 
+#include "controls/skin_target_win32.h"
 #include "ui/component.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -23,7 +25,7 @@ class TsSkinManager;
 // Owners free adapters through Release (AdapterPtr does): an adapter may be freed by what one of
 // its own window's messages sets off (a skin change that drops it), so it stops being reachable
 // at once but its memory goes only when the outermost message it is handling returns.
-class TacMainWnd {
+class TacMainWnd : public SkinTarget {
 public:
     TacMainWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
     TacMainWnd(const TacMainWnd&) = delete;
@@ -78,6 +80,11 @@ public:
     // Create.
     void SetDialogChild(bool dialogChild) { m_dialogChild = dialogChild; }
 
+    // The questions of the skinned windows, answered while the manager's skin is on (that is when
+    // the window's engine commands reach the adapter).
+    std::optional<bool> UpdatingAnswer() override;
+    void HotChanged(const SkinManagerCore& manager, bool hot) override;
+
 protected:
     // Remembers what Restore gives back; called before subclassing.
     virtual void Initialize() {}
@@ -94,6 +101,8 @@ protected:
     void ReadCaption();
     // An engine command's LParam names this adapter's manager as its sender.
     bool SentByOwnManager(LPARAM lParam) const;
+    // The manager's skin is on and the adapter serves its window: it answers the engine.
+    bool Answering() const;
 
 private:
     class PathHook;

@@ -139,9 +139,9 @@ void TsSkinManager::SetHotWindow(HWND window)
     const HWND previous = m_hotWindow;
     m_hotWindow = window;
     if (previous && IsWindow(previous))
-        SendMessageW(previous, SKM_COMMAND, CommandWParam(SKC_MOUSELEAVE), Self());
+        TellHotChanged(previous, *this, false);
     if (window)
-        SendMessageW(window, SKM_COMMAND, CommandWParam(SKC_MOUSEENTER), Self());
+        TellHotChanged(window, *this, true);
 }
 
 void TsSkinManager::Broadcast(SkinBroadcast command)

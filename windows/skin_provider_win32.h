@@ -33,6 +33,8 @@ public:
     // Walks the container's child windows (the form's when null) and adapts every control whose
     // class stands in a ThirdParty list; nothing unless the rules skin third-party controls.
     void AdaptControls(HWND container = nullptr);
+    // The form's controls see the skinned frame's client face behind them.
+    bool BackgroundAnswer(BackgroundRequest& request) override { return m_frame.AnswerBackground(request); }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -59,6 +61,7 @@ public:
     TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& provider);
     ~TacDialogWnd() override;
     WindowFrame& Frame() { return m_frame; }
+    bool BackgroundAnswer(BackgroundRequest& request) override { return m_frame.AnswerBackground(request); }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

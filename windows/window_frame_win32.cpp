@@ -495,13 +495,15 @@ COLORREF WindowFrame::FontColour() const
     return section ? static_cast<COLORREF>(section->Props[0].FontColor[1]) & 0xFFFFFF : GetSysColor(COLOR_BTNTEXT);
 }
 
-void WindowFrame::AnswerBackground(BackgroundRequest& request)
+bool WindowFrame::AnswerBackground(BackgroundRequest& request)
 {
+    if (!Skinned())
+        return false;
     const win32::DibSection* face = ClientFace();
     if (!face) {
         request.AnswerKind = kAnswerColour;
         request.Color = FaceColour();
-        return;
+        return true;
     }
     const PixelRect client = ClientRectInWindow(Metrics());
     request.AnswerKind = kAnswerBitmap;
@@ -509,6 +511,7 @@ void WindowFrame::AnswerBackground(BackgroundRequest& request)
     request.OffsetX = client.Left;
     request.OffsetY = client.Top;
     request.Color = FaceColour();
+    return true;
 }
 
 TitleButtonData* WindowFrame::ButtonAt(POINT p)
@@ -759,10 +762,8 @@ bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         const EngineCommand command = EngineCommand::FromWParam(wParam);
         switch (command.Code) {
         case SKC_GETBACKGROUND:
-            if (!Skinned())
+            if (!lParam || !AnswerBackground(*reinterpret_cast<BackgroundRequest*>(lParam)))
                 return false;
-            if (auto* request = reinterpret_cast<BackgroundRequest*>(lParam))
-                AnswerBackground(*request);
             result = 0;
             return true;
         case SKC_GETBGCOLOR:

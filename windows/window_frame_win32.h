@@ -61,8 +61,8 @@ public:
     COLORREF FaceColour() const;
     COLORREF FontColour() const;
     // Fills a child's background request with the client face (the frame cache, seen from the
-    // client area's origin).
-    void AnswerBackground(BackgroundRequest& request);
+    // client area's origin); false, leaving it, while the frame is not skinned.
+    bool AnswerBackground(BackgroundRequest& request);
     // The window's face whose client part is the client face (null while not skinned).
     const win32::DibSection* ClientFace();
     // Copies the client face to a device context of the client area.

@@ -19,6 +19,8 @@
 #include "windows/skin_manager_win32.h"
 #include "windows/static_wnd_win32.h"
 #include "controls/radio_button_geometry.h"
+#include "controls/skin_target_win32.h"
+#include "skin/engine_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -398,6 +400,42 @@ TEST_F(StandardAdapters, TheMouseOverAnAdaptedButtonIsTheManagersUntilItLeaves)
     EXPECT_EQ(manager.HotWindow(), box.Window());
     SendMessageW(box.Window(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(manager.HotWindow(), nullptr);
+}
+
+// The engine commands sent as messages on this thread while a hook records them.
+std::vector<SkinCommand> g_sentCommands;
+LRESULT CALLBACK RecordSentCommands(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam); code == HC_ACTION && sent->message == SKM_COMMAND)
+        g_sentCommands.push_back(EngineCommandOf(sent->wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(StandardAdapters, AButtonsFaceAsksItsFormWhatLiesBehindAndWhetherItIsUpdatingWithoutAMessage)
+{
+    auto& button =
+        Adapted<TacBtnWnd>(L"BUTTON", L"Да", BS_PUSHBUTTON, BoundsRect(10, 10, 90, 26), AdapterKind::Button, u"BUTTON");
+    Pump();
+    const HWND form = ChooseStyleMenu->Handle();
+
+    g_sentCommands.clear();
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSentCommands, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    button.PaintFace(nullptr);
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(g_sentCommands.empty()) << "the first command sent: " << (g_sentCommands.empty() ? 0 : g_sentCommands[0]);
+
+    // The answers are the ones the form gives to the engine's messages, its frame's client face.
+    BackgroundRequest asked;
+    AskWindowBackground(form, asked);
+    BackgroundRequest sent;
+    SendMessageW(form, SKM_COMMAND, EngineCommandWParam(SKC_GETBACKGROUND), reinterpret_cast<LPARAM>(&sent));
+    EXPECT_EQ(asked.AnswerKind, kAnswerBitmap);
+    EXPECT_EQ(asked.AnswerKind, sent.AnswerKind);
+    EXPECT_TRUE(asked.Bitmap.SameAs(sent.Bitmap));
+    EXPECT_EQ(asked.OffsetX, sent.OffsetX);
+    EXPECT_EQ(asked.OffsetY, sent.OffsetY);
+    EXPECT_EQ(WindowIsUpdating(form), SendMessageW(form, SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0) != 0);
 }
 
 TEST_F(StandardAdapters, AHiddenAdaptedWindowStaysHiddenWhenItsTextOrCheckChanges)

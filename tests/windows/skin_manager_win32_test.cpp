@@ -49,10 +49,16 @@ std::vector<std::wstring> WhoGot(SkinCommand command)
 }
 
 // Records the engine commands (but SKC_ISSKINNED, left unanswered) that reach a component along
-// its message path, and reports them handled when `handles` is set.
-class RecordingHook : public ui::MessageHook {
+// its message path, and reports them handled when `handles` is set. The hover notice, a call
+// between the program's own objects, is recorded as the command it stands for.
+class RecordingHook : public ui::MessageHook, public SkinTarget {
 public:
     RecordingHook(std::wstring name, bool handles) : m_name(std::move(name)), m_handles(handles) {}
+
+    void HotChanged(const SkinManagerCore& manager, bool hot) override
+    {
+        g_received.push_back({m_name, hot ? SKC_MOUSEENTER : SKC_MOUSELEAVE, reinterpret_cast<LPARAM>(&manager)});
+    }
 
 protected:
     bool OnMessage(ui::Message& message) override
@@ -279,6 +285,20 @@ TEST_F(SkinManagerWindows, HotWindowSendsLeaveToThePreviousWindowThenEnterToTheN
     EXPECT_EQ(g_received[2].command, SKC_MOUSEENTER);
     EXPECT_EQ(g_received[3].command, SKC_MOUSELEAVE);
     EXPECT_EQ(g_received[3].lParam, reinterpret_cast<LPARAM>(&manager));
+}
+
+TEST_F(SkinManagerWindows, HotWindowTellsAWindowThatIsNotTheProgramsByTheEngineMessage)
+{
+    TsSkinManager manager(m_platform);
+    const HWND child = CreateChild(m_first->Handle(), L"KorvaneSkinnedChild", L"plain child");
+    manager.SetHotWindow(child);
+    manager.SetHotWindow(nullptr);
+    ASSERT_EQ(g_received.size(), 2u);
+    EXPECT_EQ(g_received[0].who, L"plain child");
+    EXPECT_EQ(g_received[0].command, SKC_MOUSEENTER);
+    EXPECT_EQ(g_received[1].command, SKC_MOUSELEAVE);
+    EXPECT_EQ(g_received[1].lParam, reinterpret_cast<LPARAM>(static_cast<SkinManagerCore*>(&manager)));
+    DestroyWindow(child);
 }
 
 TEST_F(SkinManagerWindows, ApplicationWindowIgnoresThemeChangesAndRepaintsVisibleFormsOnActivation)

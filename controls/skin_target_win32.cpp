@@ -1,0 +1,113 @@
+#include "controls/skin_target_win32.h"
+
+#include "skin/engine_commands.h"
+#include "ui/window.h"
+#include "win32/window_table.h"
+
+namespace korvane {
+
+namespace {
+
+win32::WindowTable<SkinTarget*>& WindowTargets()
+{
+    static win32::WindowTable<SkinTarget*> targets;
+    return targets;
+}
+
+LRESULT SendCommand(HWND window, SkinCommand command, LPARAM lParam = 0)
+{
+    return window ? SendMessageW(window, SKM_COMMAND, EngineCommandWParam(command), lParam) : 0;
+}
+
+// The first answer along the window's objects; no value when none answers, and `foreign` when the
+// window is none of this program's.
+template <typename Answer>
+std::optional<Answer> FirstAnswer(HWND window, std::optional<Answer> (SkinTarget::*question)(), bool& foreign)
+{
+    std::optional<Answer> answer;
+    foreign = !AskTargets(window, [&](SkinTarget& target) {
+        answer = (target.*question)();
+        return answer.has_value();
+    });
+    return answer;
+}
+
+} // namespace
+
+void SetWindowTarget(HWND window, SkinTarget* target)
+{
+    WindowTargets().At(window) = target;
+}
+
+void ForgetWindowTarget(HWND window, const SkinTarget* target)
+{
+    if (SkinTarget** found = WindowTargets().Find(window); found && *found == target)
+        WindowTargets().Erase(window);
+}
+
+bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask)
+{
+    if (!window)
+        return false;
+    if (ui::Window* object = ui::Window::FromHandle(window)) {
+        // The hooks meet a message before the object does, in the order they were attached.
+        for (ui::MessageHook* hook : object->Hooks())
+            if (auto* target = dynamic_cast<SkinTarget*>(hook); target && ask(*target))
+                return true;
+        if (auto* target = dynamic_cast<SkinTarget*>(object))
+            ask(*target);
+        return true;
+    }
+    if (SkinTarget** target = WindowTargets().Find(window)) {
+        ask(**target);
+        return true;
+    }
+    return false;
+}
+
+bool WindowIsUpdating(HWND window)
+{
+    bool foreign = false;
+    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::UpdatingAnswer, foreign);
+    if (foreign)
+        return SendCommand(window, SKC_ISUPDATING) != 0;
+    return answer.value_or(false);
+}
+
+void AskWindowBackground(HWND window, BackgroundRequest& request)
+{
+    if (!AskTargets(window, [&request](SkinTarget& target) { return target.BackgroundAnswer(request); }))
+        SendCommand(window, SKC_GETBACKGROUND, reinterpret_cast<LPARAM>(&request));
+}
+
+int CaptionHeightOf(HWND window)
+{
+    bool foreign = false;
+    const std::optional<int> answer = FirstAnswer(window, &SkinTarget::CaptionHeightAnswer, foreign);
+    if (foreign)
+        return static_cast<int>(SendCommand(window, SKC_GETCAPTIONHEIGHT));
+    return answer.value_or(0);
+}
+
+std::int32_t SectionIndexOf(HWND window)
+{
+    bool foreign = false;
+    const std::optional<std::int32_t> answer = FirstAnswer(window, &SkinTarget::SectionIndexAnswer, foreign);
+    if (!foreign)
+        return answer.value_or(-1);
+    std::int32_t index = -1;
+    SendCommand(window, SKC_GETSECTIONINDEX, reinterpret_cast<LPARAM>(&index));
+    return index;
+}
+
+void TellHotChanged(HWND window, const SkinManagerCore& manager, bool hot)
+{
+    const bool ours = AskTargets(window, [&](SkinTarget& target) {
+        target.HotChanged(manager, hot);
+        return false;
+    });
+    if (!ours)
+        SendCommand(window, hot ? SKC_MOUSEENTER : SKC_MOUSELEAVE, reinterpret_cast<LPARAM>(&manager));
+}
+
+} // namespace korvane

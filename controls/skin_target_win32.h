@@ -1,0 +1,72 @@
+#pragma once
+
+#include "gfx/bitmap_view.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace korvane {
+
+class SkinManagerCore;
+
+// What lies behind a child of the answerer: filled in by the answer to "what lies behind me".
+struct BackgroundRequest {
+    BitmapView Bitmap;        // answer: the bitmap that holds the background (the answerer's cache)
+    std::uint32_t Color = 0;  // answer: the flat colour, for a colour answer
+    std::int32_t OffsetX = 0; // answer: where the answerer's own origin lies in Bitmap
+    std::int32_t OffsetY = 0;
+    std::uint8_t AnswerKind = 0; // 0 no answer yet, 1 flat colour, 2 bitmap
+};
+inline constexpr std::uint8_t kAnswerNone = 0;
+inline constexpr std::uint8_t kAnswerColour = 1;
+inline constexpr std::uint8_t kAnswerBitmap = 2;
+
+// The questions the skinned windows ask one another while they paint, and the hover notice, as
+// calls between this program's own objects. A window may be served by several of them (its
+// adapter, its control's skin data, a hook in front of that); they are asked in the order the
+// window's messages meet them, and each answers or, with no answer, leaves the question to the
+// next, as a message handler passes a message on. Windows that are not this program's are asked
+// with the engine's SKM_COMMAND message instead.
+class SkinTarget {
+public:
+    // SKC_ISUPDATING: the object is rebuilding its face; its children hold their painting back.
+    virtual std::optional<bool> UpdatingAnswer() { return std::nullopt; }
+    // SKC_GETBACKGROUND: fills the request with what lies behind the object's children; false
+    // leaves it to the next.
+    virtual bool BackgroundAnswer(BackgroundRequest&) { return false; }
+    // SKC_GETCAPTIONHEIGHT: the height of a group box's caption strip.
+    virtual std::optional<int> CaptionHeightAnswer() { return std::nullopt; }
+    // SKC_GETSECTIONINDEX: the index of the skin section the object paints with.
+    virtual std::optional<std::int32_t> SectionIndexAnswer() { return std::nullopt; }
+    // SKC_MOUSEENTER / SKC_MOUSELEAVE: the manager's hot window became this window or stopped
+    // being it. Every object on the window hears it.
+    virtual void HotChanged(const SkinManagerCore& /*manager*/, bool /*hot*/) {}
+
+protected:
+    ~SkinTarget() = default;
+};
+
+// The object that serves a window the class library does not own (a window some adapter
+// subclassed); the class library's windows are served along their objects' message path.
+void SetWindowTarget(HWND window, SkinTarget* target);
+// Forgets the window's target when it is the given one.
+void ForgetWindowTarget(HWND window, const SkinTarget* target);
+
+// Calls `ask` on each object of this program that serves the window, in the order the window's
+// messages meet them, until it returns true. False when the window is none of this program's.
+bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask);
+
+// The questions, asked of a window: of its objects in the process, else with SKM_COMMAND.
+bool WindowIsUpdating(HWND window);
+// Leaves the request unanswered (kAnswerNone) when nobody answers.
+void AskWindowBackground(HWND window, BackgroundRequest& request);
+int CaptionHeightOf(HWND window);
+// -1 when nobody answers.
+std::int32_t SectionIndexOf(HWND window);
+// Tells every object on the window that the manager's hot window became it or stopped being it.
+void TellHotChanged(HWND window, const SkinManagerCore& manager, bool hot);
+
+} // namespace korvane
