@@ -4,13 +4,13 @@
 
 namespace korvane {
 
-int PushButtonState(const PushButtonFacts& facts)
+FaceState PushButtonState(const PushButtonFacts& facts)
 {
     if (facts.Pushed)
-        return 2;
+        return FacePushed;
     if (!facts.Enabled)
-        return 0;
-    return facts.Focused || facts.Hot || facts.Default ? 1 : 0;
+        return FaceNormal;
+    return facts.Focused || facts.Hot || facts.Default ? FaceActive : FaceNormal;
 }
 
 int PushCaptionWidthLimit(int width, bool hasCaption, int glyphWidth)
@@ -51,25 +51,25 @@ PixelRect GroupBoxCaptionRect(int width, PixelSize text, bool rightToLeft)
     return rect;
 }
 
-std::u16string_view CheckPictureName(bool radio, int checkState)
+std::u16string_view CheckPictureName(bool radio, CheckMark mark)
 {
-    if (checkState == 2)
+    if (mark == CheckMark::Indeterminate)
         return u"BOXGRAYED";
     if (radio)
-        return checkState == 1 ? u"RADIOCHECKED" : u"RADIOUNCHECKED";
-    return checkState == 1 ? u"BOXCHECKED" : u"BOXUNCHECKED";
+        return mark == CheckMark::Checked ? u"RADIOCHECKED" : u"RADIOUNCHECKED";
+    return mark == CheckMark::Checked ? u"BOXCHECKED" : u"BOXUNCHECKED";
 }
 
-int CheckStateOfButtonState(unsigned buttonState)
+CheckMark CheckMarkOfButtonState(unsigned buttonState)
 {
     if (buttonState & 2u) // BST_INDETERMINATE
-        return 2;
-    return (buttonState & 1u) ? 1 : 0;
+        return CheckMark::Indeterminate;
+    return (buttonState & 1u) ? CheckMark::Checked : CheckMark::Unchecked;
 }
 
-int CheckDrawingState(bool pushed, bool focusedOrHot)
+FaceState CheckDrawingState(bool pushed, bool focusedOrHot)
 {
-    return pushed ? 2 : focusedOrHot ? 1 : 0;
+    return pushed ? FacePushed : focusedOrHot ? FaceActive : FaceNormal;
 }
 
 } // namespace korvane

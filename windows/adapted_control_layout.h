@@ -10,6 +10,20 @@ namespace korvane {
 // Where the adapters of the platform's buttons, combo boxes, check boxes and group boxes put the
 // parts they paint, and which look each part takes.
 
+// The look an adapted button's face takes: the index of its section's state.
+enum FaceState : int {
+    FaceNormal = 0,
+    FaceActive = 1, // focused, hot or the default button
+    FacePushed = 2,
+};
+
+// The mark of a check box or radio button.
+enum class CheckMark {
+    Unchecked = 0,
+    Checked = 1,
+    Indeterminate = 2,
+};
+
 // What a push button's look depends on.
 struct PushButtonFacts {
     bool Pushed = false;  // BM_GETSTATE has BST_PUSHED
@@ -18,8 +32,8 @@ struct PushButtonFacts {
     bool Hot = false;     // the manager's hot window
     bool Default = false; // the style is the default push button's
 };
-// 2 pushed, 0 disabled, 1 focused, hot or default, else 0.
-int PushButtonState(const PushButtonFacts& facts);
+// Pushed; normal while disabled; active when focused, hot or default; else normal.
+FaceState PushButtonState(const PushButtonFacts& facts);
 
 // The width a push button's caption is measured in: 0 without a caption, the width less 2
 // without a glyph, else the width less the glyph (never below 0).
@@ -36,13 +50,13 @@ PixelRect PrintedComboTextRect(int width, int height, const PixelRect& button, b
 // text, never past the box's last column; as high as the text (at least 4) plus 2.
 PixelRect GroupBoxCaptionRect(int width, PixelSize text, bool rightToLeft);
 
-// The skin's picture for a check box or radio button in a check state (0 unchecked, 1 checked,
-// 2 indeterminate): BOX… or RADIO… of GLOBALINFO; a greyed radio button shows BOXGRAYED.
-std::u16string_view CheckPictureName(bool radio, int checkState);
-// The check state from BM_GETSTATE: indeterminate when its indeterminate bit (2)
-// is set, else the checked bit (1).
-int CheckStateOfButtonState(unsigned buttonState);
-// The drawing state of a check box's picture: 2 pushed, 1 focused or hot, else 0.
-int CheckDrawingState(bool pushed, bool focusedOrHot);
+// The skin's picture for a check box or radio button with a mark: BOX… or RADIO… of GLOBALINFO;
+// an indeterminate radio button shows BOXGRAYED.
+std::u16string_view CheckPictureName(bool radio, CheckMark mark);
+// The mark from BM_GETSTATE: indeterminate when its indeterminate bit (2) is set, else the
+// checked bit (1).
+CheckMark CheckMarkOfButtonState(unsigned buttonState);
+// The look of a check box's picture: pushed, active when focused or hot, else normal.
+FaceState CheckDrawingState(bool pushed, bool focusedOrHot);
 
 } // namespace korvane

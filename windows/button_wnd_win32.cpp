@@ -26,12 +26,12 @@ void TacBtnWnd::HideGlow()
     m_glow = -1;
 }
 
-int TacBtnWnd::ButtonState() const
+FaceState TacBtnWnd::ButtonState() const
 {
     return StateOf(static_cast<UINT>(SendMessageW(Window(), BM_GETSTATE, 0, 0)));
 }
 
-int TacBtnWnd::StateOf(UINT buttonState) const
+FaceState TacBtnWnd::StateOf(UINT buttonState) const
 {
     PushButtonFacts facts;
     facts.Pushed = (buttonState & BST_PUSHED) != 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/adapted_control_layout.h"
 #include "windows/face_wnd_win32.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ public:
     ~TacBtnWnd() override;
 
     // 2 pushed, 0 disabled, 1 focused, hot or default, else 0.
-    int ButtonState() const;
+    FaceState ButtonState() const;
     // Where the caption goes: its measured size centred in the button.
     PixelRect CaptionRect();
 
@@ -30,7 +31,7 @@ protected:
 
 private:
     // The state for what BM_GETSTATE answered.
-    int StateOf(UINT buttonState) const;
+    FaceState StateOf(UINT buttonState) const;
     PixelRect CaptionRect(bool pushed);
     UINT CaptionFlags() const;
     void HideGlow();

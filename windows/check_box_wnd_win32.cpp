@@ -31,9 +31,9 @@ bool TacCheckBoxWnd::IsRadio() const
     return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
-int TacCheckBoxWnd::CheckState() const
+CheckMark TacCheckBoxWnd::Mark() const
 {
-    return CheckStateOfButtonState(static_cast<unsigned>(SendMessageW(Window(), BM_GETSTATE, 0, 0)));
+    return CheckMarkOfButtonState(static_cast<unsigned>(SendMessageW(Window(), BM_GETSTATE, 0, 0)));
 }
 
 const TsMaskData* TacCheckBoxWnd::CheckImage() const
@@ -42,7 +42,7 @@ const TsMaskData* TacCheckBoxWnd::CheckImage() const
     if (!manager)
         return nullptr;
     const TsIndexCache::CheckImageIndexes& images = manager->IndexCache.CheckImages;
-    const std::u16string_view name = CheckPictureName(IsRadio(), CheckState());
+    const std::u16string_view name = CheckPictureName(IsRadio(), Mark());
     const int index = name == u"BOXCHECKED"     ? images.BoxChecked
                       : name == u"BOXUNCHECKED" ? images.BoxUnchecked
                       : name == u"BOXGRAYED"    ? images.BoxGrayed
@@ -100,7 +100,7 @@ void TacCheckBoxWnd::BuildFace(const TsSkinManager& manager)
         const bool captionRight = (GetWindowLongW(Window(), GWL_STYLE) & BS_LEFTTEXT) == 0;
         const PixelRect place = RadioGlyphRect(PictureSize(), face.Width, face.Height, kCheckMargin, captionRight);
         const bool pushed = (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-        const int state = std::min(CheckDrawingState(pushed, active), std::max(0, entry->ImageCount - 1));
+        const int state = std::min<int>(CheckDrawingState(pushed, active), std::max(0, entry->ImageCount - 1));
         const SkinTablesPaintSource source(manager.Tables());
         PaintStateImage(face, place.Left, place.Top, state, SelfBackground(face), *entry, 1, source.MasterBitmap());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/skin_records.h"
+#include "windows/adapted_control_layout.h"
 #include "windows/face_wnd_win32.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ public:
     TacCheckBoxWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
 
     // 0 unchecked, 1 checked, 2 indeterminate.
-    int CheckState() const;
+    CheckMark Mark() const;
     // The skin's picture for the state, or null.
     const TsMaskData* CheckImage() const;
     bool OwnerDrawn() const { return m_ownerDrawn; }

@@ -63,15 +63,15 @@ int TacComboBoxWnd::ArrowHeight() const
     return FrameHeight(manager->Tables().Masks[static_cast<std::size_t>(manager->IndexCache.ComboBtn.GlyphMask)]);
 }
 
-int TacComboBoxWnd::ButtonState() const
+FaceState TacComboBoxWnd::ButtonState() const
 {
     const bool dropped = SendMessageW(Window(), CB_GETDROPPEDSTATE, 0, 0) != 0 ||
                          (m_listWindow && IsWindowVisible(m_listWindow) && !IsSimple());
     if (dropped)
-        return 2;
+        return FacePushed;
     const bool active =
         HasFocus || Hot() || GetFocus() == Window() || (GetFocus() && GetParent(GetFocus()) == Window());
-    return active ? 1 : 0;
+    return active ? FaceActive : FaceNormal;
 }
 
 void TacComboBoxWnd::HoverChanged()
@@ -137,7 +137,7 @@ void TacComboBoxWnd::BuildSimpleCache()
     } else {
         const SkinTablesPaintSource source(manager->Tables());
         PaintSectionFace({SectionIndex(), Section()}, TsCommonData::GetParentBackground(Window()), &source, view, rect,
-                         ButtonState() == 1 ? 1 : 0);
+                         ButtonState() == FaceActive ? 1 : 0);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/adapted_control_layout.h"
 #include "windows/combo_list_wnd_win32.h"
 #include "win32/unique_handle.h"
 #include "windows/edit_wnd_win32.h"
@@ -21,7 +22,7 @@ public:
 
     PixelRect ButtonRect() const;
     // The button state: 2 while the list shows, 1 active or hot, else 0.
-    int ButtonState() const;
+    FaceState ButtonState() const;
     // The button over a copy of the frame cache, copied to the context (the window's when null).
     void PaintComboButton(HDC dc);
     // A simple combo box's face: the edit line only.

@@ -263,7 +263,7 @@ TEST_F(StandardAdapters, CheckingACheckBoxChangesOnlyItsPicture)
     CopyInto(unchecked, box.Cache());
     SendMessageW(box.Window(), BM_SETCHECK, BST_CHECKED, 0);
     Pump();
-    EXPECT_EQ(box.CheckState(), 1);
+    EXPECT_EQ(box.Mark(), CheckMark::Checked);
     box.BuildCache();
     const Difference changed = Compare(box.Cache(), unchecked);
     ASSERT_GT(changed.Count, 0);
@@ -453,7 +453,7 @@ TEST_F(StandardAdapters, AHiddenAdaptedWindowStaysHiddenWhenItsTextOrCheckChange
         EnableWindow(window, FALSE);
         EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE, 0) << "switching redrawing back on showed it";
     }
-    EXPECT_EQ(box.CheckState(), 1);
+    EXPECT_EQ(box.Mark(), CheckMark::Checked);
     EXPECT_EQ(button.WindowCaption(), L"Другой текст");
 }
 

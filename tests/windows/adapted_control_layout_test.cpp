@@ -61,16 +61,16 @@ TEST(AdaptedGroupBox, CaptionStrip)
 
 TEST(AdaptedCheckBox, PicturesAndStates)
 {
-    EXPECT_EQ(CheckPictureName(false, 0), u"BOXUNCHECKED");
-    EXPECT_EQ(CheckPictureName(false, 1), u"BOXCHECKED");
-    EXPECT_EQ(CheckPictureName(false, 2), u"BOXGRAYED");
-    EXPECT_EQ(CheckPictureName(true, 0), u"RADIOUNCHECKED");
-    EXPECT_EQ(CheckPictureName(true, 1), u"RADIOCHECKED");
-    EXPECT_EQ(CheckPictureName(true, 2), u"BOXGRAYED");
+    EXPECT_EQ(CheckPictureName(false, CheckMark::Unchecked), u"BOXUNCHECKED");
+    EXPECT_EQ(CheckPictureName(false, CheckMark::Checked), u"BOXCHECKED");
+    EXPECT_EQ(CheckPictureName(false, CheckMark::Indeterminate), u"BOXGRAYED");
+    EXPECT_EQ(CheckPictureName(true, CheckMark::Unchecked), u"RADIOUNCHECKED");
+    EXPECT_EQ(CheckPictureName(true, CheckMark::Checked), u"RADIOCHECKED");
+    EXPECT_EQ(CheckPictureName(true, CheckMark::Indeterminate), u"BOXGRAYED");
     // BM_GETSTATE: 1 checked, 2 indeterminate, 4 pushed, 8 focus; pushing does not check.
-    EXPECT_EQ(CheckStateOfButtonState(0x1 | 0x8), 1);
-    EXPECT_EQ(CheckStateOfButtonState(0x2 | 0x1), 2);
-    EXPECT_EQ(CheckStateOfButtonState(0x4), 0);
+    EXPECT_EQ(CheckMarkOfButtonState(0x1 | 0x8), CheckMark::Checked);
+    EXPECT_EQ(CheckMarkOfButtonState(0x2 | 0x1), CheckMark::Indeterminate);
+    EXPECT_EQ(CheckMarkOfButtonState(0x4), CheckMark::Unchecked);
     EXPECT_EQ(CheckDrawingState(true, false), 2);
     EXPECT_EQ(CheckDrawingState(false, true), 1);
     EXPECT_EQ(CheckDrawingState(false, false), 0);
