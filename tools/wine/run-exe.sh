@@ -26,4 +26,10 @@ for attempt in 1 2 3; do
   sleep 1
 done
 cat "$out"
+# A process that dies of a stack overflow under Wine may still end with 0. A GoogleTest run that
+# ends without its closing summary did not finish, whatever it returned.
+if [ $rc -eq 0 ] && [[ " $* " == *" --gtest_filter="* ]] && ! grep -q '^\[==========\] .* ran\.' "$out"; then
+  echo "run-exe: the test program ended before GoogleTest's summary: it crashed" >&2
+  rc=1
+fi
 exit $rc
