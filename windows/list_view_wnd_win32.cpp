@@ -6,6 +6,7 @@
 #include "render/state_image.h"
 #include "skin/engine_commands.h"
 #include "ui/window.h"
+#include "win32/window_table.h"
 #include "windows/adapter_face_win32.h"
 #include "windows/header_layout.h"
 #include "windows/skin_manager_win32.h"
@@ -20,8 +21,19 @@ namespace korvane {
 
 namespace {
 
-constexpr const wchar_t* kHeaderAdapterProperty = L"ACSBSC.HEADER";
-constexpr const wchar_t* kHeaderProcProperty = L"ACSBSC.HEADERPROC";
+// What the user-interface thread knows of a list view's header it subclassed: the adapter that
+// paints it (none once that let go), and the procedure the thunk replaced, kept while the thunk
+// stays in the chain (under another subclasser it passes every message on).
+struct SubclassedHeader {
+    TacListViewWnd* Adapter = nullptr;
+    WNDPROC Saved = nullptr;
+};
+
+win32::WindowTable<SubclassedHeader>& SubclassedHeaders()
+{
+    static win32::WindowTable<SubclassedHeader> slots;
+    return slots;
+}
 
 #ifndef LVM_GETVIEW
 constexpr UINT LVM_GETVIEW = LVM_FIRST + 143;
@@ -177,13 +189,21 @@ void TacListViewWnd::FindHeader()
 
 void TacListViewWnd::SubclassHeader(HWND header)
 {
-    if (m_header || !header || GetPropW(header, kHeaderAdapterProperty))
+    if (m_header || !header)
+        return;
+    SubclassedHeader& slot = SubclassedHeaders().At(header);
+    if (slot.Adapter)
         return;
     m_header = header;
-    SetPropW(header, kHeaderAdapterProperty, this);
-    m_headerProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacListViewWnd::HeaderThunk)));
-    SetPropW(header, kHeaderProcProperty, reinterpret_cast<HANDLE>(m_headerProc));
+    slot.Adapter = this;
+    if (slot.Saved) {
+        // An earlier thunk still sits under another subclasser: this adapter takes its place.
+        m_headerProc = slot.Saved;
+    } else {
+        m_headerProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacListViewWnd::HeaderThunk)));
+        slot.Saved = m_headerProc;
+    }
     HotColumn = -1;
     PressedColumn = -1;
     RepaintHeader();
@@ -195,15 +215,19 @@ void TacListViewWnd::ReleaseHeader()
     if (!header)
         return;
     m_header = nullptr;
-    if (!IsWindow(header))
+    SubclassedHeader* slot = SubclassedHeaders().Find(header);
+    if (slot && slot->Adapter == this)
+        slot->Adapter = nullptr;
+    if (!IsWindow(header)) {
+        SubclassedHeaders().Erase(header);
         return;
-    // Another subclasser over the stub keeps the stub; it then passes everything on by the
-    // property.
+    }
+    // Another subclasser over the thunk keeps the thunk; it then passes everything on to the
+    // procedure its slot keeps.
     if (GetWindowLongPtrW(header, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TacListViewWnd::HeaderThunk)) {
         SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_headerProc));
-        RemovePropW(header, kHeaderProcProperty);
+        SubclassedHeaders().Erase(header);
     }
-    RemovePropW(header, kHeaderAdapterProperty);
     InvalidateRect(header, nullptr, TRUE);
 }
 
@@ -215,12 +239,18 @@ void TacListViewWnd::RepaintHeader()
 
 LRESULT CALLBACK TacListViewWnd::HeaderThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (auto* adapter = static_cast<TacListViewWnd*>(GetPropW(window, kHeaderAdapterProperty));
-        adapter && adapter->m_header == window)
+    const SubclassedHeader* slot = SubclassedHeaders().Find(window);
+    if (!slot)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (TacListViewWnd* adapter = slot->Adapter; adapter && adapter->m_header == window)
         return ui::HandleReportingErrors([&] { return adapter->HeaderProc(message, wParam, lParam); });
-    if (auto saved = reinterpret_cast<WNDPROC>(GetPropW(window, kHeaderProcProperty)))
-        return CallWindowProcW(saved, window, message, wParam, lParam);
-    return DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC saved = slot->Saved;
+    if (!saved)
+        return DefWindowProcW(window, message, wParam, lParam);
+    // A thunk left in the chain: everything goes on; with the window its slot goes.
+    if (message == WM_NCDESTROY)
+        SubclassedHeaders().Erase(window);
+    return CallWindowProcW(saved, window, message, wParam, lParam);
 }
 
 LRESULT TacListViewWnd::CallHeader(UINT message, WPARAM wParam, LPARAM lParam)
@@ -243,8 +273,7 @@ LRESULT TacListViewWnd::HeaderProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_NCDESTROY) {
         const HWND header = m_header;
         const LRESULT result = CallHeader(message, wParam, lParam);
-        RemovePropW(header, kHeaderAdapterProperty);
-        RemovePropW(header, kHeaderProcProperty);
+        SubclassedHeaders().Erase(header);
         m_header = nullptr;
         return result;
     }

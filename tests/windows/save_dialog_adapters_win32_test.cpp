@@ -169,6 +169,34 @@ TEST_F(SaveDialogAdapters, ThreeColumnsInA300PixelHeaderPaintFourColumnHeaderFac
     EXPECT_EQ(At(printed, 298, header.Height() - 2), kHeaderFrames[0]);
 }
 
+// Another subclasser of a header, over the adapter's thunk: it passes every message on.
+WNDPROC g_underPasser = nullptr;
+LRESULT CALLBACK PassingHeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(g_underPasser, window, message, wParam, lParam);
+}
+
+TEST_F(SaveDialogAdapters, AHeaderThunkLeftUnderAnotherSubclasserServesTheNextAdapterWithoutASecondThunk)
+{
+    Apply();
+    HWND list = DetailsList();
+    const HWND header = Adapt<TacListViewWnd>(list).HeaderWindow();
+    ASSERT_NE(header, nullptr);
+    g_underPasser = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassingHeaderProc)));
+    m_adapters.clear(); // its thunk stays under the other subclasser
+
+    auto& next = Adapt<TacListViewWnd>(list);
+    ASSERT_EQ(next.HeaderWindow(), header);
+    EXPECT_EQ(GetWindowLongPtrW(header, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&PassingHeaderProc))
+        << "a second thunk over the other subclasser would reach the adapter again below it";
+    win32::DibSection printed;
+    PrintHeader(header, printed);
+    ASSERT_GT(printed.Height(), 2);
+    EXPECT_EQ(At(printed, 101, 1), kHeaderFrames[0]) << "the next adapter paints the header";
+    SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underPasser));
+}
+
 TEST_F(SaveDialogAdapters, APressedColumnShowsItsPressedFaceWithTheTextMovedByOnePixelAndADividerPressesNothing)
 {
     Apply();
