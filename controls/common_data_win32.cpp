@@ -75,7 +75,7 @@ std::uint32_t BackgroundColourOf(HWND window)
 {
     if (!window || !AnswersSkinCommands(window))
         return TransparentKey;
-    return static_cast<std::uint32_t>(SendCommand(window, SKC_GETBGCOLOR, 0, TransparentKey)) & 0xFFFFFF;
+    return ChildrenColourAnswerOf(window) & 0xFFFFFF;
 }
 
 std::uint32_t GlobalColourOf(const SkinManagerCore* manager)
@@ -96,11 +96,6 @@ POINT PositionInParent(HWND window, HWND parent)
 }
 
 } // namespace
-
-bool AnswersSkinCommands(HWND window)
-{
-    return window && SendCommand(window, SKC_ISSKINNED) == 1;
-}
 
 TsCommonData::TsCommonData(ui::Component& owner, bool createCache, ControlKindCode kind, TsOwnerRole role)
     : OwnerObject(&owner)
@@ -472,6 +467,39 @@ void TsCommonData::AnswerBackground(BackgroundRequest& request, int state, HWND 
     }
 }
 
+std::uint32_t TsCommonData::ChildrenColourAnswer(const std::function<std::uint32_t()>& rest)
+{
+    if (!OwnerControl)
+        return rest();
+    const TsGeneralData* section = Section();
+    if (!section)
+        return OwnerColour();
+    const int transparency = ClampPercent(section->Transparency);
+    const std::uint32_t own = static_cast<std::uint32_t>(section->Color) & 0xFFFFFF;
+    if (transparency == 0)
+        return own;
+    const HWND parent = ParentWindow();
+    std::uint32_t parentColour = OwnerColour();
+    if (parent) {
+        parentColour = BackgroundColourOf(parent);
+        if (parentColour == TransparentKey)
+            parentColour = ColourOfWindow(parent);
+    }
+    return transparency == 100 ? parentColour : SeeThroughColour(parentColour, own, transparency);
+}
+
+std::optional<bool> TsCommonData::ComplexBackgroundAnswer()
+{
+    const TsGeneralData* section = Section();
+    if (!section)
+        return std::nullopt;
+    // A control that shows only its parent shows what its parent shows.
+    if (ClampPercent(section->Transparency) == 100)
+        return WindowHasComplexBackground(ParentWindow());
+    return ClampPercent(section->GradientPercent) + ClampPercent(section->ImagePercent) > 0 ||
+           BackgroundFollowsPosition();
+}
+
 bool TsCommonData::BackgroundAnswer(BackgroundRequest& request)
 {
     AnswerBackground(request, 0, nullptr);
@@ -555,7 +583,7 @@ void TsCommonData::RecomputePlainBackground(bool alsoChildren)
         const HWND parent = ParentWindow();
         facts.HasOwnerAndParent = OwnerObject && parent;
         if (facts.HasOwnerAndParent && ClampPercent(section->Transparency) == 100)
-            facts.ParentPlain = (SendCommand(parent, SKC_PLAINBGSTATE, 0, 0) & kPlainBackground) != 0;
+            facts.ParentPlain = (StateFlagsOf(parent) & kPlainBackground) != 0;
         if (IsPlainBackground(*section, facts))
             StateFlags |= kPlainBackground;
     }
@@ -577,7 +605,7 @@ bool TsCommonData::BackgroundFollowsPosition() const
         const HWND parent = ParentWindow();
         facts.ParentHasWindow = parent != nullptr;
         if (parent && ClampPercent(facts.Transparency) != 0 && facts.Enabled && OwnerControl && !UrgentPainting)
-            facts.ParentComplex = SendCommand(parent, SKC_HASCOMPLEXBG) != 0;
+            facts.ParentComplex = WindowHasComplexBackground(parent);
     }
     return korvane::BackgroundFollowsPosition(facts);
 }
@@ -871,7 +899,7 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         RefreshSkin(sender);
         return false;
     case SKC_ISSKINNED:
-        return answer(1);
+        return answer(*SkinnedAnswer() ? 1 : 0);
     case SKC_SETUPDATING:
         PaintSuspended = command.Argument == 1;
         return false;
@@ -881,7 +909,7 @@ bool TsCommonData::HandleCommand(ui::Message& message)
     case SKC_ISUPDATING:
         return answer(*UpdatingAnswer() ? 1 : 0);
     case SKC_ISCLIPPED:
-        return answer(Clipped ? 1 : 0);
+        return answer(*ClippedAnswer() ? 1 : 0);
     case SKC_SECTIONCHANGED:
         if (const auto* name = reinterpret_cast<const std::u16string*>(message.LParam);
             name && UpperCased(*name) == m_skinSection)
@@ -894,18 +922,10 @@ bool TsCommonData::HandleCommand(ui::Message& message)
     case SKC_INVALIDATECACHE:
         CacheStale = true;
         return false;
-    case SKC_HASCOMPLEXBG: {
-        const TsGeneralData* section = Section();
-        if (!section)
-            return false;
-        if (ClampPercent(section->Transparency) == 100) {
-            const HWND parent = ParentWindow();
-            return answer(parent ? SendCommand(parent, SKC_HASCOMPLEXBG) : 0);
-        }
-        const bool complex = ClampPercent(section->GradientPercent) + ClampPercent(section->ImagePercent) > 0 ||
-                             BackgroundFollowsPosition();
-        return answer(complex ? 1 : 0);
-    }
+    case SKC_HASCOMPLEXBG:
+        if (const std::optional<bool> complex = ComplexBackgroundAnswer())
+            return answer(*complex ? 1 : 0);
+        return false;
     case SKC_BGMOVED: {
         const bool follows = BackgroundFollowsPosition();
         CacheStale = CacheStale || follows;
@@ -918,25 +938,10 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         }
         return false;
     }
-    case SKC_GETBGCOLOR: {
+    case SKC_GETBGCOLOR:
         if (!OwnerControl)
             return false;
-        const TsGeneralData* section = Section();
-        if (!section)
-            return answer(OwnerColour());
-        const int transparency = ClampPercent(section->Transparency);
-        const std::uint32_t own = static_cast<std::uint32_t>(section->Color) & 0xFFFFFF;
-        if (transparency == 0)
-            return answer(own);
-        const HWND parent = ParentWindow();
-        std::uint32_t parentColour = OwnerColour();
-        if (parent) {
-            parentColour = BackgroundColourOf(parent);
-            if (parentColour == TransparentKey)
-                parentColour = ColourOfWindow(parent);
-        }
-        return answer(transparency == 100 ? parentColour : SeeThroughColour(parentColour, own, transparency));
-    }
+        return answer(ChildrenColourAnswer([] { return 0u; }));
     case SKC_SETCLIPPED:
         Clipped = true;
         return false;
@@ -953,7 +958,7 @@ bool TsCommonData::HandleCommand(ui::Message& message)
             RecomputePlainBackground(true);
             return answer(0);
         }
-        return answer(StateFlags);
+        return answer(*StateFlagsAnswer());
     case SKC_SETPRINTDC:
         PrintTarget = reinterpret_cast<HDC>(message.LParam);
         if (PrintTarget)

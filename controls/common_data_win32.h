@@ -145,6 +145,12 @@ public:
     std::optional<bool> UpdatingAnswer() override { return CacheStale || PaintSuspended; }
     bool BackgroundAnswer(BackgroundRequest& request) override;
     std::optional<std::int32_t> SectionIndexAnswer() override { return SectionIndex; }
+    std::optional<bool> SkinnedAnswer() override { return true; }
+    std::optional<bool> ClippedAnswer() override { return Clipped; }
+    std::optional<bool> ComplexBackgroundAnswer() override;
+    std::optional<std::uint16_t> StateFlagsAnswer() override { return StateFlags; }
+    // A control's children see its section's colour, mixed with its parent's by its transparency.
+    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override;
 
     // The owner's window (its parent's for a windowless owner), or null.
     HWND OwnerWindow() const;
@@ -202,7 +208,5 @@ private:
 TsCtrlSkinData& AttachSkinData(ui::Component& component, std::u16string_view section, ControlKindCode kind,
                                bool customColor = false);
 
-// The manager's answer to whether a window answers the engine's commands (SKC_ISSKINNED is 1).
-bool AnswersSkinCommands(HWND window);
 
 } // namespace korvane

@@ -1,8 +1,11 @@
 #include "controls/skin_target_win32.h"
 
+#include "gfx/colors.h"
 #include "skin/engine_commands.h"
 #include "ui/window.h"
 #include "win32/window_table.h"
+
+#include <vector>
 
 namespace korvane {
 
@@ -63,6 +66,59 @@ bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask)
         return true;
     }
     return false;
+}
+
+bool AnswersSkinCommands(HWND window)
+{
+    bool foreign = false;
+    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::SkinnedAnswer, foreign);
+    if (foreign)
+        return SendCommand(window, SKC_ISSKINNED) == 1;
+    return answer.value_or(false);
+}
+
+bool WindowIsClipped(HWND window)
+{
+    bool foreign = false;
+    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::ClippedAnswer, foreign);
+    if (foreign)
+        return SendCommand(window, SKC_ISCLIPPED) != 0;
+    return answer.value_or(false);
+}
+
+bool WindowHasComplexBackground(HWND window)
+{
+    bool foreign = false;
+    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::ComplexBackgroundAnswer, foreign);
+    if (foreign)
+        return SendCommand(window, SKC_HASCOMPLEXBG) != 0;
+    return answer.value_or(false);
+}
+
+std::uint16_t StateFlagsOf(HWND window)
+{
+    bool foreign = false;
+    const std::optional<std::uint16_t> answer = FirstAnswer(window, &SkinTarget::StateFlagsAnswer, foreign);
+    if (foreign)
+        return static_cast<std::uint16_t>(SendCommand(window, SKC_PLAINBGSTATE));
+    return answer.value_or(0);
+}
+
+std::uint32_t ChildrenColourAnswerOf(HWND window)
+{
+    std::vector<SkinTarget*> targets;
+    if (!AskTargets(window, [&targets](SkinTarget& target) {
+            targets.push_back(&target);
+            return false;
+        }))
+        return static_cast<std::uint32_t>(SendCommand(window, SKC_GETBGCOLOR, TransparentKey));
+    // Each object may answer from what the ones after it answer.
+    std::function<std::uint32_t(std::size_t)> from = [&](std::size_t index) -> std::uint32_t {
+        if (index == targets.size())
+            return 0;
+        return targets[index]->ChildrenColourAnswer([&] { return from(index + 1); });
+    };
+    return from(0);
 }
 
 bool WindowIsUpdating(HWND window)

@@ -41,6 +41,18 @@ public:
     virtual std::optional<int> CaptionHeightAnswer() { return std::nullopt; }
     // SKC_GETSECTIONINDEX: the index of the skin section the object paints with.
     virtual std::optional<std::int32_t> SectionIndexAnswer() { return std::nullopt; }
+    // SKC_ISSKINNED: the object handles the engine's commands.
+    virtual std::optional<bool> SkinnedAnswer() { return std::nullopt; }
+    // SKC_ISCLIPPED: the object's face was cut off by its parent's edge at the last paint.
+    virtual std::optional<bool> ClippedAnswer() { return std::nullopt; }
+    // SKC_HASCOMPLEXBG: what the object shows changes with the position seen through it.
+    virtual std::optional<bool> ComplexBackgroundAnswer() { return std::nullopt; }
+    // SKC_PLAINBGSTATE: the object's state flags (kPlainBackground: one flat colour).
+    virtual std::optional<std::uint16_t> StateFlagsAnswer() { return std::nullopt; }
+    // SKC_GETBGCOLOR: the colour the object gives its children (0x00BBGGRR). `rest` is the answer
+    // of the objects after this one on the window (0 when none answers); an object that does not
+    // answer returns it.
+    virtual std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) { return rest(); }
     // SKC_MOUSEENTER / SKC_MOUSELEAVE: the manager's hot window became this window or stopped
     // being it. Every object on the window hears it.
     virtual void HotChanged(const SkinManagerCore& /*manager*/, bool /*hot*/) {}
@@ -60,7 +72,15 @@ void ForgetWindowTarget(HWND window, const SkinTarget* target);
 bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask);
 
 // The questions, asked of a window: of its objects in the process, else with SKM_COMMAND.
+// Whether the window handles the engine's commands.
+bool AnswersSkinCommands(HWND window);
 bool WindowIsUpdating(HWND window);
+bool WindowIsClipped(HWND window);
+bool WindowHasComplexBackground(HWND window);
+// 0 when nobody answers.
+std::uint16_t StateFlagsOf(HWND window);
+// The colour the window gives its children; 0 when nobody answers.
+std::uint32_t ChildrenColourAnswerOf(HWND window);
 // Leaves the request unanswered (kAnswerNone) when nobody answers.
 void AskWindowBackground(HWND window, BackgroundRequest& request);
 int CaptionHeightOf(HWND window);

@@ -210,7 +210,7 @@ void TsCustomComboBox::PaintCombo(HDC given)
     if (SkinData.PaintSuspended)
         return;
     const HWND parent = GetParent(Handle());
-    const bool parentClipped = parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISCLIPPED), 0) != 0;
+    const bool parentClipped = WindowIsClipped(parent);
     const bool stale = SkinData.CacheStale || SkinData.Clipped || parentClipped || UserDrawsItems();
     const PixelRect bounds = WindowBounds();
     RECT client{};

@@ -37,9 +37,7 @@ HWND ParentOf(HWND window)
 COLORREF ChildrenColourOf(const ui::Window& parent)
 {
     if (AnswersSkinCommands(parent.Handle())) {
-        const auto answer = static_cast<COLORREF>(SendMessageW(parent.Handle(), SKM_COMMAND,
-                                                               EngineCommandWParam(SKC_GETBGCOLOR), TransparentKey)) &
-                            0xFFFFFF;
+        const COLORREF answer = ChildrenColourAnswerOf(parent.Handle()) & 0xFFFFFF;
         if (answer != TransparentKey)
             return answer;
     }

@@ -179,7 +179,7 @@ void WindowedButtonSkin::PaintButton(HDC given)
         return;
     }
     const HWND parent = m_data.ParentWindow();
-    const bool parentClipped = parent && SendMessageW(parent, SKM_COMMAND, EngineCommandWParam(SKC_ISCLIPPED), 0) != 0;
+    const bool parentClipped = WindowIsClipped(parent);
     m_data.CacheStale = m_data.CacheStale || m_data.Clipped || parentClipped;
     const PixelRect bounds = m_button.WindowBounds();
     RECT client{};

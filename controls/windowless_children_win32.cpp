@@ -41,8 +41,7 @@ bool IsGoing(const ui::GraphicControl& child)
 std::uint32_t ChildrenColour(ui::Window& container)
 {
     if (AnswersSkinCommands(container.Handle())) {
-        const std::uint32_t answer =
-            static_cast<std::uint32_t>(SendCommand(container, SKC_GETBGCOLOR, TransparentKey)) & 0xFFFFFF;
+        const std::uint32_t answer = ChildrenColourAnswerOf(container.Handle()) & 0xFFFFFF;
         if (answer != TransparentKey)
             return answer;
     }

@@ -85,6 +85,14 @@ protected:
     bool BackgroundAnswer(BackgroundRequest& request) override { return m_owner.BackgroundAnswer(request); }
     std::optional<int> CaptionHeightAnswer() override { return m_owner.CaptionHeightAnswer(); }
     std::optional<std::int32_t> SectionIndexAnswer() override { return m_owner.SectionIndexAnswer(); }
+    std::optional<bool> SkinnedAnswer() override { return m_owner.SkinnedAnswer(); }
+    std::optional<bool> ClippedAnswer() override { return m_owner.ClippedAnswer(); }
+    std::optional<bool> ComplexBackgroundAnswer() override { return m_owner.ComplexBackgroundAnswer(); }
+    std::optional<std::uint16_t> StateFlagsAnswer() override { return m_owner.StateFlagsAnswer(); }
+    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override
+    {
+        return m_owner.ChildrenColourAnswer(rest);
+    }
     void HotChanged(const SkinManagerCore& manager, bool hot) override { m_owner.HotChanged(manager, hot); }
 
 private:
@@ -342,6 +350,25 @@ std::optional<bool> TacMainWnd::UpdatingAnswer()
     return PaintSuspended;
 }
 
+std::optional<bool> TacMainWnd::SkinnedAnswer()
+{
+    if (!Manager() || m_detached || m_released)
+        return std::nullopt;
+    return true;
+}
+
+std::uint32_t TacMainWnd::ChildrenColourAnswer(const std::function<std::uint32_t()>& rest)
+{
+    // The window's own handling answers first; the section's colour stands in for no answer.
+    const std::uint32_t previous = rest();
+    if (previous != 0 || !Answering())
+        return previous;
+    const SkinTables& tables = Manager()->Tables();
+    return tables.IsValidSection(m_sectionIndex)
+               ? static_cast<std::uint32_t>(tables.Sections[static_cast<std::size_t>(m_sectionIndex)].Color) & 0xFFFFFF
+               : 0;
+}
+
 void TacMainWnd::HotChanged(const SkinManagerCore& manager, bool /*hot*/)
 {
     if (Answering() && &manager == static_cast<const SkinManagerCore*>(Manager()))
@@ -389,7 +416,7 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
             HoverChanged();
         return CallPrevious(message, wParam, lParam);
     case SKC_ISSKINNED:
-        return 1;
+        return SkinnedAnswer().value_or(false) ? 1 : 0;
     case SKC_ISUPDATING:
         return UpdatingAnswer().value_or(false) ? 1 : 0;
     case SKC_SETSECTION:
@@ -398,15 +425,9 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
             ResolveSection();
         }
         return CallPrevious(message, wParam, lParam);
-    case SKC_GETBGCOLOR: {
-        const LRESULT previous = CallPrevious(message, wParam, lParam);
-        if (previous != 0)
-            return previous;
-        const TsGeneralData* section = Manager()->Tables().IsValidSection(m_sectionIndex)
-                                           ? &Manager()->Tables().Sections[m_sectionIndex]
-                                           : nullptr;
-        return section ? static_cast<LRESULT>(static_cast<std::uint32_t>(section->Color) & 0xFFFFFF) : 0;
-    }
+    case SKC_GETBGCOLOR:
+        return ChildrenColourAnswer(
+            [&] { return static_cast<std::uint32_t>(CallPrevious(message, wParam, lParam)); });
     case SKC_GETAPPLICATION:
         return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:

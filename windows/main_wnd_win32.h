@@ -83,6 +83,8 @@ public:
     // The questions of the skinned windows, answered while the manager's skin is on (that is when
     // the window's engine commands reach the adapter).
     std::optional<bool> UpdatingAnswer() override;
+    std::optional<bool> SkinnedAnswer() override;
+    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override;
     void HotChanged(const SkinManagerCore& manager, bool hot) override;
 
 protected:

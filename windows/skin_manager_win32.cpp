@@ -37,7 +37,7 @@ void SendToChildren(HWND parent, WPARAM wParam, LPARAM lParam)
             control->Perform(SKM_COMMAND, wParam, lParam);
     }
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsSkinnedWindow(child))
+        if (AnswersSkinCommands(child))
             SendMessageW(child, SKM_COMMAND, wParam, lParam);
         else
             SendToChildren(child, wParam, lParam);
@@ -70,11 +70,6 @@ bool DesktopCompositionOn()
 }
 
 } // namespace
-
-bool IsSkinnedWindow(HWND window)
-{
-    return SendMessageW(window, SKM_COMMAND, CommandWParam(SKC_ISSKINNED), 0) == 1;
-}
 
 TsSkinManager::TsSkinManager(SkinPlatform& platform) : SkinManagerCore(platform), m_paintSource(Tables())
 {
@@ -161,7 +156,7 @@ void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
             const HWND form = (*it)->Handle();
             if (!form || !IsWindow(form))
                 continue;
-            if (IsSkinnedWindow(form))
+            if (AnswersSkinCommands(form))
                 framedElsewhere.insert(framedElsewhere.begin(), form);
             else
                 SendToFormAndControls(form, wParam, lParam);

@@ -115,7 +115,4 @@ private:
     ShadowImages m_shadows;
 };
 
-// Answers whether a window handles the engine's commands (SKC_ISSKINNED answers 1).
-bool IsSkinnedWindow(HWND window);
-
 } // namespace korvane

@@ -106,7 +106,7 @@ void TsSkinProvider::AdaptWalk(HWND container)
     for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         ui::Window* control = ui::Window::FromHandle(child);
         if (control && control->ClassName() == L"TLabel" && control->Tag() != 98 && m_frame.Skinned() &&
-            !IsSkinnedWindow(child)) {
+            !AnswersSkinCommands(child)) {
             // A plain label shows the face behind it in the skin's global font colour.
             control->SetColor(m_frame.FaceColour());
             control->SetFontColor(static_cast<COLORREF>(manager->GlobalFontColor()) & 0xFFFFFF);
@@ -114,7 +114,7 @@ void TsSkinProvider::AdaptWalk(HWND container)
                 m_labels.push_back(child);
             continue;
         }
-        if (control && control->Tag() != kLeaveAloneTag && !TacMainWnd::FromWindow(child) && !IsSkinnedWindow(child)) {
+        if (control && control->Tag() != kLeaveAloneTag && !TacMainWnd::FromWindow(child) && !AnswersSkinCommands(child)) {
             const std::u16string className = ui::ToU16(control->ClassName());
             for (int list = 0; list < ThirdPartyList::kCount; ++list) {
                 const auto kind = static_cast<ThirdPartyList::Kind>(list);
@@ -309,7 +309,7 @@ bool TacProvider::AdaptChildWindows(HWND window)
 
 bool TacProvider::AdaptChildWindow(HWND window)
 {
-    if (!window || TacMainWnd::FromWindow(window) || IsSkinnedWindow(window))
+    if (!window || TacMainWnd::FromWindow(window) || AnswersSkinCommands(window))
         return true;
     const auto style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
@@ -392,7 +392,7 @@ bool AttachToWindow(HWND window, std::u16string_view className)
 bool AttachToWindow(TsSkinManager& owner, HWND window, std::u16string_view className)
 {
     TsSkinManager* manager = &owner;
-    if (!ui::Application::Current() || !window || IsSkinnedWindow(window))
+    if (!ui::Application::Current() || !window || AnswersSkinCommands(window))
         return false;
     const std::u16string name = className.empty() ? ClassNameOf(window) : std::u16string(className);
     if (!StyleAllowsFrame(static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE))))

@@ -35,6 +35,11 @@ public:
     void AdaptControls(HWND container = nullptr);
     // The form's controls see the skinned frame's client face behind them.
     bool BackgroundAnswer(BackgroundRequest& request) override { return m_frame.AnswerBackground(request); }
+    std::optional<bool> SkinnedAnswer() override { return true; }
+    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override
+    {
+        return m_frame.Skinned() ? m_frame.FaceColour() : TacMainWnd::ChildrenColourAnswer(rest);
+    }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -62,6 +67,11 @@ public:
     ~TacDialogWnd() override;
     WindowFrame& Frame() { return m_frame; }
     bool BackgroundAnswer(BackgroundRequest& request) override { return m_frame.AnswerBackground(request); }
+    std::optional<bool> SkinnedAnswer() override { return true; }
+    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override
+    {
+        return m_frame.Skinned() ? m_frame.FaceColour() : TacMainWnd::ChildrenColourAnswer(rest);
+    }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

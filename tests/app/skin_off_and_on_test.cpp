@@ -90,9 +90,9 @@ TEST_F(SkinOffAndOn, AMessageBoxOpenWhileTheSkinComesBackIsSkinnedAtOnce)
         HWND box = FindWindowW(L"#32770", L"Error");
         framedBefore = box && ProviderOf(box) && HasRegion(box);
         Manager().SetActive(false);
-        unframedWhileOff = box && !ProviderOf(box) && !HasRegion(box) && !IsSkinnedWindow(box);
+        unframedWhileOff = box && !ProviderOf(box) && !HasRegion(box) && !AnswersSkinCommands(box);
         Manager().SetActive(true);
-        framedAgain = box && ProviderOf(box) && HasRegion(box) && IsSkinnedWindow(box);
+        framedAgain = box && ProviderOf(box) && HasRegion(box) && AnswersSkinCommands(box);
         if (box)
             PostMessageW(box, WM_COMMAND, IDOK, 0);
     });

@@ -102,7 +102,7 @@ TEST_F(WindowFrames, TheChooserIsFramedWithoutItsSystemMenuStyleAndKeepsItsClien
     TacProvider* provider = ProviderOf(chooser);
     ASSERT_NE(provider, nullptr);
     ASSERT_TRUE(provider->FormProvider);
-    EXPECT_TRUE(IsSkinnedWindow(chooser));
+    EXPECT_TRUE(AnswersSkinCommands(chooser));
     EXPECT_EQ(GetWindowLongW(chooser, GWL_STYLE) & WS_SYSMENU, 0);
     EXPECT_TRUE(provider->FormProvider->Frame().RemovedSystemMenu());
     RECT after{};
@@ -458,7 +458,7 @@ TEST_F(WindowFrames, ThirdPartyControlsAreAdaptedOnlyUnderTheirRule)
     int edits = 0;
     for (const auto& adapter : provider->FormProvider->ControlAdapters()) {
         EXPECT_EQ(TacMainWnd::FromWindow(adapter->Window()), adapter.get());
-        EXPECT_TRUE(IsSkinnedWindow(adapter->Window()));
+        EXPECT_TRUE(AnswersSkinCommands(adapter->Window()));
         const std::wstring_view name = ui::Window::FromHandle(adapter->Window())->ClassName();
         if (name == L"TEdit" || name == L"TListBox" || name == L"TComboBox" || name == L"TMemo") {
             EXPECT_EQ(adapter->Section(), u"EDIT");
@@ -493,7 +493,7 @@ TEST_F(WindowFrames, AMessageBoxGetsADialogAdapter)
     InModalLoop([&] {
         HWND box = TopDialog(L"Error");
         TacProvider* provider = box ? ProviderOf(box) : nullptr;
-        framed = provider && provider->DialogAdapter && IsSkinnedWindow(box);
+        framed = provider && provider->DialogAdapter && AnswersSkinCommands(box);
         activeLook = provider && provider->DialogAdapter && provider->DialogAdapter->Frame().Active();
         sysMenuRemoved = box && (GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU) == 0;
         children = provider ? static_cast<int>(provider->ChildAdapters.size()) : 0;
@@ -552,7 +552,7 @@ TEST_F(WindowFrames, AControlCreatedAfterItsFormWasFramedIsAdapted)
     const TacMainWnd* adapter = TacMainWnd::FromWindow(late.Handle());
     ASSERT_NE(adapter, nullptr);
     EXPECT_EQ(adapter->Section(), u"EDIT");
-    EXPECT_TRUE(IsSkinnedWindow(late.Handle()));
+    EXPECT_TRUE(AnswersSkinCommands(late.Handle()));
 }
 
 // A plain window with a procedure of its own, for the subclassing contract.
@@ -570,7 +570,7 @@ TEST_F(WindowFrames, AnAdapterSubclassedOverStaysAttached)
         TacMainWnd adapter(window, u"CHECKBOX", TsSkinManager::DefaultManager());
         adapter.Create();
         EXPECT_EQ(TacMainWnd::FromWindow(window), &adapter);
-        EXPECT_TRUE(IsSkinnedWindow(window));
+        EXPECT_TRUE(AnswersSkinCommands(window));
         const LONG_PTR thunk = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Later));
         EXPECT_FALSE(adapter.Detach());
         EXPECT_FALSE(adapter.Detached());
@@ -580,7 +580,7 @@ TEST_F(WindowFrames, AnAdapterSubclassedOverStaysAttached)
         EXPECT_TRUE(adapter.Detached());
         EXPECT_EQ(TacMainWnd::FromWindow(window), nullptr);
         EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), original);
-        EXPECT_FALSE(IsSkinnedWindow(window));
+        EXPECT_FALSE(AnswersSkinCommands(window));
     }
     DestroyWindow(window);
 }

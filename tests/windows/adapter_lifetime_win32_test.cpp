@@ -112,7 +112,7 @@ TEST_F(AdapterLifetime, AnAdapterDroppedByItsOwnMessageLivesUntilThatMessageRetu
     EXPECT_TRUE(g_probe.destroyed) << "freed once the message returned";
     EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr);
     EXPECT_EQ(GetWindowLongPtrW(m_window, GWLP_WNDPROC), original);
-    EXPECT_FALSE(IsSkinnedWindow(m_window));
+    EXPECT_FALSE(AnswersSkinCommands(m_window));
 }
 
 TEST_F(AdapterLifetime, AFreedAdapterUnderAnotherSubclasserIsUnreachableAndTheWindowStillWorks)
@@ -124,7 +124,7 @@ TEST_F(AdapterLifetime, AFreedAdapterUnderAnotherSubclasserIsUnreachableAndTheWi
     EXPECT_TRUE(g_probe.destroyed);
     EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr) << "the property still leads to freed memory";
     // The thunk left in the chain passes everything to the window's own procedure.
-    EXPECT_FALSE(IsSkinnedWindow(m_window));
+    EXPECT_FALSE(AnswersSkinCommands(m_window));
     EXPECT_TRUE(SetWindowTextW(m_window, L"still works"));
     wchar_t text[32] = {};
     GetWindowTextW(m_window, text, 32);
@@ -135,7 +135,7 @@ TEST_F(AdapterLifetime, AFreedAdapterUnderAnotherSubclasserIsUnreachableAndTheWi
     g_probe = {};
     g_owned = Probe();
     EXPECT_EQ(TacMainWnd::FromWindow(m_window), g_owned.get());
-    EXPECT_TRUE(IsSkinnedWindow(m_window));
+    EXPECT_TRUE(AnswersSkinCommands(m_window));
     SendMessageW(m_window, kCountMe, 0, 0);
     EXPECT_EQ(g_probe.counted, 1);
     g_owned.reset();
