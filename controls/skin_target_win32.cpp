@@ -35,6 +35,14 @@ std::optional<Answer> FirstAnswer(HWND window, std::optional<Answer> (SkinTarget
     return answer;
 }
 
+// A yes-or-no question: no answer is no.
+bool AskYesOrNo(HWND window, std::optional<bool> (SkinTarget::*question)(), SkinCommand command)
+{
+    bool foreign = false;
+    const std::optional<bool> answer = FirstAnswer(window, question, foreign);
+    return foreign ? SendCommand(window, command) != 0 : answer.value_or(false);
+}
+
 } // namespace
 
 void SetWindowTarget(HWND window, SkinTarget* target)
@@ -79,20 +87,12 @@ bool AnswersSkinCommands(HWND window)
 
 bool WindowIsClipped(HWND window)
 {
-    bool foreign = false;
-    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::ClippedAnswer, foreign);
-    if (foreign)
-        return SendCommand(window, SKC_ISCLIPPED) != 0;
-    return answer.value_or(false);
+    return AskYesOrNo(window, &SkinTarget::ClippedAnswer, SKC_ISCLIPPED);
 }
 
 bool WindowHasComplexBackground(HWND window)
 {
-    bool foreign = false;
-    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::ComplexBackgroundAnswer, foreign);
-    if (foreign)
-        return SendCommand(window, SKC_HASCOMPLEXBG) != 0;
-    return answer.value_or(false);
+    return AskYesOrNo(window, &SkinTarget::ComplexBackgroundAnswer, SKC_HASCOMPLEXBG);
 }
 
 std::uint16_t StateFlagsOf(HWND window)
@@ -123,11 +123,7 @@ std::uint32_t ChildrenColourAnswerOf(HWND window)
 
 bool WindowIsUpdating(HWND window)
 {
-    bool foreign = false;
-    const std::optional<bool> answer = FirstAnswer(window, &SkinTarget::UpdatingAnswer, foreign);
-    if (foreign)
-        return SendCommand(window, SKC_ISUPDATING) != 0;
-    return answer.value_or(false);
+    return AskYesOrNo(window, &SkinTarget::UpdatingAnswer, SKC_ISUPDATING);
 }
 
 void AskWindowBackground(HWND window, BackgroundRequest& request)

@@ -18,12 +18,9 @@ namespace korvane::ui {
 
 namespace {
 
-// What the user-interface thread knows of a window it serves: the object bound to it (none
-// once it detached), and for a subclassed window the procedure it replaced.
-struct WindowSlot {
-    Window* Object = nullptr;
-    WNDPROC Previous = nullptr;
-};
+// What the user-interface thread knows of a window it serves: the object bound to it, and for a
+// subclassed window the procedure it replaced.
+using WindowSlot = win32::SubclassSlot<Window>;
 
 win32::WindowTable<WindowSlot>& Slots()
 {
@@ -105,7 +102,7 @@ Window::~Window()
 Window* Window::FromHandle(HWND window)
 {
     const WindowSlot* slot = window ? SlotOf(window) : nullptr;
-    return slot ? slot->Object : nullptr;
+    return slot ? slot->Served : nullptr;
 }
 
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -247,7 +244,7 @@ void Window::Adopt(HWND window)
 
 void Window::Subclass(HWND window)
 {
-    if (WindowSlot* stranded = SlotOf(window); stranded && stranded->Previous && !stranded->Object) {
+    if (WindowSlot* stranded = SlotOf(window); stranded && stranded->Previous && !stranded->Served) {
         // Our procedure still sits in the chain from an earlier object, under another
         // subclasser: this object takes its place there rather than entering the chain twice.
         m_previousProc = stranded->Previous;
@@ -266,7 +263,7 @@ void Window::Subclass(HWND window)
 void Window::Bind(HWND window)
 {
     m_handle = window;
-    Slots().At(window).Object = this;
+    Slots().At(window).Served = this;
 }
 
 void Window::Detach()
@@ -289,8 +286,8 @@ void Window::Unbind()
 {
     if (!m_handle)
         return;
-    if (WindowSlot* slot = SlotOf(m_handle); slot && slot->Object == this) {
-        slot->Object = nullptr;
+    if (WindowSlot* slot = SlotOf(m_handle); slot && slot->Served == this) {
+        slot->Served = nullptr;
         if (!slot->Previous)
             Slots().Erase(m_handle);
     }
@@ -326,7 +323,7 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
     if (!slot)
         return DefWindowProcW(window, message, wParam, lParam);
     const WNDPROC previous = slot->Previous;
-    Window* self = slot->Object;
+    Window* self = slot->Served;
     if (message == WM_NCDESTROY) {
         // Leave the chain first; the rest of it, the class procedure included, still gets the
         // message.

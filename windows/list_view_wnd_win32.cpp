@@ -21,13 +21,9 @@ namespace korvane {
 
 namespace {
 
-// What the user-interface thread knows of a list view's header it subclassed: the adapter that
-// paints it (none once that let go), and the procedure the thunk replaced, kept while the thunk
-// stays in the chain (under another subclasser it passes every message on).
-struct SubclassedHeader {
-    TacListViewWnd* Adapter = nullptr;
-    WNDPROC Saved = nullptr;
-};
+// A list view's header that an adapter subclassed: the adapter, and the procedure its thunk
+// replaced.
+using SubclassedHeader = win32::SubclassSlot<TacListViewWnd>;
 
 win32::WindowTable<SubclassedHeader>& SubclassedHeaders()
 {
@@ -192,18 +188,11 @@ void TacListViewWnd::SubclassHeader(HWND header)
     if (m_header || !header)
         return;
     SubclassedHeader& slot = SubclassedHeaders().At(header);
-    if (slot.Adapter)
+    if (slot.Served)
         return;
     m_header = header;
-    slot.Adapter = this;
-    if (slot.Saved) {
-        // An earlier thunk still sits under another subclasser: this adapter takes its place.
-        m_headerProc = slot.Saved;
-    } else {
-        m_headerProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacListViewWnd::HeaderThunk)));
-        slot.Saved = m_headerProc;
-    }
+    slot.Served = this;
+    m_headerProc = win32::SubclassWith(slot, header, &TacListViewWnd::HeaderThunk);
     HotColumn = -1;
     PressedColumn = -1;
     RepaintHeader();
@@ -216,8 +205,8 @@ void TacListViewWnd::ReleaseHeader()
         return;
     m_header = nullptr;
     SubclassedHeader* slot = SubclassedHeaders().Find(header);
-    if (slot && slot->Adapter == this)
-        slot->Adapter = nullptr;
+    if (slot && slot->Served == this)
+        slot->Served = nullptr;
     if (!IsWindow(header)) {
         SubclassedHeaders().Erase(header);
         return;
@@ -240,17 +229,9 @@ void TacListViewWnd::RepaintHeader()
 LRESULT CALLBACK TacListViewWnd::HeaderThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const SubclassedHeader* slot = SubclassedHeaders().Find(window);
-    if (!slot)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (TacListViewWnd* adapter = slot->Adapter; adapter && adapter->m_header == window)
+    if (TacListViewWnd* adapter = slot ? slot->Served : nullptr; adapter && adapter->m_header == window)
         return ui::HandleReportingErrors([&] { return adapter->HeaderProc(message, wParam, lParam); });
-    const WNDPROC saved = slot->Saved;
-    if (!saved)
-        return DefWindowProcW(window, message, wParam, lParam);
-    // A thunk left in the chain: everything goes on; with the window its slot goes.
-    if (message == WM_NCDESTROY)
-        SubclassedHeaders().Erase(window);
-    return CallWindowProcW(saved, window, message, wParam, lParam);
+    return win32::PassOn(SubclassedHeaders(), window, message, wParam, lParam);
 }
 
 LRESULT TacListViewWnd::CallHeader(UINT message, WPARAM wParam, LPARAM lParam)

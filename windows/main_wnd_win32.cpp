@@ -20,13 +20,8 @@ namespace {
 // never reads it back; it finds adapters in the table below.
 constexpr const wchar_t* kAdapterProperty = L"ACSBSC";
 
-// What the user-interface thread knows of an adapted window: its adapter (none once it went), and
-// the procedure an adapter's thunk replaced there (kept while the thunk stays in the chain, so a
-// thunk left under another subclasser still passes every message on).
-struct AdapterSlot {
-    TacMainWnd* Adapter = nullptr;
-    WNDPROC Thunked = nullptr;
-};
+// An adapted window: its adapter, and the procedure the adapter's thunk replaced.
+using AdapterSlot = win32::SubclassSlot<TacMainWnd>;
 
 win32::WindowTable<AdapterSlot>& AdapterSlots()
 {
@@ -43,13 +38,13 @@ AdapterSlot* AdapterSlotOf(HWND window)
 void ForgetAdapter(HWND window, const TacMainWnd* adapter)
 {
     AdapterSlot* slot = AdapterSlotOf(window);
-    if (!slot || slot->Adapter != adapter)
+    if (!slot || slot->Served != adapter)
         return;
-    slot->Adapter = nullptr;
+    slot->Served = nullptr;
     ForgetWindowTarget(window, adapter);
     if (IsWindow(window))
         RemovePropW(window, kAdapterProperty);
-    if (!slot->Thunked)
+    if (!slot->Previous)
         AdapterSlots().Erase(window);
 }
 
@@ -166,7 +161,7 @@ bool TacMainWnd::Hot() const
 TacMainWnd* TacMainWnd::FromWindow(HWND window)
 {
     const AdapterSlot* slot = window ? AdapterSlotOf(window) : nullptr;
-    return slot ? slot->Adapter : nullptr;
+    return slot ? slot->Served : nullptr;
 }
 
 void TacMainWnd::Create(bool frameChange)
@@ -176,7 +171,7 @@ void TacMainWnd::Create(bool frameChange)
     m_coloursApplied = false;
     ReadCaption();
     AdapterSlot& slot = AdapterSlots().At(m_window);
-    slot.Adapter = this;
+    slot.Served = this;
     SetPropW(m_window, kAdapterProperty, this);
     if (ui::Window* object = ui::Window::FromHandle(m_window)) {
         m_hook = std::make_unique<PathHook>(*this);
@@ -184,15 +179,8 @@ void TacMainWnd::Create(bool frameChange)
     } else {
         // Questions asked in the process find the adapter of a window no object of ours owns here.
         SetWindowTarget(m_window, this);
-        if (slot.Thunked) {
-            // An earlier adapter's thunk still sits under another subclasser and reaches whoever
-            // the table names: this adapter takes its place there rather than adding a second thunk.
-            m_savedProc = slot.Thunked;
-        } else {
-            m_savedProc = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMainWnd::ProcThunk)));
-            slot.Thunked = m_savedProc;
-        }
+        // An earlier adapter's thunk left under another subclasser reaches whoever the table names.
+        m_savedProc = win32::SubclassWith(slot, m_window, &TacMainWnd::ProcThunk);
     }
     m_subclassed = true;
     m_detached = false;
@@ -223,7 +211,7 @@ bool TacMainWnd::Unsubclass()
             return false;
         SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_savedProc));
         if (AdapterSlot* slot = AdapterSlotOf(m_window))
-            slot->Thunked = nullptr;
+            slot->Previous = nullptr;
     }
     ForgetAdapter(m_window, this);
     m_subclassed = false;
@@ -270,17 +258,9 @@ LRESULT TacMainWnd::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK TacMainWnd::ProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const AdapterSlot* slot = AdapterSlotOf(window);
-    if (!slot)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (TacMainWnd* adapter = slot->Adapter; adapter && !adapter->m_detached && !adapter->m_hook)
+    if (TacMainWnd* adapter = slot ? slot->Served : nullptr; adapter && !adapter->m_detached && !adapter->m_hook)
         return ui::HandleReportingErrors([&] { return adapter->Dispatch(message, wParam, lParam); });
-    const WNDPROC thunked = slot->Thunked;
-    if (!thunked)
-        return DefWindowProcW(window, message, wParam, lParam);
-    // A thunk left in the chain: everything goes on; with the window its entry goes.
-    if (message == WM_NCDESTROY)
-        AdapterSlots().Erase(window);
-    return CallWindowProcW(thunked, window, message, wParam, lParam);
+    return win32::PassOn(AdapterSlots(), window, message, wParam, lParam);
 }
 
 LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
