@@ -152,6 +152,12 @@ std::int32_t SectionIndexOf(HWND window)
     return index;
 }
 
+void TellParentReady(HWND window)
+{
+    if (!AskTargets(window, [](SkinTarget& target) { return target.ParentReady(); }))
+        SendCommand(window, SKC_PARENTREADY);
+}
+
 void TellHotChanged(HWND window, const SkinManagerCore& manager, bool hot)
 {
     const bool ours = AskTargets(window, [&](SkinTarget& target) {

@@ -53,6 +53,9 @@ public:
     // of the objects after this one on the window (0 when none answers); an object that does not
     // answer returns it.
     virtual std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) { return rest(); }
+    // SKC_PARENTREADY: the parent's face is ready; an object that held its painting back paints
+    // now. True ends the notice at this object.
+    virtual bool ParentReady() { return false; }
     // SKC_MOUSEENTER / SKC_MOUSELEAVE: the manager's hot window became this window or stopped
     // being it. Every object on the window hears it.
     virtual void HotChanged(const SkinManagerCore& /*manager*/, bool /*hot*/) {}
@@ -86,6 +89,8 @@ void AskWindowBackground(HWND window, BackgroundRequest& request);
 int CaptionHeightOf(HWND window);
 // -1 when nobody answers.
 std::int32_t SectionIndexOf(HWND window);
+// Tells the window's objects that its parent's face is ready.
+void TellParentReady(HWND window);
 // Tells every object on the window that the manager's hot window became it or stopped being it.
 void TellHotChanged(HWND window, const SkinManagerCore& manager, bool hot);
 

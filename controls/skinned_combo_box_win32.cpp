@@ -468,6 +468,15 @@ bool TsCustomComboBox::FilterEditMessage(HWND edit, UINT message, LRESULT& resul
     }
 }
 
+bool TsCustomComboBox::ParentReady()
+{
+    if (SkinData.MustSkipPaint()) {
+        SkinData.PaintSuspended = false;
+        Repaint();
+    }
+    return true;
+}
+
 void TsCustomComboBox::HotChanged(const SkinManagerCore& /*manager*/, bool hot)
 {
     if (!hot)
@@ -499,10 +508,7 @@ LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
             Repaint();
         break;
     case SKC_PARENTREADY:
-        if (SkinData.MustSkipPaint()) {
-            SkinData.PaintSuspended = false;
-            Repaint();
-        }
+        ParentReady();
         break;
     case SKC_ISDROPPEDDOWN:
         ComboBox::WindowProc(SKM_COMMAND, wParam, lParam);

@@ -89,6 +89,8 @@ private:
     LRESULT OnSkinCommand(WPARAM wParam, LPARAM lParam);
     // The box lets go of the mouse when the manager's hot window moves on.
     void HotChanged(const SkinManagerCore& manager, bool hot) override;
+    // A box whose painting was held back repaints now.
+    bool ParentReady() override;
     // Drops what a read-only box must not act on; true when dropped, with the answer.
     bool ReadOnlyDrops(UINT message, WPARAM wParam, LRESULT& result);
     // Gives the list room for DropDownCount items before it drops.

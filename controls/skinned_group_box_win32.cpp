@@ -279,6 +279,16 @@ void TsGroupBox::ForwardToChildren(WPARAM wParam, LPARAM lParam)
         SendMessageW(child, SKM_COMMAND, wParam, lParam);
 }
 
+bool TsGroupBox::ParentReady()
+{
+    if (SkinData.PaintSuspended) {
+        SkinData.PaintSuspended = false;
+        if (!SkinData.MustSkipPaint() && IsWindowVisible(Handle()))
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+    }
+    return true;
+}
+
 void TsGroupBox::Repaint()
 {
     SkinData.CacheStale = true;
@@ -300,11 +310,7 @@ bool TsGroupBox::OnSkinCommand(ui::Message& message)
             Repaint();
         return true;
     case SKC_PARENTREADY:
-        if (SkinData.PaintSuspended) {
-            SkinData.PaintSuspended = false;
-            if (!SkinData.MustSkipPaint() && IsWindowVisible(Handle()))
-                RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
-        }
+        ParentReady();
         return true;
     case SKC_SETURGENT:
         if (SkinData.UrgentPainting)

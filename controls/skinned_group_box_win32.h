@@ -16,7 +16,7 @@ namespace korvane {
 // font colours. Its face is rebuilt at every paint and copied around its opaque children; its
 // windowless children are then painted over it, and its windowed children that waited for the
 // face are told it is ready. Unskinned it paints the platform's etched frame.
-class TsGroupBox : public ui::Window {
+class TsGroupBox : public ui::Window, public SkinTarget {
     // Engine commands that must be answered before the skin data answers them.
     class CommandFront : public ui::MessageHook, public SkinTarget {
     public:
@@ -44,6 +44,8 @@ public:
     ui::Window& Parent() const { return m_parent; }
 
     TsCtrlSkinData SkinData;
+    // A box whose painting was held back is redrawn now, unless its parent still holds it.
+    bool ParentReady() override;
 
     TsGroupCaptionLayout CaptionLayout() const { return m_captionLayout; }
     void SetCaptionLayout(TsGroupCaptionLayout layout);

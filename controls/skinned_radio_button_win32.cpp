@@ -372,6 +372,16 @@ void TsRadioButton::MoveToSibling(bool forward)
         next.SetChecked(true);
 }
 
+bool TsRadioButton::ParentReady()
+{
+    if (SkinData.MustSkipPaint() || SkinData.Clipped) {
+        SkinData.PaintSuspended = false;
+        win32::WindowDC dc(Handle());
+        PaintRadio(dc.get());
+    }
+    return true;
+}
+
 LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The arrow keys move the selection among the radio buttons of the same parent, wherever
@@ -396,11 +406,7 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_fader.StopFadeCommand();
             return 0;
         case SKC_PARENTREADY:
-            if (SkinData.MustSkipPaint() || SkinData.Clipped) {
-                SkinData.PaintSuspended = false;
-                win32::WindowDC dc(Handle());
-                PaintRadio(dc.get());
-            }
+            ParentReady();
             return 0;
         default:
             return Window::WindowProc(message, wParam, lParam);

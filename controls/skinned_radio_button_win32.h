@@ -23,13 +23,16 @@ enum class TsRadioAlignment { LeftJustify, RightJustify };
 // While skinned the button control never paints itself: the mouse and the space key press the
 // button, and the button checks itself when they come up. Every change of look goes through
 // ShowChange. Unskinned, the platform draws and drives it.
-class TsRadioButton : public ui::RadioButton {
+class TsRadioButton : public ui::RadioButton, public SkinTarget {
 public:
     TsRadioButton(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption, bool firstOfGroup = false);
     ~TsRadioButton() override;
     std::wstring_view ClassName() const override { return L"TsRadioButton"; }
 
     TsCtrlSkinData SkinData;
+    // A button whose painting was held back, or that was clipped, paints now.
+    bool ParentReady() override;
+
     bool AutoSize = true;
     int Margin = 2;
     int TextIndent = 0;

@@ -113,15 +113,21 @@ LRESULT TsRichEdit::OnSkinCommand(WPARAM wParam, LPARAM lParam)
         }
         break;
     case SKC_PARENTREADY:
-        if (SkinData.MustSkipPaint()) {
-            SkinData.PaintSuspended = false;
-            Send(WM_NCPAINT, 1);
-        }
+        ParentReady();
         break;
     default:
         break;
     }
     return RichEdit::WindowProc(SKM_COMMAND, wParam, lParam);
+}
+
+bool TsRichEdit::ParentReady()
+{
+    if (SkinData.MustSkipPaint()) {
+        SkinData.PaintSuspended = false;
+        Send(WM_NCPAINT, 1);
+    }
+    return true;
 }
 
 LRESULT TsRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

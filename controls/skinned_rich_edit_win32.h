@@ -14,7 +14,7 @@ namespace korvane {
 // its skin data keeps its own), the text sunk halfway into the background while disabled, and
 // the edit-frame adapter attached to its own window for the border and bars. Printed into a
 // foreign context (WM_PRINT) it renders its text there itself and adds the skinned frame.
-class TsRichEdit : public ui::RichEdit {
+class TsRichEdit : public ui::RichEdit, public SkinTarget {
 public:
     TsRichEdit(ui::Window& parent, const PixelRect& bounds);
     ~TsRichEdit() override;
@@ -27,6 +27,8 @@ public:
     void SetDisabledKind(TsDisabledKind kind);
     OwnedAdapter* EditAdapter() const { return m_editAdapter.get(); }
     void AttachEditAdapter();
+    // An edit whose painting was held back repaints its frame now.
+    bool ParentReady() override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

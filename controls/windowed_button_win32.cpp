@@ -306,6 +306,15 @@ bool WindowedButtonSkin::Release(ui::Message& message)
     return true;
 }
 
+bool WindowedButtonSkin::ParentReady()
+{
+    if (m_data.MustSkipPaint()) {
+        m_data.PaintSuspended = false;
+        m_button.Invalidate(false);
+    }
+    return false;
+}
+
 bool WindowedButtonSkin::OnMessage(ui::Message& message)
 {
     if (message.Id == SKM_COMMAND) {
@@ -333,11 +342,7 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
             m_newRegion.reset();
             return false;
         case SKC_PARENTREADY:
-            if (m_data.MustSkipPaint()) {
-                m_data.PaintSuspended = false;
-                m_button.Invalidate(false);
-            }
-            return false;
+            return ParentReady();
         default:
             return false;
         }

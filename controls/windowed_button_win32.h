@@ -23,7 +23,7 @@ public:
 // paint rebuilds the face in the cache (background, borders mask with the window region cut from
 // its transparent corners, content, disabled look) and copies it to the screen. Presses,
 // releases, the mouse, focus and the keyboard change the drawing state.
-class WindowedButtonSkin : public ui::MessageHook {
+class WindowedButtonSkin : public ui::MessageHook, public SkinTarget {
 public:
     WindowedButtonSkin(ui::PushButton& button, TsCtrlSkinData& data, WindowedButtonContent& content);
     ~WindowedButtonSkin() override;
@@ -47,6 +47,9 @@ public:
     HRGN PendingRegion() const { return m_newRegion.get(); }
     // The button's cross-fades between its looks.
     ControlFader& Fader() { return m_fader; }
+
+    // A button whose painting was held back is invalidated; the notice goes on.
+    bool ParentReady() override;
 
 protected:
     bool OnMessage(ui::Message& message) override;

@@ -130,7 +130,7 @@ void NotifyParentReady(ui::Window& container)
         if (const ui::Window* object = ui::Window::FromHandle(child))
             if (const TsCommonData* data = TsCommonData::Of(*object); data && data->Destroying)
                 continue;
-        SendMessageW(child, SKM_COMMAND, EngineCommandWParam(SKC_PARENTREADY), 0);
+        TellParentReady(child);
     }
 }
 

@@ -72,8 +72,8 @@ void TacGroupBoxWnd::CopyFace(HDC dc)
     }
     CopyCacheTo(dc, Cache());
     RestoreDC(dc, saved);
-    BroadcastToChildWindows(Window(), SKM_COMMAND, EngineCommandWParam(SKC_PARENTREADY),
-                            reinterpret_cast<LPARAM>(static_cast<const SkinManagerCore*>(Manager())));
+    for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        TellParentReady(child);
 }
 
 std::optional<int> TacGroupBoxWnd::CaptionHeightAnswer()

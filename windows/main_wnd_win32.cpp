@@ -89,6 +89,7 @@ protected:
         return m_owner.ChildrenColourAnswer(rest);
     }
     void HotChanged(const SkinManagerCore& manager, bool hot) override { m_owner.HotChanged(manager, hot); }
+    bool ParentReady() override { return m_owner.ParentReady(); }
 
 private:
     TacMainWnd& m_owner;
@@ -349,6 +350,15 @@ std::uint32_t TacMainWnd::ChildrenColourAnswer(const std::function<std::uint32_t
                : 0;
 }
 
+bool TacMainWnd::ParentReady()
+{
+    if (!Answering() || !PaintSuspended)
+        return false;
+    PaintSuspended = false;
+    RedrawWindow(m_window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
+    return true;
+}
+
 void TacMainWnd::HotChanged(const SkinManagerCore& manager, bool /*hot*/)
 {
     if (Answering() && &manager == static_cast<const SkinManagerCore*>(Manager()))
@@ -384,12 +394,7 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case SKC_PARENTREADY:
-        if (PaintSuspended) {
-            PaintSuspended = false;
-            RedrawWindow(m_window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
-            return 0;
-        }
-        return CallPrevious(message, wParam, lParam);
+        return ParentReady() ? 0 : CallPrevious(message, wParam, lParam);
     case SKC_MOUSEENTER:
     case SKC_MOUSELEAVE:
         if (own)

@@ -86,6 +86,8 @@ public:
     std::optional<bool> SkinnedAnswer() override;
     std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override;
     void HotChanged(const SkinManagerCore& manager, bool hot) override;
+    // A window whose painting was held back is painted now, with its children.
+    bool ParentReady() override;
 
 protected:
     // Remembers what Restore gives back; called before subclassing.

@@ -411,7 +411,7 @@ LRESULT CALLBACK RecordSentCommands(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST_F(StandardAdapters, FacesAskTheProgramsOwnWindowsWhatTheyNeedWithoutAMessage)
+TEST_F(StandardAdapters, FacesAskAndTellTheProgramsOwnWindowsWithoutAMessage)
 {
     auto& button =
         Adapted<TacBtnWnd>(L"BUTTON", L"Да", BS_PUSHBUTTON, BoundsRect(10, 10, 90, 26), AdapterKind::Button, u"BUTTON");
@@ -426,12 +426,11 @@ TEST_F(StandardAdapters, FacesAskTheProgramsOwnWindowsWhatTheyNeedWithoutAMessag
     EXPECT_TRUE(g_sentCommands.empty()) << "the first command sent: " << (g_sentCommands.empty() ? 0 : g_sentCommands[0]);
     g_sentCommands.clear();
 
-    // Nor does a repaint of the whole chooser, its skinned controls and their faces.
+    // Nor does a repaint of the whole chooser, its skinned controls and their faces, which ask
+    // what lies behind them and tell their child windows when they are ready.
     const HHOOK again = SetWindowsHookExW(WH_CALLWNDPROC, RecordSentCommands, nullptr, GetCurrentThreadId());
     RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASE);
     UnhookWindowsHookEx(again);
-    // The faces tell the child windows that they are ready: notices, not questions.
-    std::erase(g_sentCommands, SKC_PARENTREADY);
     std::string commands;
     for (SkinCommand command : g_sentCommands)
         commands += std::to_string(command) + " ";
