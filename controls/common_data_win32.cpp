@@ -97,6 +97,13 @@ POINT PositionInParent(HWND window, HWND parent)
 
 } // namespace
 
+std::uint32_t ColourForChildren(const ui::Window& parent)
+{
+    if (const std::uint32_t answer = BackgroundColourOf(parent.Handle()); answer != TransparentKey)
+        return answer;
+    return parent.Color() != CLR_INVALID ? parent.Color() & 0xFFFFFF : SystemColour(COLOR_BTNFACE);
+}
+
 TsCommonData::TsCommonData(ui::Component& owner, bool createCache, ControlKindCode kind, TsOwnerRole role)
     : OwnerObject(&owner)
     , ControlKind(kind)

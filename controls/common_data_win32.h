@@ -16,6 +16,9 @@
 namespace korvane {
 
 class SkinManagerCore;
+namespace ui {
+class Window;
+}
 
 // Bits of TsCommonData::StateFlags.
 inline constexpr std::uint16_t kPlainBackground = 0x0001; // one flat colour: no cache needed
@@ -208,5 +211,9 @@ private:
 TsCtrlSkinData& AttachSkinData(ui::Component& component, std::u16string_view section, ControlKindCode kind,
                                bool customColor = false);
 
+
+// The colour a window of the class library gives its children: its answer to SKC_GETBGCOLOR when
+// it handles the engine's commands, else its colour property, else the face colour.
+std::uint32_t ColourForChildren(const ui::Window& parent);
 
 } // namespace korvane

@@ -33,17 +33,6 @@ HWND ParentOf(HWND window)
     return window && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;
 }
 
-// The colour a window gives its children: its answer to SKC_GETBGCOLOR, else its colour.
-COLORREF ChildrenColourOf(const ui::Window& parent)
-{
-    if (AnswersSkinCommands(parent.Handle())) {
-        const COLORREF answer = ChildrenColourAnswerOf(parent.Handle()) & 0xFFFFFF;
-        if (answer != TransparentKey)
-            return answer;
-    }
-    return parent.Color() != CLR_INVALID ? parent.Color() & 0xFFFFFF : GetSysColor(COLOR_BTNFACE) & 0xFFFFFF;
-}
-
 } // namespace
 
 TsCustomLabel::TsCustomLabel(ui::Window& parent, int left, int top, std::wstring_view caption)
@@ -166,7 +155,7 @@ std::optional<COLORREF> TsCustomLabel::SkinFontColour() const
 COLORREF TsCustomLabel::TextColour() const
 {
     if (!Enabled() && ActiveDefaultManager())
-        return DisabledCaptionColor(m_fontColor & 0xFFFFFF, ChildrenColourOf(Parent()));
+        return DisabledCaptionColor(m_fontColor & 0xFFFFFF, ColourForChildren(Parent()));
     return m_fontColor;
 }
 
@@ -211,7 +200,7 @@ void TsCustomLabel::Paint(HDC dc)
     const int saved = SaveDC(dc);
     if (!Transparent) {
         const RECT r{bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
-        SetBkColor(dc, ChildrenColourOf(Parent()));
+        SetBkColor(dc, ColourForChildren(Parent()));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
     }
     SelectObject(dc, m_font);

@@ -37,17 +37,6 @@ bool IsGoing(const ui::GraphicControl& child)
     return data && data->Destroying;
 }
 
-// The colour a container gives its children (SKC_GETBGCOLOR), else its colour property.
-std::uint32_t ChildrenColour(ui::Window& container)
-{
-    if (AnswersSkinCommands(container.Handle())) {
-        const std::uint32_t answer = ChildrenColourAnswerOf(container.Handle()) & 0xFFFFFF;
-        if (answer != TransparentKey)
-            return answer;
-    }
-    return container.Color() != CLR_INVALID ? container.Color() & 0xFFFFFF : GetSysColor(COLOR_BTNFACE) & 0xFFFFFF;
-}
-
 } // namespace
 
 void PaintWindowlessChildren(HDC dc, ui::Window& container, POINT offset, bool unconditional)
@@ -92,12 +81,12 @@ void PaintWindowlessChildren(HDC dc, ui::Window& container, POINT offset, bool u
         const PixelRect bounds = child->ControlBounds();
         if (IsOpaqueChild(*child)) {
             if (!childrenColour)
-                childrenColour = ChildrenColour(container);
+                childrenColour = ColourForChildren(container);
             FillRectColor(view, bounds, *childrenColour);
         } else if (behind.AnswerKind == kAnswerBitmap && !behind.Bitmap.IsEmpty()) {
             CopyRect(view, bounds.Left, bounds.Top, behind.Bitmap, bounds.Offset(behind.OffsetX, behind.OffsetY));
         } else {
-            FillRectColor(view, bounds, behind.AnswerKind == kAnswerColour ? behind.Color : ChildrenColour(container));
+            FillRectColor(view, bounds, behind.AnswerKind == kAnswerColour ? behind.Color : ColourForChildren(container));
         }
     }
     for (ui::GraphicControl* child : children) {
