@@ -5,6 +5,7 @@
 #include "ui/window.h"
 #include "win32/window_table.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace korvane {
@@ -62,9 +63,18 @@ bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask)
         return false;
     if (ui::Window* object = ui::Window::FromHandle(window)) {
         // The hooks meet a message before the object does, in the order they were attached.
-        for (ui::MessageHook* hook : object->Hooks())
+        const std::vector<ui::MessageHook*>& hooks = object->Hooks();
+        for (std::size_t i = 0; i < hooks.size(); ++i) {
+            ui::MessageHook* hook = hooks[i];
             if (auto* target = dynamic_cast<SkinTarget*>(hook); target && ask(*target))
                 return true;
+            // A hook may leave the chain (or attach another) while it answers: go on after
+            // wherever it stands now, as the message path does.
+            if (i >= hooks.size() || hooks[i] != hook) {
+                const auto at = std::find(hooks.begin(), hooks.end(), hook);
+                i = at == hooks.end() ? i - 1 : static_cast<std::size_t>(at - hooks.begin());
+            }
+        }
         if (auto* target = dynamic_cast<SkinTarget*>(object))
             ask(*target);
         return true;

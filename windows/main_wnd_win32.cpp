@@ -131,20 +131,25 @@ void TacMainWnd::Release(TacMainWnd* adapter) noexcept
         delete adapter;
 }
 
+// Keeps the adapter alive until the outermost of its messages or notices returns, however it ends.
+class TacMainWnd::KeepAlive {
+public:
+    explicit KeepAlive(TacMainWnd& adapter) : m_adapter(adapter) { ++m_adapter.m_messageDepth; }
+    ~KeepAlive()
+    {
+        if (--m_adapter.m_messageDepth == 0 && m_adapter.m_released)
+            delete &m_adapter;
+    }
+    KeepAlive(const KeepAlive&) = delete;
+    KeepAlive& operator=(const KeepAlive&) = delete;
+
+private:
+    TacMainWnd& m_adapter;
+};
+
 LRESULT TacMainWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Keeps the adapter alive until the outermost of its messages returns, however it ends.
-    struct Depth {
-        TacMainWnd* adapter;
-        explicit Depth(TacMainWnd* a) : adapter(a) { ++adapter->m_messageDepth; }
-        ~Depth()
-        {
-            if (--adapter->m_messageDepth == 0 && adapter->m_released)
-                delete adapter;
-        }
-        Depth(const Depth&) = delete;
-        Depth& operator=(const Depth&) = delete;
-    } depth(this);
+    const KeepAlive alive(*this);
     return WndProc(message, wParam, lParam);
 }
 
@@ -354,6 +359,7 @@ bool TacMainWnd::ParentReady()
 {
     if (!Answering() || !PaintSuspended)
         return false;
+    const KeepAlive alive(*this);
     PaintSuspended = false;
     RedrawWindow(m_window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
     return true;
@@ -361,8 +367,10 @@ bool TacMainWnd::ParentReady()
 
 void TacMainWnd::HotChanged(const SkinManagerCore& manager, bool /*hot*/)
 {
-    if (Answering() && &manager == static_cast<const SkinManagerCore*>(Manager()))
+    if (Answering() && &manager == static_cast<const SkinManagerCore*>(Manager())) {
+        const KeepAlive alive(*this);
         HoverChanged();
+    }
 }
 
 bool TacMainWnd::SentByOwnManager(LPARAM lParam) const

@@ -110,6 +110,7 @@ protected:
 
 private:
     class PathHook;
+    class KeepAlive;
     static LRESULT CALLBACK ProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleCommand(UINT message, WPARAM wParam, LPARAM lParam);
     // Takes the subclassing off; false when another subclasser is in the way.
