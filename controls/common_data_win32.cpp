@@ -892,6 +892,9 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         message.Result = result;
         return true;
     };
+    if (const std::optional<LRESULT> answered =
+            AnswerQuestion(*this, message.WParam, message.LParam, [&] { return CallNext(message); }))
+        return answer(*answered);
     switch (command.Code) {
     case SKC_SETSKIN:
         if (sender == Manager()) {
@@ -905,18 +908,12 @@ bool TsCommonData::HandleCommand(ui::Message& message)
     case SKC_REFRESH:
         RefreshSkin(sender);
         return false;
-    case SKC_ISSKINNED:
-        return answer(*SkinnedAnswer() ? 1 : 0);
     case SKC_SETUPDATING:
         PaintSuspended = command.Argument == 1;
         return false;
     case SKC_SETURGENT:
         UrgentPainting = command.Argument == 1;
         return false;
-    case SKC_ISUPDATING:
-        return answer(*UpdatingAnswer() ? 1 : 0);
-    case SKC_ISCLIPPED:
-        return answer(*ClippedAnswer() ? 1 : 0);
     case SKC_SECTIONCHANGED:
         if (const auto* name = reinterpret_cast<const std::u16string*>(message.LParam);
             name && UpperCased(*name) == m_skinSection)
@@ -928,10 +925,6 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         return false;
     case SKC_INVALIDATECACHE:
         CacheStale = true;
-        return false;
-    case SKC_HASCOMPLEXBG:
-        if (const std::optional<bool> complex = ComplexBackgroundAnswer())
-            return answer(*complex ? 1 : 0);
         return false;
     case SKC_BGMOVED: {
         const bool follows = BackgroundFollowsPosition();
@@ -945,27 +938,12 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         }
         return false;
     }
-    case SKC_GETBGCOLOR:
-        if (!OwnerControl)
-            return false;
-        return answer(ChildrenColourAnswer([] { return 0u; }));
     case SKC_SETCLIPPED:
         Clipped = true;
         return false;
-    case SKC_GETSECTIONINDEX:
-        if (message.LParam)
-            *reinterpret_cast<std::int32_t*>(message.LParam) = *SectionIndexAnswer();
+    case SKC_PLAINBGSTATE: // LParam 1 (a question is answered above)
+        RecomputePlainBackground(true);
         return answer(0);
-    case SKC_GETBACKGROUND:
-        if (auto* request = reinterpret_cast<BackgroundRequest*>(message.LParam))
-            BackgroundAnswer(*request);
-        return answer(0);
-    case SKC_PLAINBGSTATE:
-        if (message.LParam == 1) {
-            RecomputePlainBackground(true);
-            return answer(0);
-        }
-        return answer(*StateFlagsAnswer());
     case SKC_SETPRINTDC:
         PrintTarget = reinterpret_cast<HDC>(message.LParam);
         if (PrintTarget)

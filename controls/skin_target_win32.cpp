@@ -46,6 +46,52 @@ bool AskYesOrNo(HWND window, std::optional<bool> (SkinTarget::*question)(), Skin
 
 } // namespace
 
+std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM lParam,
+                                      const std::function<LRESULT()>& rest)
+{
+    const auto yesOrNo = [](std::optional<bool> answer) -> std::optional<LRESULT> {
+        if (!answer)
+            return std::nullopt;
+        return *answer ? 1 : 0;
+    };
+    switch (EngineCommandOf(wParam)) {
+    case SKC_ISSKINNED:
+        return yesOrNo(target.SkinnedAnswer());
+    case SKC_ISUPDATING:
+        return yesOrNo(target.UpdatingAnswer());
+    case SKC_ISCLIPPED:
+        return yesOrNo(target.ClippedAnswer());
+    case SKC_HASCOMPLEXBG:
+        return yesOrNo(target.ComplexBackgroundAnswer());
+    case SKC_PLAINBGSTATE: {
+        // With LParam 1 it is not a question but the order to work the flags out again.
+        const std::optional<std::uint16_t> flags = lParam == 1 ? std::nullopt : target.StateFlagsAnswer();
+        return flags ? std::optional<LRESULT>(*flags) : std::nullopt;
+    }
+    case SKC_GETCAPTIONHEIGHT: {
+        const std::optional<int> height = target.CaptionHeightAnswer();
+        return height ? std::optional<LRESULT>(*height) : std::nullopt;
+    }
+    case SKC_GETSECTIONINDEX: {
+        // Written where LParam points, and returned.
+        const std::optional<std::int32_t> index = target.SectionIndexAnswer();
+        if (!index)
+            return std::nullopt;
+        if (lParam)
+            *reinterpret_cast<std::int32_t*>(lParam) = *index;
+        return *index;
+    }
+    case SKC_GETBACKGROUND:
+        if (lParam && target.BackgroundAnswer(*reinterpret_cast<BackgroundRequest*>(lParam)))
+            return 0;
+        return std::nullopt;
+    case SKC_GETBGCOLOR:
+        return target.ChildrenColourAnswer([&rest] { return static_cast<std::uint32_t>(rest()); });
+    default:
+        return std::nullopt;
+    }
+}
+
 void SetWindowTarget(HWND window, SkinTarget* target)
 {
     WindowTargets().At(window) = target;

@@ -64,6 +64,13 @@ protected:
     ~SkinTarget() = default;
 };
 
+// An engine command that asks a question, answered by the target as the message's result: the
+// engine's message protocol for whoever sends one to our windows. No value when the command asks
+// nothing, or the target leaves the question to the objects after it on the window; `rest` runs
+// the message along those (the colour for children is answered from what they answer).
+std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM lParam,
+                                      const std::function<LRESULT()>& rest);
+
 // The object that serves a window the class library does not own (a window some adapter
 // subclassed); the class library's windows are served along their objects' message path.
 void SetWindowTarget(HWND window, SkinTarget* target);

@@ -53,22 +53,15 @@ bool TsGroupBox::CommandFront::OnMessage(ui::Message& message)
 {
     if (message.Id != SKM_COMMAND)
         return false;
-    switch (EngineCommandOf(message.WParam)) {
-    case SKC_SETSKIN:
-        // The children take the new skin first; the box's skin data then resolves its own.
-        m_box.ForwardToChildren(message.WParam, message.LParam);
-        return false;
-    case SKC_ISUPDATING:
-        message.Result = *UpdatingAnswer() ? 1 : 0;
+    if (const std::optional<LRESULT> answered =
+            AnswerQuestion(*this, message.WParam, message.LParam, [&] { return CallNext(message); })) {
+        message.Result = *answered;
         return true;
-    case SKC_GETBACKGROUND:
-        if (!message.LParam || !BackgroundAnswer(*reinterpret_cast<BackgroundRequest*>(message.LParam)))
-            return false;
-        message.Result = 0;
-        return true;
-    default:
-        return false;
     }
+    // The children take a new skin first; the box's skin data then resolves its own.
+    if (EngineCommandOf(message.WParam) == SKC_SETSKIN)
+        m_box.ForwardToChildren(message.WParam, message.LParam);
+    return false;
 }
 
 TsGroupBox::TsGroupBox(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)

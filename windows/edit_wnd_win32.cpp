@@ -296,8 +296,6 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         case SKC_PREPARECACHE:
             RebuildFrameCache(DialogChild());
             return 0;
-        case SKC_GETSECTIONINDEX:
-            return *SectionIndexAnswer();
         default:
             break;
         }

@@ -86,10 +86,6 @@ std::optional<int> TacGroupBoxWnd::CaptionHeightAnswer()
 std::optional<LRESULT> TacGroupBoxWnd::FaceMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case SKM_COMMAND:
-        if (EngineCommand::FromWParam(wParam).Code == SKC_GETCAPTIONHEIGHT)
-            return CaptionHeightAnswer().value_or(0);
-        break;
     case WM_ERASEBKGND:
         // Asked with the same context twice, the box paints its face into it.
         if (wParam && static_cast<LPARAM>(wParam) == lParam) {

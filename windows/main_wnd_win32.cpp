@@ -150,6 +150,12 @@ private:
 LRESULT TacMainWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const KeepAlive alive(*this);
+    // The engine's questions are answered by the adapter's own answers, whatever its class.
+    if (message == SKM_COMMAND && !m_detached) {
+        if (const std::optional<LRESULT> answered =
+                AnswerQuestion(*this, wParam, lParam, [&] { return CallPrevious(message, wParam, lParam); }))
+            return *answered;
+    }
     return WndProc(message, wParam, lParam);
 }
 
@@ -307,11 +313,9 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     const TsSkinManager* manager = Manager();
-    // The skin's removal is heard when the manager is off already: that is when it is sent, and
-    // the broadcast finds the windows it goes to by their answer to SKC_ISSKINNED.
+    // The skin's removal is heard when the manager is off already: that is when it is sent.
     if (message == SKM_COMMAND && manager) {
-        const SkinCommand code = EngineCommand::FromWParam(wParam).Code;
-        if (manager->Active() || code == SKC_REMOVESKIN || code == SKC_ISSKINNED)
+        if (manager->Active() || EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN)
             return HandleCommand(message, wParam, lParam);
     }
     return CallPrevious(message, wParam, lParam);
@@ -408,19 +412,12 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
         if (own)
             HoverChanged();
         return CallPrevious(message, wParam, lParam);
-    case SKC_ISSKINNED:
-        return SkinnedAnswer().value_or(false) ? 1 : 0;
-    case SKC_ISUPDATING:
-        return UpdatingAnswer().value_or(false) ? 1 : 0;
     case SKC_SETSECTION:
         if (lParam) {
             m_section = *reinterpret_cast<const std::u16string*>(lParam);
             ResolveSection();
         }
         return CallPrevious(message, wParam, lParam);
-    case SKC_GETBGCOLOR:
-        return ChildrenColourAnswer(
-            [&] { return static_cast<std::uint32_t>(CallPrevious(message, wParam, lParam)); });
     case SKC_GETAPPLICATION:
         return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:

@@ -758,26 +758,6 @@ bool WindowFrame::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 bool WindowFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == SKM_COMMAND) {
-        const EngineCommand command = EngineCommand::FromWParam(wParam);
-        switch (command.Code) {
-        case SKC_GETBACKGROUND:
-            if (!lParam || !AnswerBackground(*reinterpret_cast<BackgroundRequest*>(lParam)))
-                return false;
-            result = 0;
-            return true;
-        case SKC_GETBGCOLOR:
-            if (!Skinned())
-                return false;
-            result = static_cast<LRESULT>(FaceColour());
-            return true;
-        case SKC_ISSKINNED:
-            result = 1;
-            return true;
-        default:
-            return false;
-        }
-    }
     if (message == WM_COPYDATA) {
         // A live preview is taken whether or not the present skin draws this frame: a preview
         // that left no frame must not shut out the next one.
