@@ -24,8 +24,8 @@ inline constexpr std::uint8_t kAnswerNone = 0;
 inline constexpr std::uint8_t kAnswerColour = 1;
 inline constexpr std::uint8_t kAnswerBitmap = 2;
 
-// The questions the skinned windows ask one another while they paint, and the hover notice, as
-// calls between this program's own objects. A window may be served by several of them (its
+// The questions the skinned windows ask one another while they paint, and the notices of hover
+// and of a parent's face being ready, as calls between this program's own objects. A window may be served by several of them (its
 // adapter, its control's skin data, a hook in front of that); they are asked in the order the
 // window's messages meet them, and each answers or, with no answer, leaves the question to the
 // next, as a message handler passes a message on. Windows that are not this program's are asked
