@@ -486,8 +486,9 @@ void TsCustomComboBox::HotChanged(const SkinManagerCore& /*manager*/, bool hot)
 LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (LRESULT answer = 0; AnswerControlQuestion(command.Code, lParam, m_disabledKind, answer))
-        return answer;
+    if (const std::optional<LRESULT> answered = AnswerQuestion(
+            *this, wParam, lParam, [&] { return ComboBox::WindowProc(SKM_COMMAND, wParam, lParam); }))
+        return *answered;
     const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
     case SKC_SETSKIN:
@@ -514,8 +515,7 @@ LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
         ComboBox::WindowProc(SKM_COMMAND, wParam, lParam);
         return ListDropped ? 1 : 0;
     case SKC_MOUSELEAVE:
-        if (lParam)
-            HotChanged(*reinterpret_cast<const SkinManagerCore*>(lParam), false);
+        Perform(ui::CM_MOUSELEAVE);
         break;
     default:
         break;
