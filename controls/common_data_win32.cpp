@@ -10,7 +10,6 @@
 #include "render/skin_tables_source.h"
 #include "skin/engine_commands.h"
 #include "skin/skin_manager_core.h"
-#include "ui/application.h"
 #include "ui/graphic_control.h"
 #include "ui/text.h"
 #include "ui/window.h"
@@ -951,9 +950,6 @@ bool TsCommonData::HandleCommand(ui::Message& message)
         else
             StateFlags &= static_cast<std::uint16_t>(~kPrinting);
         return answer(0);
-    case SKC_GETAPPLICATION:
-        message.Result = reinterpret_cast<LRESULT>(ui::Application::Current());
-        return false;
     default:
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "gfx/colors.h"
 #include "skin/engine_commands.h"
+#include "ui/application.h"
 #include "ui/window.h"
 #include "win32/window_table.h"
 
@@ -87,6 +88,17 @@ std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM 
         return std::nullopt;
     case SKC_GETBGCOLOR:
         return target.ChildrenColourAnswer([&rest] { return static_cast<std::uint32_t>(rest()); });
+    case SKC_GETDISABLEDKIND: {
+        // Written to the byte LParam points to.
+        const std::optional<TsDisabledKind> kind = target.DisabledKindAnswer();
+        if (!kind)
+            return std::nullopt;
+        if (lParam)
+            *reinterpret_cast<std::uint8_t*>(lParam) = DisabledKindByte(*kind);
+        return 0;
+    }
+    case SKC_GETAPPLICATION:
+        return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:
         return std::nullopt;
     }
@@ -206,6 +218,17 @@ std::int32_t SectionIndexOf(HWND window)
     std::int32_t index = -1;
     SendCommand(window, SKC_GETSECTIONINDEX, reinterpret_cast<LPARAM>(&index));
     return index;
+}
+
+TsDisabledKind DisabledKindOf(HWND window)
+{
+    bool foreign = false;
+    const std::optional<TsDisabledKind> answer = FirstAnswer(window, &SkinTarget::DisabledKindAnswer, foreign);
+    if (!foreign)
+        return answer.value_or(TsDisabledKind{});
+    std::uint8_t kind = DisabledKindByte({});
+    SendCommand(window, SKC_GETDISABLEDKIND, reinterpret_cast<LPARAM>(&kind));
+    return DisabledKindFromByte(kind);
 }
 
 void TellParentReady(HWND window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/disabled_look.h"
 #include "gfx/bitmap_view.h"
 
 #include <windows.h>
@@ -53,6 +54,8 @@ public:
     // of the objects after this one on the window (0 when none answers); an object that does not
     // answer returns it.
     virtual std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) { return rest(); }
+    // SKC_GETDISABLEDKIND: how the object's face is greyed while disabled.
+    virtual std::optional<TsDisabledKind> DisabledKindAnswer() { return std::nullopt; }
     // SKC_PARENTREADY: the parent's face is ready; an object that held its painting back paints
     // now. True ends the notice at this object.
     virtual bool ParentReady() { return false; }
@@ -65,7 +68,8 @@ protected:
 };
 
 // An engine command that asks a question, answered by the target as the message's result: the
-// engine's message protocol for whoever sends one to our windows. No value when the command asks
+// engine's message protocol for whoever sends one to our windows. Every target answers
+// SKC_GETAPPLICATION with the program's application object. No value when the command asks
 // nothing, or the target leaves the question to the objects after it on the window; `rest` runs
 // the message along those (the colour for children is answered from what they answer).
 std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM lParam,
@@ -96,6 +100,8 @@ void AskWindowBackground(HWND window, BackgroundRequest& request);
 int CaptionHeightOf(HWND window);
 // -1 when nobody answers.
 std::int32_t SectionIndexOf(HWND window);
+// The default look (blended) when nobody answers.
+TsDisabledKind DisabledKindOf(HWND window);
 // Tells the window's objects that its parent's face is ready.
 void TellParentReady(HWND window);
 // Tells every object on the window that the manager's hot window became it or stopped being it.

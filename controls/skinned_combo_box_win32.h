@@ -57,6 +57,7 @@ public:
     void SetAlignment(TAlignment alignment);
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void SetDisabledKind(TsDisabledKind kind);
+    std::optional<TsDisabledKind> DisabledKindAnswer() override { return m_disabledKind; }
     bool ListDropped = false;
     HWND ListWindow() const { return m_listWindow; }
     OwnedAdapter* ListAdapter() const { return m_listAdapter.get(); }

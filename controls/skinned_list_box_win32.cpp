@@ -250,8 +250,9 @@ LRESULT TsCustomListBox::Scroll(UINT message, WPARAM wParam, LPARAM lParam, bool
 LRESULT TsCustomListBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (LRESULT answer = 0; AnswerControlQuestion(command.Code, lParam, m_disabledKind, answer))
-        return answer;
+    if (const std::optional<LRESULT> answered = AnswerQuestion(
+            *this, wParam, lParam, [&] { return ListBox::WindowProc(SKM_COMMAND, wParam, lParam); }))
+        return *answered;
     const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
     case SKC_SETSKIN:

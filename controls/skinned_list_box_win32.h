@@ -2,6 +2,7 @@
 
 #include "controls/bound_label_win32.h"
 #include "controls/common_data_win32.h"
+#include "controls/skin_target_win32.h"
 #include "controls/disabled_look.h"
 #include "controls/owned_adapter_win32.h"
 #include "ui/list_box.h"
@@ -17,7 +18,7 @@ namespace korvane {
 // skin's "SELECTION" section, and the client area no item covers is copied from that face. The
 // frame and the scroll bars are the edit-frame adapter's, attached to the list box's own window
 // with the list box's skin data. Unskinned it draws its items in the system's colours.
-class TsCustomListBox : public ui::ListBox {
+class TsCustomListBox : public ui::ListBox, public SkinTarget {
 public:
     // (list box, index, item rectangle, owner-draw state, canvas); the canvas draws in the
     // control's client coordinates.
@@ -39,6 +40,7 @@ public:
     bool AutoHideScroll() const { return m_autoHideScroll; }
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void SetDisabledKind(TsDisabledKind kind);
+    std::optional<TsDisabledKind> DisabledKindAnswer() override { return m_disabledKind; }
     OwnedAdapter* EditAdapter() const { return m_editAdapter.get(); }
 
     // The owner-draw entry: one item into `dc` at its client rectangle.

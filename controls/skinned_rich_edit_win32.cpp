@@ -89,8 +89,9 @@ LRESULT TsRichEdit::PrintTo(HDC dc)
 LRESULT TsRichEdit::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (LRESULT answer = 0; AnswerControlQuestion(command.Code, lParam, m_disabledKind, answer))
-        return answer;
+    if (const std::optional<LRESULT> answered = AnswerQuestion(
+            *this, wParam, lParam, [&] { return RichEdit::WindowProc(SKM_COMMAND, wParam, lParam); }))
+        return *answered;
     const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
     case SKC_REMOVESKIN:

@@ -2,6 +2,7 @@
 
 #include "controls/bound_label_win32.h"
 #include "controls/common_data_win32.h"
+#include "controls/skin_target_win32.h"
 #include "controls/disabled_look.h"
 #include "controls/owned_adapter_win32.h"
 #include "ui/rich_edit.h"
@@ -25,6 +26,7 @@ public:
 
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void SetDisabledKind(TsDisabledKind kind);
+    std::optional<TsDisabledKind> DisabledKindAnswer() override { return m_disabledKind; }
     OwnedAdapter* EditAdapter() const { return m_editAdapter.get(); }
     void AttachEditAdapter();
     // An edit whose painting was held back repaints its frame now.

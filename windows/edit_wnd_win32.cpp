@@ -57,10 +57,7 @@ void TacBaseWnd::RebuildFrameCache(bool flat)
         PaintSectionFace({SectionIndex(), Section()}, background, &source, view, size, state);
         // A disabled control says how its face is greyed (blended when it does not answer).
         if (ui::Window::FromHandle(Window()) && !IsWindowEnabled(Window())) {
-            std::uint8_t kind = DisabledKindByte({});
-            SendMessageW(Window(), SKM_COMMAND, EngineCommandWParam(SKC_GETDISABLEDKIND),
-                         reinterpret_cast<LPARAM>(&kind));
-            ApplyDisabledLook(view, DisabledKindFromByte(kind), background,
+            ApplyDisabledLook(view, DisabledKindOf(Window()), background,
                               static_cast<std::uint32_t>(GetSysColor(COLOR_BTNFACE)));
         }
     } else {

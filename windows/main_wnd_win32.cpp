@@ -1,11 +1,8 @@
 #include "windows/main_wnd_win32.h"
 
-#include "win32/redraw_suspension.h"
-
 #include "controls/common_data_win32.h"
 #include "render/glow.h"
 #include "skin/engine_commands.h"
-#include "ui/application.h"
 #include "ui/window.h"
 #include "ui/window_text.h"
 #include "win32/redraw_suspension.h"
@@ -418,8 +415,6 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
             ResolveSection();
         }
         return CallPrevious(message, wParam, lParam);
-    case SKC_GETAPPLICATION:
-        return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:
         return CallPrevious(message, wParam, lParam);
     }
