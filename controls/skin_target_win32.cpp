@@ -124,7 +124,10 @@ bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask)
         const std::vector<ui::MessageHook*>& hooks = object->Hooks();
         for (std::size_t i = 0; i < hooks.size(); ++i) {
             ui::MessageHook* hook = hooks[i];
-            if (auto* target = dynamic_cast<SkinTarget*>(hook); target && ask(*target))
+            SkinTarget* target = dynamic_cast<SkinTarget*>(hook);
+            if (auto* onPath = target ? nullptr : dynamic_cast<SkinTargetOnPath*>(hook))
+                target = &onPath->PathTarget();
+            if (target && ask(*target))
                 return true;
             // A hook may leave the chain (or attach another) while it answers: go on after
             // wherever it stands now, as the message path does.

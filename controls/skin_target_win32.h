@@ -67,6 +67,16 @@ protected:
     ~SkinTarget() = default;
 };
 
+// A hook on a class-library window's message path that stands there for a target it is not (an
+// adapter of the window): the walk of the window's objects asks that target where the hook stands.
+class SkinTargetOnPath {
+public:
+    virtual SkinTarget& PathTarget() = 0;
+
+protected:
+    ~SkinTargetOnPath() = default;
+};
+
 // An engine command that asks a question, answered by the target as the message's result: the
 // engine's message protocol for whoever sends one to our windows. Every target answers
 // SKC_GETAPPLICATION with the program's application object. No value when the command asks

@@ -49,7 +49,7 @@ void ForgetAdapter(HWND window, const TacMainWnd* adapter)
 
 // The adapter on the message path of a class-library window: it sees every message before the
 // object does, and the rest of the path is the adapter's "previous" handling.
-class TacMainWnd::PathHook : public ui::MessageHook, public SkinTarget {
+class TacMainWnd::PathHook : public ui::MessageHook, public SkinTargetOnPath {
 public:
     explicit PathHook(TacMainWnd& owner) : m_owner(owner) {}
     LRESULT Next(UINT id, WPARAM wParam, LPARAM lParam)
@@ -73,20 +73,7 @@ protected:
     void OnWindowDestroyed() override { m_owner.Detach(); }
 
     // The adapter answers where the hook stands on the path.
-    std::optional<bool> UpdatingAnswer() override { return m_owner.UpdatingAnswer(); }
-    bool BackgroundAnswer(BackgroundRequest& request) override { return m_owner.BackgroundAnswer(request); }
-    std::optional<int> CaptionHeightAnswer() override { return m_owner.CaptionHeightAnswer(); }
-    std::optional<std::int32_t> SectionIndexAnswer() override { return m_owner.SectionIndexAnswer(); }
-    std::optional<bool> SkinnedAnswer() override { return m_owner.SkinnedAnswer(); }
-    std::optional<bool> ClippedAnswer() override { return m_owner.ClippedAnswer(); }
-    std::optional<bool> ComplexBackgroundAnswer() override { return m_owner.ComplexBackgroundAnswer(); }
-    std::optional<std::uint16_t> StateFlagsAnswer() override { return m_owner.StateFlagsAnswer(); }
-    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override
-    {
-        return m_owner.ChildrenColourAnswer(rest);
-    }
-    void HotChanged(const SkinManagerCore& manager, bool hot) override { m_owner.HotChanged(manager, hot); }
-    bool ParentReady() override { return m_owner.ParentReady(); }
+    SkinTarget& PathTarget() override { return m_owner; }
 
 private:
     TacMainWnd& m_owner;
