@@ -82,15 +82,22 @@ HWND CreateForeignWindow()
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-TEST(SkinTargets, TheWindowsObjectsAreAskedInPathOrderUntilOneAnswers)
-{
+// A form with two answering hooks on its path, the first attached first.
+class TwoHooks : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        first.Attach(form);
+        second.Attach(form);
+    }
     PlainForm form;
     std::vector<std::string> asked;
-    AnsweringHook first("first", asked);
-    AnsweringHook second("second", asked);
-    first.Attach(form);
-    second.Attach(form);
+    AnsweringHook first{"first", asked};
+    AnsweringHook second{"second", asked};
+};
 
+TEST_F(TwoHooks, TheWindowsObjectsAreAskedInPathOrderUntilOneAnswers)
+{
     EXPECT_FALSE(WindowIsUpdating(form.Handle())) << "nobody answers: no";
     EXPECT_EQ(asked, (std::vector<std::string>{"first", "second"}));
 
@@ -110,14 +117,8 @@ TEST(SkinTargets, TheWindowsObjectsAreAskedInPathOrderUntilOneAnswers)
     EXPECT_TRUE(AskTargets(form.Handle(), [](SkinTarget&) { return false; })) << "still a window of ours";
 }
 
-TEST(SkinTargets, TheColourForChildrenIsAnsweredFromWhatTheLaterObjectsAnswer)
+TEST_F(TwoHooks, TheColourForChildrenIsAnsweredFromWhatTheLaterObjectsAnswer)
 {
-    PlainForm form;
-    std::vector<std::string> asked;
-    AnsweringHook first("first", asked);
-    AnsweringHook second("second", asked);
-    first.Attach(form);
-    second.Attach(form);
     first.Colour = 0x123456;
     EXPECT_EQ(ChildrenColourAnswerOf(form.Handle()), 0x123456u) << "nothing later answers";
     second.Colour = 0x00FF00;
