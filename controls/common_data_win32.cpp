@@ -148,8 +148,7 @@ void TsCommonData::SetSkinSection(std::u16string_view name)
     }
     if (OwnerControl && !Destroying && ParentWindow() && OwnerWindow()) {
         const bool valid = hasSections && SectionIndex >= 0;
-        OwnerObject->Perform(SKM_COMMAND, EngineCommandWParam(valid ? SKC_REFRESH : SKC_REMOVESKIN),
-                             reinterpret_cast<LPARAM>(manager));
+        TellSkinChanged(*OwnerObject, valid ? SkinChange::Refresh : SkinChange::Remove, manager);
     }
 }
 
@@ -182,8 +181,7 @@ void TsCommonData::SetSkinManager(SkinManagerCore* manager)
         SectionIndex = -1;
     if (OwnerControl && !Destroying && ParentWindow()) {
         const bool valid = hasSections && SectionIndex >= 0;
-        OwnerObject->Perform(SKM_COMMAND, EngineCommandWParam(valid ? SKC_REFRESH : SKC_REMOVESKIN),
-                             reinterpret_cast<LPARAM>(used));
+        TellSkinChanged(*OwnerObject, valid ? SkinChange::Refresh : SkinChange::Remove, used);
     }
 }
 
@@ -883,30 +881,36 @@ void TsCommonData::RefreshSkin(const SkinManagerCore* manager)
     RecomputePlainBackground(false);
 }
 
+void TsCommonData::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
+{
+    switch (change) {
+    case SkinChange::Set:
+        if (sender == Manager()) {
+            ResolveSection();
+            RecomputePlainBackground(false);
+        }
+        break;
+    case SkinChange::Remove:
+        RemoveSkin(sender);
+        break;
+    case SkinChange::Refresh:
+        RefreshSkin(sender);
+        break;
+    }
+    rest();
+}
+
 bool TsCommonData::HandleCommand(ui::Message& message)
 {
     const EngineCommand command = EngineCommand::FromWParam(message.WParam);
-    const auto* sender = reinterpret_cast<const SkinManagerCore*>(message.LParam);
     const auto answer = [&message](LRESULT result) {
         message.Result = result;
         return true;
     };
     if (const std::optional<LRESULT> answered =
-            AnswerQuestion(*this, message.WParam, message.LParam, [&] { return CallNext(message); }))
+            AnswerEngineCommand(*this, message.WParam, message.LParam, [&] { return CallNext(message); }))
         return answer(*answered);
     switch (command.Code) {
-    case SKC_SETSKIN:
-        if (sender == Manager()) {
-            ResolveSection();
-            RecomputePlainBackground(false);
-        }
-        return false;
-    case SKC_REMOVESKIN:
-        RemoveSkin(sender);
-        return false;
-    case SKC_REFRESH:
-        RefreshSkin(sender);
-        return false;
     case SKC_SETUPDATING:
         PaintSuspended = command.Argument == 1;
         return false;

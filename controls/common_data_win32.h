@@ -143,6 +143,8 @@ public:
     // The engine's command (SKM_COMMAND); true when handled.
     bool HandleCommand(ui::Message& message);
 
+    // A skin change: the section is looked up again, or the skin's colours given back.
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
     // The questions of the skinned windows: updating while the cache is stale or painting is
     // held back; the background with StateNormal; the section's index.
     std::optional<bool> UpdatingAnswer() override { return CacheStale || PaintSuspended; }

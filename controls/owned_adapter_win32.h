@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/engine_commands.h"
 #include "win32/dib_section.h"
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 namespace korvane {
 
+class SkinManagerCore;
 class TsCommonData;
 
 // An adapter of the skinned windows that a skinned control attaches to a window of its own and
@@ -35,8 +37,8 @@ public:
     // Into a foreign context: the frame cache rebuilt, the borders-mask corners refreshed, the
     // frame strips copied and the bars painted.
     virtual void PrintFrame(HDC dc) = 0;
-    // An engine command passed on to the adapter's handling of its window.
-    virtual LRESULT Command(WPARAM wParam, LPARAM lParam) = 0;
+    // A skin change the owning control heard, passed on to the adapter.
+    virtual void PassOnSkinChange(SkinChange change, const SkinManagerCore* sender) = 0;
 
 protected:
     // Only Free deletes an adapter: its own window's message may be what drops it.

@@ -3,6 +3,7 @@
 #include "gfx/colors.h"
 #include "skin/engine_commands.h"
 #include "ui/application.h"
+#include "ui/graphic_control.h"
 #include "ui/window.h"
 #include "win32/window_table.h"
 
@@ -17,6 +18,57 @@ win32::WindowTable<SkinTarget*>& WindowTargets()
 {
     static win32::WindowTable<SkinTarget*> targets;
     return targets;
+}
+
+// One object told, and how to go on to the objects after it on the window.
+using Visit = std::function<void(SkinTarget&, const std::function<void()>& rest)>;
+
+SkinTarget* TargetOnPath(ui::MessageHook* hook)
+{
+    if (auto* target = dynamic_cast<SkinTarget*>(hook))
+        return target;
+    if (auto* onPath = dynamic_cast<SkinTargetOnPath*>(hook))
+        return &onPath->PathTarget();
+    return nullptr;
+}
+
+// Visits the component's objects in the order its messages meet them, from hook `index` on: the
+// hooks in the order they were attached, then the component itself. Each object goes on to the
+// next by calling its `rest`.
+void WalkFrom(ui::Component& component, std::size_t index, const Visit& visit)
+{
+    const std::vector<ui::MessageHook*>& hooks = component.Hooks();
+    for (; index < hooks.size(); ++index) {
+        ui::MessageHook* hook = hooks[index];
+        if (SkinTarget* target = TargetOnPath(hook)) {
+            visit(*target, [&component, &visit, &hooks, hook, index] {
+                // A hook may leave the chain (or attach another) while it is told: go on after
+                // wherever it stands now, as the message path does.
+                const auto at = std::find(hooks.begin(), hooks.end(), hook);
+                WalkFrom(component, at == hooks.end() ? index : static_cast<std::size_t>(at - hooks.begin()) + 1,
+                         visit);
+            });
+            return;
+        }
+    }
+    if (auto* object = dynamic_cast<SkinTarget*>(&component))
+        visit(*object, [] {});
+}
+
+// Visits the objects that serve the window; false when the window is none of this program's.
+bool WalkTargets(HWND window, const Visit& visit)
+{
+    if (!window)
+        return false;
+    if (ui::Window* object = ui::Window::FromHandle(window)) {
+        WalkFrom(*object, 0, visit);
+        return true;
+    }
+    if (SkinTarget** target = WindowTargets().Find(window)) {
+        visit(**target, [] {});
+        return true;
+    }
+    return false;
 }
 
 LRESULT SendCommand(HWND window, SkinCommand command, LPARAM lParam = 0)
@@ -47,7 +99,7 @@ bool AskYesOrNo(HWND window, std::optional<bool> (SkinTarget::*question)(), Skin
 
 } // namespace
 
-std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM lParam,
+std::optional<LRESULT> AnswerEngineCommand(SkinTarget& target, WPARAM wParam, LPARAM lParam,
                                       const std::function<LRESULT()>& rest)
 {
     const auto yesOrNo = [](std::optional<bool> answer) -> std::optional<LRESULT> {
@@ -55,6 +107,10 @@ std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM 
             return std::nullopt;
         return *answer ? 1 : 0;
     };
+    if (const std::optional<SkinChange> change = SkinChangeOf(EngineCommandOf(wParam))) {
+        target.SkinChanged(*change, reinterpret_cast<const SkinManagerCore*>(lParam), [&rest] { rest(); });
+        return 0;
+    }
     switch (EngineCommandOf(wParam)) {
     case SKC_ISSKINNED:
         return yesOrNo(target.SkinnedAnswer());
@@ -104,6 +160,12 @@ std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM 
     }
 }
 
+LRESULT AnswerOrPassOn(SkinTarget& target, WPARAM wParam, LPARAM lParam, const std::function<LRESULT()>& rest)
+{
+    const std::optional<LRESULT> answered = AnswerEngineCommand(target, wParam, lParam, rest);
+    return answered ? *answered : rest();
+}
+
 void SetWindowTarget(HWND window, SkinTarget* target)
 {
     WindowTargets().At(window) = target;
@@ -117,34 +179,10 @@ void ForgetWindowTarget(HWND window, const SkinTarget* target)
 
 bool AskTargets(HWND window, const std::function<bool(SkinTarget&)>& ask)
 {
-    if (!window)
-        return false;
-    if (ui::Window* object = ui::Window::FromHandle(window)) {
-        // The hooks meet a message before the object does, in the order they were attached.
-        const std::vector<ui::MessageHook*>& hooks = object->Hooks();
-        for (std::size_t i = 0; i < hooks.size(); ++i) {
-            ui::MessageHook* hook = hooks[i];
-            SkinTarget* target = dynamic_cast<SkinTarget*>(hook);
-            if (auto* onPath = target ? nullptr : dynamic_cast<SkinTargetOnPath*>(hook))
-                target = &onPath->PathTarget();
-            if (target && ask(*target))
-                return true;
-            // A hook may leave the chain (or attach another) while it answers: go on after
-            // wherever it stands now, as the message path does.
-            if (i >= hooks.size() || hooks[i] != hook) {
-                const auto at = std::find(hooks.begin(), hooks.end(), hook);
-                i = at == hooks.end() ? i - 1 : static_cast<std::size_t>(at - hooks.begin());
-            }
-        }
-        if (auto* target = dynamic_cast<SkinTarget*>(object))
-            ask(*target);
-        return true;
-    }
-    if (SkinTarget** target = WindowTargets().Find(window)) {
-        ask(**target);
-        return true;
-    }
-    return false;
+    return WalkTargets(window, [&ask](SkinTarget& target, const std::function<void()>& rest) {
+        if (!ask(target))
+            rest();
+    });
 }
 
 bool AnswersSkinCommands(HWND window)
@@ -177,19 +215,16 @@ std::uint16_t StateFlagsOf(HWND window)
 
 std::uint32_t ChildrenColourAnswerOf(HWND window)
 {
-    std::vector<SkinTarget*> targets;
-    if (!AskTargets(window, [&targets](SkinTarget& target) {
-            targets.push_back(&target);
-            return false;
+    // Each object may answer from what the ones after it answer; 0 when none does.
+    std::uint32_t answer = 0;
+    if (!WalkTargets(window, [&answer](SkinTarget& target, const std::function<void()>& rest) {
+            answer = target.ChildrenColourAnswer([&] {
+                rest();
+                return answer;
+            });
         }))
         return static_cast<std::uint32_t>(SendCommand(window, SKC_GETBGCOLOR, TransparentKey));
-    // Each object may answer from what the ones after it answer.
-    std::function<std::uint32_t(std::size_t)> from = [&](std::size_t index) -> std::uint32_t {
-        if (index == targets.size())
-            return 0;
-        return targets[index]->ChildrenColourAnswer([&] { return from(index + 1); });
-    };
-    return from(0);
+    return answer;
 }
 
 bool WindowIsUpdating(HWND window)
@@ -248,6 +283,31 @@ void TellHotChanged(HWND window, const SkinManagerCore& manager, bool hot)
     });
     if (!ours)
         SendCommand(window, hot ? SKC_MOUSEENTER : SKC_MOUSELEAVE, reinterpret_cast<LPARAM>(&manager));
+}
+
+void TellSkinChanged(HWND window, SkinChange change, const SkinManagerCore* sender)
+{
+    const bool ours = WalkTargets(window, [&](SkinTarget& target, const std::function<void()>& rest) {
+        target.SkinChanged(change, sender, rest);
+    });
+    if (!ours)
+        SendCommand(window, CommandOf(change), reinterpret_cast<LPARAM>(sender));
+}
+
+void TellSkinChanged(ui::Component& control, SkinChange change, const SkinManagerCore* sender)
+{
+    WalkFrom(control, 0, [&](SkinTarget& target, const std::function<void()>& rest) {
+        target.SkinChanged(change, sender, rest);
+    });
+}
+
+void TellChildrenSkinChanged(HWND parent, SkinChange change, const SkinManagerCore* sender)
+{
+    if (ui::Window* owner = ui::Window::FromHandle(parent))
+        for (ui::GraphicControl* control : owner->GraphicControls())
+            TellSkinChanged(*control, change, sender);
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        TellSkinChanged(child, change, sender);
 }
 
 } // namespace korvane

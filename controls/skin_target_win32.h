@@ -2,6 +2,7 @@
 
 #include "controls/disabled_look.h"
 #include "gfx/bitmap_view.h"
+#include "skin/engine_commands.h"
 
 #include <windows.h>
 
@@ -10,6 +11,10 @@
 #include <optional>
 
 namespace korvane {
+
+namespace ui {
+class Component;
+}
 
 class SkinManagerCore;
 
@@ -25,8 +30,9 @@ inline constexpr std::uint8_t kAnswerNone = 0;
 inline constexpr std::uint8_t kAnswerColour = 1;
 inline constexpr std::uint8_t kAnswerBitmap = 2;
 
-// The questions the skinned windows ask one another while they paint, and the notices of hover
-// and of a parent's face being ready, as calls between this program's own objects. A window may be served by several of them (its
+// The questions the skinned windows ask one another while they paint, and the notices of skin
+// changes, of hover and of a parent's face being ready, as calls between this program's own
+// objects. A window may be served by several of them (its
 // adapter, its control's skin data, a hook in front of that); they are asked in the order the
 // window's messages meet them, and each answers or, with no answer, leaves the question to the
 // next, as a message handler passes a message on. Windows that are not this program's are asked
@@ -62,6 +68,14 @@ public:
     // SKC_MOUSEENTER / SKC_MOUSELEAVE: the manager's hot window became this window or stopped
     // being it. Every object on the window hears it.
     virtual void HotChanged(const SkinManagerCore& /*manager*/, bool /*hot*/) {}
+    // SKC_SETSKIN / SKC_REMOVESKIN / SKC_REFRESH from the manager `sender`. `rest` tells the objects
+    // after this one on the window; an object calls it before, after or amid its own work, or
+    // not at all to end the notice here.
+    virtual void SkinChanged(SkinChange /*change*/, const SkinManagerCore* /*sender*/,
+                             const std::function<void()>& rest)
+    {
+        rest();
+    }
 
 protected:
     ~SkinTarget() = default;
@@ -77,13 +91,17 @@ protected:
     ~SkinTargetOnPath() = default;
 };
 
-// An engine command that asks a question, answered by the target as the message's result: the
-// engine's message protocol for whoever sends one to our windows. Every target answers
-// SKC_GETAPPLICATION with the program's application object. No value when the command asks
-// nothing, or the target leaves the question to the objects after it on the window; `rest` runs
-// the message along those (the colour for children is answered from what they answer).
-std::optional<LRESULT> AnswerQuestion(SkinTarget& target, WPARAM wParam, LPARAM lParam,
-                                      const std::function<LRESULT()>& rest);
+// An engine command that asks a question or tells a skin change, answered or heard by the target:
+// the engine's message protocol for whoever sends one to our windows. Every target answers
+// SKC_GETAPPLICATION with the program's application object. No value when the command is neither,
+// or the target leaves the question to the objects after it on the window; `rest` runs the
+// message along those (the colour for children is answered from what they answer, and a skin
+// change goes on to them when the target passes it on).
+std::optional<LRESULT> AnswerEngineCommand(SkinTarget& target, WPARAM wParam, LPARAM lParam,
+                                           const std::function<LRESULT()>& rest);
+// The same for an object that does nothing else with the engine's commands: what it does not
+// answer or hear runs along the rest of the path.
+LRESULT AnswerOrPassOn(SkinTarget& target, WPARAM wParam, LPARAM lParam, const std::function<LRESULT()>& rest);
 
 // The object that serves a window the class library does not own (a window some adapter
 // subclassed); the class library's windows are served along their objects' message path.
@@ -116,5 +134,12 @@ TsDisabledKind DisabledKindOf(HWND window);
 void TellParentReady(HWND window);
 // Tells every object on the window that the manager's hot window became it or stopped being it.
 void TellHotChanged(HWND window, const SkinManagerCore& manager, bool hot);
+// Tells the window's objects of a skin change, in the order its messages meet them; a window that
+// is none of this program's gets SKM_COMMAND.
+void TellSkinChanged(HWND window, SkinChange change, const SkinManagerCore* sender);
+// The same for a windowless control: its hooks, then the control.
+void TellSkinChanged(ui::Component& control, SkinChange change, const SkinManagerCore* sender);
+// Tells the windowless controls a window draws, then each of its child windows.
+void TellChildrenSkinChanged(HWND parent, SkinChange change, const SkinManagerCore* sender);
 
 } // namespace korvane

@@ -325,17 +325,26 @@ void TsSpeedButton::OnEnabledChanged(bool /*enabled*/)
     Invalidate();
 }
 
+void TsSpeedButton::SkinChanged(SkinChange, const SkinManagerCore*, const std::function<void()>& rest)
+{
+    m_fader.Stop();
+    SkinData.CacheStale = true;
+    Invalidate();
+    rest();
+}
+
 void TsSpeedButton::HandleMessage(ui::Message& message)
 {
     if (message.Id == SKM_COMMAND) {
+        const auto rest = [&] {
+            SpeedButton::HandleMessage(message);
+            return message.Result;
+        };
+        if (const std::optional<LRESULT> answered = AnswerEngineCommand(*this, message.WParam, message.LParam, rest)) {
+            message.Result = *answered;
+            return;
+        }
         switch (EngineCommandOf(message.WParam)) {
-        case SKC_SETSKIN:
-        case SKC_REFRESH:
-        case SKC_REMOVESKIN:
-            m_fader.Stop();
-            SkinData.CacheStale = true;
-            Invalidate();
-            break;
         case SKC_STOPFADE:
             m_fader.StopFadeCommand();
             break;

@@ -69,7 +69,7 @@ private:
 
 // A windowless flat button painted from the skin's "SPEEDBUTTON" section: its face is rebuilt
 // only when its state, size or what lies behind it changed, otherwise a paint is one block copy.
-class TsSpeedButton : public ui::SpeedButton {
+class TsSpeedButton : public ui::SpeedButton, public SkinTarget {
 public:
     TsSpeedButton(ui::Window& parent, const PixelRect& bounds);
     std::wstring_view ClassName() const override { return L"TsSpeedButton"; }
@@ -89,6 +89,8 @@ public:
     void RepaintNow();
     // The button's cross-fades between its looks.
     ControlFader& Fader() { return m_fader; }
+    // Any change rebuilds the face.
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
 protected:
     void MouseDown(POINT point) override;

@@ -483,31 +483,37 @@ void TsCustomComboBox::HotChanged(const SkinManagerCore& /*manager*/, bool hot)
         Perform(ui::CM_MOUSELEAVE);
 }
 
-LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
+void TsCustomComboBox::SkinChanged(SkinChange change, const SkinManagerCore* sender,
+                                   const std::function<void()>& rest)
 {
-    const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (const std::optional<LRESULT> answered = AnswerQuestion(
-            *this, wParam, lParam, [&] { return ComboBox::WindowProc(SKM_COMMAND, wParam, lParam); }))
-        return *answered;
-    const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
-    switch (command.Code) {
-    case SKC_SETSKIN:
-        if (own && m_listAdapter)
-            m_listAdapter->Command(wParam, lParam);
-        break;
-    case SKC_REMOVESKIN:
-        if (own) {
+    if (sender == SkinData.Manager()) {
+        switch (change) {
+        case SkinChange::Set:
+            if (m_listAdapter)
+                m_listAdapter->PassOnSkinChange(change, sender);
+            break;
+        case SkinChange::Remove:
             if (!SkinData.CustomColor())
                 SetColor(GetSysColor(COLOR_WINDOW));
             if (!SkinData.CustomFont())
                 SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
             FreeListAdapter();
-        }
-        break;
-    case SKC_REFRESH:
-        if (own)
+            break;
+        case SkinChange::Refresh:
             Repaint();
-        break;
+            break;
+        }
+    }
+    rest();
+}
+
+LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
+{
+    const EngineCommand command = EngineCommand::FromWParam(wParam);
+    if (const std::optional<LRESULT> answered = AnswerEngineCommand(
+            *this, wParam, lParam, [&] { return ComboBox::WindowProc(SKM_COMMAND, wParam, lParam); }))
+        return *answered;
+    switch (command.Code) {
     case SKC_PARENTREADY:
         ParentReady();
         break;

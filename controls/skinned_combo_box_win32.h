@@ -90,6 +90,7 @@ private:
     LRESULT OnSkinCommand(WPARAM wParam, LPARAM lParam);
     // The box lets go of the mouse when the manager's hot window moves on.
     void HotChanged(const SkinManagerCore& manager, bool hot) override;
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
     // A box whose painting was held back repaints now.
     bool ParentReady() override;
     // Drops what a read-only box must not act on; true when dropped, with the answer.

@@ -21,11 +21,6 @@ namespace {
 
 constexpr wchar_t kGroupBoxClass[] = L"TsGroupBox";
 
-bool IsOwnManager(const TsCommonData& data, LPARAM lParam)
-{
-    return reinterpret_cast<const SkinManagerCore*>(lParam) == data.Manager();
-}
-
 } // namespace
 
 TsGroupBox::CommandFront::CommandFront(TsGroupBox& box) : m_box(box)
@@ -54,14 +49,20 @@ bool TsGroupBox::CommandFront::OnMessage(ui::Message& message)
     if (message.Id != SKM_COMMAND)
         return false;
     if (const std::optional<LRESULT> answered =
-            AnswerQuestion(*this, message.WParam, message.LParam, [&] { return CallNext(message); })) {
+            AnswerEngineCommand(*this, message.WParam, message.LParam, [&] { return CallNext(message); })) {
         message.Result = *answered;
         return true;
     }
-    // The children take a new skin first; the box's skin data then resolves its own.
-    if (EngineCommandOf(message.WParam) == SKC_SETSKIN)
-        m_box.ForwardToChildren(message.WParam, message.LParam);
     return false;
+}
+
+void TsGroupBox::CommandFront::SkinChanged(SkinChange change, const SkinManagerCore* sender,
+                                           const std::function<void()>& rest)
+{
+    // The children take a new skin first; the box's skin data then resolves its own.
+    if (change == SkinChange::Set)
+        TellChildrenSkinChanged(m_box.Handle(), change, sender);
+    rest();
 }
 
 TsGroupBox::TsGroupBox(ui::Window& parent, const PixelRect& bounds, std::wstring_view caption)
@@ -264,14 +265,6 @@ void TsGroupBox::PaintPlatformLook(HDC dc)
     PaintGraphicControls(dc, {r.left, r.top, r.right, r.bottom});
 }
 
-void TsGroupBox::ForwardToChildren(WPARAM wParam, LPARAM lParam)
-{
-    for (ui::GraphicControl* child : GraphicControls())
-        child->Perform(SKM_COMMAND, wParam, lParam);
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, SKM_COMMAND, wParam, lParam);
-}
-
 bool TsGroupBox::ParentReady()
 {
     if (SkinData.PaintSuspended) {
@@ -289,38 +282,32 @@ void TsGroupBox::Repaint()
         RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
 }
 
-bool TsGroupBox::OnSkinCommand(ui::Message& message)
+void TsGroupBox::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>&)
 {
-    const EngineCommand command = EngineCommand::FromWParam(message.WParam);
-    switch (command.Code) {
-    case SKC_SETSKIN:
-        // The children had it before the box's skin data (CommandFront).
-        return true;
-    case SKC_REMOVESKIN:
-    case SKC_REFRESH:
-        ForwardToChildren(message.WParam, message.LParam);
-        if (IsOwnManager(SkinData, message.LParam))
-            Repaint();
-        return true;
-    case SKC_PARENTREADY:
-        ParentReady();
-        return true;
-    case SKC_SETURGENT:
-        if (SkinData.UrgentPainting)
-            BuildCache();
-        return true;
-    default:
-        return false;
-    }
+    // A new skin reached the children before the box's skin data (the front hook).
+    if (change == SkinChange::Set)
+        return;
+    TellChildrenSkinChanged(Handle(), change, sender);
+    if (sender == SkinData.Manager())
+        Repaint();
 }
 
 LRESULT TsGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == SKM_COMMAND) {
-        ui::Message m{message, wParam, lParam};
-        if (OnSkinCommand(m))
-            return m.Result;
-        return Window::WindowProc(message, wParam, lParam);
+        return AnswerOrPassOn(*this, wParam, lParam, [&]() -> LRESULT {
+            switch (EngineCommandOf(wParam)) {
+            case SKC_PARENTREADY:
+                ParentReady();
+                return 0;
+            case SKC_SETURGENT:
+                if (SkinData.UrgentPainting)
+                    BuildCache();
+                return 0;
+            default:
+                return Window::WindowProc(message, wParam, lParam);
+            }
+        });
     }
     const bool skinned = SkinnedNow();
     switch (message) {

@@ -28,6 +28,7 @@ class TsGroupBox : public ui::Window, public SkinTarget {
         // With a caption section of its own the box's cache holds the caption's background too:
         // children look at the cache itself.
         bool BackgroundAnswer(BackgroundRequest& request) override;
+        void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
     protected:
         bool OnMessage(ui::Message& message) override;
@@ -46,6 +47,9 @@ public:
     TsCtrlSkinData SkinData;
     // A box whose painting was held back is redrawn now, unless its parent still holds it.
     bool ParentReady() override;
+    // Any change but a new skin (which the front hook passed on) goes on to the children and
+    // repaints the box; the notice ends here.
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
     TsGroupCaptionLayout CaptionLayout() const { return m_captionLayout; }
     void SetCaptionLayout(TsGroupCaptionLayout layout);
@@ -64,8 +68,6 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // An engine command the box handles after its skin data; true when it answered.
-    virtual bool OnSkinCommand(ui::Message& message);
     bool SkinnedNow() const;
     // The width of the caption in the box's font.
     int CaptionTextWidth() const;
@@ -73,7 +75,6 @@ protected:
 private:
     void PaintUnskinned(HDC dc);
     void PaintPlatformLook(HDC dc);
-    void ForwardToChildren(WPARAM wParam, LPARAM lParam);
     void Repaint();
     HGDIOBJ FontObject() const;
     PixelSize TextExtent(const std::wstring& text) const;

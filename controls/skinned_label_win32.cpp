@@ -228,6 +228,15 @@ void TsCustomLabel::OnEnabledChanged(bool /*enabled*/)
     Invalidate();
 }
 
+void TsCustomLabel::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
+{
+    if (change == SkinChange::Remove && sender == SkinManagerCore::DefaultManager() && TakesSkinColour())
+        SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
+    if (change != SkinChange::Remove)
+        Invalidate();
+    rest();
+}
+
 void TsCustomLabel::HandleMessage(ui::Message& message)
 {
     if (message.Id == ui::CM_FONTCHANGED) {
@@ -238,15 +247,14 @@ void TsCustomLabel::HandleMessage(ui::Message& message)
         message.Handled = true;
         return;
     }
-    if (message.Id == SKM_COMMAND) {
-        const auto* sender = reinterpret_cast<const SkinManagerCore*>(message.LParam);
-        if (EngineCommandOf(message.WParam) == SKC_REMOVESKIN && sender == SkinManagerCore::DefaultManager() &&
-            TakesSkinColour())
-            SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
-        if (EngineCommandOf(message.WParam) == SKC_REFRESH || EngineCommandOf(message.WParam) == SKC_SETSKIN)
-            Invalidate();
-    }
-    GraphicControl::HandleMessage(message);
+    const auto rest = [&] {
+        GraphicControl::HandleMessage(message);
+        return message.Result;
+    };
+    if (message.Id == SKM_COMMAND)
+        message.Result = AnswerOrPassOn(*this, message.WParam, message.LParam, rest);
+    else
+        rest();
 }
 
 TsEditLabel::TsEditLabel(ui::Window& parent, TsBoundLabel& boundLabel, std::wstring_view caption)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/skin_target_win32.h"
 #include "ui/graphic_control.h"
 #include "ui/label.h"
 
@@ -18,10 +19,12 @@ class TsBoundLabel;
 // parent gives its font with (or the skin's global font colour), or, with a SkinSection, that
 // section's colour over that section's face. Disabled under an active skin its text is mixed
 // with the colour its parent gives its children. Created see-through, sized to its text.
-class TsCustomLabel : public ui::GraphicControl {
+class TsCustomLabel : public ui::GraphicControl, public SkinTarget {
 public:
     TsCustomLabel(ui::Window& parent, int left, int top, std::wstring_view caption);
     std::wstring_view ClassName() const override { return L"TsCustomLabel"; }
+    // The skin's colours are taken again, or the system's given back.
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
     const std::wstring& Caption() const { return m_caption; }
     void SetCaption(std::wstring_view caption);

@@ -247,39 +247,33 @@ LRESULT TsCustomListBox::Scroll(UINT message, WPARAM wParam, LPARAM lParam, bool
     return result;
 }
 
-LRESULT TsCustomListBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
+void TsCustomListBox::SkinChanged(SkinChange change, const SkinManagerCore* sender,
+                                  const std::function<void()>& rest)
 {
-    const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (const std::optional<LRESULT> answered = AnswerQuestion(
-            *this, wParam, lParam, [&] { return ListBox::WindowProc(SKM_COMMAND, wParam, lParam); }))
-        return *answered;
-    const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
-    switch (command.Code) {
-    case SKC_SETSKIN:
-        if (own && Handle())
-            AttachEditAdapter();
-        break;
-    case SKC_REMOVESKIN:
-        if (own) {
+    if (sender == SkinData.Manager()) {
+        switch (change) {
+        case SkinChange::Set:
+            if (Handle())
+                AttachEditAdapter();
+            break;
+        case SkinChange::Remove:
             m_editAdapter.reset();
             // The list box takes the system's window colour back whatever its own was.
             SetColor(GetSysColor(COLOR_WINDOW));
+            break;
+        case SkinChange::Refresh:
+            if (Handle() && !Animation().CaptureMode)
+                RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
+            break;
         }
-        break;
-    case SKC_REFRESH:
-        if (own && Handle() && !Animation().CaptureMode)
-            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
-        break;
-    default:
-        break;
     }
-    return ListBox::WindowProc(SKM_COMMAND, wParam, lParam);
+    rest();
 }
 
 LRESULT TsCustomListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == SKM_COMMAND)
-        return OnSkinCommand(wParam, lParam);
+        return AnswerOrPassOn(*this, wParam, lParam, [&] { return ListBox::WindowProc(message, wParam, lParam); });
     const bool skinned = Ready() && Skinned();
     switch (message) {
     case WM_PAINT:

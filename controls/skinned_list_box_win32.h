@@ -41,6 +41,7 @@ public:
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void SetDisabledKind(TsDisabledKind kind);
     std::optional<TsDisabledKind> DisabledKindAnswer() override { return m_disabledKind; }
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
     OwnedAdapter* EditAdapter() const { return m_editAdapter.get(); }
 
     // The owner-draw entry: one item into `dc` at its client rectangle.
@@ -61,7 +62,6 @@ private:
     const win32::DibSection* Face();
     void DrawUnskinned(int index, const PixelRect& rect, std::uint32_t state, HDC dc);
     void DrawSkinned(int index, const PixelRect& rect, std::uint32_t state, HDC dc);
-    LRESULT OnSkinCommand(WPARAM wParam, LPARAM lParam);
     // Around a scroll: redrawing off, the platform scrolls, redrawing on.
     LRESULT Scroll(UINT message, WPARAM wParam, LPARAM lParam, bool updateNow);
 

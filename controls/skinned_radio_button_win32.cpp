@@ -330,22 +330,16 @@ bool TsRadioButton::OnReflectedCommand(WORD code)
     return true;
 }
 
-void TsRadioButton::HandleSkinCommand(WPARAM wParam, LPARAM lParam)
+void TsRadioButton::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>&)
 {
-    const auto* sender = reinterpret_cast<const SkinManagerCore*>(lParam);
     if (sender != SkinData.Manager())
         return;
     m_fader.Stop();
-    switch (EngineCommandOf(wParam)) {
-    case SKC_REMOVESKIN:
+    if (change == SkinChange::Remove) {
         Invalidate(true);
-        break;
-    case SKC_REFRESH:
+    } else if (change == SkinChange::Refresh) {
         AdjustSize();
         RepaintNow();
-        break;
-    default:
-        break;
     }
 }
 
@@ -393,24 +387,21 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == SKM_COMMAND) {
-        switch (EngineCommandOf(wParam)) {
-        case SKC_SETSKIN:
-        case SKC_REMOVESKIN:
-        case SKC_REFRESH:
-            HandleSkinCommand(wParam, lParam);
-            return 0;
-        case SKC_PREPARECACHE:
-            BuildCache();
-            return 0;
-        case SKC_STOPFADE:
-            m_fader.StopFadeCommand();
-            return 0;
-        case SKC_PARENTREADY:
-            ParentReady();
-            return 0;
-        default:
-            return Window::WindowProc(message, wParam, lParam);
-        }
+        return AnswerOrPassOn(*this, wParam, lParam, [&]() -> LRESULT {
+            switch (EngineCommandOf(wParam)) {
+            case SKC_PREPARECACHE:
+                BuildCache();
+                return 0;
+            case SKC_STOPFADE:
+                m_fader.StopFadeCommand();
+                return 0;
+            case SKC_PARENTREADY:
+                ParentReady();
+                return 0;
+            default:
+                return Window::WindowProc(message, wParam, lParam);
+            }
+        });
     }
     if (!SkinnedNow())
         return Window::WindowProc(message, wParam, lParam);

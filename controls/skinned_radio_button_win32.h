@@ -32,6 +32,8 @@ public:
     TsCtrlSkinData SkinData;
     // A button whose painting was held back, or that was clipped, paints now.
     bool ParentReady() override;
+    // The notice ends here.
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
     bool AutoSize = true;
     int Margin = 2;
@@ -83,7 +85,6 @@ private:
     // Moves the focus, and the check when the next button allows it, to the next or previous
     // radio button of the same parent.
     void MoveToSibling(bool forward);
-    void HandleSkinCommand(WPARAM wParam, LPARAM lParam);
     bool CaptionRight() const;
     PixelSize GlyphSize() const;
     const Bitmap32& CurrentGlyph() const;

@@ -183,13 +183,11 @@ void TsRadioGroup::UpdateButtons()
     SkinData.Invalidate();
 }
 
-bool TsRadioGroup::OnSkinCommand(ui::Message& message)
+void TsRadioGroup::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
 {
-    const bool answered = TsGroupBox::OnSkinCommand(message);
-    if (EngineCommandOf(message.WParam) == SKC_REFRESH &&
-        reinterpret_cast<const SkinManagerCore*>(message.LParam) == SkinData.Manager())
+    TsGroupBox::SkinChanged(change, sender, rest);
+    if (change == SkinChange::Refresh && sender == SkinData.Manager())
         ArrangeButtons();
-    return answered;
 }
 
 LRESULT TsRadioGroup::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -74,7 +74,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnSkinCommand(ui::Message& message) override;
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
 private:
     friend class TsGroupButton;

@@ -86,33 +86,33 @@ LRESULT TsRichEdit::PrintTo(HDC dc)
     return 2;
 }
 
+void TsRichEdit::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
+{
+    const bool own = sender == SkinData.Manager();
+    if (change == SkinChange::Remove && own && !SkinData.Destroying) {
+        // Freeing the adapter gives the window its platform border back.
+        m_editAdapter.reset();
+        if (!SkinData.CustomFont() && FontColor() != CLR_INVALID)
+            SetDefaultTextColor(FontColor());
+    } else if (change == SkinChange::Refresh && own && Handle() && IsWindowVisible(Handle())) {
+        if (const TsGeneralData* section = SkinData.Section(); section && !SkinData.CustomFont()) {
+            const auto text = static_cast<COLORREF>(section->FontColor[1]) & 0xFFFFFF;
+            if (text != DefaultTextColor())
+                SetDefaultTextColor(text);
+        }
+        AttachEditAdapter();
+        Send(WM_NCPAINT, 1);
+    }
+    rest();
+}
+
 LRESULT TsRichEdit::OnSkinCommand(WPARAM wParam, LPARAM lParam)
 {
     const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (const std::optional<LRESULT> answered = AnswerQuestion(
+    if (const std::optional<LRESULT> answered = AnswerEngineCommand(
             *this, wParam, lParam, [&] { return RichEdit::WindowProc(SKM_COMMAND, wParam, lParam); }))
         return *answered;
-    const bool own = reinterpret_cast<const SkinManagerCore*>(lParam) == SkinData.Manager();
     switch (command.Code) {
-    case SKC_REMOVESKIN:
-        if (own && !SkinData.Destroying) {
-            // Freeing the adapter gives the window its platform border back.
-            m_editAdapter.reset();
-            if (!SkinData.CustomFont() && FontColor() != CLR_INVALID)
-                SetDefaultTextColor(FontColor());
-        }
-        break;
-    case SKC_REFRESH:
-        if (own && Handle() && IsWindowVisible(Handle())) {
-            if (const TsGeneralData* section = SkinData.Section(); section && !SkinData.CustomFont()) {
-                const auto text = static_cast<COLORREF>(section->FontColor[1]) & 0xFFFFFF;
-                if (text != DefaultTextColor())
-                    SetDefaultTextColor(text);
-            }
-            AttachEditAdapter();
-            Send(WM_NCPAINT, 1);
-        }
-        break;
     case SKC_PARENTREADY:
         ParentReady();
         break;

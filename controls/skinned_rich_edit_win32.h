@@ -31,6 +31,7 @@ public:
     void AttachEditAdapter();
     // An edit whose painting was held back repaints its frame now.
     bool ParentReady() override;
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

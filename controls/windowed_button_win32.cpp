@@ -315,22 +315,30 @@ bool WindowedButtonSkin::ParentReady()
     return false;
 }
 
+void WindowedButtonSkin::SkinChanged(SkinChange change, const SkinManagerCore* /*sender*/,
+                                     const std::function<void()>& rest)
+{
+    m_fader.Stop();
+    if (change == SkinChange::Remove) {
+        SetOwnerDrawn(false);
+    } else {
+        StateChanged = true;
+        SetOwnerDrawn(Skinned());
+        if (m_button.Handle() && (m_data.StateFlags & kPrinting) == 0)
+            m_button.Invalidate(false);
+    }
+    rest();
+}
+
 bool WindowedButtonSkin::OnMessage(ui::Message& message)
 {
     if (message.Id == SKM_COMMAND) {
+        if (const std::optional<LRESULT> answered =
+                AnswerEngineCommand(*this, message.WParam, message.LParam, [&] { return CallNext(message); })) {
+            message.Result = *answered;
+            return true;
+        }
         switch (EngineCommandOf(message.WParam)) {
-        case SKC_SETSKIN:
-        case SKC_REFRESH:
-            m_fader.Stop();
-            StateChanged = true;
-            SetOwnerDrawn(Skinned());
-            if (m_button.Handle() && (m_data.StateFlags & kPrinting) == 0)
-                m_button.Invalidate(false);
-            return false;
-        case SKC_REMOVESKIN:
-            m_fader.Stop();
-            SetOwnerDrawn(false);
-            return false;
         case SKC_STOPFADE:
             m_fader.StopFadeCommand();
             message.Result = 0;

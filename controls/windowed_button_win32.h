@@ -50,6 +50,7 @@ public:
 
     // A button whose painting was held back is invalidated; the notice goes on.
     bool ParentReady() override;
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override;
 
 protected:
     bool OnMessage(ui::Message& message) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace korvane {
 
@@ -47,6 +48,38 @@ enum SkinCommand : std::uint16_t {
     SKC_AFTERSCROLL = 52,
     SKC_GETAPPLICATION = 60,
 };
+
+// What happened to a manager's skin, told to every skinned window: a skin was set, it was taken
+// off, or the one on changed and is to be read again.
+enum class SkinChange : std::uint8_t { Set, Remove, Refresh };
+
+constexpr SkinCommand CommandOf(SkinChange change)
+{
+    switch (change) {
+    case SkinChange::Set:
+        return SKC_SETSKIN;
+    case SkinChange::Remove:
+        return SKC_REMOVESKIN;
+    case SkinChange::Refresh:
+        break;
+    }
+    return SKC_REFRESH;
+}
+
+// The change a command tells; none for any other command.
+constexpr std::optional<SkinChange> SkinChangeOf(SkinCommand command)
+{
+    switch (command) {
+    case SKC_SETSKIN:
+        return SkinChange::Set;
+    case SKC_REMOVESKIN:
+        return SkinChange::Remove;
+    case SKC_REFRESH:
+        return SkinChange::Refresh;
+    default:
+        return std::nullopt;
+    }
+}
 
 // An engine command as its WParam carries it: the command in the high 16 bits and a small
 // argument in the low 16 bits (SKC_BGMOVED, SKC_SETURGENT and SKC_SETUPDATING use it).

@@ -243,15 +243,16 @@ LRESULT TacComboBoxWnd::OnListColour(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+void TacComboBoxWnd::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
+{
+    TacEditWnd::OnSkinChanged(change, own, rest);
+    if (change == SkinChange::Remove && own)
+        ReleaseList();
+}
+
 LRESULT TacComboBoxWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TsSkinManager* manager = Manager();
-    if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN &&
-        SentByOwnManager(lParam)) {
-        const LRESULT result = TacEditWnd::WndProc(message, wParam, lParam);
-        ReleaseList();
-        return result;
-    }
     if (StyleHidden || !manager || !manager->Active() || Detached())
         return TacEditWnd::WndProc(message, wParam, lParam);
     switch (message) {

@@ -37,6 +37,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest) override;
     bool ShowsHover() const override { return true; }
     void HoverChanged() override;
 

@@ -211,18 +211,37 @@ std::optional<std::int32_t> TacEditWnd::SectionIndexAnswer()
     return SectionIndex();
 }
 
+void TacEditWnd::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
+{
+    // The manager is already off when it tells its windows the skin went: the window gets its
+    // own colours and its platform frame and bars back.
+    if (change == SkinChange::Remove && own) {
+        if (m_coloured)
+            Restore();
+        rest();
+        return;
+    }
+    const TsSkinManager* manager = Manager();
+    const bool active = manager && manager->Active();
+    if (m_coloured && !active)
+        Restore();
+    // A new or changed skin of its own manager: the window takes the skin's colours and frame.
+    const bool takesSkin = own && change != SkinChange::Remove && active && !StyleHidden;
+    TacBaseWnd::OnSkinChanged(change, own, rest);
+    if (!takesSkin)
+        return;
+    SetSkinColours();
+    if (change == SkinChange::Set)
+        SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (IsWindowVisible(Window()))
+        SendMessageW(Window(), WM_NCPAINT, 1, 0);
+}
+
 LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TsSkinManager* manager = Manager();
-    // The manager is already off when it tells its windows the skin went: the window gets its
-    // own colours and its platform frame and bars back.
-    // A window the manager's broadcast does not reach notices it at its next message.
-    if (message == SKM_COMMAND && EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN && !Detached() &&
-        SentByOwnManager(lParam)) {
-        if (m_coloured)
-            Restore();
-        return CallPrevious(message, wParam, lParam);
-    }
+    // A window the manager's broadcast does not reach notices the skin went at its next message.
     if (m_coloured && (!manager || !manager->Active()) && !Detached())
         Restore();
     if (StyleHidden || !manager || !manager->Active() || Detached())
@@ -269,35 +288,12 @@ LRESULT TacEditWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             return -1;
         return top;
     }
-    case SKM_COMMAND: {
-        const EngineCommand command = EngineCommand::FromWParam(wParam);
-        switch (command.Code) {
-        case SKC_REFRESH: {
-            const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
-            if (SentByOwnManager(lParam)) {
-                SetSkinColours();
-                if (IsWindowVisible(Window()))
-                    SendMessageW(Window(), WM_NCPAINT, 1, 0);
-            }
-            return result;
-        }
-        case SKC_SETSKIN: {
-            const LRESULT result = TacBaseWnd::WndProc(message, wParam, lParam);
-            if (SentByOwnManager(lParam)) {
-                SetSkinColours();
-                SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
-                             SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            }
-            return result;
-        }
-        case SKC_PREPARECACHE:
+    case SKM_COMMAND:
+        if (EngineCommandOf(wParam) == SKC_PREPARECACHE) {
             RebuildFrameCache(DialogChild());
             return 0;
-        default:
-            break;
         }
         break;
-    }
     default:
         break;
     }

@@ -48,6 +48,7 @@ protected:
     void Restore() override;
     void SetSkinColours() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest) override;
 
 private:
     LRESULT OnPrint(HDC dc, LPARAM flags);

@@ -425,15 +425,26 @@ void TacListViewWnd::OnPrintHeader(HDC dc)
     RestoreDC(dc, saved);
 }
 
+void TacListViewWnd::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
+{
+    if (change == SkinChange::Remove && own) {
+        RestoreListColours();
+        ReleaseHeader();
+        TacEditWnd::OnSkinChanged(change, own, rest);
+        return;
+    }
+    const TsSkinManager* manager = Manager();
+    const bool takesSkin = own && manager && manager->Active() && !StyleHidden;
+    TacEditWnd::OnSkinChanged(change, own, rest);
+    if (takesSkin) {
+        FindHeader();
+        RepaintHeader();
+    }
+}
+
 LRESULT TacListViewWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const TsSkinManager* manager = Manager();
-    if (message == SKM_COMMAND && EngineCommandOf(wParam) == SKC_REMOVESKIN && !Detached() &&
-        SentByOwnManager(lParam)) {
-        RestoreListColours();
-        ReleaseHeader();
-        return TacEditWnd::WndProc(message, wParam, lParam);
-    }
     if (StyleHidden || !manager || !manager->Active() || Detached())
         return TacEditWnd::WndProc(message, wParam, lParam);
     switch (message) {
@@ -482,21 +493,8 @@ LRESULT TacListViewWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case SKM_COMMAND:
-        switch (EngineCommandOf(wParam)) {
-        case SKC_BEFORESCROLL:
+        if (EngineCommandOf(wParam) == SKC_BEFORESCROLL)
             return 1;
-        case SKC_SETSKIN:
-        case SKC_REFRESH: {
-            const LRESULT result = TacEditWnd::WndProc(message, wParam, lParam);
-            if (SentByOwnManager(lParam)) {
-                FindHeader();
-                RepaintHeader();
-            }
-            return result;
-        }
-        default:
-            break;
-        }
         break;
     default:
         break;

@@ -34,6 +34,7 @@ protected:
     void Restore() override;
     void SetSkinColours() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest) override;
 
 private:
     static LRESULT CALLBACK HeaderThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -137,7 +137,7 @@ LRESULT TacMainWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     // The engine's questions are answered by the adapter's own answers, whatever its class.
     if (message == SKM_COMMAND && !m_detached) {
         if (const std::optional<LRESULT> answered =
-                AnswerQuestion(*this, wParam, lParam, [&] { return CallPrevious(message, wParam, lParam); }))
+                AnswerEngineCommand(*this, wParam, lParam, [&] { return CallPrevious(message, wParam, lParam); }))
             return *answered;
     }
     return WndProc(message, wParam, lParam);
@@ -296,12 +296,9 @@ LRESULT TacMainWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    const TsSkinManager* manager = Manager();
-    // The skin's removal is heard when the manager is off already: that is when it is sent.
-    if (message == SKM_COMMAND && manager) {
-        if (manager->Active() || EngineCommand::FromWParam(wParam).Code == SKC_REMOVESKIN)
-            return HandleCommand(message, wParam, lParam);
-    }
+    // Skin changes have gone to OnSkinChanged; the other commands are heard while the skin is on.
+    if (const TsSkinManager* manager = Manager(); message == SKM_COMMAND && manager && manager->Active())
+        return HandleCommand(message, wParam, lParam);
     return CallPrevious(message, wParam, lParam);
 }
 
@@ -361,6 +358,48 @@ void TacMainWnd::HotChanged(const SkinManagerCore& manager, bool /*hot*/)
     }
 }
 
+void TacMainWnd::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
+{
+    const KeepAlive alive(*this);
+    if (m_detached)
+        rest();
+    else
+        OnSkinChanged(change, sender == static_cast<const SkinManagerCore*>(Manager()), rest);
+}
+
+void TacMainWnd::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
+{
+    const TsSkinManager* manager = Manager();
+    // The skin's removal is heard when the manager is off already: that is when it is sent.
+    if (!manager || (!manager->Active() && change != SkinChange::Remove)) {
+        rest();
+        return;
+    }
+    switch (change) {
+    case SkinChange::Set:
+        if (own) {
+            ResolveSection();
+            TellChildrenSkinChanged(m_window, change, Manager());
+        }
+        rest();
+        break;
+    case SkinChange::Remove:
+        if (own)
+            Restore();
+        rest();
+        break;
+    case SkinChange::Refresh:
+        // Ends here: the window's own handling has nothing to read again.
+        if (own) {
+            ResolveSection();
+            PaintSuspended = false;
+            if (IsWindowVisible(m_window))
+                RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        }
+        break;
+    }
+}
+
 bool TacMainWnd::SentByOwnManager(LPARAM lParam) const
 {
     return reinterpret_cast<const SkinManagerCore*>(lParam) == static_cast<const SkinManagerCore*>(Manager());
@@ -371,24 +410,6 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
     const EngineCommand command = EngineCommand::FromWParam(wParam);
     const bool own = SentByOwnManager(lParam);
     switch (command.Code) {
-    case SKC_SETSKIN:
-        if (own) {
-            ResolveSection();
-            BroadcastToChildWindows(m_window, message, wParam, lParam);
-        }
-        return CallPrevious(message, wParam, lParam);
-    case SKC_REMOVESKIN:
-        if (own)
-            Restore();
-        return CallPrevious(message, wParam, lParam);
-    case SKC_REFRESH:
-        if (own) {
-            ResolveSection();
-            PaintSuspended = false;
-            if (IsWindowVisible(m_window))
-                RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
-        }
-        return 0;
     case SKC_PARENTREADY:
         return ParentReady() ? 0 : CallPrevious(message, wParam, lParam);
     case SKC_MOUSEENTER:
@@ -405,12 +426,6 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return CallPrevious(message, wParam, lParam);
     }
-}
-
-void BroadcastToChildWindows(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, message, wParam, lParam);
 }
 
 } // namespace korvane

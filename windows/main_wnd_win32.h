@@ -88,6 +88,8 @@ public:
     void HotChanged(const SkinManagerCore& manager, bool hot) override;
     // A window whose painting was held back is painted now, with its children.
     bool ParentReady() override;
+    // Heard through OnSkinChanged while the adapter serves its window.
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) final;
 
 protected:
     // Remembers what Restore gives back; called before subclassing.
@@ -97,6 +99,11 @@ protected:
     // The manager's hot window became this one or stopped being it. Called from the message that
     // moved the mouse: an adapter invalidates what shows the hover, it does not paint here.
     virtual void HoverChanged() {}
+    // A skin change of the adapter's manager (`own`) or another's, while the adapter serves its
+    // window; `rest` passes it on to the window's own handling. This one acts while the skin is
+    // on, and on its removal, heard when the manager is off already. Descendants add theirs
+    // around it.
+    virtual void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest);
     // Every message of the window. Descendants handle theirs first and call this for the rest.
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Looks the section up again in the manager's tables.
@@ -143,8 +150,5 @@ AdapterPtr<Adapter> MakeAdapterPtr(Args&&... args)
 {
     return AdapterPtr<Adapter>(new Adapter(std::forward<Args>(args)...));
 }
-
-// Sends every window whose parent is the given one the message.
-void BroadcastToChildWindows(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace korvane

@@ -44,7 +44,10 @@ public:
         Adapter::PaintNonClient(dc);
         RestoreDC(dc, saved);
     }
-    LRESULT Command(WPARAM wParam, LPARAM lParam) override { return Adapter::Dispatch(SKM_COMMAND, wParam, lParam); }
+    void PassOnSkinChange(SkinChange change, const SkinManagerCore* sender) override
+    {
+        Adapter::SkinChanged(change, sender, [] {});
+    }
 };
 
 TsSkinManager* ManagerOf(const TsCommonData* skinData)

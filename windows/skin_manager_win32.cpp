@@ -11,6 +11,7 @@
 #include "windows/skin_provider_win32.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include <commctrl.h>
@@ -27,27 +28,47 @@ WPARAM CommandWParam(SkinCommand command)
     return static_cast<WPARAM>(EngineCommandWParam(command));
 }
 
-// A windowed control that handles the engine's commands gets the message; any other passes it
+// How a broadcast command reaches one window, and one windowless control.
+struct Delivery {
+    std::function<void(HWND)> ToWindow;
+    std::function<void(ui::Component&)> ToControl;
+};
+
+// Skin changes go to this program's windows by call; any other command, or a window that is not
+// the program's, gets the message.
+Delivery DeliveryOf(SkinCommand command, LPARAM lParam)
+{
+    const WPARAM wParam = CommandWParam(command);
+    if (const std::optional<SkinChange> change = SkinChangeOf(command)) {
+        const auto* sender = reinterpret_cast<const SkinManagerCore*>(lParam);
+        return {[=](HWND window) { TellSkinChanged(window, *change, sender); },
+                [=](ui::Component& control) { TellSkinChanged(control, *change, sender); }};
+    }
+    return {[=](HWND window) { SendMessageW(window, SKM_COMMAND, wParam, lParam); },
+            [=](ui::Component& control) { control.Perform(SKM_COMMAND, wParam, lParam); }};
+}
+
+// A windowed control that handles the engine's commands gets the command; any other passes it
 // on to its own children. Windowless controls drawn by a window get it along their own message
 // path, as a window gets it through its window procedure.
-void SendToChildren(HWND parent, WPARAM wParam, LPARAM lParam)
+void DeliverToChildren(HWND parent, const Delivery& delivery)
 {
     if (ui::Window* owner = ui::Window::FromHandle(parent)) {
         for (ui::GraphicControl* control : owner->GraphicControls())
-            control->Perform(SKM_COMMAND, wParam, lParam);
+            delivery.ToControl(*control);
     }
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (AnswersSkinCommands(child))
-            SendMessageW(child, SKM_COMMAND, wParam, lParam);
+            delivery.ToWindow(child);
         else
-            SendToChildren(child, wParam, lParam);
+            DeliverToChildren(child, delivery);
     }
 }
 
-void SendToFormAndControls(HWND form, WPARAM wParam, LPARAM lParam)
+void DeliverToFormAndControls(HWND form, const Delivery& delivery)
 {
-    SendMessageW(form, SKM_COMMAND, wParam, lParam);
-    SendToChildren(form, wParam, lParam);
+    delivery.ToWindow(form);
+    DeliverToChildren(form, delivery);
 }
 
 bool LayeredWindowsAvailable()
@@ -146,7 +167,7 @@ void TsSkinManager::Broadcast(SkinBroadcast command)
 
 void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
 {
-    const WPARAM wParam = CommandWParam(command);
+    const Delivery delivery = DeliveryOf(command, lParam);
     // 1. The application's forms, last created first. Forms that handle the engine's commands
     //    themselves carry a skinned frame: they are set aside for the second step.
     std::vector<HWND> framedElsewhere;
@@ -159,7 +180,7 @@ void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
             if (AnswersSkinCommands(form))
                 framedElsewhere.insert(framedElsewhere.begin(), form);
             else
-                SendToFormAndControls(form, wParam, lParam);
+                DeliverToFormAndControls(form, delivery);
         }
     }
     // 2. Forms with a frame of this manager, then the application's forms framed by another one
@@ -171,12 +192,12 @@ void TsSkinManager::BroadcastCommand(SkinCommand command, LPARAM lParam)
             skinnedForms.push_back(form);
     for (HWND form : skinnedForms) {
         if (IsWindow(form))
-            SendToFormAndControls(form, wParam, lParam);
+            DeliverToFormAndControls(form, delivery);
     }
     const std::vector<HWND> dialogs = m_adaptedDialogs;
     for (HWND dialog : dialogs) {
         if (IsWindow(dialog) && IsWindowVisible(dialog))
-            SendMessageW(dialog, SKM_COMMAND, wParam, lParam);
+            delivery.ToWindow(dialog);
     }
 }
 

@@ -131,36 +131,24 @@ void TsSkinProvider::AdaptWalk(HWND container)
     }
 }
 
+void TsSkinProvider::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
+{
+    if (own && change == SkinChange::Remove) {
+        m_frame.Release();
+        RestoreLabels();
+    } else if (own) {
+        m_frame.Prepare();
+        AdaptControls();
+    }
+    // The manager's broadcast reaches the form's controls itself.
+    rest();
+}
+
 LRESULT TsSkinProvider::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == SKM_COMMAND) {
-        const EngineCommand command = EngineCommand::FromWParam(wParam);
-        switch (command.Code) {
-        case SKC_SETSKIN:
-            if (SentByOwnManager(lParam)) {
-                m_frame.Prepare();
-                AdaptControls();
-            }
-            // The manager's broadcast reaches the form's controls itself.
-            return CallPrevious(message, wParam, lParam);
-        case SKC_REMOVESKIN:
-            if (SentByOwnManager(lParam)) {
-                m_frame.Release();
-                RestoreLabels();
-            }
-            return CallPrevious(message, wParam, lParam);
-        case SKC_REFRESH:
-            if (SentByOwnManager(lParam)) {
-                m_frame.Prepare();
-                AdaptControls();
-            }
-            return CallPrevious(message, wParam, lParam);
-        case SKC_ADAPTCHILD:
-            AdaptControls();
-            return 0;
-        default:
-            break;
-        }
+    if (message == SKM_COMMAND && EngineCommandOf(wParam) == SKC_ADAPTCHILD) {
+        AdaptControls();
+        return 0;
     }
     if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) {
         // The new control's object takes its window only once the creation has returned: the walk
@@ -192,6 +180,17 @@ TacDialogWnd::~TacDialogWnd()
 void TacDialogWnd::Restore()
 {
     m_frame.Release();
+}
+
+void TacDialogWnd::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
+{
+    if (own && change == SkinChange::Remove) {
+        m_frame.Release();
+    } else if (own) {
+        m_brush.reset();
+        m_frame.Prepare();
+    }
+    TacMainWnd::OnSkinChanged(change, own, rest);
 }
 
 LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -228,14 +227,6 @@ LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             if (IsWindow(child) && GetAncestor(child, GA_ROOT) == Window())
                 m_provider.AdaptChildWindow(child);
             return 0;
-        }
-        if (command.Code == SKC_SETSKIN || command.Code == SKC_REFRESH) {
-            if (SentByOwnManager(lParam)) {
-                m_brush.reset();
-                m_frame.Prepare();
-            }
-        } else if (command.Code == SKC_REMOVESKIN && SentByOwnManager(lParam)) {
-            m_frame.Release();
         }
         break;
     }

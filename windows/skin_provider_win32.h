@@ -43,6 +43,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest) override;
     void Restore() override;
 
 private:
@@ -75,6 +76,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest) override;
     void Restore() override;
 
 private:

@@ -1,5 +1,5 @@
 // At start the chooser's skin manager loads the internal skin from the program's resources and,
-// once every window exists, applies it: every form hears SKC_SETSKIN from it, and every control
+// once every window exists, applies it: every form hears of the new skin from it, and every control
 // that takes its look from a skin section resolves that section in the loaded skin.
 #include "controls/common_data_win32.h"
 #include "app/choose_style_menu.h"
@@ -7,6 +7,7 @@
 #include "app/korvane_windows.h"
 #include "skin/skin_platform.h"
 #include "ui/application.h"
+#include "ui/form.h"
 #include "ui/graphic_control.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +21,35 @@
 namespace korvane {
 namespace {
 
-// Windows that were sent SKC_SETSKIN, with the LParam they got.
+// Forms that heard of a new skin, with the manager that told them.
 std::map<HWND, LPARAM> g_setSkin;
 
+// Hears a new skin on a form's path, as the form's objects do.
+class SetSkinRecorder : public ui::MessageHook, public SkinTarget {
+public:
+    explicit SetSkinRecorder(ui::Form& form) : m_form(form) { Attach(form); }
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override
+    {
+        if (change == SkinChange::Set)
+            g_setSkin[m_form.Handle()] = reinterpret_cast<LPARAM>(sender);
+        rest();
+    }
+
+protected:
+    bool OnMessage(ui::Message&) override { return false; }
+
+private:
+    ui::Form& m_form;
+};
+std::vector<std::unique_ptr<SetSkinRecorder>> g_recorders;
+
+// Puts a recorder on each form as soon as its window is created.
 LRESULT CALLBACK RecordSetSkin(int code, WPARAM wParam, LPARAM lParam)
 {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == SKM_COMMAND && EngineCommandOf(message->wParam) == SKC_SETSKIN)
-        g_setSkin[message->hwnd] = message->lParam;
+    const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_CREATE)
+        if (auto* form = dynamic_cast<ui::Form*>(ui::Window::FromHandle(message->hwnd)))
+            g_recorders.push_back(std::make_unique<SetSkinRecorder>(*form));
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -54,7 +76,7 @@ void CollectSkinnedControls(HWND parent, std::vector<SkinnedControl>& found)
 TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
 {
     g_setSkin.clear();
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSetSkin, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, RecordSetSkin, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     auto application = std::make_unique<ui::Application>();
     CreateKorvaneWindows(*application);
@@ -93,6 +115,7 @@ TEST(InternalSkinAtStart, EveryFormAndSkinnedControlReceivesTheInternalSkin)
         EXPECT_EQ(control.link->SectionIndex, manager.Tables().FindSection(control.section));
     }
     application.reset();
+    g_recorders.clear();
 }
 
 } // namespace

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <commdlg.h>
 #include <windows.h>
 
@@ -447,6 +449,31 @@ TEST_F(StandardAdapters, FacesAskAndTellTheProgramsOwnWindowsWithoutAMessage)
     EXPECT_EQ(asked.OffsetX, sent.OffsetX);
     EXPECT_EQ(asked.OffsetY, sent.OffsetY);
     EXPECT_EQ(WindowIsUpdating(form), SendMessageW(form, SKM_COMMAND, EngineCommandWParam(SKC_ISUPDATING), 0) != 0);
+}
+
+TEST_F(StandardAdapters, ASkinChangeReachesTheProgramsOwnWindowsWithoutAMessage)
+{
+    const auto& button =
+        Adapted<TacBtnWnd>(L"BUTTON", L"Да", BS_PUSHBUTTON, BoundsRect(10, 10, 90, 26), AdapterKind::Button, u"BUTTON");
+    Pump();
+    TsSkinManager& manager = *TsSkinManager::DefaultManager();
+    const auto changesSent = [] {
+        return std::count_if(g_sentCommands.begin(), g_sentCommands.end(),
+                             [](SkinCommand command) { return SkinChangeOf(command).has_value(); });
+    };
+
+    // A refresh, then the skin taken off and put on again: every form, control and adapter of the
+    // program hears by call.
+    g_sentCommands.clear();
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSentCommands, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    manager.SetHueOffset(60);
+    manager.SetActive(false);
+    manager.SetActive(true);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(changesSent(), 0);
+    EXPECT_GE(button.SectionIndex(), 0);
+    Pump();
 }
 
 TEST_F(StandardAdapters, AHiddenAdaptedWindowStaysHiddenWhenItsTextOrCheckChanges)

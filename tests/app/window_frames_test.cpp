@@ -36,20 +36,32 @@ void Pump()
     test::PumpMessages();
 }
 
-// What the chooser heard, in order: "off" and "on" for WM_SETREDRAW, "refresh" for SKC_REFRESH.
+// What the chooser heard, in order: "off" and "on" for WM_SETREDRAW, "refresh" for the skin's
+// refresh.
 std::vector<std::string> g_chooserHeard;
 
 LRESULT CALLBACK RecordChooserMessages(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && ChooseStyleMenu && message->hwnd == ChooseStyleMenu->Handle()) {
-        if (message->message == WM_SETREDRAW)
-            g_chooserHeard.push_back(message->wParam ? "on" : "off");
-        else if (message->message == SKM_COMMAND && EngineCommandOf(message->wParam) == SKC_REFRESH)
-            g_chooserHeard.push_back("refresh");
-    }
+    if (code == HC_ACTION && ChooseStyleMenu && message->hwnd == ChooseStyleMenu->Handle() &&
+        message->message == WM_SETREDRAW)
+        g_chooserHeard.push_back(message->wParam ? "on" : "off");
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+// Hears the skin's refresh on a form's path, as the form's objects do.
+class RefreshRecorder : public ui::MessageHook, public SkinTarget {
+public:
+    void SkinChanged(SkinChange change, const SkinManagerCore*, const std::function<void()>& rest) override
+    {
+        if (change == SkinChange::Refresh)
+            g_chooserHeard.push_back("refresh");
+        rest();
+    }
+
+protected:
+    bool OnMessage(ui::Message&) override { return false; }
+};
 
 // The system's minimise animation switch as it was while the application window changed size.
 int g_animationDuringSize = -1;
@@ -169,6 +181,8 @@ TEST_F(WindowFrames, AColourChangeRepaintsTheShownFormsAndLeavesTheHiddenOnesHid
     // The reload locks the framed forms against redrawing while the skin changes, then lets them
     // draw again with the new colours.
     g_chooserHeard.clear();
+    RefreshRecorder refreshes;
+    refreshes.Attach(*ChooseStyleMenu);
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordChooserMessages, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     manager.SetHueOffset(120);

@@ -6,13 +6,16 @@
 #include "controls/skin_target_win32.h"
 #include "skin/engine_commands.h"
 #include "ui/form.h"
+#include "ui/graphic_control.h"
 #include "win32/window_table.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvane {
@@ -45,6 +48,18 @@ public:
         m_log.push_back(m_name);
         const std::uint32_t later = rest();
         return later != 0 || !Colour ? later : *Colour;
+    }
+    // Logs "name>" on hearing and "name<" once the later objects heard (unless it ends the notice).
+    bool EndsNotice = false;
+    void SkinChanged(SkinChange, const SkinManagerCore*, const std::function<void()>& rest) override
+    {
+        m_log.push_back(m_name + ">");
+        if (DetachWhenAsked)
+            Detach();
+        if (EndsNotice)
+            return;
+        rest();
+        m_log.push_back(m_name + "<");
     }
 
 protected:
@@ -127,8 +142,58 @@ TEST_F(TwoHooks, TheColourForChildrenIsAnsweredFromWhatTheLaterObjectsAnswer)
 
     // The engine's message is answered the same way, the rest of the path standing for the later
     // objects.
-    EXPECT_EQ(AnswerQuestion(first, EngineCommandWParam(SKC_GETBGCOLOR), 0, [] { return LRESULT{0x00FF00}; }),
+    EXPECT_EQ(AnswerEngineCommand(first, EngineCommandWParam(SKC_GETBGCOLOR), 0, [] { return LRESULT{0x00FF00}; }),
               LRESULT{0x00FF00});
+}
+
+TEST_F(TwoHooks, ASkinChangeIsToldAlongThePathAroundEachObjectUntilOneEndsIt)
+{
+    TellSkinChanged(form.Handle(), SkinChange::Refresh, nullptr);
+    EXPECT_EQ(asked, (std::vector<std::string>{"first>", "second>", "second<", "first<"}))
+        << "each object acts before and after the later ones";
+
+    asked.clear();
+    first.EndsNotice = true;
+    TellSkinChanged(form.Handle(), SkinChange::Set, nullptr);
+    EXPECT_EQ(asked, (std::vector<std::string>{"first>"}));
+
+    // A hook that leaves the path while it is told does not make the notice skip the next one.
+    asked.clear();
+    first.EndsNotice = false;
+    first.DetachWhenAsked = true;
+    TellSkinChanged(form.Handle(), SkinChange::Remove, nullptr);
+    EXPECT_EQ(asked, (std::vector<std::string>{"first>", "second>", "second<", "first<"}));
+    asked.clear();
+    TellSkinChanged(form.Handle(), SkinChange::Remove, nullptr);
+    EXPECT_EQ(asked, (std::vector<std::string>{"second>", "second<"}));
+}
+
+TEST(SkinTargets, AWindowsChildrenAreToldWindowlessFirstAndAForeignChildByTheEngineMessage)
+{
+    PlainForm form;
+    std::vector<std::string> told;
+    class Graphic : public ui::GraphicControl {
+    public:
+        using ui::GraphicControl::GraphicControl;
+        void Paint(HDC) override {}
+    } graphic(form, BoundsRect(1, 1, 5, 5));
+    AnsweringHook onGraphic{"graphic", told};
+    onGraphic.Attach(graphic);
+    PlainForm inner;
+    SetParent(inner.Handle(), form.Handle());
+    SetWindowLongW(inner.Handle(), GWL_STYLE, WS_CHILD);
+    AnsweringHook onInner{"inner", told};
+    onInner.Attach(inner);
+    const HWND foreign = CreateForeignWindow();
+    SetParent(foreign, form.Handle());
+    g_foreignAsked.clear();
+
+    const auto* sender = reinterpret_cast<const SkinManagerCore*>(0x5678);
+    TellChildrenSkinChanged(form.Handle(), SkinChange::Set, sender);
+    EXPECT_EQ(told.front(), "graphic>");
+    EXPECT_NE(std::find(told.begin(), told.end(), "inner>"), told.end());
+    EXPECT_EQ(g_foreignAsked, (std::vector<SkinCommand>{SKC_SETSKIN}));
+    DestroyWindow(foreign);
 }
 
 TEST(SkinTargets, AWindowThatIsNotOursIsAskedByTheEngineMessage)
@@ -168,7 +233,7 @@ TEST(SkinTargets, TheEnginesQuestionsAreTranslatedIntoTheTargetsAnswers)
     } target;
     const auto noRest = [] { return LRESULT{0}; };
     const auto ask = [&](SkinCommand command, LPARAM lParam = 0) {
-        return AnswerQuestion(target, EngineCommandWParam(command), lParam, noRest);
+        return AnswerEngineCommand(target, EngineCommandWParam(command), lParam, noRest);
     };
     std::int32_t index = -1;
     EXPECT_EQ(ask(SKC_GETSECTIONINDEX, reinterpret_cast<LPARAM>(&index)), LRESULT{4}) << "returned";
@@ -180,7 +245,34 @@ TEST(SkinTargets, TheEnginesQuestionsAreTranslatedIntoTheTargetsAnswers)
     EXPECT_EQ(kind, 2) << "grayed, not blended";
     EXPECT_EQ(ask(SKC_GETBACKGROUND), std::nullopt) << "nothing to fill: passed on";
     EXPECT_EQ(ask(SKC_ISUPDATING), std::nullopt) << "no answer: passed on";
-    EXPECT_EQ(ask(SKC_SETSKIN), std::nullopt) << "not a question";
+    EXPECT_EQ(ask(SKC_STOPFADE), std::nullopt) << "neither a question nor a skin change";
+}
+
+TEST(SkinTargets, ASkinChangeMessageIsHeardAsTheCallAndGoesOnWhereTheTargetPassesItOn)
+{
+    struct Target : SkinTarget {
+        std::vector<std::pair<SkinChange, const SkinManagerCore*>> Heard;
+        bool Ends = false;
+        void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override
+        {
+            Heard.emplace_back(change, sender);
+            if (!Ends)
+                rest();
+        }
+    } target;
+    int restRan = 0;
+    const auto rest = [&restRan] { return LRESULT{++restRan}; };
+    const auto* sender = reinterpret_cast<const SkinManagerCore*>(0x1234);
+    const LPARAM lParam = reinterpret_cast<LPARAM>(sender);
+    EXPECT_EQ(AnswerEngineCommand(target, EngineCommandWParam(SKC_REMOVESKIN), lParam, rest), LRESULT{0});
+    EXPECT_EQ(restRan, 1) << "passed on once";
+    target.Ends = true;
+    EXPECT_EQ(AnswerOrPassOn(target, EngineCommandWParam(SKC_REFRESH), lParam, rest), LRESULT{0});
+    EXPECT_EQ(restRan, 1) << "ended at the target";
+    EXPECT_EQ(target.Heard, (std::vector<std::pair<SkinChange, const SkinManagerCore*>>{
+                                {SkinChange::Remove, sender}, {SkinChange::Refresh, sender}}));
+    EXPECT_EQ(AnswerOrPassOn(target, EngineCommandWParam(SKC_STOPFADE), lParam, rest), LRESULT{2})
+        << "anything else runs along the rest of the path";
 }
 
 // A thunk for the table tests: it serves nothing itself.

@@ -459,18 +459,20 @@ TEST_F(SkinnedGroupControls, FewerItemsLeaveTheSelectionOnACheckedButton)
 }
 
 // Records what the box's skin data knew when a child of it first heard of a new skin.
-class SetSkinSpy : public ui::MessageHook {
+class SetSkinSpy : public ui::MessageHook, public SkinTarget {
 public:
     SetSkinSpy(ui::Component& child, const TsGroupBox& box) : m_box(box) { Attach(child); }
     int BoxSectionSeen = -2;
 
-protected:
-    bool OnMessage(ui::Message& message) override
+    void SkinChanged(SkinChange change, const SkinManagerCore*, const std::function<void()>& rest) override
     {
-        if (message.Id == SKM_COMMAND && EngineCommandOf(message.WParam) == SKC_SETSKIN && BoxSectionSeen == -2)
+        if (change == SkinChange::Set && BoxSectionSeen == -2)
             BoxSectionSeen = m_box.SkinData.SectionIndex;
-        return false;
+        rest();
     }
+
+protected:
+    bool OnMessage(ui::Message&) override { return false; }
 
 private:
     const TsGroupBox& m_box;

@@ -49,8 +49,8 @@ std::vector<std::wstring> WhoGot(SkinCommand command)
 }
 
 // Records the engine commands (but SKC_ISSKINNED, left unanswered) that reach a component along
-// its message path, and reports them handled when `handles` is set. The hover notice, a call
-// between the program's own objects, is recorded as the command it stands for.
+// its message path, and reports them handled when `handles` is set. The hover and skin-change
+// notices, calls between the program's own objects, are recorded as the commands they stand for.
 class RecordingHook : public ui::MessageHook, public SkinTarget {
 public:
     RecordingHook(std::wstring name, bool handles) : m_name(std::move(name)), m_handles(handles) {}
@@ -58,6 +58,12 @@ public:
     void HotChanged(const SkinManagerCore& manager, bool hot) override
     {
         g_received.push_back({m_name, hot ? SKC_MOUSEENTER : SKC_MOUSELEAVE, reinterpret_cast<LPARAM>(&manager)});
+    }
+    void SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest) override
+    {
+        g_received.push_back({m_name, CommandOf(change), reinterpret_cast<LPARAM>(sender)});
+        if (!m_handles)
+            rest();
     }
 
 protected:
