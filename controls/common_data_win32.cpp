@@ -649,52 +649,6 @@ void TsCommonData::PaintOwnBackgroundTo(HDC dc, const PixelRect& area, POINT ori
     RestoreDC(dc, saved);
 }
 
-void TsCommonData::PaintOwnBackgroundToWindow(HWND window, HDC dc, const PixelRect& area, POINT origin)
-{
-    if (CacheBitmap.Empty() || !window)
-        return;
-    const int saved = SaveDC(dc);
-    SkinManagerCore* manager = Manager();
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child))
-            continue;
-        const POINT corner = PositionInParent(child, window);
-        RECT r{};
-        GetWindowRect(child, &r);
-        const int w = r.right - r.left;
-        const int h = r.bottom - r.top;
-        wchar_t className[16] = {};
-        GetClassNameW(child, className, 16);
-        const LONG style = GetWindowLongW(child, GWL_STYLE);
-        const bool groupBox = _wcsicmp(className, L"Button") == 0 && (style & 0xF) == BS_GROUPBOX &&
-                              (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0;
-        if (!groupBox || !manager) {
-            ExcludeClipRect(dc, corner.x, corner.y, corner.x + w, corner.y + h);
-            continue;
-        }
-        // A group box shows the parent's background inside: leave out only its frame.
-        const int caption = CaptionHeightOf(child);
-        const int section = manager->Tables().FindSection(u"GROUPBOX");
-        int left = 0;
-        int right = 0;
-        int bottom = 0;
-        if (manager->Tables().IsValidSection(section)) {
-            const int mask = manager->Tables().Sections[static_cast<std::size_t>(section)].BorderIndex;
-            if (manager->Tables().IsValidMask(mask)) {
-                left = manager->Tables().MaskLeftWidth(mask);
-                right = manager->Tables().MaskRightWidth(mask);
-                bottom = manager->Tables().MaskBottomWidth(mask);
-            }
-        }
-        ExcludeClipRect(dc, corner.x, corner.y, corner.x + w, corner.y + caption);
-        ExcludeClipRect(dc, corner.x, corner.y, corner.x + left, corner.y + h);
-        ExcludeClipRect(dc, corner.x + w - right, corner.y, corner.x + w, corner.y + h);
-        ExcludeClipRect(dc, corner.x, corner.y + h - bottom, corner.x + w, corner.y + h);
-    }
-    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), CacheBitmap.Dc(), origin.x, origin.y, SRCCOPY);
-    RestoreDC(dc, saved);
-}
-
 void TsCommonData::HideGlow()
 {
     if (GlowHandle >= 0) {

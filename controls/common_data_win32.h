@@ -134,9 +134,6 @@ public:
     // Copies the cache under `area` (taken from the cache at `origin`) into `dc`, leaving out the
     // visible windowless or opaque child controls.
     void PaintOwnBackgroundTo(HDC dc, const PixelRect& area, POINT origin, bool refreshCorners);
-    // The same for an adapted window: leaves out every visible child window but the inside of
-    // child group boxes.
-    void PaintOwnBackgroundToWindow(HWND window, HDC dc, const PixelRect& area, POINT origin);
     // Shows or hides the hover glow.
     void UpdateGlow(bool hide);
     void HideGlow();

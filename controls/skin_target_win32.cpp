@@ -153,6 +153,8 @@ std::optional<LRESULT> AnswerEngineCommand(SkinTarget& target, WPARAM wParam, LP
             *reinterpret_cast<std::uint8_t*>(lParam) = DisabledKindByte(*kind);
         return 0;
     }
+    case SKC_PARENTREADY:
+        return target.ParentReady() ? std::optional<LRESULT>(0) : std::nullopt;
     case SKC_GETAPPLICATION:
         return reinterpret_cast<LRESULT>(ui::Application::Current());
     default:

@@ -91,7 +91,8 @@ protected:
     ~SkinTargetOnPath() = default;
 };
 
-// An engine command that asks a question or tells a skin change, answered or heard by the target:
+// An engine command that asks a question or tells a skin change or a parent's readiness, answered
+// or heard by the target:
 // the engine's message protocol for whoever sends one to our windows. Every target answers
 // SKC_GETAPPLICATION with the program's application object. No value when the command is neither,
 // or the target leaves the question to the objects after it on the window; `rest` runs the

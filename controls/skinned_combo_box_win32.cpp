@@ -514,9 +514,6 @@ LRESULT TsCustomComboBox::OnSkinCommand(WPARAM wParam, LPARAM lParam)
             *this, wParam, lParam, [&] { return ComboBox::WindowProc(SKM_COMMAND, wParam, lParam); }))
         return *answered;
     switch (command.Code) {
-    case SKC_PARENTREADY:
-        ParentReady();
-        break;
     case SKC_ISDROPPEDDOWN:
         ComboBox::WindowProc(SKM_COMMAND, wParam, lParam);
         return ListDropped ? 1 : 0;

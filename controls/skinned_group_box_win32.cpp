@@ -296,17 +296,11 @@ LRESULT TsGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == SKM_COMMAND) {
         return AnswerOrPassOn(*this, wParam, lParam, [&]() -> LRESULT {
-            switch (EngineCommandOf(wParam)) {
-            case SKC_PARENTREADY:
-                ParentReady();
-                return 0;
-            case SKC_SETURGENT:
-                if (SkinData.UrgentPainting)
-                    BuildCache();
-                return 0;
-            default:
+            if (EngineCommandOf(wParam) != SKC_SETURGENT)
                 return Window::WindowProc(message, wParam, lParam);
-            }
+            if (SkinData.UrgentPainting)
+                BuildCache();
+            return 0;
         });
     }
     const bool skinned = SkinnedNow();

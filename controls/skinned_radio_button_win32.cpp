@@ -395,9 +395,6 @@ LRESULT TsRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             case SKC_STOPFADE:
                 m_fader.StopFadeCommand();
                 return 0;
-            case SKC_PARENTREADY:
-                ParentReady();
-                return 0;
             default:
                 return Window::WindowProc(message, wParam, lParam);
             }

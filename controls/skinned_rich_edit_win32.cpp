@@ -106,22 +106,6 @@ void TsRichEdit::SkinChanged(SkinChange change, const SkinManagerCore* sender, c
     rest();
 }
 
-LRESULT TsRichEdit::OnSkinCommand(WPARAM wParam, LPARAM lParam)
-{
-    const EngineCommand command = EngineCommand::FromWParam(wParam);
-    if (const std::optional<LRESULT> answered = AnswerEngineCommand(
-            *this, wParam, lParam, [&] { return RichEdit::WindowProc(SKM_COMMAND, wParam, lParam); }))
-        return *answered;
-    switch (command.Code) {
-    case SKC_PARENTREADY:
-        ParentReady();
-        break;
-    default:
-        break;
-    }
-    return RichEdit::WindowProc(SKM_COMMAND, wParam, lParam);
-}
-
 bool TsRichEdit::ParentReady()
 {
     if (SkinData.MustSkipPaint()) {
@@ -134,7 +118,7 @@ bool TsRichEdit::ParentReady()
 LRESULT TsRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == SKM_COMMAND)
-        return OnSkinCommand(wParam, lParam);
+        return AnswerOrPassOn(*this, wParam, lParam, [&] { return RichEdit::WindowProc(message, wParam, lParam); });
     const bool skinned = Ready() && Skinned();
     switch (message) {
     case WM_PRINT:

@@ -43,7 +43,6 @@ private:
     void ApplyEnabledColours(bool enabled);
     // The rich text and the skinned frame into a foreign context; answers 2 (printed).
     LRESULT PrintTo(HDC dc);
-    LRESULT OnSkinCommand(WPARAM wParam, LPARAM lParam);
 
     TsDisabledKind m_disabledKind;
     COLORREF m_shownBackground = CLR_INVALID;

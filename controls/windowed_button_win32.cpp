@@ -349,8 +349,6 @@ bool WindowedButtonSkin::OnMessage(ui::Message& message)
         case SKC_FADEFRAME:
             m_newRegion.reset();
             return false;
-        case SKC_PARENTREADY:
-            return ParentReady();
         default:
             return false;
         }

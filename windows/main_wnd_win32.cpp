@@ -410,8 +410,6 @@ LRESULT TacMainWnd::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam)
     const EngineCommand command = EngineCommand::FromWParam(wParam);
     const bool own = SentByOwnManager(lParam);
     switch (command.Code) {
-    case SKC_PARENTREADY:
-        return ParentReady() ? 0 : CallPrevious(message, wParam, lParam);
     case SKC_MOUSEENTER:
     case SKC_MOUSELEAVE:
         if (own)
