@@ -52,12 +52,35 @@ std::u16string_view DefaultSectionOf(AdapterKind kind)
 
 } // namespace
 
+// --- TacFramedWnd --------------------------------------------------------------------------------
+
+TacFramedWnd::TacFramedWnd(HWND window, std::u16string_view section, TsSkinManager* manager)
+    : TacMainWnd(window, section, manager)
+    , m_frame(window, std::u16string(section), manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
+{
+}
+
+LRESULT TacFramedWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (m_frame.Handle(message, wParam, lParam, result))
+        return result;
+    return TacMainWnd::WndProc(message, wParam, lParam);
+}
+
+void TacFramedWnd::FrameSkinChanged(SkinChange change, bool own)
+{
+    if (own && change == SkinChange::Remove)
+        m_frame.Release();
+    else if (own)
+        m_frame.Prepare();
+}
+
 // --- TsSkinProvider ------------------------------------------------------------------------------
 
 TsSkinProvider::TsSkinProvider(ui::Form& form, TsSkinManager* manager)
-    : TacMainWnd(form.Handle(), u"FORM", manager)
+    : TacFramedWnd(form.Handle(), u"FORM", manager)
     , m_form(form)
-    , m_frame(form.Handle(), u"FORM", manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
 {
     Manager()->SkinnedForms().push_back(form.Handle());
 }
@@ -70,7 +93,7 @@ TsSkinProvider::~TsSkinProvider()
 
 void TsSkinProvider::Restore()
 {
-    m_frame.Release();
+    TacFramedWnd::Restore();
     RestoreLabels();
 }
 
@@ -105,10 +128,10 @@ void TsSkinProvider::AdaptWalk(HWND container)
     TsSkinManager* manager = Manager();
     for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         ui::Window* control = ui::Window::FromHandle(child);
-        if (control && control->ClassName() == L"TLabel" && control->Tag() != 98 && m_frame.Skinned() &&
+        if (control && control->ClassName() == L"TLabel" && control->Tag() != 98 && Frame().Skinned() &&
             !AnswersSkinCommands(child)) {
             // A plain label shows the face behind it in the skin's global font colour.
-            control->SetColor(m_frame.FaceColour());
+            control->SetColor(Frame().FaceColour());
             control->SetFontColor(static_cast<COLORREF>(manager->GlobalFontColor()) & 0xFFFFFF);
             if (std::find(m_labels.begin(), m_labels.end(), child) == m_labels.end())
                 m_labels.push_back(child);
@@ -133,13 +156,11 @@ void TsSkinProvider::AdaptWalk(HWND container)
 
 void TsSkinProvider::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
 {
-    if (own && change == SkinChange::Remove) {
-        m_frame.Release();
+    FrameSkinChanged(change, own);
+    if (own && change == SkinChange::Remove)
         RestoreLabels();
-    } else if (own) {
-        m_frame.Prepare();
+    else if (own)
         AdaptControls();
-    }
     // The manager's broadcast reaches the form's controls itself.
     rest();
 }
@@ -156,18 +177,14 @@ LRESULT TsSkinProvider::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         PostMessageW(Window(), SKM_COMMAND, EngineCommandWParam(SKC_ADAPTCHILD), 0);
         return CallPrevious(message, wParam, lParam);
     }
-    LRESULT result = 0;
-    if (m_frame.Handle(message, wParam, lParam, result))
-        return result;
-    return TacMainWnd::WndProc(message, wParam, lParam);
+    return TacFramedWnd::WndProc(message, wParam, lParam);
 }
 
 // --- TacDialogWnd --------------------------------------------------------------------------------
 
 TacDialogWnd::TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& provider)
-    : TacMainWnd(window, u"DIALOG", manager)
+    : TacFramedWnd(window, u"DIALOG", manager)
     , m_provider(provider)
-    , m_frame(window, u"DIALOG", manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
 {
     Manager()->AdaptedDialogs().push_back(window);
 }
@@ -177,19 +194,11 @@ TacDialogWnd::~TacDialogWnd()
     std::erase(Manager()->AdaptedDialogs(), Window());
 }
 
-void TacDialogWnd::Restore()
-{
-    m_frame.Release();
-}
-
 void TacDialogWnd::OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest)
 {
-    if (own && change == SkinChange::Remove) {
-        m_frame.Release();
-    } else if (own) {
+    if (own && change != SkinChange::Remove)
         m_brush.reset();
-        m_frame.Prepare();
-    }
+    FrameSkinChanged(change, own);
     TacMainWnd::OnSkinChanged(change, own, rest);
 }
 
@@ -199,24 +208,24 @@ LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_INITDIALOG: {
         const LRESULT result = CallPrevious(message, wParam, lParam);
         m_provider.AdaptChildWindows(Window());
-        m_frame.Prepare();
+        Frame().Prepare();
         return result;
     }
     case WM_SHOWWINDOW:
         if (wParam)
-            m_frame.UpdateTitleButtons();
+            Frame().UpdateTitleButtons();
         break;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         // Children that no adapter paints keep to the face the frame continues.
-        if (m_frame.Skinned()) {
-            const COLORREF face = m_frame.FaceColour();
+        if (Frame().Skinned()) {
+            const COLORREF face = Frame().FaceColour();
             if (!m_brush)
                 m_brush.reset(CreateSolidBrush(face));
             const auto dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, face);
-            SetTextColor(dc, m_frame.FontColour());
+            SetTextColor(dc, Frame().FontColour());
             return reinterpret_cast<LRESULT>(m_brush.get());
         }
         break;
@@ -233,10 +242,7 @@ LRESULT TacDialogWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    LRESULT result = 0;
-    if (m_frame.Handle(message, wParam, lParam, result))
-        return result;
-    return TacMainWnd::WndProc(message, wParam, lParam);
+    return TacFramedWnd::WndProc(message, wParam, lParam);
 }
 
 // --- TacProvider ---------------------------------------------------------------------------------

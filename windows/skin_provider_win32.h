@@ -18,28 +18,43 @@ namespace korvane {
 
 class TacProvider;
 
-// The frame provider of one of the program's forms: the skinned frame (section FORM) on the
-// form's message path, the face of its client area that the form's controls see behind them, and
-// the adapters of the form's standard controls (the ThirdParty lists decide which).
-class TsSkinProvider : public TacMainWnd {
+// A top-level window with the skinned frame on its message path: the face of its client area is
+// what its controls see behind them.
+class TacFramedWnd : public TacMainWnd {
 public:
-    TsSkinProvider(ui::Form& form, TsSkinManager* manager);
-    ~TsSkinProvider() override;
-
-    ui::Form& Form() const { return m_form; }
+    TacFramedWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
     WindowFrame& Frame() { return m_frame; }
-    // The adapters of the form's controls.
-    const std::vector<AdapterPtr<>>& ControlAdapters() const { return m_items; }
-    // Walks the container's child windows (the form's when null) and adapts every control whose
-    // class stands in a ThirdParty list; nothing unless the rules skin third-party controls.
-    void AdaptControls(HWND container = nullptr);
-    // The form's controls see the skinned frame's client face behind them.
     bool BackgroundAnswer(BackgroundRequest& request) override { return m_frame.AnswerBackground(request); }
     std::optional<bool> SkinnedAnswer() override { return true; }
     std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override
     {
         return m_frame.Skinned() ? m_frame.FaceColour() : TacMainWnd::ChildrenColourAnswer(rest);
     }
+
+protected:
+    // The frame's handling of the message, then the adapter's.
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The own manager's new or changed skin prepares the frame; its removal releases it.
+    void FrameSkinChanged(SkinChange change, bool own);
+    void Restore() override { m_frame.Release(); }
+
+private:
+    WindowFrame m_frame;
+};
+
+// The frame provider of one of the program's forms: the skinned frame (section FORM), and the
+// adapters of the form's standard controls (the ThirdParty lists decide which).
+class TsSkinProvider : public TacFramedWnd {
+public:
+    TsSkinProvider(ui::Form& form, TsSkinManager* manager);
+    ~TsSkinProvider() override;
+
+    ui::Form& Form() const { return m_form; }
+    // The adapters of the form's controls.
+    const std::vector<AdapterPtr<>>& ControlAdapters() const { return m_items; }
+    // Walks the container's child windows (the form's when null) and adapts every control whose
+    // class stands in a ThirdParty list; nothing unless the rules skin third-party controls.
+    void AdaptControls(HWND container = nullptr);
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,35 +68,24 @@ private:
     void RestoreLabels();
 
     ui::Form& m_form;
-    WindowFrame m_frame;
     std::vector<AdapterPtr<>> m_items;
     std::vector<HWND> m_labels;
     bool m_adapting = false;
 };
 
 // The adapter of a platform dialog box (window class "#32770"): the same skinned frame with the
-// section DIALOG, the client face behind the dialog's controls, and the adapting of every child
-// window when it exists.
-class TacDialogWnd : public TacMainWnd {
+// section DIALOG, and the adapting of every child window when it exists.
+class TacDialogWnd : public TacFramedWnd {
 public:
     TacDialogWnd(HWND window, TsSkinManager* manager, TacProvider& provider);
     ~TacDialogWnd() override;
-    WindowFrame& Frame() { return m_frame; }
-    bool BackgroundAnswer(BackgroundRequest& request) override { return m_frame.AnswerBackground(request); }
-    std::optional<bool> SkinnedAnswer() override { return true; }
-    std::uint32_t ChildrenColourAnswer(const std::function<std::uint32_t()>& rest) override
-    {
-        return m_frame.Skinned() ? m_frame.FaceColour() : TacMainWnd::ChildrenColourAnswer(rest);
-    }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSkinChanged(SkinChange change, bool own, const std::function<void()>& rest) override;
-    void Restore() override;
 
 private:
     TacProvider& m_provider;
-    WindowFrame m_frame;
     win32::OwnedBrush m_brush;
 };
 
