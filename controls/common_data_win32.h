@@ -210,7 +210,6 @@ private:
 TsCtrlSkinData& AttachSkinData(ui::Component& component, std::u16string_view section, ControlKindCode kind,
                                bool customColor = false);
 
-
 // The colour a window of the class library gives its children: its answer to SKC_GETBGCOLOR when
 // it handles the engine's commands, else its colour property, else the face colour.
 std::uint32_t ColourForChildren(const ui::Window& parent);

@@ -100,7 +100,7 @@ bool AskYesOrNo(HWND window, std::optional<bool> (SkinTarget::*question)(), Skin
 } // namespace
 
 std::optional<LRESULT> AnswerEngineCommand(SkinTarget& target, WPARAM wParam, LPARAM lParam,
-                                      const std::function<LRESULT()>& rest)
+                                           const std::function<LRESULT()>& rest)
 {
     const auto yesOrNo = [](std::optional<bool> answer) -> std::optional<LRESULT> {
         if (!answer)
@@ -298,9 +298,8 @@ void TellSkinChanged(HWND window, SkinChange change, const SkinManagerCore* send
 
 void TellSkinChanged(ui::Component& control, SkinChange change, const SkinManagerCore* sender)
 {
-    WalkFrom(control, 0, [&](SkinTarget& target, const std::function<void()>& rest) {
-        target.SkinChanged(change, sender, rest);
-    });
+    WalkFrom(control, 0,
+             [&](SkinTarget& target, const std::function<void()>& rest) { target.SkinChanged(change, sender, rest); });
 }
 
 void TellChildrenSkinChanged(HWND parent, SkinChange change, const SkinManagerCore* sender)

@@ -483,8 +483,7 @@ void TsCustomComboBox::HotChanged(const SkinManagerCore& /*manager*/, bool hot)
         Perform(ui::CM_MOUSELEAVE);
 }
 
-void TsCustomComboBox::SkinChanged(SkinChange change, const SkinManagerCore* sender,
-                                   const std::function<void()>& rest)
+void TsCustomComboBox::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
 {
     if (sender == SkinData.Manager()) {
         switch (change) {

@@ -247,8 +247,7 @@ LRESULT TsCustomListBox::Scroll(UINT message, WPARAM wParam, LPARAM lParam, bool
     return result;
 }
 
-void TsCustomListBox::SkinChanged(SkinChange change, const SkinManagerCore* sender,
-                                  const std::function<void()>& rest)
+void TsCustomListBox::SkinChanged(SkinChange change, const SkinManagerCore* sender, const std::function<void()>& rest)
 {
     if (sender == SkinData.Manager()) {
         switch (change) {

@@ -56,7 +56,8 @@ std::u16string_view DefaultSectionOf(AdapterKind kind)
 
 TacFramedWnd::TacFramedWnd(HWND window, std::u16string_view section, TsSkinManager* manager)
     : TacMainWnd(window, section, manager)
-    , m_frame(window, std::u16string(section), manager, [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
+    , m_frame(window, std::u16string(section), manager,
+              [this](UINT m, WPARAM w, LPARAM l) { return CallPrevious(m, w, l); })
 {
 }
 
@@ -137,7 +138,8 @@ void TsSkinProvider::AdaptWalk(HWND container)
                 m_labels.push_back(child);
             continue;
         }
-        if (control && control->Tag() != kLeaveAloneTag && !TacMainWnd::FromWindow(child) && !AnswersSkinCommands(child)) {
+        if (control && control->Tag() != kLeaveAloneTag && !TacMainWnd::FromWindow(child) &&
+            !AnswersSkinCommands(child)) {
             const std::u16string className = ui::ToU16(control->ClassName());
             for (int list = 0; list < ThirdPartyList::kCount; ++list) {
                 const auto kind = static_cast<ThirdPartyList::Kind>(list);

@@ -408,7 +408,8 @@ TEST_F(StandardAdapters, TheMouseOverAnAdaptedButtonIsTheManagersUntilItLeaves)
 std::vector<SkinCommand> g_sentCommands;
 LRESULT CALLBACK RecordSentCommands(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam); code == HC_ACTION && sent->message == SKM_COMMAND)
+    if (const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        code == HC_ACTION && sent->message == SKM_COMMAND)
         g_sentCommands.push_back(EngineCommandOf(sent->wParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -425,7 +426,8 @@ TEST_F(StandardAdapters, FacesAskAndTellTheProgramsOwnWindowsWithoutAMessage)
     ASSERT_NE(hook, nullptr);
     button.PaintFace(nullptr);
     UnhookWindowsHookEx(hook);
-    EXPECT_TRUE(g_sentCommands.empty()) << "the first command sent: " << (g_sentCommands.empty() ? 0 : g_sentCommands[0]);
+    EXPECT_TRUE(g_sentCommands.empty()) << "the first command sent: "
+                                        << (g_sentCommands.empty() ? 0 : g_sentCommands[0]);
     g_sentCommands.clear();
 
     // Nor does a repaint of the whole chooser, its skinned controls and their faces, which ask

@@ -378,7 +378,8 @@ TEST_F(WindowFrames, AMaximisedFormShowsTheRestorePictureWithoutARegionAndIsRest
     EXPECT_FALSE(button.IsEmpty());
     RECT window{};
     GetWindowRect(form.Handle(), &window);
-    const LPARAM onButton = MAKELPARAM(window.left + (button.Left + button.Right) / 2, window.top + (button.Top + button.Bottom) / 2);
+    const LPARAM onButton =
+        MAKELPARAM(window.left + (button.Left + button.Right) / 2, window.top + (button.Top + button.Bottom) / 2);
     EXPECT_EQ(SendMessageW(form.Handle(), WM_NCHITTEST, 0, onButton), HTMAXBUTTON);
     test::SaveScreenshot("frame_maximised");
 

@@ -293,8 +293,8 @@ TEST(SubclassSlots, AThunkLeftUnderAnotherSubclasserIsTakenAgainAndItsSlotGoesWi
     auto& slot = g_thunkSlots.At(window);
     const WNDPROC classProc = win32::SubclassWith(slot, window, &TestThunk);
     EXPECT_EQ(classProc, &ForeignProc);
-    g_underOuter =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterSubclasser)));
+    g_underOuter = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterSubclasser)));
     EXPECT_EQ(win32::SubclassWith(slot, window, &TestThunk), &ForeignProc) << "the thunk in the chain serves again";
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&OuterSubclasser))
         << "no second thunk";
