@@ -6,9 +6,6 @@
 
 namespace korvane::win32 {
 
-// What the user-interface thread keeps about windows it serves, found by the window's handle in
-// the process itself: under Wine a window property lookup is a round trip to the server, and
-// these are made for every message. One thread uses it; there is no locking.
 // What the thread keeps of a window it subclassed: the object that serves it (none once that let
 // go) and the procedure the subclassing replaced (kept while the subclassing stays in the chain,
 // so that it still passes every message on when another subclasser came after it).
@@ -25,11 +22,14 @@ template <typename Object>
 WNDPROC SubclassWith(SubclassSlot<Object>& slot, HWND window, WNDPROC thunk)
 {
     if (!slot.Previous)
-        slot.Previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(thunk)));
+        slot.Previous =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(thunk)));
     return slot.Previous;
 }
 
+// What the user-interface thread keeps about windows it serves, found by the window's handle in
+// the process itself: under Wine a window property lookup is a round trip to the server, and
+// these are made for every message. One thread uses it; there is no locking.
 template <typename Slot>
 class WindowTable {
 public:

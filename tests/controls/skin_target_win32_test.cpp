@@ -5,6 +5,7 @@
 // window tables serve a thunk left under another subclasser once.
 #include "controls/skin_target_win32.h"
 #include "skin/engine_commands.h"
+#include "support/test_window_class.h"
 #include "ui/form.h"
 #include "ui/graphic_control.h"
 #include "win32/window_table.h"
@@ -85,16 +86,7 @@ LRESULT CALLBACK ForeignProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 HWND CreateForeignWindow()
 {
-    static const ATOM atom = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = ForeignProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"KorvaneForeignSkinned";
-        return RegisterClassW(&windowClass);
-    }();
-    EXPECT_NE(atom, 0);
-    return CreateWindowExW(0, L"KorvaneForeignSkinned", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+    return test::CreateTestClassWindow(L"KorvaneForeignSkinned", ForeignProc);
 }
 
 // A form with two answering hooks on its path, the first attached first.

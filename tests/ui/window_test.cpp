@@ -1,6 +1,7 @@
 // The window layer: owned and borrowed windows, subclassing that survives other subclassers in
 // any order, the hook chain, reflection of the parent's messages to the child, the mouse
 // notifications and the facts the skin's adapters ask of a window.
+#include "support/test_window_class.h"
 #include "ui/form.h"
 #include "ui/graphic_control.h"
 #include "ui/list_box.h"
@@ -31,16 +32,7 @@ LRESULT CALLBACK RecordingClassProc(HWND window, UINT message, WPARAM wParam, LP
 
 HWND CreateRecordingWindow()
 {
-    static const ATOM atom = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = RecordingClassProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"KorvaneRecordingClass";
-        return RegisterClassW(&windowClass);
-    }();
-    EXPECT_NE(atom, 0);
-    return CreateWindowExW(0, L"KorvaneRecordingClass", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+    return test::CreateTestClassWindow(L"KorvaneRecordingClass", RecordingClassProc);
 }
 
 // An outside subclasser of the old kind (SetWindowLongPtr), which nobody can remove safely but itself.

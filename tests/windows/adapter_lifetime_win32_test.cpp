@@ -1,6 +1,7 @@
 // How an adapter leaves its window: never reachable once freed, not even when it is freed by
 // what one of its own messages set off, or when another subclasser sits on its thunk.
 #include "skin/skin_platform_win32.h"
+#include "support/test_window_class.h"
 #include "ui/application.h"
 #include "ui/edit.h"
 #include "ui/form.h"
@@ -77,13 +78,7 @@ protected:
         g_probe = {};
         // Adapters answer the engine's questions only under a manager (no skin is needed).
         m_manager = std::make_unique<TsSkinManager>(m_platform);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DroppingProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"KorvaneDroppingWindow";
-        RegisterClassW(&windowClass);
-        m_window = CreateWindowExW(0, L"KorvaneDroppingWindow", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
+        m_window = test::CreateTestClassWindow(L"KorvaneDroppingWindow", DroppingProc, L"x");
         ASSERT_NE(m_window, nullptr);
     }
     void TearDown() override
