@@ -240,15 +240,6 @@ void AskWindowBackground(HWND window, BackgroundRequest& request)
         SendCommand(window, SKC_GETBACKGROUND, reinterpret_cast<LPARAM>(&request));
 }
 
-int CaptionHeightOf(HWND window)
-{
-    bool foreign = false;
-    const std::optional<int> answer = FirstAnswer(window, &SkinTarget::CaptionHeightAnswer, foreign);
-    if (foreign)
-        return static_cast<int>(SendCommand(window, SKC_GETCAPTIONHEIGHT));
-    return answer.value_or(0);
-}
-
 std::int32_t SectionIndexOf(HWND window)
 {
     bool foreign = false;

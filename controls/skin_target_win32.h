@@ -126,7 +126,6 @@ std::uint16_t StateFlagsOf(HWND window);
 std::uint32_t ChildrenColourAnswerOf(HWND window);
 // Leaves the request unanswered (kAnswerNone) when nobody answers.
 void AskWindowBackground(HWND window, BackgroundRequest& request);
-int CaptionHeightOf(HWND window);
 // -1 when nobody answers.
 std::int32_t SectionIndexOf(HWND window);
 // The default look (blended) when nobody answers.

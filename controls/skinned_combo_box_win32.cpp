@@ -1,6 +1,7 @@
 #include "controls/skinned_combo_box_win32.h"
 
 #include "controls/button_state.h"
+#include "controls/combo_button_face.h"
 #include "controls/control_answers_win32.h"
 #include "controls/control_kind.h"
 #include "controls/item_text_win32.h"
@@ -124,14 +125,6 @@ PixelRect TsCustomComboBox::ButtonRect() const
     return ComboButtonRect(m_style, bounds.Width(), bounds.Height(), RightToLeft(), GetSystemMetrics(SM_CXVSCROLL));
 }
 
-int TsCustomComboBox::ArrowHeight() const
-{
-    const SkinManagerCore* manager = SkinData.Manager();
-    if (manager && SkinData.IsSkinned() && manager->Tables().IsValidMask(manager->IndexCache.ComboBtn.GlyphMask))
-        return FrameHeight(manager->Tables().Masks[static_cast<std::size_t>(manager->IndexCache.ComboBtn.GlyphMask)]);
-    return 16;
-}
-
 bool TsCustomComboBox::UserDrawsItems() const
 {
     return ComboUserDrawsItems(m_style, static_cast<bool>(OnDrawItem));
@@ -176,27 +169,10 @@ void TsCustomComboBox::BuildCache()
 
 void TsCustomComboBox::PaintComboButton()
 {
-    SkinManagerCore* manager = SkinData.Manager();
-    const BitmapView face = SkinData.CacheBitmap.View();
-    if (!manager || face.IsEmpty())
-        return;
-    GdiFlush();
-    const SkinTables& tables = manager->Tables();
-    const SkinTablesPaintSource source(tables);
-    const TsIndexCache::ComboButton& indexes = manager->IndexCache.ComboBtn;
-    const int state = ComboButtonState(ListDropped, SkinData.IsActive());
-    const PixelRect button = ButtonRect();
-    if (tables.IsValidSection(indexes.Section)) {
-        const TsGeneralData& section = tables.Sections[static_cast<std::size_t>(indexes.Section)];
-        PaintSectionFace({indexes.Section, u"COMBOBTN", indexes.HotPattern, indexes.Pattern}, SelfBackground(face),
-                         &source, face, button, LimitState(state, section.States));
-    }
-    if (tables.IsValidMask(indexes.GlyphMask)) {
-        const TsMaskData& arrow = tables.Masks[static_cast<std::size_t>(indexes.GlyphMask)];
-        const ComboArrowPlace place =
-            ComboArrowPosition(button, FrameWidth(arrow), ArrowHeight(), WindowBounds().Height());
-        PaintStateImage(face, place.X, place.Y, LimitState(state, arrow.ImageCount), SelfBackground(face), arrow, 1,
-                        source.MasterBitmap());
+    if (SkinManagerCore* manager = SkinData.Manager()) {
+        GdiFlush();
+        PaintComboButtonFace(manager->Tables(), manager->IndexCache.ComboBtn, SkinData.CacheBitmap.View(), ButtonRect(),
+                             ComboButtonState(ListDropped, SkinData.IsActive()));
     }
 }
 

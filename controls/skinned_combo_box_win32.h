@@ -63,7 +63,6 @@ public:
     OwnedAdapter* ListAdapter() const { return m_listAdapter.get(); }
 
     PixelRect ButtonRect() const;
-    int ArrowHeight() const;
     bool UserDrawsItems() const;
     bool Focused() const;
     // The cached face's height: the control's, or the edit line's for csSimple.

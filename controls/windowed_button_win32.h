@@ -44,7 +44,6 @@ public:
     // The window's paint: into `given` (WM_PRINTCLIENT) or through BeginPaint.
     void PaintButton(HDC given);
     // The region the last BuildCache cut from the mask, or null.
-    HRGN PendingRegion() const { return m_newRegion.get(); }
     // The button's cross-fades between its looks.
     ControlFader& Fader() { return m_fader; }
 

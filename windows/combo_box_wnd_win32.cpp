@@ -1,5 +1,6 @@
 #include "windows/combo_box_wnd_win32.h"
 
+#include "controls/combo_button_face.h"
 #include "controls/combo_layout.h"
 #include "controls/common_data_win32.h"
 #include "gfx/color_ops.h"
@@ -55,14 +56,6 @@ PixelRect TacComboBoxWnd::ButtonRect() const
                            GetSystemMetrics(SM_CXVSCROLL));
 }
 
-int TacComboBoxWnd::ArrowHeight() const
-{
-    const TsSkinManager* manager = Manager();
-    if (!manager || !manager->Tables().IsValidMask(manager->IndexCache.ComboBtn.GlyphMask))
-        return 16;
-    return FrameHeight(manager->Tables().Masks[static_cast<std::size_t>(manager->IndexCache.ComboBtn.GlyphMask)]);
-}
-
 FaceState TacComboBoxWnd::ButtonState() const
 {
     const bool dropped = SendMessageW(Window(), CB_GETDROPPEDSTATE, 0, 0) != 0 ||
@@ -94,22 +87,7 @@ void TacComboBoxWnd::PaintComboButton(HDC dc)
     // Only the button's part of the frame face is needed: nothing else is copied out.
     BitBlt(m_buttonWork.Dc(), button.Left, button.Top, button.Width(), button.Height(), cache.Dc(), button.Left,
            button.Top, SRCCOPY);
-    const BitmapView view = m_buttonWork.View();
-    const SkinTables& tables = manager->Tables();
-    const TsIndexCache::ComboButton& indexes = manager->IndexCache.ComboBtn;
-    const int state = ButtonState();
-    const SkinTablesPaintSource source(tables);
-    if (tables.IsValidSection(indexes.Section)) {
-        PaintSectionFace({indexes.Section, tables.Sections[static_cast<std::size_t>(indexes.Section)].SectionName,
-                          indexes.HotPattern, indexes.Pattern},
-                         SelfBackground(view), &source, view, button, state);
-    }
-    if (tables.IsValidMask(indexes.GlyphMask)) {
-        const TsMaskData& arrow = tables.Masks[static_cast<std::size_t>(indexes.GlyphMask)];
-        const ComboArrowPlace at = ComboArrowPosition(button, FrameWidth(arrow), ArrowHeight(), cache.Height());
-        PaintStateImage(view, at.X, at.Y, std::min(state, std::max(0, arrow.ImageCount - 1)), SelfBackground(view),
-                        arrow, 1, source.MasterBitmap());
-    }
+    PaintComboButtonFace(manager->Tables(), manager->IndexCache.ComboBtn, m_buttonWork.View(), button, ButtonState());
     const win32::GivenOrWindowDC context(dc, Window(), win32::WindowDC::Area::Window);
     const HDC target = context.get();
     if (!target)

@@ -30,7 +30,6 @@ public:
     // The selected item (or the window text) into the cache, for printing.
     void DrawCurrentItem();
     // The arrow picture's frame height; 16 without one.
-    int ArrowHeight() const;
 
     HWND ListWindow() const { return m_listWindow; }
     TacComboListWnd* ListAdapter() const { return m_listAdapter.get(); }

@@ -171,9 +171,6 @@ void TacEditWnd::SetSkinColours()
                 control->SetFontColor(static_cast<COLORREF>(hot ? section->HotFontColor[1] : section->FontColor[1]) &
                                       0xFFFFFF);
         }
-    } else {
-        m_paintColour =
-            section && !DialogChild() ? static_cast<COLORREF>(section->Color) & 0xFFFFFF : GetSysColor(COLOR_WINDOW);
     }
     CacheStale = true;
 }

@@ -38,8 +38,6 @@ class TacEditWnd : public TacBaseWnd {
 public:
     TacEditWnd(HWND window, std::u16string_view section, TsSkinManager* manager);
 
-    // For windows without an owner object: the colour their face is painted with.
-    COLORREF PaintColour() const { return m_paintColour; }
     // Its section, while it paints the window.
     std::optional<std::int32_t> SectionIndexAnswer() override;
 
@@ -59,7 +57,6 @@ private:
     bool m_applying = false;
     // The owner control carries the skin's colours.
     bool m_coloured = false;
-    COLORREF m_paintColour = CLR_INVALID;
 };
 
 } // namespace korvane

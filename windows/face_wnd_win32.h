@@ -64,7 +64,6 @@ protected:
     void RedrawFace();
     // The face is built again at the next paint.
     void InvalidateFace();
-    win32::DibSection& FaceCache() { return m_cache; }
 
 private:
     win32::DibSection m_cache;

@@ -43,7 +43,6 @@ public:
     // The part drawn pressed (the pressed arrow or track half only while the cursor is over it).
     int PressedShown() const { return m_pressedShown; }
     bool ThumbDragging() const { return m_dragging; }
-    int DragPosition() const { return m_dragPosition; }
     int DragThumbStart() const { return m_thumbStart; }
     int DragThumbLength() const { return m_thumbLength; }
 
