@@ -184,17 +184,12 @@ void TsRadioButton::PaintCaption(HDC dc, const BitmapView& face)
     facts.CaptionRight = CaptionRight();
     facts.RightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     facts.WordWrap = WordWrap;
-    const PixelSize text = MeasureText(dc, caption, WordWrap ? DT_WORDBREAK : DT_SINGLELINE, RadioCaptionWidth(facts));
-    const PixelRect rect = RadioCaptionRect(facts, text);
-    UINT flags = WordWrap ? DT_CENTER | DT_WORDBREAK : DT_SINGLELINE;
-    if (facts.CaptionRight && facts.RightToLeft && !WordWrap)
-        flags |= DT_RIGHT;
-    if (facts.RightToLeft)
-        flags |= DT_RTLREADING;
-    DrawSkinnedText(dc, caption, true, SkinData.IsActive() && !ReadOnly, SkinData, flags, rect, &m_glowWork);
+    const PlacedCaption placed = PlaceRadioCaption(dc, caption, facts);
+    DrawSkinnedText(dc, caption, true, SkinData.IsActive() && !ReadOnly, SkinData, placed.Flags, placed.Rect,
+                    &m_glowWork);
     GdiFlush();
     if (ShowFocus && GetFocus() == Handle())
-        DrawFocusFrame(face, RadioFocusRect(rect, WordWrap), GetSysColor(COLOR_BTNFACE) & 0xFFFFFF, 0x000000);
+        DrawFocusFrame(face, RadioFocusRect(placed.Rect, WordWrap), GetSysColor(COLOR_BTNFACE) & 0xFFFFFF, 0x000000);
 }
 
 void TsRadioButton::PaintCheck(const BitmapView& face)

@@ -240,4 +240,16 @@ PixelSize MeasureText(HDC dc, std::wstring_view text, UINT drawTextFlags, int wi
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+PlacedCaption PlaceRadioCaption(HDC dc, std::wstring_view caption, const RadioCaptionFacts& facts)
+{
+    const UINT measure = facts.WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+    const PixelSize text = MeasureText(dc, caption, measure, RadioCaptionWidth(facts));
+    UINT flags = facts.WordWrap ? DT_CENTER | DT_WORDBREAK : DT_SINGLELINE;
+    if (facts.CaptionRight && facts.RightToLeft && !facts.WordWrap)
+        flags |= DT_RIGHT;
+    if (facts.RightToLeft)
+        flags |= DT_RTLREADING;
+    return {RadioCaptionRect(facts, text), flags};
+}
+
 } // namespace korvane

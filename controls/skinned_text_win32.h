@@ -2,6 +2,7 @@
 
 #include "controls/caption_layout.h"
 #include "controls/control_kind.h"
+#include "controls/radio_button_geometry.h"
 #include "controls/text_glow.h"
 #include "gfx/bitmap_view.h"
 #include "gfx/pixel_rect.h"
@@ -67,5 +68,13 @@ void PaintTextGlow(HDC faceDc, const BitmapView& face, std::wstring_view text, c
 // The text's size as DrawText lays it out with the context's font in a rectangle `width` wide
 // (0: one line as long as it takes, unless the flags break it); nothing for no text.
 PixelSize MeasureText(HDC dc, std::wstring_view text, UINT drawTextFlags, int width);
+
+// A radio button's or check box's caption beside its picture: measured with the context's font
+// in the width the picture leaves, its rectangle, and the DrawText flags it is drawn with.
+struct PlacedCaption {
+    PixelRect Rect;
+    UINT Flags = 0;
+};
+PlacedCaption PlaceRadioCaption(HDC dc, std::wstring_view caption, const RadioCaptionFacts& facts);
 
 } // namespace korvane

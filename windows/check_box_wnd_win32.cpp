@@ -74,18 +74,11 @@ void TacCheckBoxWnd::PaintCaption(const TsSkinManager& manager, bool active)
     facts.CaptionRight = (style & BS_LEFTTEXT) == 0;
     facts.RightToLeft = (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     facts.WordWrap = (style & BS_MULTILINE) != 0;
-    const UINT measure = facts.WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
-    const PixelSize text = MeasureText(Cache().Dc(), caption, measure, RadioCaptionWidth(facts));
-    const PixelRect rect = RadioCaptionRect(facts, text);
-    UINT flags = facts.WordWrap ? DT_CENTER | DT_WORDBREAK : DT_SINGLELINE;
-    if (facts.CaptionRight && facts.RightToLeft && !facts.WordWrap)
-        flags |= DT_RIGHT;
-    if (facts.RightToLeft)
-        flags |= DT_RTLREADING;
-    DrawCaption(manager, caption, flags, rect, active, IsRadio() ? kKindRadioButton : kKindCheckBox);
+    const PlacedCaption placed = PlaceRadioCaption(Cache().Dc(), caption, facts);
+    DrawCaption(manager, caption, placed.Flags, placed.Rect, active, IsRadio() ? kKindRadioButton : kKindCheckBox);
     GdiFlush();
     if (GetFocus() == Window() && (SendMessageW(Window(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0)
-        DrawFocusFrame(face, RadioFocusRect(rect, facts.WordWrap), GetSysColor(COLOR_BTNFACE) & 0xFFFFFF, 0);
+        DrawFocusFrame(face, RadioFocusRect(placed.Rect, facts.WordWrap), GetSysColor(COLOR_BTNFACE) & 0xFFFFFF, 0);
 }
 
 void TacCheckBoxWnd::BuildFace(const TsSkinManager& manager)

@@ -4,6 +4,7 @@
 #include "controls/glyph_bitmap_win32.h"
 #include "controls/skinned_text_win32.h"
 #include "controls/window_region_win32.h"
+#include "win32/dc_guards.h"
 #include "support/skinned_form_fixture_win32.h"
 
 #include <set>
@@ -111,6 +112,24 @@ TEST_F(SkinnedText, AnUnskinnedDisabledCaptionIsEmbossed)
         }
     EXPECT_TRUE(sawHighlight);
     EXPECT_TRUE(sawShadow);
+}
+
+TEST(RadioCaption, RightToLeftAlignsOnlyAnUnwrappedCaptionRightOfThePictureAndAWrappedOneIsCentred)
+{
+    win32::MemoryDC dc(nullptr);
+    RadioCaptionFacts facts;
+    facts.Width = 120;
+    facts.Height = 20;
+    facts.GlyphWidth = 13;
+    facts.RightToLeft = true;
+    const PlacedCaption right = PlaceRadioCaption(dc.get(), L"Caption", facts);
+    EXPECT_EQ(right.Flags, static_cast<UINT>(DT_SINGLELINE | DT_RIGHT | DT_RTLREADING));
+    EXPECT_EQ(right.Rect, RadioCaptionRect(facts, MeasureText(dc.get(), L"Caption", DT_SINGLELINE, 0)));
+    facts.CaptionRight = false;
+    EXPECT_EQ(PlaceRadioCaption(dc.get(), L"Caption", facts).Flags, static_cast<UINT>(DT_SINGLELINE | DT_RTLREADING));
+    facts.WordWrap = true;
+    facts.RightToLeft = false;
+    EXPECT_EQ(PlaceRadioCaption(dc.get(), L"Caption", facts).Flags, static_cast<UINT>(DT_CENTER | DT_WORDBREAK));
 }
 
 TEST(GlyphBitmap, ReadsTheBitsAndTheDepthOfAGlyph)
