@@ -20,6 +20,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -249,6 +250,50 @@ TEST_F(SkinManagerWindows, AManagerThatIsNoLongerTheDefaultTakesTheFramesItMadeW
     SendMessageW(m_first->Handle(), WM_NCPAINT, 1, 0);
     SetWindowPos(m_first->Handle(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     EXPECT_TRUE(IsWindow(m_first->Handle()));
+    m_first->Hide();
+}
+
+// Each time the watched window is told its style changed: whether an adapter still stood on its
+// message path then.
+HWND g_watched = nullptr;
+std::vector<bool> g_styleChangesWithAdapter;
+
+LRESULT CALLBACK WatchStyleChanges(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == g_watched && sent->message == WM_STYLECHANGED &&
+        sent->wParam == static_cast<WPARAM>(GWL_STYLE))
+        g_styleChangesWithAdapter.push_back(TacMainWnd::FromWindow(g_watched) != nullptr);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(SkinManagerWindows, AFormsProviderLeavesItsPathBeforeItsFrameGivesTheFormBackWhatItChanged)
+{
+    const std::string framed = "[GLOBALINFO]\r\nVERSION=7.3\r\n[FORM]\r\nCOLOR=255\r\n";
+    TsSkinManager manager(m_platform);
+    manager.InternalSkins.push_back({u"Framed (internal)", MakePackage({{"Options.dat", Bytes(framed)}})});
+    manager.SetSkinDirectory(u"c:\\no such skins folder");
+    manager.SetSkinName(u"Framed (internal)");
+    const HWND form = m_first->Handle();
+    m_first->Show();
+    if (!TacMainWnd::FromWindow(form))
+        AttachToWindow(manager, form);
+    ASSERT_NE(TacMainWnd::FromWindow(form), nullptr);
+    ASSERT_EQ(GetWindowLongW(form, GWL_STYLE) & WS_SYSMENU, 0) << "the frame draws the system menu itself";
+
+    // Freed with its frame on, the provider gives the window back first: the frame's undoing
+    // (the system menu style given back) reaches the form alone, never a provider half gone.
+    g_watched = form;
+    g_styleChangesWithAdapter.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchStyleChanges, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    ReleaseProviders(manager, true);
+    UnhookWindowsHookEx(hook);
+    g_watched = nullptr;
+    EXPECT_EQ(TacMainWnd::FromWindow(form), nullptr);
+    EXPECT_NE(GetWindowLongW(form, GWL_STYLE) & WS_SYSMENU, 0);
+    ASSERT_FALSE(g_styleChangesWithAdapter.empty());
+    EXPECT_EQ(std::count(g_styleChangesWithAdapter.begin(), g_styleChangesWithAdapter.end(), true), 0);
     m_first->Hide();
 }
 
