@@ -8,6 +8,7 @@
 #include "windows/main_wnd_win32.h"
 #include "ui/window.h"
 #include "windows/skin_manager_win32.h"
+#include "windows/skin_provider_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +172,48 @@ TEST_F(AdapterLifetime, AnErrorInAnAdaptersHandlingIsReportedAndStopsAtItsWindow
     EXPECT_EQ(g_probe.counted, 1) << "the adapter goes on handling its window";
     ui::SetUncaughtErrorHandler(nullptr);
     g_owned.reset();
+}
+
+// A probe whose giving back of its window adds a provider to the manager's list, as a window made
+// while a provider goes reaches the window hook again.
+class ListGrowingProbe : public ProbeAdapter {
+public:
+    ListGrowingProbe(HWND window, std::u16string_view section, TsSkinManager* manager)
+        : ProbeAdapter(window, section, manager)
+        , m_owner(*manager)
+    {
+    }
+
+protected:
+    void Restore() override { m_owner.Providers().push_back(std::make_unique<TacProvider>(m_owner)); }
+
+private:
+    TsSkinManager& m_owner;
+};
+
+TEST_F(AdapterLifetime, ProvidersWhoseWindowsWentAllGoEvenWhenOneGoingAddsToTheList)
+{
+    // Two providers whose windows went, in a list with no room to spare: freeing the first gives
+    // its child adapter's window back, which adds a provider to the list.
+    const HWND other = test::CreateTestClassWindow(L"KorvaneDroppingWindow", DroppingProc, L"y");
+    auto first = std::make_unique<TacProvider>(*m_manager);
+    first->ChildAdapters.push_back(MakeAdapterPtr<ListGrowingProbe>(m_window, u"CHECKBOX", m_manager.get()));
+    first->ChildAdapters.back()->Create();
+    auto second = std::make_unique<TacProvider>(*m_manager);
+    second->ChildAdapters.push_back(Probe(other));
+    std::vector<std::unique_ptr<TacProvider>>& providers = m_manager->Providers();
+    providers.clear();
+    providers.shrink_to_fit();
+    providers.push_back(std::move(first));
+    providers.push_back(std::move(second));
+    providers.shrink_to_fit();
+
+    ReleaseGoneProviders(*m_manager);
+    EXPECT_EQ(TacMainWnd::FromWindow(m_window), nullptr);
+    EXPECT_EQ(TacMainWnd::FromWindow(other), nullptr) << "the second provider stayed with its adapter";
+    ASSERT_EQ(providers.size(), 1u) << "only the provider added while the others went is left";
+    EXPECT_NE(providers.front(), nullptr);
+    DestroyWindow(other);
 }
 
 } // namespace
