@@ -16,4 +16,11 @@ inline PixelRect FromRECT(const RECT& rect)
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-}  // namespace korvane::win32
+// The point a mouse message carries in LParam: two signed 16-bit coordinates, negative left of
+// or above the window.
+inline POINT PointOfLParam(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+} // namespace korvane::win32

@@ -1,6 +1,7 @@
 #include "windows/combo_list_wnd_win32.h"
 
 #include "skin/engine_commands.h"
+#include "win32/rect.h"
 #include "windows/skin_manager_win32.h"
 
 namespace korvane {
@@ -65,7 +66,7 @@ LRESULT TacComboListWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP: {
         // Window coordinates: on a bar the press that started there ends; elsewhere any tracking
         // ends and the list takes the release as its choice.
-        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        POINT point = win32::PointOfLParam(lParam);
         ClientToScreen(Window(), &point);
         RECT window{};
         GetWindowRect(Window(), &window);

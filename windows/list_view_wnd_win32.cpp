@@ -6,6 +6,7 @@
 #include "render/state_image.h"
 #include "skin/engine_commands.h"
 #include "ui/window.h"
+#include "win32/rect.h"
 #include "win32/window_table.h"
 #include "windows/adapter_face_win32.h"
 #include "windows/header_layout.h"
@@ -44,16 +45,6 @@ bool IsHeaderClass(HWND window)
     wchar_t name[32] = {};
     GetClassNameW(window, name, 32);
     return lstrcmpiW(name, WC_HEADERW) == 0;
-}
-
-int PointX(LPARAM lParam)
-{
-    return static_cast<short>(LOWORD(lParam));
-}
-
-int PointY(LPARAM lParam)
-{
-    return static_cast<short>(HIWORD(lParam));
 }
 
 // The header's columns in display order with their rectangles.
@@ -283,7 +274,7 @@ LRESULT TacListViewWnd::HeaderMessage(UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_NCHITTEST: {
         const LRESULT result = CallHeader(message, wParam, lParam);
-        POINT point{PointX(lParam), PointY(lParam)};
+        POINT point = win32::PointOfLParam(lParam);
         ScreenToClient(header, &point);
         const int hot = HeaderColumnAt(HeaderSlots(header), point.x, point.y);
         if (hot != HotColumn) {
@@ -301,7 +292,7 @@ LRESULT TacListViewWnd::HeaderMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_LBUTTONDOWN: {
         const LRESULT result = CallHeader(message, wParam, lParam);
         HDHITTESTINFO hit{};
-        hit.pt = {PointX(lParam), PointY(lParam)};
+        hit.pt = win32::PointOfLParam(lParam);
         SendMessageW(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
         const bool onDivider = (hit.flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) != 0;
         PressedColumn = HeaderPressedColumn(onDivider, (hit.flags & HHT_ONHEADER) ? hit.iItem : -1);

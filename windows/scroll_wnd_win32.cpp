@@ -1,6 +1,7 @@
 #include "windows/scroll_wnd_win32.h"
 
 #include "win32/dc_guards.h"
+#include "win32/rect.h"
 
 #include "controls/skin_data_rules.h"
 
@@ -51,16 +52,6 @@ void StartPlatformTimer(HWND window, UINT_PTR id, UINT milliseconds)
 void StopPlatformTimer(HWND window, UINT_PTR id)
 {
     KillTimer(window, id);
-}
-
-int PointX(LPARAM lParam)
-{
-    return static_cast<short>(LOWORD(lParam));
-}
-
-int PointY(LPARAM lParam)
-{
-    return static_cast<short>(HIWORD(lParam));
 }
 
 bool IsBarHit(WPARAM hit)
@@ -308,7 +299,7 @@ LRESULT TacScrollWnd::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
 
 LRESULT TacScrollWnd::OnNcHitTest(WPARAM wParam, LPARAM lParam)
 {
-    const POINT point = ToWindow({PointX(lParam), PointY(lParam)});
+    const POINT point = ToWindow(win32::PointOfLParam(lParam));
     if (HorzBar.Shown && HorzBarRect().Contains(point.x, point.y))
         return HorzBar.Enabled(Window()) ? HTHSCROLL : HTNOWHERE;
     if (VertBar.Shown && VertBarRect().Contains(point.x, point.y))
@@ -334,7 +325,7 @@ bool TacScrollWnd::GripShown() const
 
 bool TacScrollWnd::OnNcButtonDown(WPARAM wParam, LPARAM lParam)
 {
-    const POINT point = ToWindow({PointX(lParam), PointY(lParam)});
+    const POINT point = ToWindow(win32::PointOfLParam(lParam));
     TacScrollBar& bar = wParam == HTHSCROLL ? HorzBar : VertBar;
     const PixelRect rect = bar.Kind == 0 ? HorzBarRect() : VertBarRect();
     bar.Read(Window());
@@ -372,7 +363,7 @@ void TacScrollWnd::OnRepeatTimer(UINT_PTR id)
 
 void TacScrollWnd::OnCapturedMove(LPARAM lParam)
 {
-    POINT client{PointX(lParam), PointY(lParam)};
+    POINT client = win32::PointOfLParam(lParam);
     ClientToScreen(Window(), &client);
     const POINT point = ToWindow(client);
     const int part = HitTestBar(TrackedBar(), TrackedRect(), point);
@@ -648,7 +639,7 @@ LRESULT TacScrollWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
                 tracking.HoverWindow = Window();
                 tracking.HoverBarKind = kind;
                 tracking.HoverRect = kind == 0 ? HorzBarRect() : VertBarRect();
-                const POINT point = ToWindow({PointX(lParam), PointY(lParam)});
+                const POINT point = ToWindow(win32::PointOfLParam(lParam));
                 tracking.HoverPart = HitTestBar(kind == 0 ? HorzBar : VertBar, tracking.HoverRect, point);
                 ScrollTimers().Start(Window(), kHoverTimer, kHoverInterval);
                 RefreshBars();
