@@ -32,11 +32,11 @@ inline constexpr std::uint8_t kAnswerBitmap = 2;
 
 // The questions the skinned windows ask one another while they paint, and the notices of skin
 // changes, of hover and of a parent's face being ready, as calls between this program's own
-// objects. A window may be served by several of them (its
-// adapter, its control's skin data, a hook in front of that); they are asked in the order the
-// window's messages meet them, and each answers or, with no answer, leaves the question to the
-// next, as a message handler passes a message on. Windows that are not this program's are asked
-// with the engine's SKM_COMMAND message instead.
+// objects. A window may be served by several of them (its adapter, its control's skin data, a
+// hook in front of that); they are asked in the order the window's messages meet them, and each
+// answers or, with no answer, leaves the question to the next, as a message handler passes a
+// message on. Windows that are not this program's are asked with the engine's SKM_COMMAND message
+// instead.
 class SkinTarget {
 public:
     // SKC_ISUPDATING: the object is rebuilding its face; its children hold their painting back.
@@ -92,12 +92,11 @@ protected:
 };
 
 // An engine command that asks a question or tells a skin change or a parent's readiness, answered
-// or heard by the target:
-// the engine's message protocol for whoever sends one to our windows. Every target answers
-// SKC_GETAPPLICATION with the program's application object. No value when the command is neither,
-// or the target leaves the question to the objects after it on the window; `rest` runs the
-// message along those (the colour for children is answered from what they answer, and a skin
-// change goes on to them when the target passes it on).
+// or heard by the target: the engine's message protocol for whoever sends one to our windows.
+// Every target answers SKC_GETAPPLICATION with the program's application object. No value when
+// the command is neither, or the target leaves the question to the objects after it on the
+// window; `rest` runs the message along those (the colour for children is answered from what they
+// answer, and a skin change goes on to them when the target passes it on).
 std::optional<LRESULT> AnswerEngineCommand(SkinTarget& target, WPARAM wParam, LPARAM lParam,
                                            const std::function<LRESULT()>& rest);
 // The same for an object that does nothing else with the engine's commands: what it does not

@@ -43,7 +43,6 @@ public:
     void BuildCache();
     // The window's paint: into `given` (WM_PRINTCLIENT) or through BeginPaint.
     void PaintButton(HDC given);
-    // The region the last BuildCache cut from the mask, or null.
     // The button's cross-fades between its looks.
     ControlFader& Fader() { return m_fader; }
 
